@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# One entry point for developers and CI.
+#   ./build.sh run    install what is missing, build, and start Almadex
+#   ./build.sh test   install what is missing, build, and run every test (the library also under ASan/UBSan)
+#   ./build.sh bench  install what is missing, build, and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+step() { printf '\n== %s\n' "$*"; }
+
+build_default() {
+    step "configure and build (build/)"
+    cmake --preset default >/dev/null
+    cmake --build --preset default -j "$jobs"
+}
+
+case "${1:-}" in
+run)
+    tools/setup.sh
+    build_default
+    step "start Almadex"
+    if [ ! -x build/app/almadex ]; then
+        echo "The desktop program is not built yet: only the library, its tests and benchmarks exist so far."
+        exit 0
+    fi
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "No desktop display found: starting under a virtual display (xvfb-run)."
+        exec xvfb-run -a build/app/almadex "${@:2}"
+    fi
+    exec build/app/almadex "${@:2}"
+    ;;
+test)
+    tools/setup.sh
+    build_default
+    step "library tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan -j "$jobs"
+    ctest --preset asan
+    step "all tests (build/)"
+    ctest --preset default
+    ;;
+bench)
+    tools/setup.sh
+    build_default
+    exec build/bench/almadex-bench "${@:2}"
+    ;;
+*)
+    echo "usage: $0 run|test|bench" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, every package that the build, the tests and the program need.
+# Idempotent: when everything is there it only checks (well under a second) and says so.
+set -euo pipefail
+
+packages=(
+    # compiler and build
+    g++ cmake ninja-build pkg-config clang-format
+    # tests and benchmarks
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    # libraries: initialisation files, command line, JSON, iCalendar
+    libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev
+    # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display
+    poppler-utils xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null | grep -qx installed || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "setup: all ${#packages[@]} packages are installed"
+    exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "setup: run as root or install sudo" >&2; exit 1; }
+    sudo=(sudo)
+fi
+echo "setup: installing ${#missing[@]} missing packages: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "setup: done"
