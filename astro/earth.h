@@ -1,0 +1,30 @@
+// Orientation of the Earth: nutation (IAU 1980, 31 largest terms), true obliquity, apparent sidereal time, and
+// apparent ecliptic to equatorial coordinates. Meeus, Astronomical Algorithms, chapters 12, 13 and 22.
+// The date-time value serves as universal time for the sidereal time and as dynamical time for the series alike.
+#pragma once
+
+#include "astro/types.h"
+
+namespace astro {
+
+/// Position of the Sun or the Moon; angles in degrees, radius in km.
+struct TSkyPosition {
+    extended longitude = 0;       ///< geocentric ecliptic longitude, [0, 360); apparent after ecliptic_to_equatorial
+    extended latitude = 0;        ///< geocentric ecliptic latitude
+    extended radius = 0;          ///< distance between the centres of the Earth and the body, km
+    extended right_ascension = 0; ///< apparent right ascension, (-90, 270): not reduced into [0, 360)
+    extended declination = 0;     ///< apparent declination
+    extended parallax = 0;        ///< equatorial horizontal parallax; set only by the topocentric correction
+};
+
+/// Nutation in longitude dpsi and true obliquity eps at instant t, both in degrees.
+void nutation_obliquity(TDateTime t, extended& dpsi, extended& eps);
+
+/// Apparent sidereal time at Greenwich at instant t (not at 00:00 of its day), degrees in [0, 360).
+extended apparent_sidereal_time(TDateTime t);
+
+/// Adds the nutation in longitude to pos.longitude (reduced into [0, 360)) and fills pos.right_ascension and
+/// pos.declination with the true obliquity of instant t.
+void ecliptic_to_equatorial(TSkyPosition& pos, TDateTime t);
+
+} // namespace astro
