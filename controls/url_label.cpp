@@ -1,0 +1,96 @@
+#include "controls/url_label.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace {
+
+void open_with_desktop(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+TURLLabel::TOpener& opener() {
+    static TURLLabel::TOpener current = open_with_desktop;
+    return current;
+}
+
+} // namespace
+
+TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent) {
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    setCursor(Qt::PointingHandCursor);
+    SetTransparent(false);
+    SetCaption(QStringLiteral("www.example.com"));
+}
+
+void TURLLabel::SetAutoSize(bool value) {
+    auto_size_ = value;
+    if (auto_size_) adjustSize();
+}
+
+void TURLLabel::SetCaption(const QString& value) {
+    setText(value);
+    if (auto_size_) adjustSize();
+}
+
+QString TURLLabel::Address() const {
+    QString prefix;
+    switch (url_type_) {
+    case utHTTP:
+        prefix = QStringLiteral("http://");
+        break;
+    case utFTP:
+        prefix = QStringLiteral("ftp://");
+        break;
+    case utMailTo:
+        prefix = QStringLiteral("mailto:");
+        break;
+    }
+    const QString caption = text();
+    return caption.toLower().contains(prefix) ? caption : prefix + caption;
+}
+
+void TURLLabel::Click() {
+    emit clicked();
+    opener()(Address());
+}
+
+TURLLabel::TOpener TURLLabel::SetOpener(TOpener value) {
+    TOpener previous = opener();
+    opener() = value ? std::move(value) : TOpener(open_with_desktop);
+    return previous;
+}
+
+void TURLLabel::set_text_colour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void TURLLabel::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    set_text_colour(QColor(0, 0, 255));
+}
+
+void TURLLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    set_text_colour(QColor(0, 0, 0));
+}
+
+void TURLLabel::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+}
+
+void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    const bool was_pressed = pressed_;
+    pressed_ = false;
+    if (event->button() == Qt::LeftButton && was_pressed && rect().contains(event->position().toPoint()))
+        Click();
+}
+
+#include "moc_url_label.cpp"
