@@ -1,0 +1,59 @@
+// The Islamic (Hijri) calendar: the arithmetic calendar of a mean year of 354 11/30 days with months of 30
+// and 29 days, and the Islamic date shown for a day (year and month from the mean year, day from the Moon's
+// age).
+#pragma once
+
+#include "astro/types.h"
+
+#include <cstdint>
+
+namespace astro {
+
+/// An Islamic date; months 1 (Muharram) to 12 (Dhu al-Hijjah).
+struct TIslamicDate {
+    std::uint16_t day = 0;
+    std::uint16_t month = 0;
+    std::uint16_t year = 0;
+    friend bool operator==(const TIslamicDate&, const TIslamicDate&) = default;
+};
+
+/// Mean Islamic year in days.
+inline constexpr extended islamic_mean_year = 354.366666667L;
+/// Mean Islamic month in days, for the month of a day.
+inline constexpr extended islamic_mean_month = 29.530588L;
+
+/// Date-time value (00:00) of the epoch day: 16 July 622 (civil epoch) or 15 July 622, both proleptic
+/// Gregorian. 1 Muharram 1 lies 3 days later.
+TDateTime islamic_epoch_day(bool civil_epoch);
+
+/// The year is long (Dhu al-Hijjah has 30 days): 11 years in every 30, those with year mod 30 in
+/// {0, 2, 4, 6, 11, 13, 15, 17, 19, 21, 28}.
+bool islamic_is_long_year(const TIslamicDate& date);
+
+/// The day does not exceed the length of its month (30 for odd months, 29 for even ones, 30 for month 12 of a
+/// long year); false also for day 0, a month outside 1..12 and year 0.
+bool islamic_date_valid(const TIslamicDate& date);
+
+/// (year - 1) * 354.366666667 + the lengths of months 1 .. month - 1 + day: not a whole number in general.
+extended islamic_day_count(const TIslamicDate& date);
+
+/// Moment of an Islamic date: islamic_day_count + epoch day + 2. The day it denotes is its value rounded
+/// down.
+TDateTime islamic_to_date(const TIslamicDate& date, bool civil_epoch);
+
+/// Islamic date shown for the day of t: year and month from the mean year and mean month, day from the Moon's
+/// age at noon of that day, rounded (0 just after a new moon, up to 30). A day in the first days of a year
+/// that the mean month still counts to the year before gives month 12 of the year before.
+void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t);
+
+/// The year and month that date_to_islamic gives for the day of t (it needs no Moon). Days before the first
+/// Islamic year raise E_OutOfAlgorithmRange "Out of range of the algorithm".
+void islamic_year_month(bool civil_epoch, TDateTime t, std::uint16_t& year, std::uint16_t& month);
+
+inline TIslamicDate date_to_islamic(bool civil_epoch, TDateTime t) {
+    TIslamicDate r;
+    date_to_islamic(civil_epoch, r, t);
+    return r;
+}
+
+} // namespace astro
