@@ -24,11 +24,24 @@ extended TVSOP::tau() const {
     return (static_cast<extended>(date) - vsop_epoch - 0.5L) / 365250.0L;
 }
 
+const TVSOPSeries* TVSOP::series_table(TTermAccessor) const {
+    return nullptr;
+}
+
 extended TVSOP::evaluate_series(TTermAccessor accessor) const {
     const extended t = tau();
+    const TVSOPSeries* table = series_table(accessor);
     extended s[vsop_max_power + 1];
     for (std::int32_t p = 0; p <= vsop_max_power; ++p) {
         s[p] = 0;
+        if (table != nullptr) {
+            // The same terms as the accessor gives, without a call per term.
+            for (std::int32_t i = 0; i < table[p].count; ++i) {
+                const TVSOPTerm& term = table[p].terms[i];
+                s[p] = s[p] + term.amplitude * std::cos(term.phase + term.frequency * t);
+            }
+            continue;
+        }
         // A series ends at its first zero term, the one the accessor returns past the end of the table. No
         // stored amplitude is zero, so testing the amplitude ends each series exactly where a zero value
         // would, without a cosine for the end marker and also when tau is not finite (a NaN date).
@@ -63,6 +76,13 @@ TVSOPTerm TVSOPEarth::latitude_term(std::int32_t index, std::int32_t power) cons
 
 TVSOPTerm TVSOPEarth::radius_term(std::int32_t index, std::int32_t power) const {
     return table_term(vsop87d_earth_radius, index, power);
+}
+
+const TVSOPSeries* TVSOPEarth::series_table(TTermAccessor accessor) const {
+    if (accessor == &TVSOP::longitude_term) return vsop87d_earth_longitude;
+    if (accessor == &TVSOP::latitude_term) return vsop87d_earth_latitude;
+    if (accessor == &TVSOP::radius_term) return vsop87d_earth_radius;
+    return nullptr;
 }
 
 void earth_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {

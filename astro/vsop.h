@@ -70,6 +70,11 @@ public:
     void to_fk5(extended& L, extended& B) const;
 
 protected:
+    /// The tables behind an accessor, by power, when the body keeps its terms in TVSOPSeries tables: then
+    /// evaluate_series walks them directly instead of calling the accessor term by term (the same terms in
+    /// the same order, so the same sums). The default, nullptr, always calls the accessor.
+    virtual const TVSOPSeries* series_table(TTermAccessor accessor) const;
+
     TVSOP() = default;
     TVSOP(const TVSOP&) = default;
     TVSOP& operator=(const TVSOP&) = default;
@@ -81,6 +86,9 @@ public:
     TVSOPTerm longitude_term(std::int32_t index, std::int32_t power) const override;
     TVSOPTerm latitude_term(std::int32_t index, std::int32_t power) const override;
     TVSOPTerm radius_term(std::int32_t index, std::int32_t power) const override;
+
+protected:
+    const TVSOPSeries* series_table(TTermAccessor accessor) const override;
 };
 
 /// Heliocentric position of the body TBody (a TVSOP descendant) at t, FK5 frame: L degrees in [0, 360),
