@@ -1,0 +1,86 @@
+// Rising, upper transit and setting of the Sun and the Moon, and the three twilights, for one day and one
+// place: apparent positions at 0 h UT of the day before, the day and the day after, a first estimate from the
+// hour angle at the horizon and one correction step. Meeus, Astronomical Algorithms, chapters 3, 15 and 40.
+// Universal time throughout (no Delta T); latitude north positive, longitude positive WEST of Greenwich.
+#pragma once
+
+#include "astro/earth.h"
+#include "astro/types.h"
+
+#include <cstdint>
+
+namespace astro {
+
+/// The event asked of rise_transit_set, with its standard altitude h0.
+enum RiseSetEvent : std::uint8_t {
+    Rise = 0,             ///< Sun -0.8333 degrees; Moon 0.7275 * parallax - 34'
+    Set = 1,              ///< as Rise
+    Transit = 2,          ///< upper transit (h0 = 0 for the horizon test)
+    CivilDawn = 3,        ///< rising through -6 degrees
+    NauticalDawn = 4,     ///< rising through -12 degrees
+    AstronomicalDawn = 5, ///< rising through -18 degrees
+    CivilDusk = 6,        ///< setting through -6 degrees
+    NauticalDusk = 7,     ///< setting through -12 degrees
+    AstronomicalDusk = 8, ///< setting through -18 degrees
+};
+
+/// Standard altitude of the Sun's upper limb at rising and setting, refraction included: degrees.
+inline constexpr extended sun_standard_altitude = -0.8333L;
+
+/// Message of E_NoRiseSet raised by rise_transit_set and the three Sun entries.
+inline constexpr const char* no_rise_set_message = "No rises or sets calculable";
+
+/// The working values of one rise, transit or set computation: right ascensions and declinations at 0 h UT of
+/// days d-1, d and d+1 (degrees; right ascensions as the position routines give them), apparent sidereal time
+/// at Greenwich at 0 h UT of day d, the altitude h0 sought, latitude (north positive) and longitude (west
+/// positive).
+struct TRiseSetWork {
+    extended alpha1 = 0, alpha2 = 0, alpha3 = 0;
+    extended delta1 = 0, delta2 = 0, delta3 = 0;
+    extended theta0 = 0;
+    extended h0 = 0;
+    extended latitude = 0;
+    extended longitude = 0;
+};
+
+/// Instant (UT date-time) of the event `kind` of the Sun (sun = true) or the Moon on the day of `date`; the
+/// fraction is the time of day in UT and may fall a few minutes outside the day. A kind above 8 gives 0.
+/// Raises E_NoRiseSet "No rises or sets calculable" when the body does not reach h0 that day (Transit too) or
+/// an input is not a finite number.
+double rise_transit_set(bool sun, RiseSetEvent kind, TDateTime date, extended latitude, extended longitude);
+
+/// Sunrise, sunset and the Sun's upper transit: rise_transit_set with the Sun and Rise, Set, Transit.
+double sun_rise(TDateTime date, extended latitude, extended longitude);
+double sun_set(TDateTime date, extended latitude, extended longitude);
+double sun_transit(TDateTime date, extended latitude, extended longitude);
+
+/// Three-point interpolation of an angle tabulated at equidistant instants (n = 0 at y2, n = 1 at y3); a
+/// difference beyond 100 degrees between neighbours is taken as a full-turn wrap. Meeus, formula 3.3.
+extended interpolate3(extended y1, extended y2, extended y3, extended n);
+
+/// One correction (days) of a first estimate m of the day fraction: which = 0 transit, 1 rising, 2 setting,
+/// anything else 0. Meeus, chapter 15, without Delta T.
+extended rise_set_correction(const TRiseSetWork& w, int which, extended m);
+
+/// Replaces the geocentric right ascension and declination of the Moon by topocentric ones for an observer at
+/// `height` metres, longitude (west positive) and latitude, at instant `date`; stores the horizontal parallax
+/// (degrees) taken from moon_distance. Meeus, chapters 11 and 40.
+void topocentric_correction(TSkyPosition& pos, extended height, extended longitude, extended latitude,
+                            TDateTime date);
+
+/// x minus its integer part (toward zero), plus 1 when negative: [0, 1).
+extended reduce_day_fraction(extended x);
+
+/// The day of an instant: its date-time value rounded down (also before 1899-12-30).
+TDateTime rise_set_day(TDateTime date);
+
+/// The working values for `date`'s day (0 h UT of days d-1, d, d+1, see rise_set_day) with altitude h0; for
+/// the Moon the samples are topocentric (height 0). Raises E_NoRiseSet(message) when an input is not finite.
+TRiseSetWork rise_set_work(bool sun, TDateTime date, extended h0, extended latitude, extended longitude,
+                           const char* message);
+
+/// Hour angle H0 (degrees, 0 to 180) at which the body crosses w.h0, from the middle declination. Raises
+/// E_NoRiseSet(message) when the cosine of H0 lies outside [-1, 1] or is not a number.
+extended horizon_hour_angle(const TRiseSetWork& w, const char* message);
+
+} // namespace astro
