@@ -7,10 +7,10 @@
 namespace astro {
 namespace {
 
-// FK5 correction of the geocentric coordinates (Meeus 25.9), arc seconds as degrees.
+// FK5 correction of the geocentric coordinates (Meeus, chapter 25), arc seconds as degrees.
 constexpr extended fk5_longitude_shift_deg = 0.09033L / 3600.0L;
 constexpr extended fk5_latitude_factor_deg = 0.03916L / 3600.0L;
-// Constant of aberration, 20.4898" (Meeus 25.10), as degrees; divided by the distance in AU.
+// Constant of aberration, 20.4898" (Meeus, chapter 25), as degrees; divided by the distance in AU.
 constexpr extended aberration_deg = 20.4898L / 3600.0L;
 constexpr extended km_per_au = 149597869.0L;
 

@@ -14,7 +14,7 @@ TVSOPTerm table_term(const TVSOPSeries (&series)[vsop_max_power + 1], std::int32
     return s.terms[index];
 }
 
-// The FK5 constants of Meeus (32.3), arc seconds as degrees: 0.09033" and 0.03916".
+// The FK5 constants (Meeus, chapter 32), arc seconds as degrees: 0.09033" and 0.03916".
 constexpr extended fk5_longitude_shift_deg = -0.09033L / 3600.0L;
 constexpr extended fk5_latitude_factor_deg = 0.03916L / 3600.0L;
 
