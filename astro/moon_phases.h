@@ -3,9 +3,9 @@
 // phase at or after, or the last at or before, an instant. Instants are in the program's single time scale.
 #pragma once
 
-#include <cstdint>
-
 #include "astro/types.h"
+
+#include <cstdint>
 
 namespace astro {
 
@@ -24,9 +24,9 @@ enum TMoonPhase : std::uint8_t {
 /// Lunation index and fundamental arguments of `phase` in the lunation that `date` picks; angles in degrees,
 /// not reduced.
 struct TPhaseElements {
-    extended k = 0;       ///< lunation index plus ordinal / 8; integer k is a new moon, 0 that of 6 January 2000
-    extended jde = 0;     ///< Julian Ephemeris Day of the mean phase
-    extended m = 0;       ///< Sun's mean anomaly
+    extended k = 0;   ///< lunation index plus ordinal / 8; integer k is a new moon, 0 that of 6 January 2000
+    extended jde = 0; ///< Julian Ephemeris Day of the mean phase
+    extended m = 0;   ///< Sun's mean anomaly
     extended m_prime = 0; ///< Moon's mean anomaly
     extended f = 0;       ///< Moon's argument of latitude
     extended omega = 0;   ///< longitude of the ascending node
@@ -35,18 +35,20 @@ struct TPhaseElements {
 
 TPhaseElements phase_elements(TMoonPhase phase, TDateTime date);
 
-/// New moon, first quarter, full moon or last quarter of the lunation that `date` picks. Any other value raises
-/// E_OutOfAlgorithmRange "Invalid TMoonPhase".
+/// New moon, first quarter, full moon or last quarter of the lunation that `date` picks. Any other value
+/// raises E_OutOfAlgorithmRange "Invalid TMoonPhase".
 TDateTime principal_phase(TMoonPhase phase, TDateTime date);
 
-/// One of the four octants, found by iterating on the Moon's age from `date`.
+/// One of the four octants, found by iterating on the Moon's age from `date` until it is within 0.0000001 day
+/// of its target; raises E_OutOfAlgorithmRange "Out of range of the algorithm" when 100 steps do not get
+/// there (a date that is not a finite number).
 TDateTime intermediate_phase(TMoonPhase phase, TDateTime date);
 
 /// principal_phase for even values, intermediate_phase for odd values, 0.0 for values above 7.
 TDateTime moon_phase_time(TMoonPhase phase, TDateTime date);
 
 /// The earliest instant of `phase` at or after `date`; E_OutOfAlgorithmRange "No TDateTime possible" for an
-/// invalid phase.
+/// invalid phase, "Out of range of the algorithm" for a date that is not a finite number.
 TDateTime next_phase(TMoonPhase phase, TDateTime date);
 
 /// The latest instant of `phase` at or before `date`; same error.

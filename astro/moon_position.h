@@ -1,13 +1,14 @@
 // Geocentric position of the Moon: ELP-2000/82 truncated to its principal periodic terms (Meeus, Astronomical
-// Algorithms, chapter 47), nutation in longitude added; degrees and km. The date-time value serves as dynamical
-// time (no Delta T).
+// Algorithms, chapter 47), nutation in longitude added; degrees and km. The date-time value serves as
+// dynamical time (no Delta T).
 #pragma once
 
 #include "astro/earth.h"
 
 namespace astro {
 
-/// Fills longitude (apparent, [0, 360)), latitude, radius (km), right_ascension and declination; leaves parallax.
+/// Fills longitude (apparent, [0, 360)), latitude, radius (km), right_ascension and declination; leaves
+/// parallax.
 void moon_position(TSkyPosition& pos, TDateTime date);
 
 inline TSkyPosition moon_position(TDateTime date) {
