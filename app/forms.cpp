@@ -1,0 +1,39 @@
+#include "app/forms.h"
+
+#include "app/info_form.h"
+#include "app/intro_form.h"
+#include "app/main_form.h"
+
+namespace almadex {
+
+TForms& forms() {
+    static TForms registry;
+    return registry;
+}
+
+void create_forms() {
+    TForms& f = forms();
+    // The main window first: the others read its folder, position and size while they are created.
+    f.main = new TMainForm;
+    f.intro = new TIntroForm;
+    f.info = new TInfoForm;
+}
+
+namespace {
+
+template <class Form>
+void destroy(Form*& form) {
+    delete form;
+    form = nullptr;
+}
+
+} // namespace
+
+void destroy_forms() {
+    TForms& f = forms();
+    destroy(f.info);
+    destroy(f.intro);
+    destroy(f.main);
+}
+
+} // namespace almadex

@@ -1,0 +1,38 @@
+#include "app/info_form.h"
+
+#include "app/artwork.h"
+#include "app/guard.h"
+#include "app/product.h"
+#include "controls/url_label.h"
+#include "ui_info_form.h"
+
+#include <QUrl>
+
+namespace almadex {
+
+TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TInfoForm>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    ui->Image1->setPixmap(about_picture());
+    ui->Label7->setText(
+        QStringLiteral("%1 version %2\nA desktop almanac").arg(product_name(), product_version()));
+    ui->URLLabel1->SetURLType(TURLLabel::utHTTP);
+    // The link label puts its own prefix before an address without one.
+    ui->URLLabel1->SetCaption(QUrl(home_page()).host());
+    ui->URLLabel2->SetURLType(TURLLabel::utMailTo);
+    ui->URLLabel2->SetCaption(mail_address());
+    connect(ui->BitBtn3, &QPushButton::clicked, this, guarded(this, &TInfoForm::BitBtn3Click));
+}
+
+TInfoForm::~TInfoForm() = default;
+
+QTabWidget* TInfoForm::PageControl1() const {
+    return ui->PageControl1;
+}
+
+void TInfoForm::BitBtn3Click() {
+    done(1);
+}
+
+} // namespace almadex

@@ -1,0 +1,513 @@
+#include "app/main_form.h"
+
+#include "app/artwork.h"
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/guard.h"
+#include "app/info_form.h"
+#include "app/intro_form.h"
+#include "app/messages.h"
+#include "app/product.h"
+#include "app/shell_open.h"
+#include "astro/calendar.h"
+#include "astro/chinese.h"
+#include "astro/easter.h"
+#include "astro/errors.h"
+#include "astro/hebrew.h"
+#include "astro/islamic.h"
+#include "controls/spin_edit.h"
+#include "controls/tip_dialog.h"
+#include "ui_main_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLayout>
+#include <QLocale>
+#include <QTabWidget>
+#include <cmath>
+
+namespace almadex {
+namespace {
+
+/// The Islamic routines leave the short date format day first.
+void islamic_steps_done() {
+    format_settings().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+}
+
+const QColor kChristianBand(40, 90, 180);
+const QColor kJewishBand(210, 160, 20);
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // a single fixed border
+    setWindowIcon(program_icon());
+
+    ui->CopyAll->setIcon(copy_icon());
+    ui->CurrentDate->setIcon(today_icon());
+    ui->FillGnuYear->setIcon(leaf_icon(QStringLiteral("1"), kChristianBand));
+    ui->FillEaster->setIcon(leaf_icon(QStringLiteral("E"), kChristianBand));
+    ui->PalmSunday->setIcon(leaf_icon(QStringLiteral("P"), kChristianBand));
+    ui->Whitsun->setIcon(leaf_icon(QStringLiteral("W"), kChristianBand));
+    ui->FillXmas->setIcon(leaf_icon(QStringLiteral("25"), kChristianBand));
+    ui->FillPesach->setIcon(leaf_icon(QStringLiteral("15"), kJewishBand));
+    ui->FillJeNuYear->setIcon(leaf_icon(QStringLiteral("1"), kJewishBand));
+    ui->ToolCalendar->setIcon(calendar_icon());
+    ui->CalBtn->setIcon(calendar_icon());
+    ui->ToolMoon->setIcon(moon_icon());
+    ui->AstroBtn->setIcon(moon_icon());
+
+    tips_dialog_ = new TTipDialog(this);
+    tips_dialog_->setObjectName(QStringLiteral("TipsDialog"));
+    tips_dialog_->SetBackColor(palette().color(QPalette::Window));
+    tips_dialog_->SetCaption(QStringLiteral("Tip of the Day"));
+    tips_dialog_->SetCloseButton(QStringLiteral("&Close"));
+    tips_dialog_->SetHeader(QStringLiteral("Did you know..."));
+    tips_dialog_->SetImageBackColor(palette().color(QPalette::ToolTipBase));
+    tips_dialog_->SetNextButton(QStringLiteral("&Next"));
+    tips_dialog_->SetStartupCaption(QStringLiteral("&Show tips at startup"));
+    tips_dialog_->SetStartupState(true);
+    tips_dialog_->SetImage(tip_bulb_picture());
+    tips_dialog_->SetTips(default_tips());
+
+    show_intro_form_timer_.setObjectName(QStringLiteral("ShowIntroFormTimer"));
+    show_intro_form_timer_.setInterval(500);
+
+    for (QWidget* panel :
+         {static_cast<QWidget*>(ui->GregorianPanel), static_cast<QWidget*>(ui->IslamicGroupBox),
+          static_cast<QWidget*>(ui->ChinesePanel), static_cast<QWidget*>(ui->JewishPanel)})
+        panel->installEventFilter(this);
+    connect_handlers();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::connect_handlers() {
+    connect(ui->GConvert, &QPushButton::clicked, this, guarded(this, &TMainForm::GConvertClick));
+    connect(ui->IConvert, &QPushButton::clicked, this, guarded(this, &TMainForm::IConvertClick));
+    connect(ui->CConvert, &QPushButton::clicked, this, guarded(this, &TMainForm::CConvertClick));
+    connect(ui->JeConvert, &QPushButton::clicked, this, guarded(this, &TMainForm::JeConvertClick));
+    connect(ui->JeMonth, &QSpinBox::valueChanged, this, guarded(this, &TMainForm::JeMonthChange));
+    connect(ui->JeMonthName, &QComboBox::currentIndexChanged, this,
+            guarded(this, &TMainForm::JeMonthNameChange));
+    connect(ui->IMonth, &QSpinBox::valueChanged, this, guarded(this, &TMainForm::IMonthChange));
+    connect(ui->IsMonthName, &QComboBox::currentIndexChanged, this,
+            guarded(this, &TMainForm::IsMonthNameChange));
+
+    const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this, guarded(this, handler));
+    };
+    on(ui->CurrentDate, &TMainForm::CurrentDateExecute);
+    on(ui->ExitApp, &TMainForm::ExitAppExecute);
+    on(ui->HelpContent, &TMainForm::HelpContentExecute);
+    on(ui->AppTipShow, &TMainForm::AppTipShowExecute);
+    on(ui->About1, &TMainForm::About1Click);
+    on(ui->Almadexhomepage1, &TMainForm::Almadexhomepage1Click);
+    on(ui->FillGnuYear, &TMainForm::FillGnuYearExecute);
+    on(ui->FillEaster, &TMainForm::FillEasterExecute);
+    on(ui->PalmSunday, &TMainForm::PalmSundayExecute);
+    on(ui->Whitsun, &TMainForm::WhitsunExecute);
+    on(ui->AllSaintsDay, &TMainForm::AllSaintsDayExecute);
+    on(ui->FillXmas, &TMainForm::FillXmasExecute);
+    on(ui->FillMuslimNuYear, &TMainForm::FillMuslimNuYearExecute);
+    on(ui->FillMuslimAchoura, &TMainForm::FillMuslimAchouraExecute);
+    on(ui->FillMuslimRamadan, &TMainForm::FillMuslimRamadanExecute);
+    on(ui->FillMuslimLittleAid, &TMainForm::FillMuslimLittleAidExecute);
+    on(ui->FillMuslimBigAid, &TMainForm::FillMuslimBigAidExecute);
+    on(ui->FillMuslimMaoulid, &TMainForm::FillMuslimMaoulidExecute);
+    on(ui->FillJeNuYear, &TMainForm::FillJeNuYearExecute);
+    on(ui->FillPesach, &TMainForm::FillPesachExecute);
+    // The commands of the calendar, Moon, prayer, days-between and repository windows, printing, copying and
+    // the auto-run option stay disabled in the form until their windows join the program.
+
+    connect(&show_intro_form_timer_, &QTimer::timeout, this,
+            guarded(this, &TMainForm::ShowIntroFormTimerTimer));
+}
+
+// --- what the other windows use ---
+
+TSpinEdit* TMainForm::GDay() const {
+    return ui->GDay;
+}
+TSpinEdit* TMainForm::GMonth() const {
+    return ui->GMonth;
+}
+TSpinEdit* TMainForm::GYear() const {
+    return ui->GYear;
+}
+QPushButton* TMainForm::GConvert() const {
+    return ui->GConvert;
+}
+QAction* TMainForm::CalBtn() const {
+    return ui->CalBtn;
+}
+QAction* TMainForm::AstroBtn() const {
+    return ui->AstroBtn;
+}
+
+void TMainForm::SetProgramFolder(const QString& folder) {
+    program_folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    if (!program_folder_.endsWith(QDir::separator())) program_folder_ += QDir::separator();
+}
+
+// --- start-up ---
+
+void TMainForm::FormCreate() {
+    show_intro_form_timer_.start();
+    fdate_ = now_datetime();
+    run_guarded(this, [this] { startup_fill(); });
+    SetProgramFolder(QCoreApplication::applicationDirPath());
+}
+
+void TMainForm::ShowIntroFormTimerTimer() {
+    show_intro_form_timer_.stop(); // it fires once
+    if (TIntroForm* intro = forms().intro)
+        intro->exec(); // the start-up window shows this window when it is done
+    else
+        show();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // Closing the main window ends the program, whatever tool windows are still open.
+    QCoreApplication::quit();
+}
+
+// --- shared steps ---
+
+void TMainForm::set_date_conventions() {
+    TFormatSettings& fs = format_settings();
+    fs.DateSeparator = u'/';
+    fs.ShortDateFormat = QStringLiteral("mm/dd/yyyy");
+    fs.ShortTimeFormat = QStringLiteral("hh:mm");
+}
+
+void TMainForm::set_noon() {
+    fdate_ = std::floor(fdate_) + 0.5;
+}
+
+void TMainForm::wrong_date(const QString& first_line) {
+    show_message(this,
+                 {QStringLiteral("Wrong date !"), first_line + QStringLiteral("\nPlease, check this out."),
+                  QMessageBox::Information, QMessageBox::Ok});
+}
+
+void TMainForm::fill_gregorian() {
+    const QDate d = to_qdate(fdate_); // proleptic Gregorian, also before 1582
+    ui->GDay->setValue(d.day());
+    ui->GMonth->setValue(d.month());
+    ui->GYear->setValue(d.year());
+}
+
+void TMainForm::fill_islamic() {
+    const astro::TIslamicDate date = astro::date_to_islamic(true, fdate_);
+    islamic_steps_done();
+    ui->IDay->setValue(date.day);
+    ui->IMonth->setValue(date.month);
+    ui->IYear->setValue(date.year);
+    ui->IsMonthName->setCurrentIndex(date.month - 1);
+}
+
+void TMainForm::fill_hebrew() {
+    const astro::THebrewDate date = astro::date_to_hebrew(fdate_);
+    ui->JeDay->setValue(date.day);
+    ui->JeMonth->setValue(date.month);
+    ui->JeYear->setValue(date.year);
+    ui->JeMonthName->setCurrentIndex(date.month - 1);
+}
+
+void TMainForm::fill_julian() {
+    // Shortest general form, at most 15 significant digits, the locale's decimal separator.
+    const double jd = static_cast<double>(astro::datetime_to_jd(fdate_));
+    QString text = QString::number(jd, 'g', 15);
+    text.replace(u'.', QLocale().decimalPoint());
+    ui->JuDay->setText(text);
+}
+
+void TMainForm::fill_chinese() {
+    const astro::TChineseDate r = astro::date_to_chinese(fdate_);
+    ui->CDay->setValue(r.Day);
+    ui->CMonth->setValue(r.Month);
+    ui->CYear->setValue(r.Year);
+    ui->CZodiac->setCurrentIndex(r.YearBranch);
+    ui->CStem->setCurrentIndex(r.YearStem);
+    ui->CLeapMonth->setChecked(r.LeapMonth);
+    ui->CCycles->setValue(r.Cycle);
+}
+
+void TMainForm::startup_fill() {
+    set_date_conventions();
+    const QDate today = to_qdate(now_datetime());
+    ui->GDay->setValue(today.day());
+    ui->GMonth->setValue(today.month());
+    ui->GYear->setValue(today.year());
+    fdate_ = now_datetime();
+    fill_islamic();
+    fill_hebrew();
+    fill_julian(); // the current moment, with its decimals
+    fill_chinese();
+}
+
+// --- conversions ---
+
+void TMainForm::GConvertClick() {
+    set_date_conventions();
+    const QString text =
+        QStringLiteral("%1/%2/%3").arg(ui->GMonth->value()).arg(ui->GDay->value()).arg(ui->GYear->value());
+    if (const auto day = try_str_to_date(text)) {
+        fdate_ = *day;
+    } else {
+        wrong_date(QStringLiteral("Please, note that Gregorian date is invalid."));
+        fdate_ = now_datetime();
+    }
+    set_noon();
+    fill_hebrew();
+    fill_islamic();
+    fill_julian();
+    fill_chinese();
+}
+
+void TMainForm::JeConvertClick() {
+    set_date_conventions();
+    const auto year = static_cast<std::uint16_t>(ui->JeYear->value());
+    const auto month = static_cast<std::uint16_t>(ui->JeMonth->value());
+    const auto day = static_cast<std::uint16_t>(ui->JeDay->value());
+    ui->JeMonthName->setCurrentIndex(month - 1);
+    try {
+        fdate_ = astro::hebrew_to_date(year, month, day);
+    } catch (const astro::Exception&) {
+        wrong_date(QStringLiteral("Please, note this Hebrew date is invalid."));
+        fdate_ = now_datetime();
+    }
+    set_noon();
+    fill_gregorian();
+    fill_islamic();
+    fill_julian();
+    fill_chinese();
+}
+
+void TMainForm::CConvertClick() {
+    set_date_conventions();
+    astro::TChineseDate date;
+    date.Day = ui->CDay->value();
+    date.Month = ui->CMonth->value();
+    date.Year = ui->CYear->value();
+    date.LeapMonth = ui->CLeapMonth->isChecked();
+    date.Cycle = ui->CCycles->value();
+    try {
+        fdate_ = astro::chinese_to_date(date);
+    } catch (const astro::Exception&) {
+        wrong_date(QStringLiteral("Please, note this Chinese date is invalid."));
+        fdate_ = now_datetime();
+    }
+    set_noon();
+    // The day, month and year keep what the user entered.
+    const astro::TChineseDate r = astro::date_to_chinese(fdate_);
+    ui->CZodiac->setCurrentIndex(r.YearBranch);
+    ui->CStem->setCurrentIndex(r.YearStem);
+    ui->CLeapMonth->setChecked(r.LeapMonth);
+    ui->CCycles->setValue(r.Cycle);
+    fill_gregorian();
+    fill_islamic();
+    fill_julian();
+    fill_hebrew();
+}
+
+void TMainForm::IConvertClick() {
+    set_date_conventions();
+    astro::TIslamicDate date;
+    date.day = static_cast<std::uint16_t>(ui->IDay->value());
+    date.month = static_cast<std::uint16_t>(ui->IMonth->value());
+    date.year = static_cast<std::uint16_t>(ui->IYear->value());
+    ui->IsMonthName->setCurrentIndex(date.month - 1);
+    const bool valid = astro::islamic_date_valid(date);
+    islamic_steps_done();
+    if (!valid) {
+        wrong_date(QStringLiteral("Please, note this Islamic date is invalid."));
+        fdate_ = now_datetime();
+        return; // no other panel changes
+    }
+    fdate_ = astro::islamic_to_date(date, true);
+    set_noon();
+    fill_gregorian();
+    fill_hebrew();
+    fill_julian();
+    fill_chinese();
+}
+
+// --- panels and month names ---
+
+void TMainForm::enable_convert(QPushButton* button) {
+    for (QPushButton* b : {ui->GConvert, ui->IConvert, ui->CConvert, ui->JeConvert})
+        b->setEnabled(b == button);
+}
+
+void TMainForm::GregorianPanelMouseMove() {
+    enable_convert(ui->GConvert);
+}
+void TMainForm::IslamicGroupBoxMouseMove() {
+    enable_convert(ui->IConvert);
+}
+void TMainForm::ChinesePanelMouseMove() {
+    enable_convert(ui->CConvert);
+}
+void TMainForm::JewishPanelMouseMove() {
+    enable_convert(ui->JeConvert);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == ui->GregorianPanel)
+            run_guarded(this, [this] { GregorianPanelMouseMove(); });
+        else if (watched == ui->IslamicGroupBox)
+            run_guarded(this, [this] { IslamicGroupBoxMouseMove(); });
+        else if (watched == ui->ChinesePanel)
+            run_guarded(this, [this] { ChinesePanelMouseMove(); });
+        else if (watched == ui->JewishPanel)
+            run_guarded(this, [this] { JewishPanelMouseMove(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::JeMonthChange() {
+    const int month = ui->JeMonth->value();
+    ui->JeMonthName->setCurrentIndex(month >= 1 && month <= 13 ? month - 1 : 0);
+}
+
+void TMainForm::JeMonthNameChange() {
+    ui->JeMonth->setValue(ui->JeMonthName->currentIndex() + 1); // no selection writes 0, read as 1
+}
+
+void TMainForm::IMonthChange() {
+    const int month = ui->IMonth->value();
+    ui->IsMonthName->setCurrentIndex(month >= 1 && month <= 12 ? month - 1 : 0);
+}
+
+void TMainForm::IsMonthNameChange() {
+    ui->IMonth->setValue(ui->IsMonthName->currentIndex() + 1);
+}
+
+// --- commands ---
+
+void TMainForm::CurrentDateExecute() {
+    try {
+        const QDate today = to_qdate(now_datetime());
+        ui->GDay->setValue(today.day());
+        ui->GMonth->setValue(today.month());
+        ui->GYear->setValue(today.year());
+        GConvertClick();
+    } catch (const std::exception&) {
+        // Errors of this command are ignored.
+    }
+}
+
+void TMainForm::ExitAppExecute() {
+    close();
+}
+
+void TMainForm::HelpContentExecute() {
+    // A compiled help file beside the program wins; otherwise the HTML help shipped with it.
+    const QString chm = program_folder_ + QStringLiteral("help.chm");
+    const QString html =
+        program_folder_ + QStringLiteral("help") + QDir::separator() + QStringLiteral("index.html");
+    if (QFileInfo::exists(chm))
+        shell_open(QUrl::fromLocalFile(chm));
+    else if (QFileInfo::exists(html))
+        shell_open(QUrl::fromLocalFile(html));
+    else
+        show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
+}
+
+void TMainForm::AppTipShowExecute() {
+    tips_dialog_->Execute();
+}
+
+void TMainForm::About1Click() {
+    if (TInfoForm* info = forms().info) {
+        info->PageControl1()->setCurrentIndex(0);
+        info->exec();
+    }
+}
+
+void TMainForm::Almadexhomepage1Click() {
+    shell_open(QUrl(home_page()));
+}
+
+// --- feasts ---
+
+void TMainForm::fill_easter_based(double days_after_easter) {
+    const double day = astro::easter_date(ui->GYear->value()) + days_after_easter;
+    const QDate d = to_qdate(day); // read in the proleptic Gregorian calendar, like the panel
+    ui->GDay->setValue(d.day());
+    ui->GMonth->setValue(d.month());
+    GConvertClick();
+}
+
+void TMainForm::FillGnuYearExecute() {
+    ui->GDay->setValue(1);
+    ui->GMonth->setValue(1);
+    GConvertClick();
+}
+void TMainForm::FillEasterExecute() {
+    fill_easter_based(0);
+}
+void TMainForm::PalmSundayExecute() {
+    fill_easter_based(-7);
+}
+void TMainForm::WhitsunExecute() {
+    fill_easter_based(49);
+}
+void TMainForm::AllSaintsDayExecute() {
+    ui->GDay->setValue(1);
+    ui->GMonth->setValue(11);
+    GConvertClick();
+}
+void TMainForm::FillXmasExecute() {
+    ui->GDay->setValue(25);
+    ui->GMonth->setValue(12);
+    GConvertClick();
+}
+
+void TMainForm::set_islamic_feast(int day, int month) {
+    ui->IDay->setValue(day);
+    ui->IMonth->setValue(month);
+    IConvertClick();
+}
+void TMainForm::FillMuslimNuYearExecute() {
+    set_islamic_feast(1, 1);
+}
+void TMainForm::FillMuslimAchouraExecute() {
+    set_islamic_feast(10, 1);
+}
+void TMainForm::FillMuslimRamadanExecute() {
+    set_islamic_feast(1, 9);
+}
+void TMainForm::FillMuslimLittleAidExecute() {
+    set_islamic_feast(1, 10);
+}
+void TMainForm::FillMuslimBigAidExecute() {
+    set_islamic_feast(10, 12);
+}
+void TMainForm::FillMuslimMaoulidExecute() {
+    set_islamic_feast(14, 3);
+}
+
+void TMainForm::FillJeNuYearExecute() {
+    ui->JeDay->setValue(1);
+    ui->JeMonth->setValue(7); // Tishri
+    JeConvertClick();
+}
+void TMainForm::FillPesachExecute() {
+    ui->JeDay->setValue(15);
+    ui->JeMonth->setValue(1); // Nisan
+    ui->JeMonthName->setCurrentIndex(0);
+    JeConvertClick();
+}
+
+} // namespace almadex

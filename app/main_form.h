@@ -1,0 +1,124 @@
+// The converter main window: one day shown at once in the Gregorian, Islamic, Chinese and Hebrew calendars
+// and as a Julian Day, the feast commands, the menus and the toolbar; it also drives the program's start.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QPushButton;
+class TSpinEdit;
+class TTipDialog;
+
+namespace Ui {
+class TMainForm;
+}
+
+namespace almadex {
+
+/// The window's controls keep their object names (GDay, GMonth, GYear, GConvert, IDay, ..., JuDay, the
+/// actions FillEaster, CalBtn, ...). The other windows reach what they use of this one through the public
+/// accessors below (GDay(), GConvert(), FDate(), CalBtn(), TipsDialog(), ProgramFolder(), ...); the form
+/// itself (`ui`) stays private. Tests find any control by its object name.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- what the other windows use ---
+    TSpinEdit* GDay() const;
+    TSpinEdit* GMonth() const;
+    TSpinEdit* GYear() const;
+    /// Its click runs GConvertClick. Only the panel the mouse last moved over has its button enabled and
+    /// QAbstractButton::click() ignores a disabled button: to convert regardless, call GConvertClick().
+    QPushButton* GConvert() const;
+    /// The toolbar toggles of the calendar and Moon windows (checkable actions).
+    QAction* CalBtn() const;
+    QAction* AstroBtn() const;
+    TTipDialog* TipsDialog() const { return tips_dialog_; }
+    /// The one-shot start-up timer (500 ms) that shows the start-up window.
+    QTimer& ShowIntroFormTimer() { return show_intro_form_timer_; }
+
+    /// The window's moment: the day all panels show (12:00 after a conversion, the current moment at start).
+    double FDate() const { return fdate_; }
+    /// The folder of the running program, with a trailing separator.
+    const QString& ProgramFolder() const { return program_folder_; }
+    /// Points the program's folder elsewhere (tests, so that no file is written beside the test binary).
+    void SetProgramFolder(const QString& folder);
+
+    // --- conversions (run whether the panel's Convert button is enabled or not) ---
+    void GConvertClick();
+    void IConvertClick();
+    void CConvertClick();
+    void JeConvertClick();
+
+    // --- panels and month names ---
+    void GregorianPanelMouseMove();
+    void IslamicGroupBoxMouseMove();
+    void ChinesePanelMouseMove();
+    void JewishPanelMouseMove();
+    void JeMonthChange();
+    void JeMonthNameChange();
+    void IMonthChange();
+    void IsMonthNameChange();
+
+    // --- commands ---
+    void CurrentDateExecute();
+    void ExitAppExecute();
+    void HelpContentExecute();
+    void AppTipShowExecute();
+    void About1Click();
+    void Almadexhomepage1Click();
+
+    // --- feasts ---
+    void FillGnuYearExecute();
+    void FillEasterExecute();
+    void PalmSundayExecute();
+    void WhitsunExecute();
+    void AllSaintsDayExecute();
+    void FillXmasExecute();
+    void FillMuslimNuYearExecute();
+    void FillMuslimAchouraExecute();
+    void FillMuslimRamadanExecute();
+    void FillMuslimLittleAidExecute();
+    void FillMuslimBigAidExecute();
+    void FillMuslimMaoulidExecute();
+    void FillJeNuYearExecute();
+    void FillPesachExecute();
+
+    // --- start-up ---
+    void FormCreate();
+    void ShowIntroFormTimerTimer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connect_handlers();
+    void set_date_conventions();
+    void startup_fill();
+    void fill_gregorian();
+    void fill_islamic();
+    void fill_hebrew();
+    void fill_julian();
+    void fill_chinese();
+    void set_noon();
+    void wrong_date(const QString& first_line);
+    void enable_convert(QPushButton* button);
+    void fill_easter_based(double days_after_easter);
+    void set_islamic_feast(int day, int month);
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    TTipDialog* tips_dialog_ = nullptr;
+    QTimer show_intro_form_timer_;
+    double fdate_ = 0;
+    QString program_folder_;
+};
+
+} // namespace almadex

@@ -1,0 +1,218 @@
+// The program's start: the windows created in order and hidden, the start-up window's count of three ticks
+// that shows the main window and then the tip of the day, and the about window.
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/info_form.h"
+#include "app/intro_form.h"
+#include "app/main_form.h"
+#include "app/messages.h"
+#include "app/shell_open.h"
+#include "controls/spin_edit.h"
+#include "controls/tip_dialog.h"
+#include "controls/url_label.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+using namespace almadex;
+
+namespace {
+
+class Startup : public ::testing::Test {
+protected:
+    std::vector<TMessage> messages;
+    int tips_shown = 0;
+
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        set_clock([] { return QDateTime(QDate(2024, 10, 3), QTime(9, 0)); });
+        set_message_handler([this](const TMessage& m) {
+            messages.push_back(m);
+            return QMessageBox::Ok;
+        });
+        create_forms();
+        main_form()->ShowIntroFormTimer().stop(); // the tests drive the start-up themselves
+        // The tip of the day closes itself as soon as it is up.
+        main_form()->TipsDialog()->OnExecute = [this](QObject*, bool&) {
+            ++tips_shown;
+            QTimer::singleShot(0, [] { forms().main->TipsDialog()->Form().accept(); });
+        };
+    }
+    void TearDown() override {
+        destroy_forms();
+        set_message_handler({});
+        set_clock({});
+    }
+
+    static TMainForm* main_form() { return forms().main; }
+    static TIntroForm* intro() { return forms().intro; }
+    static TInfoForm* info() { return forms().info; }
+};
+
+TEST_F(Startup, WindowsAreCreatedInOrderNoneShownAndDestroyedAgain) {
+    ASSERT_NE(main_form(), nullptr);
+    ASSERT_NE(intro(), nullptr);
+    ASSERT_NE(info(), nullptr);
+    EXPECT_FALSE(main_form()->isVisible());
+    EXPECT_FALSE(intro()->isVisible());
+    EXPECT_FALSE(info()->isVisible());
+    // The main window did its start-up work while it was created.
+    EXPECT_EQ(main_form()->GYear()->value(), 2024);
+    EXPECT_FALSE(main_form()->ProgramFolder().isEmpty());
+    destroy_forms();
+    EXPECT_EQ(forms().main, nullptr);
+    EXPECT_EQ(forms().intro, nullptr);
+    EXPECT_EQ(forms().info, nullptr);
+    create_forms(); // for TearDown
+    main_form()->ShowIntroFormTimer().stop();
+}
+
+TEST_F(Startup, IntroWindowIsBorderlessModalAndShowsLogoAndVersion) {
+    EXPECT_TRUE(intro()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(intro()->isModal());
+    EXPECT_EQ(intro()->size(), QSize(376, 122));
+    const QLabel* logo = intro()->findChild<QLabel*>(QStringLiteral("logo"));
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->size(), QSize(166, 32));
+    EXPECT_FALSE(logo->pixmap().isNull());
+    const QLabel* version = intro()->findChild<QLabel*>(QStringLiteral("Label1"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_TRUE(version->text().contains(QStringLiteral(ALMADEX_VERSION)));
+    EXPECT_EQ(intro()->WaitingTimer().interval(), 1000);
+    EXPECT_FALSE(intro()->WaitingTimer().isActive());
+}
+
+TEST_F(Startup, ThreeTicksShowTheMainWindowThenTheTipOfTheDay) {
+    intro()->show(); // non-modal here, so that the test drives the ticks
+    EXPECT_EQ(main_form()->windowTitle(), QStringLiteral("Almadex "));
+    EXPECT_EQ(intro()->Tag(), 2);
+    EXPECT_TRUE(intro()->WaitingTimer().isActive());
+
+    intro()->WaitingTimerTimer();
+    EXPECT_EQ(intro()->Tag(), 1);
+    intro()->WaitingTimerTimer();
+    EXPECT_EQ(intro()->Tag(), 0);
+    EXPECT_FALSE(main_form()->isVisible());
+    EXPECT_EQ(tips_shown, 0);
+
+    intro()->WaitingTimerTimer(); // the third tick
+    EXPECT_FALSE(intro()->WaitingTimer().isActive());
+    EXPECT_FALSE(intro()->isVisible());
+    EXPECT_EQ(intro()->result(), 1);
+    EXPECT_TRUE(main_form()->isVisible());
+    EXPECT_EQ(tips_shown, 1);
+}
+
+TEST_F(Startup, ActivatingTheIntroAgainRestartsTheCount) {
+    intro()->show();
+    intro()->WaitingTimerTimer();
+    intro()->WaitingTimerTimer();
+    EXPECT_EQ(intro()->Tag(), 0);
+    intro()->FormActivate();
+    EXPECT_EQ(intro()->Tag(), 2);
+    intro()->WaitingTimerTimer();
+    EXPECT_FALSE(main_form()->isVisible());
+    // Escape does not end it early.
+    intro()->reject();
+    EXPECT_TRUE(intro()->isVisible());
+    intro()->WaitingTimerTimer();
+    intro()->WaitingTimerTimer();
+    EXPECT_TRUE(main_form()->isVisible());
+}
+
+TEST_F(Startup, WithTipsOffTheMainWindowComesAlone) {
+    main_form()->TipsDialog()->SetStartupState(false);
+    intro()->show();
+    for (int tick = 0; tick < 3; ++tick) intro()->WaitingTimerTimer();
+    EXPECT_TRUE(main_form()->isVisible());
+    EXPECT_EQ(tips_shown, 0);
+}
+
+TEST_F(Startup, TheStartUpTimerRunsTheModalIntroUntilItEnds) {
+    // Inside the intro's modal loop: three ticks, as the timer would give them.
+    int ticks = 0;
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(intro()->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), intro());
+        for (; ticks < 3; ++ticks) intro()->WaitingTimerTimer();
+    });
+    main_form()->ShowIntroFormTimer().start();
+    main_form()->ShowIntroFormTimerTimer();
+    EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(main_form()->ShowIntroFormTimer().isActive());
+    EXPECT_FALSE(intro()->isVisible());
+    EXPECT_TRUE(main_form()->isVisible());
+    EXPECT_EQ(tips_shown, 1);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Startup, UntickingShowTipsAtStartupIsKeptByTheDialog) {
+    main_form()->TipsDialog()->OnExecute = {};
+    bool seen_state = true;
+    main_form()->TipsDialog()->OnClose = [&](QObject*, bool state) { seen_state = state; };
+    QTimer::singleShot(0, [] {
+        TTipDialog* tips = forms().main->TipsDialog();
+        tips->SetStartupState(false); // as the user unticks the box
+        tips->Form().accept();
+    });
+    main_form()->AppTipShowExecute();
+    EXPECT_FALSE(seen_state);
+    EXPECT_FALSE(main_form()->TipsDialog()->StartupState());
+}
+
+TEST_F(Startup, AboutShowsTheInformationWindowModallyOnItsFirstPage) {
+    QTabWidget* pages = info()->PageControl1();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("About"));
+    EXPECT_EQ(info()->windowTitle(), QStringLiteral("Information"));
+    const auto* web = info()->findChild<TURLLabel*>(QStringLiteral("URLLabel1"));
+    const auto* mail = info()->findChild<TURLLabel*>(QStringLiteral("URLLabel2"));
+    ASSERT_NE(web, nullptr);
+    ASSERT_NE(mail, nullptr);
+    EXPECT_EQ(web->URLType(), TURLLabel::utHTTP);
+    EXPECT_TRUE(web->Address().startsWith(QStringLiteral("http://")));
+    EXPECT_EQ(mail->URLType(), TURLLabel::utMailTo);
+    EXPECT_EQ(mail->Address(), QStringLiteral("mailto:") + mail->Caption());
+    EXPECT_FALSE(info()->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+    EXPECT_TRUE(
+        info()->findChild<QLabel*>(QStringLiteral("Label7"))->text().contains(QStringLiteral("Almadex")));
+
+    bool inside = false;
+    QTimer::singleShot(0, [&] {
+        inside = info()->isVisible() && info()->isModal();
+        EXPECT_EQ(info()->PageControl1()->currentIndex(), 0);
+        info()->findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+    });
+    main_form()->About1Click();
+    EXPECT_TRUE(inside);
+    EXPECT_FALSE(info()->isVisible());
+    EXPECT_EQ(info()->result(), 1);
+}
+
+TEST_F(Startup, ExitClosesTheMainWindowWhichEndsTheProgramWhateverElseIsOpen) {
+    main_form()->show();
+    QWidget tool_window; // a tool window left open must not keep the program alive
+    tool_window.show();
+    QTimer::singleShot(0, [] { forms().main->findChild<QAction*>(QStringLiteral("ExitApp"))->trigger(); });
+    QTimer hang_guard; // only ends a loop that failed to end
+    hang_guard.setSingleShot(true);
+    QObject::connect(&hang_guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    hang_guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(main_form()->isVisible());
+}
+
+} // namespace
