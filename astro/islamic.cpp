@@ -2,6 +2,7 @@
 
 #include "astro/calendar.h"
 #include "astro/errors.h"
+#include "astro/lunar_data.h"
 
 #include <cmath>
 
@@ -69,6 +70,16 @@ void islamic_year_month(bool civil_epoch, TDateTime t, std::uint16_t& year, std:
     if (y < 1 || y > 65535) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
     year = static_cast<std::uint16_t>(y);
     month = static_cast<std::uint16_t>(m);
+}
+
+void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t) {
+    std::uint16_t year, month;
+    islamic_year_month(civil_epoch, t, year, month);
+    // The day of the month is the Moon's age at noon, rounded: 0 just after a new moon, up to 30.
+    const extended age = moon_age(std::floor(t) + 0.5);
+    date.day = static_cast<std::uint16_t>(std::nearbyint(age));
+    date.month = month;
+    date.year = year;
 }
 
 } // namespace astro

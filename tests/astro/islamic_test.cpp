@@ -1,6 +1,7 @@
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/islamic.h"
+#include "astro/lunar_data.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,6 +110,42 @@ TEST(Islamic, YearAndMonthOfADay) {
         islamic_year_month(true, gregorian_datetime(c.y, c.m, c.d) + 0.5, year, month);
         EXPECT_EQ(year, c.year) << c.y << "-" << c.m << "-" << c.d;
         EXPECT_EQ(month, c.month) << c.y << "-" << c.m << "-" << c.d;
+    }
+}
+
+TEST(Islamic, DateToIslamicTakesTheDayFromTheMoonsAgeAtNoon) {
+    const struct {
+        std::uint16_t y, m, d; // proleptic Gregorian
+        TIslamicDate date;
+    } cases[] = {
+        // New moon on 11 January 2024 at 11:57: at noon the Moon's age rounds to 0.
+        {2024, 1, 11, {0, 6, 1445}},
+        {2024, 3, 10, {0, 8, 1445}}, // new moon 3 hours before noon
+        // New moon on 28 February 2025 at 00:45: at noon the age is 0.52 days.
+        {2025, 2, 27, {29, 8, 1446}},
+        {2025, 2, 28, {1, 9, 1446}},
+        {2025, 3, 1, {2, 9, 1446}},
+        {2024, 10, 2, {29, 3, 1446}},
+        {2024, 10, 3, {1, 4, 1446}},
+        {2024, 7, 6, {1, 12, 1445}}, // the mean year has begun, its mean month not yet
+    };
+    for (const auto& c : cases) {
+        const TDateTime day = gregorian_datetime(c.y, c.m, c.d);
+        for (const TDateTime time : {0.0, 0.5, 0.99})
+            EXPECT_EQ(date_to_islamic(true, day + time), c.date)
+                << c.y << "-" << c.m << "-" << c.d << " " << time;
+    }
+}
+
+TEST(Islamic, DateToIslamicAgreesWithItsYearAndMonth) {
+    for (TDateTime t = gregorian_datetime(999, 1, 1) + 0.5; t < gregorian_datetime(2400, 1, 1); t += 3119.7) {
+        std::uint16_t year = 0, month = 0;
+        islamic_year_month(true, t, year, month);
+        const TIslamicDate date = date_to_islamic(true, t);
+        EXPECT_EQ(date.year, year) << t;
+        EXPECT_EQ(date.month, month) << t;
+        EXPECT_EQ(date.day, static_cast<std::uint16_t>(std::nearbyint(moon_age(std::floor(t) + 0.5)))) << t;
+        EXPECT_LE(date.day, 30) << t;
     }
 }
 
