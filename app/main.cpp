@@ -2,6 +2,7 @@
 // window's start-up timer then shows the start-up window, which shows the main window.
 //   almadex                    the program
 //   almadex --measure-startup  prints how long creating the windows (with their first computations) takes
+#include "app/artwork.h"
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/product.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     almadex::TAlmadexApplication app(argc, argv);
     QApplication::setApplicationName(almadex::product_name());
     QApplication::setApplicationVersion(almadex::product_version());
+    QApplication::setWindowIcon(almadex::program_icon()); // the main window shows today's Moon instead
     const bool measure = QApplication::arguments().contains(QStringLiteral("--measure-startup"));
 
     QElapsedTimer clock;

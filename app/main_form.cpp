@@ -15,6 +15,7 @@
 #include "astro/errors.h"
 #include "astro/hebrew.h"
 #include "astro/islamic.h"
+#include "controls/moon.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
 #include "ui_main_form.h"
@@ -46,7 +47,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // a single fixed border
-    setWindowIcon(program_icon());
 
     ui->CopyAll->setIcon(copy_icon());
     ui->CurrentDate->setIcon(today_icon());
@@ -162,6 +162,7 @@ void TMainForm::FormCreate() {
     show_intro_form_timer_.start();
     fdate_ = now_datetime();
     run_guarded(this, [this] { startup_fill(); });
+    setWindowIcon(moon_phase_icon(fdate_)); // today's Moon
     SetProgramFolder(QCoreApplication::applicationDirPath());
 }
 
