@@ -16,12 +16,14 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
@@ -194,6 +196,15 @@ TEST_F(MainForm, WindowIsTheFixedConverterWithItsFivePanelsInOrder) {
     EXPECT_EQ(child<QLineEdit>("JuDay")->toolTip(),
               QStringLiteral("number of day elapsed since January 1st, 4712 b.c."));
     EXPECT_EQ(child<QPushButton>("JeConvert")->toolTip(), QStringLiteral("Convert this Hebrew date"));
+}
+
+TEST_F(MainForm, JulianDayUsesTheLocaleDecimalSeparatorWithoutGrouping) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TMainForm german;
+    german.ShowIntroFormTimer().stop();
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(german.findChild<QLineEdit*>(QStringLiteral("JuDay"))->text(),
+              QStringLiteral("2460587,14583333"));
 }
 
 // --- conversions ---
@@ -506,6 +517,22 @@ TEST_F(MainForm, FeastActionsCarryTheirCaptionsShortcutsHintsAndCategory) {
         EXPECT_EQ(a->property("category").toString(), QStringLiteral("Dates")) << c.name;
         EXPECT_TRUE(a->isEnabled()) << c.name;
     }
+}
+
+TEST_F(MainForm, ShortcutsRunTheirCommands) {
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) GTEST_SKIP() << "no active window on this platform";
+    child<QPushButton>("GConvert")->setFocus();
+    spin("GYear")->setValue(2024);
+    QTest::keyClick(form.get(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(gregorian(), QStringLiteral("31/3/2024"));
+    spin("JeYear")->setValue(5784);
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(gregorian(), QStringLiteral("23/4/2024"));
+    spin("IYear")->setValue(1446);
+    QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(gregorian(), QStringLiteral("28/2/2025"));
 }
 
 // --- menus and toolbar ---
