@@ -215,4 +215,16 @@ TEST_F(Startup, ExitClosesTheMainWindowWhichEndsTheProgramWhateverElseIsOpen) {
     EXPECT_FALSE(main_form()->isVisible());
 }
 
+// Renders the start-up and about windows: run with --gtest_also_run_disabled_tests; ALMADEX_SCREENSHOT_DIR
+// names the output folder.
+TEST_F(Startup, DISABLED_Screenshots) {
+    const QString dir = qEnvironmentVariable("ALMADEX_SCREENSHOT_DIR", QStringLiteral("."));
+    intro()->show();
+    info()->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(intro()->grab().save(dir + QStringLiteral("/intro_window.png")));
+    EXPECT_TRUE(info()->grab().save(dir + QStringLiteral("/about_window.png")));
+    info()->hide();
+}
+
 } // namespace
