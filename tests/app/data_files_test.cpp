@@ -1,0 +1,108 @@
+#include "app/data_files.h"
+#include "app/messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace almadex;
+
+namespace {
+
+QByteArray read_all(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+class DataFiles : public ::testing::Test {
+protected:
+    void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
+    void TearDown() override {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    }
+    QTemporaryDir program;
+};
+
+TEST_F(DataFiles, AWritableProgramFolderKeepsTheFilesBesideTheProgram) {
+    const auto location = locate_data_file(program.path() + QStringLiteral("/"), QStringLiteral("gl.dat"));
+    EXPECT_EQ(location.read_path, program.filePath(QStringLiteral("gl.dat")));
+    EXPECT_EQ(location.write_path, location.read_path);
+}
+
+TEST_F(DataFiles, AnInstalledProgramReadsTheOldFileThenKeepsItsOwnInTheUserFolder) {
+    write(program.filePath(QStringLiteral("dates.dat")), "[General]\nN=0\n");
+    auto location = locate_data_file(program.path(), QStringLiteral("dates.dat"), false);
+    EXPECT_EQ(location.read_path, program.filePath(QStringLiteral("dates.dat")));
+    EXPECT_TRUE(
+        location.write_path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QString error;
+    ASSERT_TRUE(write_file_atomically(location.write_path, "[General]\nN=1\n", error)) << error.toStdString();
+    location = locate_data_file(program.path(), QStringLiteral("dates.dat"), false);
+    EXPECT_EQ(location.read_path, location.write_path);
+}
+
+TEST_F(DataFiles, WritabilityIsProbedByCreatingAFile) {
+    EXPECT_TRUE(folder_is_writable(program.path()));
+    EXPECT_FALSE(folder_is_writable(program.filePath(QStringLiteral("missing"))));
+    EXPECT_FALSE(folder_is_writable(QStringLiteral("/proc/self")));
+    EXPECT_TRUE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(DataFiles, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
+    const QString path = program.filePath(QStringLiteral("sub/gl.dat"));
+    QString error;
+    ASSERT_TRUE(write_file_atomically(path, "first", error));
+    ASSERT_TRUE(write_file_atomically(path, "second", error));
+    EXPECT_EQ(read_all(path), "second");
+    EXPECT_EQ(QDir(program.filePath(QStringLiteral("sub"))).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(DataFiles, AProcessKilledBeforeTheRenameLeavesTheOldFile) {
+    const QString path = program.filePath(QStringLiteral("dates.dat"));
+    write(path, "old contents");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QString error;
+        write_file_atomically(path, "new contents", error, [] { _exit(9); });
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 9);
+    EXPECT_EQ(read_all(path), "old contents");
+}
+
+TEST_F(DataFiles, AFailedWriteIsReportedOnceAndTouchesNothing) {
+    // A folder that cannot be made: its parent is a file.
+    write(program.filePath(QStringLiteral("plain")), "old");
+    const QString path = program.filePath(QStringLiteral("plain/gl.dat"));
+    QString error;
+    EXPECT_FALSE(write_file_atomically(path, "new", error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(read_all(program.filePath(QStringLiteral("plain"))), "old");
+
+    int shown = 0;
+    set_message_handler([&](const TMessage& m) {
+        ++shown;
+        EXPECT_TRUE(m.text.contains(QStringLiteral("gl.dat")));
+        return QMessageBox::Ok;
+    });
+    report_save_failure(nullptr, path, error);
+    report_save_failure(nullptr, path, error);
+    set_message_handler({});
+    EXPECT_EQ(shown, 1);
+}
+
+} // namespace

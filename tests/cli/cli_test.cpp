@@ -1,0 +1,277 @@
+// almadex-cli run as a program: JSON outputs parsed, error exits checked, the iCalendar output parsed by
+// libical.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+using nlohmann::json;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+    json doc() const { return json::parse(out); }
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Result run(const std::string& args) {
+    const std::string out_file = testing::TempDir() + "cli_out.txt",
+                      err_file = testing::TempDir() + "cli_err.txt";
+    const std::string command = std::string(ALMADEX_CLI) + " " + args + " >" + out_file + " 2>" + err_file;
+    const int raw = std::system(command.c_str());
+    Result r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = slurp(out_file);
+    r.err = slurp(err_file);
+    return r;
+}
+
+TEST(Cli, ConvertFromEveryCalendarGivesTheSameDay) {
+    for (const char* args :
+         {"convert --from gregorian 2024-10-03 --json", "convert --from hebrew 5785-7-1 --json",
+          "convert --from chinese 78-41-9-1 --json", "convert --from jd 2460587 --json",
+          "convert --json --from jd 2460586.6"}) {
+        const Result r = run(args);
+        ASSERT_EQ(r.status, 0) << args << ": " << r.err;
+        const json d = r.doc();
+        EXPECT_EQ(d["gregorian"], (json{{"year", 2024}, {"month", 10}, {"day", 3}})) << args;
+        EXPECT_EQ(d["hebrew"]["year"], 5785);
+        EXPECT_EQ(d["hebrew"]["month"], 7);
+        EXPECT_EQ(d["hebrew"]["day"], 1);
+        EXPECT_EQ(d["hebrew"]["month_name"], "Tishri");
+        EXPECT_EQ(d["chinese"]["cycle"], 78);
+        EXPECT_EQ(d["chinese"]["year"], 41);
+        EXPECT_EQ(d["chinese"]["month"], 9);
+        EXPECT_EQ(d["chinese"]["day"], 1);
+        EXPECT_EQ(d["chinese"]["leap_month"], false);
+        EXPECT_EQ(d["chinese"]["stem"], "Jia");
+        EXPECT_EQ(d["chinese"]["zodiac"], "Dragon");
+        EXPECT_EQ(d["julian_day"], 2460587);
+        EXPECT_EQ(d["leap_year"], true);
+    }
+    const json leap = run("convert --from chinese 78-40-2L-1 --json").doc();
+    EXPECT_EQ(leap["gregorian"], (json{{"year", 2023}, {"month", 3}, {"day", 22}}));
+    EXPECT_EQ(leap["chinese"]["leap_month"], true);
+    const json islamic = run("convert --from islamic 1446-9-1 --json").doc();
+    EXPECT_EQ(islamic["gregorian"], (json{{"year", 2025}, {"month", 2}, {"day", 28}}));
+    EXPECT_EQ(islamic["islamic"]["month_name"], "Ramadan");
+}
+
+TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
+    const struct {
+        const char* args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {"convert --from gregorian 2023-02-29 --json", 1, "Invalid day"},
+        {"convert --from gregorian 2023-13-01", 1, "Invalid month"},
+        {"convert --from gregorian 2400-01-01 --json", 1, "out of range"},
+        {"convert --from gregorian 998-12-31", 1, "Invalid date"},
+        {"convert --from gregorian 03/10/2024", 1, "Invalid date"},
+        {"convert --from hebrew 5785-13-1 --json", 1, "Invalid month"},
+        {"convert --from hebrew 5786-8-30", 1, "Invalid day"},
+        {"convert --from islamic 1446-2-30 --json", 1, "Invalid day"},
+        {"convert --from chinese 78-41-9L-1 --json", 1, "Invalid chinese date"},
+        {"convert --from chinese 78-41-13-1", 1, "Invalid chinese date"},
+        {"convert --from chinese 78-41-12-30", 1, "Invalid chinese date"},
+        {"convert --from julian 2024-10-03", 2, ""},
+        {"feast harvest 2024 --json", 1, "Unknown feast"},
+        {"feast easter 2400", 1, "out of range"},
+        {"feast ramadan 1834", 1, "out of range"},
+        {"seasons 3000 --json", 1, "out of range"},
+        {"solar-term 2024 24", 1, "out of range"},
+        {"prayer --lat 91 --lon 0 --tz +00:00 --json", 1, "Invalid latitude"},
+        {"prayer --lat 36:75N --lon 0 --tz +00:00", 1, "Invalid latitude"},
+        {"prayer --lat 36N --lon 3X --tz +00:00", 1, "Invalid longitude"},
+        {"prayer --lat 36N --lon 3E --tz 5", 1, "Invalid time zone"},
+        {"riseset --lat north --lon 0 --date 2024-01-01", 1, "Invalid latitude"},
+        {"moon --at 2025-03-14T25:00", 1, "Invalid time"},
+        {"between 2024-01-01", 2, ""},
+        {"nonsense", 2, ""},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_TRUE(r.out.empty()) << c.args << " printed: " << r.out;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << " said: " << r.err;
+    }
+}
+
+TEST(Cli, FeastsGiveTheDaysOfTheFillInCommands) {
+    const struct {
+        const char* args;
+        int y, m, d;
+    } cases[] = {
+        {"feast easter 2024", 2024, 3, 31},          {"feast palm-sunday 2024", 2024, 3, 24},
+        {"feast whitsun 2024", 2024, 5, 19},         {"feast easter 1500", 1500, 4, 29},
+        {"feast christmas 2003", 2003, 12, 25},      {"feast all-saints 2024", 2024, 11, 1},
+        {"feast new-year 2024", 2024, 1, 1},         {"feast pesach 5784", 2024, 4, 23},
+        {"feast jewish-new-year 5785", 2024, 10, 3}, {"feast ramadan 1446", 2025, 2, 28},
+        {"feast minor-fair 1446", 2025, 3, 30},      {"feast major-fair 1446", 2025, 6, 6},
+        {"feast muslim-new-year 1446", 2024, 7, 7},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(std::string(c.args) + " --json");
+        ASSERT_EQ(r.status, 0) << c.args << ": " << r.err;
+        EXPECT_EQ(r.doc()["gregorian"], (json{{"year", c.y}, {"month", c.m}, {"day", c.d}})) << c.args;
+    }
+}
+
+TEST(Cli, MoonPhasesEclipsesSeasonsAndPositions) {
+    const json moon = run("moon --at 2025-03-14T00:00 --json").doc();
+    EXPECT_EQ(moon["instant"]["iso"], "2025-03-14T00:00:00");
+    EXPECT_EQ(moon["next_eclipse"]["kind"], "Total");
+    EXPECT_EQ(moon["next_eclipse"]["instant"]["iso"], "2025-03-14T07:00:39");
+    EXPECT_GT(moon["illuminated_fraction"].get<double>(), 0.99);
+    const json blue = run("moon --at 2018-01-01T12:00 --json").doc();
+    EXPECT_EQ(blue["next_blue_moon"]["iso"].get<std::string>().substr(0, 16), "2018-01-31T13:27");
+    EXPECT_EQ(blue["lunation"], 1175);
+
+    const json phases = run("phases --from 2025-03-01 --to 2025-03-31 --octants --json").doc();
+    ASSERT_EQ(phases.size(), 8u);
+    EXPECT_EQ(phases[3]["phase"], "full");
+    for (std::size_t i = 1; i < phases.size(); ++i)
+        EXPECT_LT(phases[i - 1]["instant"]["value"].get<double>(),
+                  phases[i]["instant"]["value"].get<double>());
+    EXPECT_EQ(run("phases --from 2025-03-01 --to 2025-03-31 --json").doc().size(), 4u);
+
+    const json eclipses = run("eclipses --from 2025-01-01 --to 2025-12-31 --json").doc();
+    std::vector<std::string> seen;
+    for (const auto& e : eclipses)
+        seen.push_back(e["body"].get<std::string>() + " " + e["kind"].get<std::string>());
+    EXPECT_EQ(seen, (std::vector<std::string>{"moon Total", "sun Partial", "moon Total", "sun Partial"}));
+    EXPECT_EQ(run("eclipses --from 2025-01-01 --to 2025-12-31 --body sun --json").doc().size(), 2u);
+
+    const json seasons = run("seasons 2024 --json").doc();
+    EXPECT_EQ(seasons["spring"]["iso"].get<std::string>().substr(0, 16), "2024-03-20T03:07");
+    EXPECT_EQ(seasons["winter"]["iso"].get<std::string>().substr(0, 16), "2024-12-21T09:21");
+    const json term = run("solar-term 2000 19 --json").doc();
+    EXPECT_EQ(term["longitude"], 285);
+    EXPECT_EQ(term["instant"]["iso"].get<std::string>().substr(0, 16), "2000-01-06T01:01");
+
+    const json sun = run("position sun 1992-10-13T00:00 --json").doc();
+    EXPECT_NEAR(sun["longitude"].get<double>(), 199.90596, 0.000005);
+    EXPECT_NEAR(sun["right_ascension"].get<double>(), 198.37809, 0.000005);
+    const json moon_pos = run("position moon 1992-04-12 --json").doc();
+    EXPECT_NEAR(moon_pos["radius_km"].get<double>(), 368409.7, 0.05);
+}
+
+TEST(Cli, RiseSetGivesEveryEventOrItsError) {
+    const json day = run("riseset --lat 0 --lon 0 --date 2024-03-20 --json").doc();
+    for (const char* key : {"rise", "transit", "set", "civil_dawn", "nautical_dawn", "astronomical_dawn",
+                            "civil_dusk", "nautical_dusk", "astronomical_dusk"})
+        ASSERT_TRUE(day[key].contains("iso")) << key;
+    const double length = day["set"]["value"].get<double>() - day["rise"]["value"].get<double>();
+    EXPECT_NEAR(length * 24 * 60, 12 * 60 + 7, 2);
+    const json polar = run("riseset --lat 70N --lon 0 --date 2024-06-21 --json").doc();
+    EXPECT_EQ(polar["rise"]["error"], "No rises or sets calculable");
+    const json moon = run("riseset --lat 45 --lon -75 --date 2024-10-03 --body moon --json").doc();
+    EXPECT_FALSE(moon.contains("civil_dawn"));
+    EXPECT_TRUE(moon.contains("rise"));
+}
+
+TEST(Cli, PrayerScheduleInEveryFormat) {
+    const std::string place = "prayer --lat 36:45N --lon 3:03:00E --tz +01:00 --date 2024-03-15 --days 30";
+    const json doc = run(place + " --json").doc();
+    EXPECT_EQ(doc["tz"], "+01:00");
+    EXPECT_NEAR(doc["longitude"].get<double>(), 3.05, 1e-12);
+    ASSERT_EQ(doc["days"].size(), 30u);
+    EXPECT_EQ(doc["days"][0]["date"], "2024-03-15");
+    EXPECT_EQ(doc["days"][29]["date"], "2024-04-13");
+    for (const auto& day : doc["days"]) {
+        std::vector<std::string> times;
+        for (const char* key : {"fedjr", "shourouk", "dhohr", "asr", "ghouroub", "ishaa"})
+            times.push_back(day[key].get<std::string>());
+        EXPECT_TRUE(std::is_sorted(times.begin(), times.end())) << day.dump();
+    }
+    const json no_sunrise = run(place + " --no-sunrise --format json").doc();
+    EXPECT_FALSE(no_sunrise["days"][0].contains("shourouk"));
+    // West of Greenwich, with a negative zone.
+    const json west = run("prayer --lat 40.7 --lon 74:00W --tz -05:00 --date 2024-06-21 --json").doc();
+    EXPECT_EQ(west["days"][0]["dhohr"].get<std::string>().substr(0, 3),
+              "11:"); // solar noon at 74 W is about 16:58 UT
+
+    const Result text = run(place + " --names arabic");
+    ASSERT_EQ(text.status, 0);
+    EXPECT_EQ(text.out.rfind("Prayers time for location: \nLatitude: 36\u00b0 45' 0\" North\n", 0), 0u);
+    EXPECT_NE(
+        text.out.find("Longitude: 3\u00b0 3' 0\" East\nLocal Time: UT+01:00\n\nDate: 2024-03-15\nEl Fedjr: "),
+        std::string::npos);
+
+    const Result csv = run(place + " --format csv");
+    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "date,fedjr,shourouk,dhohr,asr,ghouroub,ishaa,error");
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 31);
+
+    const json polar = run("prayer --lat 70 --lon 0 --tz +00:00 --date 2024-06-21 --json").doc();
+    EXPECT_EQ(polar["days"][0]["error"], "Fedjr is not calculable");
+    EXPECT_FALSE(polar["days"][0].contains("fedjr"));
+}
+
+TEST(Cli, PrayerCalendarIsValidICalendar) {
+    const Result r =
+        run("prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format ics");
+    ASSERT_EQ(r.status, 0) << r.err;
+    // CRLF line ends, no line longer than 75 octets.
+    std::size_t start = 0;
+    while (start < r.out.size()) {
+        const std::size_t end = r.out.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos) << "line without CRLF at " << start;
+        EXPECT_LE(end - start, 75u);
+        EXPECT_EQ(r.out.substr(start, end - start).find('\n'), std::string::npos);
+        start = end + 2;
+    }
+    icalcomponent* calendar = icalparser_parse_string(r.out.c_str());
+    ASSERT_NE(calendar, nullptr);
+    icalrestriction_check(calendar);
+    EXPECT_EQ(icalcomponent_count_errors(calendar), 0);
+    EXPECT_EQ(icalcomponent_count_components(calendar, ICAL_VEVENT_COMPONENT), 180);
+    std::set<std::string> uids;
+    for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        uids.insert(icalcomponent_get_uid(e));
+        const icaltimetype start_time = icalcomponent_get_dtstart(e);
+        EXPECT_TRUE(icaltime_is_utc(start_time));
+    }
+    EXPECT_EQ(uids.size(), 180u);
+    icalcomponent_free(calendar);
+    // The same request gives the same UIDs.
+    const Result again =
+        run("prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format ics");
+    EXPECT_NE(again.out.find("UID:20240315-fedjr-36.7500_3.0500@almadex"), std::string::npos);
+}
+
+TEST(Cli, BetweenCountsWholeDaysEitherWay) {
+    EXPECT_EQ(run("between 2000-01-01 2000-03-01 --json").doc()["days"], 60);
+    EXPECT_EQ(run("between 2000-03-01 2000-01-01 --json").doc()["days"], 60);
+    EXPECT_EQ(run("between 1999-12-31 2000-01-01 --json").doc()["days"], 1);
+    EXPECT_EQ(run("between 2000-01-01 2001-01-01").out, "366 Day(s)\n");
+}
+
+TEST(Cli, HelpAndVersion) {
+    const Result help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"convert", "feast", "moon", "phases", "eclipses", "seasons", "solar-term",
+                                "position", "riseset", "prayer", "between"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    const Result sub = run("prayer --help");
+    EXPECT_EQ(sub.status, 0);
+    EXPECT_NE(sub.out.find("--tz"), std::string::npos);
+    EXPECT_EQ(run("--version").out.rfind("almadex-cli ", 0), 0u);
+}
+
+} // namespace
