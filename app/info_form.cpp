@@ -6,7 +6,6 @@
 #include "controls/url_label.h"
 #include "ui_info_form.h"
 
-#include <QUrl>
 
 namespace almadex {
 
@@ -18,8 +17,7 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Label7->setText(
         QStringLiteral("%1 version %2\nA desktop almanac").arg(product_name(), product_version()));
     ui->URLLabel1->SetURLType(TURLLabel::utHTTP);
-    // The link label puts its own prefix before an address without one.
-    ui->URLLabel1->SetCaption(QUrl(home_page()).host());
+    ui->URLLabel1->SetCaption(home_page());
     ui->URLLabel2->SetURLType(TURLLabel::utMailTo);
     ui->URLLabel2->SetCaption(mail_address());
     connect(ui->BitBtn3, &QPushButton::clicked, this, guarded(this, &TInfoForm::BitBtn3Click));

@@ -50,7 +50,11 @@ QString TURLLabel::Address() const {
         break;
     }
     const QString caption = text();
-    return caption.toLower().contains(prefix) ? caption : prefix + caption;
+    const QString lower = caption.toLower();
+    // A secure web address already names its scheme: "https://" must not become "http://https://".
+    const bool has_scheme =
+        lower.contains(prefix) || (url_type_ == utHTTP && lower.contains(QStringLiteral("https://")));
+    return has_scheme ? caption : prefix + caption;
 }
 
 void TURLLabel::Click() {

@@ -13,7 +13,7 @@ packages=(
     # libraries: initialisation files, command line, JSON, iCalendar
     libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display
-    poppler-utils xvfb xauth
+    poppler-utils libreoffice-writer-nogui xvfb xauth
 )
 
 missing=()

@@ -183,7 +183,7 @@ TEST_F(Startup, AboutShowsTheInformationWindowModallyOnItsFirstPage) {
     ASSERT_NE(web, nullptr);
     ASSERT_NE(mail, nullptr);
     EXPECT_EQ(web->URLType(), TURLLabel::utHTTP);
-    EXPECT_TRUE(web->Address().startsWith(QStringLiteral("http://")));
+    EXPECT_EQ(web->Address(), QStringLiteral("https://almadex.example.org/"));
     EXPECT_EQ(mail->URLType(), TURLLabel::utMailTo);
     EXPECT_EQ(mail->Address(), QStringLiteral("mailto:") + mail->Caption());
     EXPECT_FALSE(info()->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());

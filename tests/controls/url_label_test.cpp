@@ -33,6 +33,8 @@ TEST(TURLLabel, AddressGetsThePrefixOfItsKindUnlessTheCaptionHoldsIt) {
         {TURLLabel::utHTTP, "HTTP://Example.org/Page", "HTTP://Example.org/Page"}, // case ignored, kept
         {TURLLabel::utHTTP, "see http://example.org", "see http://example.org"},   // anywhere in the caption
         {TURLLabel::utHTTP, "www.example.org", "http://www.example.org"},
+        {TURLLabel::utHTTP, "https://example.org/",
+         "https://example.org/"}, // a secure address keeps its scheme
         {TURLLabel::utFTP, "ftp.example.org/pub", "ftp://ftp.example.org/pub"},
         {TURLLabel::utFTP, "http://example.org", "ftp://http://example.org"}, // only its own prefix counts
         {TURLLabel::utMailTo, "MailTo:a@b.c", "MailTo:a@b.c"},
