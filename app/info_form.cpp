@@ -6,7 +6,6 @@
 #include "controls/url_label.h"
 #include "ui_info_form.h"
 
-
 namespace almadex {
 
 TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TInfoForm>()) {
