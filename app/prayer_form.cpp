@@ -1,0 +1,469 @@
+#include "app/prayer_form.h"
+
+#include "app/data_files.h"
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/guard.h"
+#include "app/main_form.h"
+#include "app/month_form.h"
+#include "astro/prayer.h"
+#include "astro/riseset.h"
+#include "controls/spin_edit.h"
+#include "ui_prayer_form.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#define SI_NO_CONVERSION  // the char interface only: "gl.dat" holds ASCII (UTF-8 at most)
+#define SI_IMPLEMENTATION // Debian's SimpleIni.h keeps its template definitions behind this switch
+#include <SimpleIni.h>
+
+// Static libraries need their resources registered by name, outside any namespace.
+static void init_world_map_resources() {
+    Q_INIT_RESOURCE(world_map);
+}
+
+namespace almadex {
+namespace {
+
+// The world map as displayed: Greenwich on the equator at (93, 78), 180 degrees of longitude per half width
+// and 90 degrees of latitude per half height (the picture is drawn to this rule by tools/make_world_map.py).
+constexpr int kMapWidth = 205;
+constexpr int kMapHeight = 126;
+constexpr int kGreenwichX = 93;
+constexpr int kEquatorY = 78;
+
+// The location file: its sections and keys, in the order written.
+constexpr const char* kLatitude = "Latitude";
+constexpr const char* kLongitude = "Longitude";
+constexpr const char* kTimeZone = "Time zone";
+constexpr const char* kDegrees = "Degrees";
+constexpr const char* kMinutes = "Minutes";
+constexpr const char* kSeconds = "Secondes";
+constexpr const char* kEquat = "Equat";
+constexpr const char* kGreen = "Green";
+constexpr const char* kSig = "Sig";
+constexpr const char* kDec = "Dec";
+const QString kDefaultDec = QStringLiteral("00:00");
+
+QString default_program_folder() {
+    if (TMainForm* main = forms().main) return main->ProgramFolder();
+    return QCoreApplication::applicationDirPath() + QDir::separator();
+}
+
+/// Degrees, minutes and seconds of the fields as one angle.
+double dms(const TSpinEdit* degrees, const TSpinEdit* minutes, const TSpinEdit* seconds) {
+    return degrees->value() + minutes->value() / 60.0 + seconds->value() / 3600.0;
+}
+
+/// trunc(v), trunc(frac(v) * 60), trunc(frac(frac(v) * 60) * 60) into the three fields, which clamp them.
+void set_dms(TSpinEdit* degrees, TSpinEdit* minutes, TSpinEdit* seconds, double v) {
+    const auto frac = [](double z) { return z - std::trunc(z); };
+    const auto field = [](double z) { return static_cast<int>(std::clamp(std::trunc(z), -1e6, 1e6)); };
+    degrees->setValue(field(v));
+    minutes->setValue(field(frac(v) * 60));
+    seconds->setValue(field(frac(frac(v) * 60) * 60));
+}
+
+/// A decimal integer of the location file; anything else (a missing key, garbage, a number out of range)
+/// reads as 0.
+int ini_integer(const CSimpleIniA& ini, const char* section, const char* key) {
+    const char* text = ini.GetValue(section, key, nullptr);
+    if (!text) return 0;
+    bool ok = false;
+    const int v = QString::fromUtf8(text).trimmed().toInt(&ok, 10);
+    return ok ? v : 0;
+}
+
+/// A list index of the location file: 0 or 1; anything else reads as 0 (the first entry).
+int ini_index(const CSimpleIniA& ini, const char* section, const char* key) {
+    const int v = ini_integer(ini, section, key);
+    return v == 1 ? 1 : 0;
+}
+
+/// The time-zone text of the location file as the masked field shows it ("hh:mm"), or "00:00" when it is
+/// missing or not a time of day.
+QString ini_time_zone(const CSimpleIniA& ini) {
+    const char* text = ini.GetValue(kTimeZone, kDec, nullptr);
+    if (!text) return kDefaultDec;
+    static const QRegularExpression shape(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
+    const QRegularExpressionMatch m = shape.match(QString::fromUtf8(text));
+    if (!m.hasMatch()) return kDefaultDec;
+    const int hours = m.captured(1).toInt();
+    const int minutes = m.captured(2).toInt();
+    if (hours > 23 || minutes > 59) return kDefaultDec;
+    return QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+/// SimpleIni separates sections by two blank lines; the file keeps one, as initialisation files usually do.
+QByteArray one_blank_line_between_sections(const std::string& text) {
+    QByteArray out = QByteArray::fromStdString(text);
+    out.replace("\n\n\n", "\n\n");
+    return out;
+}
+
+/// The prayers in list order: the name's row and the time of the day (UT).
+struct TPrayerRow {
+    int row;
+    double (*time)(double date, double latitude, double longitude);
+};
+
+const TPrayerRow kPrayerRows[] = {
+    {0, [](double d, double lat, double lon) { return astro::fedjr_time(d, lat, lon); }},
+    {1, [](double d, double lat, double lon) { return astro::sun_rise(d, lat, lon); }},
+    {2, [](double d, double lat, double lon) { return astro::sun_transit(d, lat, lon); }},
+    {3, [](double d, double lat, double lon) { return astro::assr_time(true, d, lat, lon); }},
+    {4, [](double d, double lat, double lon) { return astro::sun_set(d, lat, lon); }},
+    {5, [](double d, double lat, double lon) { return astro::ishaa_time(d, lat, lon); }},
+};
+constexpr int kSunriseRow = 1;
+
+/// Restores the cursor however the block is left.
+struct TBusyCursor {
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+} // namespace
+
+const QStringList& prayer_names(bool arabic) {
+    static const QStringList arabian{QStringLiteral("El Fedjr"),    QStringLiteral("Shourouk"),
+                                     QStringLiteral("El Dhohr"),    QStringLiteral("El Asr"),
+                                     QStringLiteral("El Ghouroub"), QStringLiteral("El Ishaa")};
+    static const QStringList english{QStringLiteral("Dawn"),    QStringLiteral("Sun rise"),
+                                     QStringLiteral("Zenith"),  QStringLiteral("Mid day"),
+                                     QStringLiteral("Sun set"), QStringLiteral("Night")};
+    return arabic ? arabian : english;
+}
+
+TPrayerForm::TPrayerForm(QWidget* parent) : TPrayerForm(default_program_folder(), parent) {}
+
+TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TPrayerForm>()) {
+    ui->setupUi(this);
+    // A tool window with a system menu and a minimise button, of a fixed size.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    auto* names = new QActionGroup(this);
+    names->setExclusive(true);
+    names->addAction(ui->Usearabiannames);
+    names->addAction(ui->Useenglishnames);
+
+    ui->Cal->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    ui->TimeEditor->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui->TimeEditor->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6); // six rows in view
+
+    // The picture for the screen's density; the label shows it in 205 x 126 display pixels.
+    static const bool registered = (init_world_map_resources(), true);
+    (void)registered;
+    const bool dense = devicePixelRatioF() > 1.0;
+    QPixmap map(dense ? QStringLiteral(":/app/world_map@2x.png") : QStringLiteral(":/app/world_map.png"));
+    if (dense) map.setDevicePixelRatio(2.0);
+    ui->Map->setPixmap(map);
+    ui->Map->setFixedSize(kMapWidth, kMapHeight);
+    ui->Map->installEventFilter(this);
+
+    const TDataFileLocation location = locate_data_file(program_folder, QStringLiteral("gl.dat"));
+    location_read_path_ = location.read_path;
+    location_write_path_ = location.write_path;
+
+    connect_handlers();
+    FormCreate();
+}
+
+TPrayerForm::~TPrayerForm() {
+    FormDestroy();
+}
+
+void TPrayerForm::connect_handlers() {
+    const auto on = [this](QAction* action, void (TPrayerForm::*handler)()) {
+        connect(action, &QAction::triggered, this, guarded(this, handler));
+    };
+    on(ui->File1, &TPrayerForm::File1Click);
+    on(ui->Currentdate1, &TPrayerForm::Currentdate1Click);
+    on(ui->Update1, &TPrayerForm::Update1Click);
+    on(ui->Nextmonth1, &TPrayerForm::Nextmonth1Click);
+    on(ui->includesunrise, &TPrayerForm::includesunriseClick);
+    on(ui->Usearabiannames, &TPrayerForm::UsearabiannamesClick);
+    on(ui->Useenglishnames, &TPrayerForm::UseenglishnamesClick);
+    connect(ui->Cal, &QDateEdit::dateChanged, this, guarded(this, &TPrayerForm::CalChange));
+}
+
+// --- what the schedule reads ---
+
+TSpinEdit* TPrayerForm::LatEdit(int i) const {
+    return i == 1 ? ui->LatEdit1 : i == 2 ? ui->LatEdit2 : ui->LatEdit3;
+}
+TSpinEdit* TPrayerForm::LonEdit(int i) const {
+    return i == 1 ? ui->LonEdit1 : i == 2 ? ui->LonEdit2 : ui->LonEdit3;
+}
+QComboBox* TPrayerForm::LatEdit4() const {
+    return ui->LatEdit4;
+}
+QComboBox* TPrayerForm::LonEdit4() const {
+    return ui->LonEdit4;
+}
+QComboBox* TPrayerForm::TZSign() const {
+    return ui->TZSign;
+}
+QLineEdit* TPrayerForm::TZValue() const {
+    return ui->TZValue;
+}
+QDateEdit* TPrayerForm::Cal() const {
+    return ui->Cal;
+}
+QTableWidget* TPrayerForm::TimeEditor() const {
+    return ui->TimeEditor;
+}
+QLabel* TPrayerForm::Map() const {
+    return ui->Map;
+}
+bool TPrayerForm::IncludeSunrise() const {
+    return ui->includesunrise->isChecked();
+}
+bool TPrayerForm::ArabianNames() const {
+    return ui->Usearabiannames->isChecked();
+}
+
+// --- the place ---
+
+double TPrayerForm::prayer_latitude() const {
+    const double v = dms(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3);
+    return ui->LatEdit4->currentIndex() == 0 ? v : -v;
+}
+
+double TPrayerForm::prayer_longitude() const {
+    const double v = dms(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3);
+    return ui->LonEdit4->currentIndex() == 0 ? v : -v;
+}
+
+double TPrayerForm::time_zone_offset() const {
+    const double v = str_to_time(ui->TZValue->text());
+    return ui->TZSign->currentIndex() == 0 ? v : -v;
+}
+
+// --- the day's times ---
+
+void TPrayerForm::set_time(const QString& name, const QString& time) {
+    QTableWidget* list = ui->TimeEditor;
+    for (int r = 0; r < list->rowCount(); ++r) {
+        if (list->item(r, 0) && list->item(r, 0)->text() == name) {
+            list->item(r, 1)->setText(time);
+            return;
+        }
+    }
+    const int r = list->rowCount();
+    list->insertRow(r);
+    list->setItem(r, 0, new QTableWidgetItem(name));
+    list->setItem(r, 1, new QTableWidgetItem(time));
+}
+
+void TPrayerForm::show_prayer_times(double date) {
+    const double latitude = prayer_latitude();
+    const double longitude = prayer_longitude();
+    format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
+    const double offset = time_zone_offset(); // an invalid text stops here, before any row
+    const QStringList& names = prayer_names(ArabianNames());
+    const bool sunrise = IncludeSunrise();
+    for (const TPrayerRow& p : kPrayerRows) {
+        if (p.row == kSunriseRow && !sunrise) continue;
+        // Each time is computed just before its row is added: a failure leaves the rows before it.
+        const double t = p.time(date, latitude, longitude) + offset;
+        set_time(names[p.row], time_to_str(t));
+    }
+}
+
+void TPrayerForm::refresh_prayer_times() {
+    ui->TimeEditor->setRowCount(0);
+    show_prayer_times(from_qdate(ui->Cal->date()));
+}
+
+// --- the location file ---
+
+void TPrayerForm::load_location() {
+    // A missing or unreadable file reads as an empty one: every key takes its default.
+    QByteArray bytes;
+    QFile file(location_read_path_);
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    CSimpleIniA ini;
+    ini.SetUnicode(true);
+    if (ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) < 0) ini.Reset();
+
+    ui->LatEdit1->setValue(ini_integer(ini, kLatitude, kDegrees));
+    ui->LatEdit2->setValue(ini_integer(ini, kLatitude, kMinutes));
+    ui->LatEdit3->setValue(ini_integer(ini, kLatitude, kSeconds));
+    ui->LatEdit4->setCurrentIndex(ini_index(ini, kLatitude, kEquat));
+    ui->LonEdit1->setValue(ini_integer(ini, kLongitude, kDegrees));
+    ui->LonEdit2->setValue(ini_integer(ini, kLongitude, kMinutes));
+    ui->LonEdit3->setValue(ini_integer(ini, kLongitude, kSeconds));
+    ui->LonEdit4->setCurrentIndex(ini_index(ini, kLongitude, kGreen));
+    ui->TZSign->setCurrentIndex(ini_index(ini, kTimeZone, kSig));
+    ui->TZValue->setText(ini_time_zone(ini));
+}
+
+void TPrayerForm::save_location() {
+    CSimpleIniA ini;
+    ini.SetUnicode(true);
+    ini.SetSpaces(false); // Key=Value, as initialisation files are written on Windows
+    const auto put = [&ini](const char* section, const char* key, int value) {
+        ini.SetValue(section, key, std::to_string(value).c_str());
+    };
+    put(kLatitude, kDegrees, ui->LatEdit1->value());
+    put(kLatitude, kMinutes, ui->LatEdit2->value());
+    put(kLatitude, kSeconds, ui->LatEdit3->value());
+    put(kLatitude, kEquat, ui->LatEdit4->currentIndex());
+    put(kLongitude, kDegrees, ui->LonEdit1->value());
+    put(kLongitude, kMinutes, ui->LonEdit2->value());
+    put(kLongitude, kSeconds, ui->LonEdit3->value());
+    put(kLongitude, kGreen, ui->LonEdit4->currentIndex());
+    put(kTimeZone, kSig, ui->TZSign->currentIndex());
+    ini.SetValue(kTimeZone, kDec, ui->TZValue->text().toUtf8().constData());
+
+    std::string text;
+    QString error;
+    if (ini.Save(text) < 0) {
+        error = QStringLiteral("the location could not be formatted");
+    } else if (write_file_atomically(location_write_path_, one_blank_line_between_sections(text), error)) {
+        location_read_path_ = location_write_path_;
+        return;
+    }
+    report_save_failure(this, location_write_path_, error);
+}
+
+void TPrayerForm::set_location_from_map(int x, int y) {
+    // The product is formed in integers, the division in floating point.
+    ui->LonEdit4->setCurrentIndex(x <= kGreenwichX ? 0 : 1);
+    set_dms(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, std::abs(x - kGreenwichX) * 180 / (kMapWidth / 2.0));
+    ui->LatEdit4->setCurrentIndex(y <= kEquatorY ? 0 : 1);
+    set_dms(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, std::abs(y - kEquatorY) * 90 / (kMapHeight / 2.0));
+}
+
+// --- handlers ---
+
+void TPrayerForm::FormCreate() {
+    load_location();
+    // Today's times; a place where they cannot be computed shows its message, and the window still exists.
+    run_guarded(this, [this] { Currentdate1Click(); });
+}
+
+void TPrayerForm::FormDestroy() {
+    save_location();
+}
+
+void TPrayerForm::File1Click() {
+    hide();
+}
+
+void TPrayerForm::Currentdate1Click() {
+    {
+        const QSignalBlocker quiet(ui->Cal); // the refresh below is the one computation
+        ui->Cal->setDate(to_qdate(now_datetime()));
+    }
+    refresh_prayer_times();
+}
+
+void TPrayerForm::Update1Click() {
+    refresh_prayer_times();
+}
+
+void TPrayerForm::includesunriseClick() {
+    refresh_prayer_times();
+}
+
+void TPrayerForm::UsearabiannamesClick() {
+    ui->Usearabiannames->setChecked(true);
+    refresh_prayer_times();
+}
+
+void TPrayerForm::UseenglishnamesClick() {
+    ui->Useenglishnames->setChecked(true);
+    refresh_prayer_times();
+}
+
+void TPrayerForm::CalChange() {
+    ui->TimeEditor->setRowCount(0);
+    show_prayer_times(from_qdate(ui->Cal->date()));
+    ui->TimeEditor->setFocus();
+}
+
+void TPrayerForm::MapMouseUp(Qt::MouseButton /*button*/, int x, int y) {
+    set_location_from_map(x, y);
+}
+
+bool TPrayerForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Map && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint p = mouse->position().toPoint();
+        const Qt::MouseButton button = mouse->button();
+        run_guarded(this, [&] { MapMouseUp(button, p.x(), p.y()); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TPrayerForm::Nextmonth1Click() {
+    TMonthForm* month = forms().month;
+    if (!month) return;
+    const TBusyCursor busy;
+
+    double day = from_qdate(ui->Cal->date());
+    const double latitude = prayer_latitude();
+    const double longitude = prayer_longitude();
+    const QString latitude_text = QStringLiteral("Latitude: %1\u00b0 %2' %3\" %4")
+                                      .arg(ui->LatEdit1->value())
+                                      .arg(ui->LatEdit2->value())
+                                      .arg(ui->LatEdit3->value())
+                                      .arg(ui->LatEdit4->currentText());
+    const QString longitude_text = QStringLiteral("Longitude: %1\u00b0 %2' %3\" %4")
+                                       .arg(ui->LonEdit1->value())
+                                       .arg(ui->LonEdit2->value())
+                                       .arg(ui->LonEdit3->value())
+                                       .arg(ui->LonEdit4->currentText());
+    const QString zone = ui->TZSign->currentText() + ui->TZValue->text();
+
+    format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
+    const double offset = time_zone_offset(); // an invalid text stops here, before any line
+
+    QStringList names = prayer_names(ArabianNames());
+    for (QString& name : names) name += QStringLiteral(": ");
+    const bool sunrise = IncludeSunrise();
+
+    month->set_request({latitude, longitude, offset, zone, day, 30, ArabianNames(), sunrise});
+    month->clear_report();
+    month->add_line(QStringLiteral("Prayers time for location: "));
+    month->add_line(latitude_text);
+    month->add_line(longitude_text);
+    month->add_line(QStringLiteral("Local Time: UT") + zone);
+    for (int i = 0; i < 30; ++i) {
+        month->add_line(QString());
+        month->add_line(QStringLiteral("Date: ") + date_to_str(day));
+        for (const TPrayerRow& p : kPrayerRows) {
+            if (p.row == kSunriseRow && !sunrise) continue;
+            const double t = p.time(day, latitude, longitude) + offset;
+            month->add_line(names[p.row] + time_to_str(t));
+        }
+        day += 1;
+    }
+    month->show();
+    month->raise();
+}
+
+} // namespace almadex

@@ -1,0 +1,357 @@
+// The 30-day prayer schedule: its lines, its failures, printing (to PDF, read back with pdftotext), saving as
+// rich text (read back with LibreOffice) and as iCalendar (the calendar of almadex-cli), and the window.
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/messages.h"
+#include "app/month_form.h"
+#include "app/prayer_form.h"
+#include "controls/spin_edit.h"
+#include "office_text.h"
+
+#ifdef ALMADEX_HAVE_ICS
+#include "cli/almanac.h"
+#include "cli/ics.h"
+#endif
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+using namespace almadex;
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 3, 15), QTime(9, 30));
+
+class MonthForm : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    std::vector<TMessage> messages;
+    std::unique_ptr<TPrayerForm> prayer;
+    std::unique_ptr<TMonthForm> month;
+
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        format_settings() = TFormatSettings{};
+        set_clock([] { return kNow; });
+        set_message_handler([this](const TMessage& m) {
+            messages.push_back(m);
+            return QMessageBox::Ok;
+        });
+        prayer = std::make_unique<TPrayerForm>(folder.path() + QDir::separator());
+        forms().prayer = prayer.get();
+        month = std::make_unique<TMonthForm>();
+        forms().month = month.get();
+        // Algiers, UT+1.
+        place(36, 12, true, 3, 45, false, 0, "01:00");
+        prayer->Cal()->setDate(QDate(2024, 3, 15));
+    }
+    void TearDown() override {
+        forms().month = nullptr;
+        forms().prayer = nullptr;
+        month.reset();
+        prayer.reset();
+        TMonthForm::set_print_dialog({});
+        TMonthForm::set_save_dialog({});
+        set_message_handler({});
+        set_clock({});
+        format_settings() = TFormatSettings{};
+    }
+
+    template <typename T>
+    T* child(QWidget* parent, const char* name) const {
+        T* w = parent->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QAction* action(const char* name) const { return child<QAction>(prayer.get(), name); }
+    void place(int lat_deg, int lat_min, bool north, int lon_deg, int lon_min, bool west, int sign,
+               const char* zone) const {
+        prayer->LatEdit(1)->setValue(lat_deg);
+        prayer->LatEdit(2)->setValue(lat_min);
+        prayer->LatEdit(3)->setValue(0);
+        prayer->LatEdit4()->setCurrentIndex(north ? 0 : 1);
+        prayer->LonEdit(1)->setValue(lon_deg);
+        prayer->LonEdit(2)->setValue(lon_min);
+        prayer->LonEdit(3)->setValue(0);
+        prayer->LonEdit4()->setCurrentIndex(west ? 0 : 1);
+        prayer->TZSign()->setCurrentIndex(sign);
+        prayer->TZValue()->setText(QString::fromLatin1(zone));
+    }
+    QStringList lines() const { return month->report_lines(); }
+    QStringList date_lines() const { return lines().filter(QStringLiteral("Date: ")); }
+    /// Saves through the Save button with the dialog answering `path` (and the file type `filter`).
+    QString save(const QString& path, const QString& filter = QString()) {
+        QString proposed;
+        TMonthForm::set_save_dialog([&](QWidget*, const QString& p, const QStringList& filters, QString& f) {
+            proposed = p;
+            EXPECT_EQ(f, filters.first());
+            if (!filter.isEmpty()) f = filter;
+            return path;
+        });
+        child<QPushButton>(month.get(), "BitBtn3")->click();
+        return proposed;
+    }
+};
+
+// --- the schedule ---
+
+TEST_F(MonthForm, ThirtyDaysFromThePickedDayWithSixTimesEach) {
+    action("Nextmonth1")->trigger();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(month->isVisible());
+    const QStringList l = lines();
+    ASSERT_EQ(l.size(), 4 + 30 * 8);
+    EXPECT_EQ(l.mid(0, 4), (QStringList{QStringLiteral("Prayers time for location: "),
+                                        QStringLiteral("Latitude: 36\u00b0 12' 0\" North"),
+                                        QStringLiteral("Longitude: 3\u00b0 45' 0\" East"),
+                                        QStringLiteral("Local Time: UT+01:00")}));
+    const QStringList dates = date_lines();
+    ASSERT_EQ(dates.size(), 30);
+    EXPECT_EQ(dates.first(), QStringLiteral("Date: 15/03/2024"));
+    EXPECT_EQ(dates[16], QStringLiteral("Date: 31/03/2024"));
+    EXPECT_EQ(dates.last(), QStringLiteral("Date: 13/04/2024"));
+    const QStringList english = prayer_names(false);
+    for (int day = 0; day < 30; ++day) {
+        const int first = 4 + day * 8;
+        EXPECT_EQ(l[first], QString()) << day;
+        for (int k = 0; k < 6; ++k)
+            EXPECT_TRUE(l[first + 2 + k].startsWith(english[k] + QStringLiteral(": ")))
+                << l[first + 2 + k].toStdString();
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MonthForm, FiveTimesADayWithoutSunriseUnderArabicNames) {
+    action("includesunrise")->trigger();
+    action("Usearabiannames")->trigger();
+    place(21, 25, true, 39, 49, false, 1, "05:30");
+    action("Nextmonth1")->trigger();
+    const QStringList l = lines();
+    ASSERT_EQ(l.size(), 4 + 30 * 7);
+    EXPECT_EQ(l[1], QStringLiteral("Latitude: 21\u00b0 25' 0\" North"));
+    EXPECT_EQ(l[3], QStringLiteral("Local Time: UT-05:30"));
+    EXPECT_EQ(l.mid(4, 7).join(u'|').section(u':', 0, 0), QStringLiteral("|Date"));
+    QStringList names;
+    for (const QString& line : l.mid(6, 5)) names << line.section(QStringLiteral(": "), 0, 0);
+    EXPECT_EQ(names.join(u'|'), QStringLiteral("El Fedjr|El Dhohr|El Asr|El Ghouroub|El Ishaa"));
+}
+
+TEST_F(MonthForm, TheFirstDayOfTheScheduleHasTheWindowsTimes) {
+    action("Update1")->trigger();
+    action("Nextmonth1")->trigger();
+    const QTableWidget* list = prayer->TimeEditor();
+    ASSERT_EQ(list->rowCount(), 6);
+    for (int r = 0; r < 6; ++r)
+        EXPECT_EQ(lines()[6 + r], list->item(r, 0)->text() + QStringLiteral(": ") + list->item(r, 1)->text());
+}
+
+TEST_F(MonthForm, AFailingDayStopsTheScheduleAndTheWindowStaysHidden) {
+    place(70, 0, true, 0, 0, true, 0, "00:00");
+    prayer->Cal()->setDate(QDate(2024, 5, 1)); // the first days still have a night, later ones not
+    messages.clear();
+    action("Nextmonth1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Fedjr is not calculable"));
+    EXPECT_FALSE(month->isVisible());
+    const QStringList dates = date_lines();
+    ASSERT_FALSE(dates.isEmpty());
+    EXPECT_LT(dates.size(), 30);
+    EXPECT_EQ(dates.first(), QStringLiteral("Date: 01/05/2024"));
+    EXPECT_EQ(lines().last(), dates.last()); // the failing day has its date line and no time
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MonthForm, AnInvalidTimeZoneStopsBeforeAnyLine) {
+    action("Nextmonth1")->trigger();
+    const QStringList before = lines();
+    month->hide();
+    prayer->TZValue()->setText(QStringLiteral("7"));
+    action("Nextmonth1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.endsWith(QStringLiteral("is not a valid time")))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(lines(), before);
+    EXPECT_FALSE(month->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// --- printing ---
+
+TEST_F(MonthForm, PrintsTheScheduleAsAJobTitledPrayersSchedule) {
+    action("Nextmonth1")->trigger();
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("schedule.pdf"));
+    QString job;
+    TMonthForm::set_print_dialog([&](QWidget*, QPrinter& printer) {
+        job = printer.docName();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    child<QPushButton>(month.get(), "BitBtn1")->click();
+    EXPECT_EQ(job, QStringLiteral("Prayers Schedule"));
+    EXPECT_TRUE(messages.empty());
+
+    QString error;
+    const auto text = almadex::testing::pdf_text(pdf, error);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed: run tools/setup.sh";
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    // Lines end with a line feed, pages with a form feed; pdftotext drops the blanks at the ends of the
+    // lines.
+    const QStringList printed = text->split(QRegularExpression(QStringLiteral("[\n\f]")));
+    for (const QString& line : lines()) {
+        if (!line.isEmpty()) {
+            EXPECT_TRUE(printed.contains(line.trimmed())) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(almadex::testing::pdf_title(pdf, error).value_or(QStringLiteral("Prayers Schedule")),
+              QStringLiteral("Prayers Schedule"));
+}
+
+TEST_F(MonthForm, ACancelledPrintDialogPrintsNothingAndAFailedJobIsReported) {
+    action("Nextmonth1")->trigger();
+    TMonthForm::set_print_dialog([](QWidget*, QPrinter&) { return false; });
+    child<QPushButton>(month.get(), "BitBtn1")->click();
+    EXPECT_TRUE(messages.empty());
+
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("no/such/folder/schedule.pdf")));
+    EXPECT_FALSE(month->print_report(printer));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("The schedule could not be printed."));
+}
+
+// --- saving ---
+
+TEST_F(MonthForm, SavesRichTextThatLibreOfficeReadsAsTheSchedule) {
+    action("Nextmonth1")->trigger();
+    QTemporaryDir out;
+    const QString rtf = out.filePath(QStringLiteral("schedule.rtf"));
+    EXPECT_EQ(save(rtf), QDir::current().filePath(QStringLiteral("Mar 15 2024.rtf")));
+    EXPECT_TRUE(messages.empty());
+    const QByteArray saved = [&] {
+        QFile f(rtf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_TRUE(saved.startsWith("{\\rtf1")) << saved.left(40).toStdString();
+    EXPECT_TRUE(saved.contains("Latitude: 36\\u176\\'b0 12' 0\" North\\par"));
+
+    QString error;
+    const auto text = almadex::testing::office_text(rtf, error);
+    if (!text) GTEST_SKIP() << "LibreOffice (soffice) is not installed: run tools/setup.sh";
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(text->split(u'\n').mid(0, lines().size()), lines());
+}
+
+TEST_F(MonthForm, SavingSetsTheDateConventionsAndSavingAgainReplacesTheFile) {
+    action("Nextmonth1")->trigger();
+    QTemporaryDir out;
+    const QString rtf = out.filePath(QStringLiteral("Mar 15 2024.rtf"));
+    save(rtf);
+    EXPECT_EQ(format_settings().DateSeparator, u' ');
+    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("mmm dd yyyy"));
+
+    prayer->Cal()->setDate(QDate(2024, 4, 2));
+    action("Nextmonth1")->trigger();
+    EXPECT_EQ(date_lines().first(), QStringLiteral("Date: Apr 02 2024"));
+    save(rtf);
+    QFile f(rtf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("Date: Apr 02 2024\\par"));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MonthForm, ACancelledSaveWritesNothingAndAFailedSaveIsReported) {
+    action("Nextmonth1")->trigger();
+    save(QString());
+    EXPECT_TRUE(messages.empty());
+
+    QFile blocker(folder.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    save(folder.filePath(QStringLiteral("file/schedule.rtf"))); // a folder inside a file
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("Could not save")))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+}
+
+#ifdef ALMADEX_HAVE_ICS
+TEST_F(MonthForm, SavesTheCalendarThatTheCommandLineToolWrites) {
+    place(36, 12, true, 3, 45, false, 1, "05:30");
+    action("Nextmonth1")->trigger();
+    QTemporaryDir out;
+    const QString ics = out.filePath(QStringLiteral("schedule")); // the type comes from the chosen filter
+    save(ics, TMonthForm::save_filters().at(1));
+    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
+    QFile f(ics + QStringLiteral(".ics"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray saved = f.readAll();
+
+    // almadex-cli prayer --lat 36:12N --lon 3:45E --tz -05:30 --date 2024-03-15 --days 30 --format ics
+    cli::TPrayerRequest r;
+    r.latitude = cli::parse_latitude("36:12N");
+    r.longitude_east = cli::parse_longitude("3:45E");
+    r.tz = cli::parse_time_zone("-05:30", r.tz_text);
+    r.date = cli::parse_date("2024-03-15");
+    r.days = 30;
+    const double stamp = from_qdatetime(kNow.toUTC());
+    EXPECT_EQ(saved, QByteArray::fromStdString(cli::prayer_ics(r, cli::prayer_days(r), stamp)));
+    EXPECT_EQ(saved.count("BEGIN:VEVENT"), 30 * 6);
+    EXPECT_TRUE(saved.contains("SUMMARY:Dawn"));
+}
+#endif
+
+// --- the window ---
+
+TEST_F(MonthForm, TheWindowSitsAtThePrayerWindowsTopRightWithItsThreeButtons) {
+    EXPECT_EQ(month->windowTitle(), QStringLiteral("Prayers Schedule"));
+    EXPECT_EQ(month->size(), QSize(195, 305));
+    EXPECT_EQ(month->pos(), QPoint(prayer->x() + prayer->width() - 195, prayer->y()));
+    EXPECT_EQ(month->MemoMonth()->geometry(), QRect(0, 0, 195, 271));
+    EXPECT_TRUE(month->MemoMonth()->isReadOnly());
+    const struct {
+        const char* name;
+        const char* text;
+        const char* hint;
+    } buttons[] = {{"BitBtn1", "Print", "Print the current report"},
+                   {"BitBtn3", "Save", "Save to file"},
+                   {"BitBtn2", "Close", "Close report"}};
+    int left = -1;
+    for (const auto& b : buttons) {
+        const QPushButton* button = child<QPushButton>(month.get(), b.name);
+        EXPECT_EQ(button->text(), QString::fromLatin1(b.text));
+        EXPECT_EQ(button->toolTip(), QString::fromLatin1(b.hint));
+        EXPECT_EQ(button->size(), QSize(57, 27));
+        EXPECT_GE(button->y(), 271);
+        EXPECT_GT(button->x(), left) << b.name;
+        left = button->x();
+    }
+    month->show();
+    child<QPushButton>(month.get(), "BitBtn2")->click();
+    EXPECT_FALSE(month->isVisible());
+}
+
+} // namespace

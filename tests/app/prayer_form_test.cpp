@@ -1,0 +1,477 @@
+// The prayer window: its controls and menus, the location file "gl.dat" (first start, files of the Windows
+// program, broken files, round trip, a failed write), the day's prayer times and their failures, the time
+// zone, and the world map.
+#include "app/date_formats.h"
+#include "app/messages.h"
+#include "app/prayer_form.h"
+#include "controls/spin_edit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+using namespace almadex;
+
+namespace {
+
+QByteArray read_all(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+/// A text file's content as a string, so that a difference prints readably.
+QString read_text(const QString& path) {
+    return QString::fromLatin1(read_all(path));
+}
+
+/// The place and time zone as the fields show them: "36 45 8 North / 3 3 31 East / + 01:00".
+struct TPlace {
+    int lat_deg, lat_min, lat_sec;
+    const char* lat_side;
+    int lon_deg, lon_min, lon_sec;
+    const char* lon_side;
+    const char* sign;
+    const char* zone;
+};
+
+std::string place_text(const TPlace& p) {
+    return QStringLiteral("%1 %2 %3 %4 / %5 %6 %7 %8 / %9 %10")
+        .arg(p.lat_deg)
+        .arg(p.lat_min)
+        .arg(p.lat_sec)
+        .arg(QString::fromLatin1(p.lat_side))
+        .arg(p.lon_deg)
+        .arg(p.lon_min)
+        .arg(p.lon_sec)
+        .arg(QString::fromLatin1(p.lon_side), QString::fromLatin1(p.sign), QString::fromLatin1(p.zone))
+        .toStdString();
+}
+
+const QDateTime kMidsummer(QDate(2024, 6, 21), QTime(10, 0));
+
+class PrayerForm : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    std::vector<TMessage> messages;
+    std::unique_ptr<TPrayerForm> form;
+
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        format_settings() = TFormatSettings{};
+        set_clock([] { return kMidsummer; });
+        set_message_handler([this](const TMessage& m) {
+            messages.push_back(m);
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override {
+        form.reset();
+        set_message_handler({});
+        set_clock({});
+    }
+
+    QString gl() const { return folder.filePath(QStringLiteral("gl.dat")); }
+    void write_gl(const QByteArray& content) const {
+        QFile f(gl());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    void create() { form = std::make_unique<TPrayerForm>(folder.path() + QDir::separator()); }
+
+    template <typename T>
+    T* child(const char* name) const {
+        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    TSpinEdit* spin(const char* name) const { return child<TSpinEdit>(name); }
+    QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+
+    std::string place() const {
+        return place_text({spin("LatEdit1")->value(), spin("LatEdit2")->value(), spin("LatEdit3")->value(),
+                           combo("LatEdit4")->currentText().toLatin1().constData(), spin("LonEdit1")->value(),
+                           spin("LonEdit2")->value(), spin("LonEdit3")->value(),
+                           combo("LonEdit4")->currentText().toLatin1().constData(),
+                           combo("TZSign")->currentText().toLatin1().constData(),
+                           form->TZValue()->text().toLatin1().constData()});
+    }
+    void set_place(int lat_deg, int lat_min, bool north, int lon_deg, int lon_min, bool west, int sign,
+                   const char* zone) const {
+        spin("LatEdit1")->setValue(lat_deg);
+        spin("LatEdit2")->setValue(lat_min);
+        spin("LatEdit3")->setValue(0);
+        combo("LatEdit4")->setCurrentIndex(north ? 0 : 1);
+        spin("LonEdit1")->setValue(lon_deg);
+        spin("LonEdit2")->setValue(lon_min);
+        spin("LonEdit3")->setValue(0);
+        combo("LonEdit4")->setCurrentIndex(west ? 0 : 1);
+        combo("TZSign")->setCurrentIndex(sign);
+        form->TZValue()->setText(QString::fromLatin1(zone));
+    }
+    /// The list as "name=time" rows.
+    QStringList rows() const {
+        QStringList out;
+        const QTableWidget* list = form->TimeEditor();
+        for (int r = 0; r < list->rowCount(); ++r)
+            out << list->item(r, 0)->text() + QStringLiteral("=") + list->item(r, 1)->text();
+        return out;
+    }
+    QStringList names() const {
+        QStringList out;
+        for (const QString& row : rows()) out << row.section(u'=', 0, 0);
+        return out;
+    }
+    QStringList times() const {
+        QStringList out;
+        for (const QString& row : rows()) out << row.section(u'=', 1);
+        return out;
+    }
+    void set_day(QDate day) const { form->Cal()->setDate(day); }
+};
+
+const char* const kDefaultFile = "[Latitude]\n"
+                                 "Degrees=0\nMinutes=0\nSecondes=0\nEquat=0\n"
+                                 "\n[Longitude]\n"
+                                 "Degrees=0\nMinutes=0\nSecondes=0\nGreen=0\n"
+                                 "\n[Time zone]\n"
+                                 "Sig=0\nDec=00:00\n";
+
+// --- the location file ---
+
+TEST_F(PrayerForm, WithoutALocationFileStartsAtZeroAndClosingWritesIt) {
+    create();
+    EXPECT_EQ(place(), "0 0 0 North / 0 0 0 West / + 00:00");
+    EXPECT_EQ(form->LocationWritePath(), gl());
+    EXPECT_FALSE(QFile::exists(gl()));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(rows().size(), 6); // on the equator every time of the day is there
+    form.reset();
+    EXPECT_EQ(read_text(gl()), QString::fromLatin1(kDefaultFile));
+}
+
+TEST_F(PrayerForm, ReadsTheFileOfTheWindowsProgramAndWritesItBackTheSame) {
+    // Written by hand as the Windows program writes it: CRLF line ends, no blank lines.
+    QFile::copy(QStringLiteral(ALMADEX_TEST_DATA "/gl_algiers.dat"), gl());
+    create();
+    EXPECT_EQ(place(), "36 45 8 North / 3 3 31 East / + 01:00");
+    form.reset();
+    EXPECT_EQ(read_text(gl()), QStringLiteral("[Latitude]\nDegrees=36\nMinutes=45\nSecondes=8\nEquat=0\n\n"
+                                              "[Longitude]\nDegrees=3\nMinutes=3\nSecondes=31\nGreen=1\n\n"
+                                              "[Time zone]\nSig=0\nDec=01:00\n"));
+    create(); // the next start reads what this one wrote
+    EXPECT_EQ(place(), "36 45 8 North / 3 3 31 East / + 01:00");
+}
+
+TEST_F(PrayerForm, TheNextStartFindsThePlaceAgain) {
+    create();
+    set_place(21, 25, true, 39, 49, false, 1, "05:30");
+    spin("LatEdit3")->setValue(17);
+    form.reset();
+    create();
+    EXPECT_EQ(place(), "21 25 17 North / 39 49 0 East / - 05:30");
+}
+
+TEST_F(PrayerForm, BrokenFilesGiveTheDefaultsOfWhatIsMissing) {
+    const struct {
+        const char* name;
+        QByteArray content;
+        const char* place;
+    } cases[] = {
+        {"truncated", read_all(QStringLiteral(ALMADEX_TEST_DATA "/gl_truncated.dat")),
+         "36 45 8 North / 3 3 0 West / + 00:00"},
+        {"garbage bytes", read_all(QStringLiteral(ALMADEX_TEST_DATA "/gl_garbage.dat")),
+         "0 0 0 North / 0 0 0 West / + 00:00"},
+        {"empty", QByteArray(), "0 0 0 North / 0 0 0 West / + 00:00"},
+        {"values out of range are clamped",
+         "[Latitude]\nDegrees=95\nMinutes=-3\nSecondes=60\n[Longitude]\nDegrees=999999999999\nMinutes=59\n",
+         "90 0 59 North / 0 59 0 West / + 00:00"},
+        {"garbage values read as 0",
+         "[Latitude]\nDegrees=12abc\nMinutes=0x10\nSecondes= 7 \nEquat=yes\n[Longitude]\nDegrees=4.5\n"
+         "Green=1\n[Time zone]\nSig=1\nDec=ab:cd\n",
+         "0 0 7 North / 0 0 0 East / - 00:00"},
+        {"list indexes past the lists read as the first entry",
+         "[Latitude]\nEquat=2\n[Longitude]\nGreen=-1\n[Time zone]\nSig=7\nDec=25:00\n",
+         "0 0 0 North / 0 0 0 West / + 00:00"},
+        {"keys in any case, a short time zone", "[latitude]\ndegrees=45\n[TIME ZONE]\nDEC=3:15\n",
+         "45 0 0 North / 0 0 0 West / + 03:15"},
+    };
+    for (const auto& c : cases) {
+        write_gl(c.content);
+        create();
+        EXPECT_EQ(place(), c.place) << c.name;
+        form.reset();
+    }
+}
+
+TEST_F(PrayerForm, AFailedWriteIsReportedOnce) {
+    QDir(folder.path()).mkdir(QStringLiteral("gl.dat")); // a folder where the file should be
+    create();
+    form->save_location();
+    form.reset(); // writes again
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("Could not save")))
+        << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("gl.dat")));
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+}
+
+// --- the day's times ---
+
+TEST_F(PrayerForm, SixtyNorthInJuneFillsSixRowsAndSeventyNorthShowsTheFedjrMessage) {
+    create();
+    set_place(60, 0, true, 0, 0, true, 0, "00:00");
+    action("Update1")->trigger();
+    EXPECT_EQ(names(),
+              (QStringList{QStringLiteral("Dawn"), QStringLiteral("Sun rise"), QStringLiteral("Zenith"),
+                           QStringLiteral("Mid day"), QStringLiteral("Sun set"), QStringLiteral("Night")}));
+    EXPECT_TRUE(messages.empty());
+
+    set_place(70, 0, true, 0, 0, true, 0, "00:00");
+    action("Update1")->trigger();
+    EXPECT_TRUE(rows().isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Fedjr is not calculable"));
+    EXPECT_EQ(messages[0].caption, QCoreApplication::applicationName()); // the default error box
+    EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
+}
+
+TEST_F(PrayerForm, AStoredPlaceWithoutFedjrShowsItsMessageAtStartAndTheWindowIsCreated) {
+    write_gl("[Latitude]\nDegrees=70\n");
+    create();
+    ASSERT_NE(form, nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Fedjr is not calculable"));
+    EXPECT_TRUE(rows().isEmpty());
+}
+
+TEST_F(PrayerForm, NamesAndTheSunriseRowFollowTheOptions) {
+    create();
+    set_place(36, 45, true, 3, 3, false, 0, "01:00");
+    action("Update1")->trigger();
+    const QStringList six = times();
+    ASSERT_EQ(six.size(), 6);
+
+    action("includesunrise")->trigger(); // unchecks itself and refreshes
+    EXPECT_FALSE(action("includesunrise")->isChecked());
+    EXPECT_EQ(names(),
+              (QStringList{QStringLiteral("Dawn"), QStringLiteral("Zenith"), QStringLiteral("Mid day"),
+                           QStringLiteral("Sun set"), QStringLiteral("Night")}));
+
+    action("Usearabiannames")->trigger();
+    EXPECT_TRUE(action("Usearabiannames")->isChecked());
+    EXPECT_FALSE(action("Useenglishnames")->isChecked());
+    EXPECT_EQ(names(),
+              (QStringList{QStringLiteral("El Fedjr"), QStringLiteral("El Dhohr"), QStringLiteral("El Asr"),
+                           QStringLiteral("El Ghouroub"), QStringLiteral("El Ishaa")}));
+
+    action("includesunrise")->trigger();
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("El Fedjr"), QStringLiteral("Shourouk"),
+                                    QStringLiteral("El Dhohr"), QStringLiteral("El Asr"),
+                                    QStringLiteral("El Ghouroub"), QStringLiteral("El Ishaa")}));
+    EXPECT_EQ(times(), six); // the same times under the other names
+
+    action("Useenglishnames")->trigger();
+    EXPECT_EQ(names().first(), QStringLiteral("Dawn"));
+}
+
+TEST_F(PrayerForm, TimesAreInOrderWithinTheLocalDay) {
+    create();
+    set_place(36, 45, true, 3, 3, false, 0, "01:00");
+    for (const QDate day : {QDate(2024, 1, 1), QDate(2024, 3, 20), QDate(2024, 6, 21), QDate(2024, 12, 21)}) {
+        set_day(day);
+        QTime previous(0, 0);
+        for (const QString& t : times()) {
+            const QTime time = QTime::fromString(t, long_time_pattern());
+            ASSERT_TRUE(time.isValid()) << t.toStdString();
+            EXPECT_LT(previous, time) << day.toString(Qt::ISODate).toStdString();
+            previous = time;
+        }
+    }
+    // Algiers at the June solstice, UT+1: noon at 11:49:40 UT (3 degrees east, the equation of time -1.7
+    // minutes), the night prayer 0.295 of the 7 h 18 min half day arc after sunset (20:10).
+    set_day(QDate(2024, 6, 21));
+    const QStringList t = times();
+    EXPECT_TRUE(t[2].startsWith(QStringLiteral("12:49:"))) << t[2].toStdString();
+    EXPECT_TRUE(t[4].startsWith(QStringLiteral("20:1"))) << t[4].toStdString();
+    EXPECT_TRUE(t[5].startsWith(QStringLiteral("22:2"))) << t[5].toStdString();
+}
+
+TEST_F(PrayerForm, ATimeZoneWestOfGreenwichShiftsEveryTime) {
+    create();
+    set_place(36, 45, true, 3, 3, false, 0, "00:00");
+    set_day(QDate(2024, 3, 15));
+    const QStringList ut = times();
+    combo("TZSign")->setCurrentIndex(1);
+    form->TZValue()->setText(QStringLiteral("05:30"));
+    EXPECT_EQ(times(), ut); // changing the zone does not refresh by itself
+    action("Update1")->trigger();
+    const QStringList local = times();
+    ASSERT_EQ(local.size(), ut.size());
+    for (int i = 0; i < ut.size(); ++i) {
+        const QTime u = QTime::fromString(ut[i], long_time_pattern());
+        const QTime l = QTime::fromString(local[i], long_time_pattern());
+        EXPECT_EQ(u.addSecs(-(5 * 3600 + 30 * 60)), l)
+            << ut[i].toStdString() << " " << local[i].toStdString();
+    }
+    EXPECT_EQ(format_settings().ShortTimeFormat, QStringLiteral("hh:mm"));
+}
+
+TEST_F(PrayerForm, AnIncompleteTimeZoneStopsBeforeAnyRow) {
+    create();
+    form->TZValue()->setText(QStringLiteral("1"));
+    action("Update1")->trigger();
+    EXPECT_TRUE(rows().isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.endsWith(QStringLiteral("is not a valid time")))
+        << messages[0].text.toStdString();
+}
+
+TEST_F(PrayerForm, ThePickerAndTheCurrentDateCommandShowTheirDay) {
+    create();
+    EXPECT_EQ(form->Cal()->date(), kMidsummer.date());
+    const QStringList june = rows();
+    set_day(QDate(2024, 12, 21)); // CalChange
+    const QStringList december = rows();
+    EXPECT_EQ(december.size(), 6);
+    EXPECT_NE(december, june);
+    action("Currentdate1")->trigger();
+    EXPECT_EQ(form->Cal()->date(), kMidsummer.date());
+    EXPECT_EQ(rows(), june);
+}
+
+// --- the map ---
+
+TEST_F(PrayerForm, AClickOnTheMapSetsThePlaceWithoutARefresh) {
+    create();
+    set_place(36, 45, true, 3, 3, false, 1, "05:30");
+    const QStringList before = rows();
+    const struct {
+        int x, y;
+        const char* place;
+    } cases[] = {
+        {93, 78, "0 0 0 North / 0 0 0 West / - 05:30"},     // Greenwich on the equator
+        {0, 0, "90 25 42 North / 163 19 1 West / - 05:30"}, // 111.43 N clamps in the degrees only
+        {94, 79, "1 25 42 South / 1 45 21 East / - 05:30"},
+        {204, 125, "67 8 34 South / 180 55 36 East / - 05:30"}, // 194.93 E clamps to 180
+        {103, 43, "50 0 0 North / 17 33 39 East / - 05:30"},
+    };
+    for (const auto& c : cases) {
+        // (QTest's mouse helpers take the point (0, 0) for "the middle of the widget".)
+        const QPointF at(c.x, c.y);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, form->Map()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->Map(), &release);
+        EXPECT_EQ(place(), c.place) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(rows(), before);
+}
+
+// --- the window ---
+
+TEST_F(PrayerForm, ControlsMenusAndWindowAreAsDesigned) {
+    write_gl(""); // the design-time values are overwritten by the file
+    create();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Muslim Prayer"));
+    EXPECT_TRUE(form->windowFlags() & Qt::Tool);
+    EXPECT_EQ(child<QWidget>("ClientArea")->size(), QSize(453, 334));
+    EXPECT_EQ(form->Map()->size(), QSize(205, 126));
+    EXPECT_EQ(form->Map()->cursor().shape(), Qt::CrossCursor);
+    EXPECT_FALSE(form->Map()->pixmap().isNull());
+
+    const struct {
+        const char* name;
+        int minimum, maximum, max_length;
+        const char* hint;
+    } spins[] = {
+        {"LatEdit1", 0, 90, 2, "in degrees"},
+        {"LatEdit2", 0, 59, 0, "in angular minutes"},
+        {"LatEdit3", 0, 59, 0, "in angular seconds"},
+        {"LonEdit1", 0, 180, 3, ""},
+        {"LonEdit2", 0, 59, 0, ""},
+        {"LonEdit3", 0, 59, 0, ""},
+    };
+    for (const auto& s : spins) {
+        EXPECT_EQ(spin(s.name)->minimum(), s.minimum) << s.name;
+        EXPECT_EQ(spin(s.name)->maximum(), s.maximum) << s.name;
+        EXPECT_EQ(spin(s.name)->MaxLength(), s.max_length) << s.name;
+        EXPECT_EQ(spin(s.name)->toolTip(), QString::fromLatin1(s.hint)) << s.name;
+    }
+    const struct {
+        const char* name;
+        const char* items;
+        const char* hint;
+    } lists[] = {{"LatEdit4", "North|South", "N/S hemisphere"},
+                 {"LonEdit4", "West|East", "W/E of Greenwich"},
+                 {"TZSign", "+|-", "+ / -"}};
+    for (const auto& l : lists) {
+        QStringList items;
+        for (int i = 0; i < combo(l.name)->count(); ++i) items << combo(l.name)->itemText(i);
+        EXPECT_EQ(items.join(u'|'), QString::fromLatin1(l.items)) << l.name;
+        EXPECT_EQ(combo(l.name)->toolTip(), QString::fromLatin1(l.hint)) << l.name;
+    }
+    EXPECT_EQ(form->TZValue()->toolTip(), QStringLiteral("hh:mm"));
+    EXPECT_EQ(form->TZValue()->inputMask(), QStringLiteral("90:00;_"));
+    EXPECT_EQ(child<QLabel>("Label10")->text(), QStringLiteral("Prayers time for :"));
+    EXPECT_EQ(form->TimeEditor()->horizontalHeaderItem(0)->text(), QStringLiteral("Prayer"));
+    EXPECT_EQ(form->TimeEditor()->horizontalHeaderItem(1)->text(), QStringLiteral("Time"));
+
+    QStringList bar;
+    for (QAction* a : form->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar.join(u'|'), QStringLiteral("Close|&Calculation|&Options"));
+    const auto menu = [&](int i) {
+        QStringList out;
+        for (QAction* a : form->menuBar()->actions()[i]->menu()->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out.join(u'|');
+    };
+    EXPECT_EQ(menu(1), QStringLiteral("Current date|Update|-|Next month..."));
+    EXPECT_EQ(menu(2), QStringLiteral("include sun rise|Use arabian names|Use english names"));
+    EXPECT_EQ(action("Currentdate1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+    EXPECT_EQ(action("Update1")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(action("includesunrise")->isChecked());
+    EXPECT_TRUE(action("Useenglishnames")->isChecked());
+    EXPECT_FALSE(action("Usearabiannames")->isChecked());
+
+    form->show();
+    action("File1")->trigger();
+    EXPECT_FALSE(form->isVisible());
+}
+
+// Renders the window and its map: run with --gtest_also_run_disabled_tests; ALMADEX_SCREENSHOT_DIR names the
+// output folder.
+TEST_F(PrayerForm, DISABLED_Screenshots) {
+    const QString dir = qEnvironmentVariable("ALMADEX_SCREENSHOT_DIR", QStringLiteral("."));
+    QFile::copy(QStringLiteral(ALMADEX_TEST_DATA "/gl_algiers.dat"), gl());
+    create();
+    form->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->grab().save(dir + QStringLiteral("/prayer_window.png")));
+    EXPECT_TRUE(form->Map()
+                    ->grab()
+                    .scaled(410, 252, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                    .save(dir + QStringLiteral("/world_map.png")));
+}
+
+} // namespace
