@@ -2,6 +2,7 @@
 
 #include "app/info_form.h"
 #include "app/intro_form.h"
+#include "app/lunar_form.h"
 #include "app/main_form.h"
 
 namespace almadex {
@@ -17,6 +18,7 @@ void create_forms() {
     f.main = new TMainForm;
     f.intro = new TIntroForm;
     f.info = new TInfoForm;
+    f.lunar = new TLunarForm;
 }
 
 namespace {
@@ -31,6 +33,7 @@ void destroy(Form*& form) {
 
 void destroy_forms() {
     TForms& f = forms();
+    destroy(f.lunar);
     destroy(f.info);
     destroy(f.intro);
     destroy(f.main);

@@ -6,6 +6,7 @@
 #include "app/guard.h"
 #include "app/info_form.h"
 #include "app/intro_form.h"
+#include "app/lunar_form.h"
 #include "app/messages.h"
 #include "app/product.h"
 #include "app/shell_open.h"
@@ -123,6 +124,8 @@ void TMainForm::connect_handlers() {
     on(ui->FillMuslimMaoulid, &TMainForm::FillMuslimMaoulidExecute);
     on(ui->FillJeNuYear, &TMainForm::FillJeNuYearExecute);
     on(ui->FillPesach, &TMainForm::FillPesachExecute);
+    on(ui->ToolMoon, &TMainForm::ToolMoonExecute);
+    on(ui->AstroBtn, &TMainForm::AstroBtnClick);
     // The commands of the calendar, Moon, prayer, days-between and repository windows, printing, copying and
     // the auto-run option stay disabled in the form until their windows join the program.
 
@@ -438,6 +441,22 @@ void TMainForm::About1Click() {
 
 void TMainForm::Almadexhomepage1Click() {
     shell_open(QUrl(home_page()));
+}
+
+// --- the Moon window ---
+
+void TMainForm::ToolMoonExecute() {
+    TLunarForm* lunar = forms().lunar;
+    if (!lunar) return;
+    lunar->SetBtn()->click();
+    lunar->show();
+}
+
+void TMainForm::AstroBtnClick() {
+    if (ui->AstroBtn->isChecked())
+        ToolMoonExecute();
+    else if (TLunarForm* lunar = forms().lunar)
+        lunar->hide();
 }
 
 // --- feasts ---

@@ -74,6 +74,10 @@ public:
     void AppTipShowExecute();
     void About1Click();
     void Almadexhomepage1Click();
+    /// Updates the Moon window (clicks its SetBtn) and shows it.
+    void ToolMoonExecute();
+    /// Pressed: runs ToolMoonExecute; released: hides the Moon window.
+    void AstroBtnClick();
 
     // --- feasts ---
     void FillGnuYearExecute();

@@ -1,0 +1,191 @@
+#include "app/lunar_form.h"
+
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/guard.h"
+#include "app/main_form.h"
+#include "app/messages.h"
+#include "astro/eclipse.h"
+#include "astro/lunar_data.h"
+#include "astro/seasons.h"
+#include "controls/moon.h"
+#include "controls/spin_edit.h"
+#include "ui_lunar_form.h"
+
+#include <QAction>
+#include <QHideEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <array>
+#include <optional>
+
+namespace almadex {
+namespace {
+
+/// The classification of an eclipse as it follows the instant, eclNone to eclHalfShadow.
+const std::array<const char*, 7> kEclipseTexts{" (None)",       " (Partial)",        " (Non Central)",
+                                               " (Circular)",   " (Circular Total)", " (Total)",
+                                               " (Half Shadow)"};
+
+QString eclipse_text(astro::TEclipseKind kind) {
+    const auto i = static_cast<std::size_t>(kind);
+    return QString::fromLatin1(i < kEclipseTexts.size() ? kEclipseTexts[i] : kEclipseTexts[0]);
+}
+
+/// Shows a value from its start, also when it is wider than the field.
+void put(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
+} // namespace
+
+QString date_time_text(double t, QStringView time_pattern) {
+    QString text = date_to_str(t);
+    if (to_qdatetime(t).time().msecsSinceStartOfDay() != 0) text += u' ' + format_date_time(time_pattern, t);
+    return text;
+}
+
+TLunarForm::TLunarForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TLunarForm>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size()); // not resizable
+    // Narrow letters, so that the eclipse line fits its field in the window's fixed width.
+    QFont narrow = font();
+    narrow.setStretch(QFont::Condensed);
+    narrow.setPointSizeF(7.5);
+    setFont(narrow);
+
+    ui->NowBtn->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    ui->SetBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+
+    TMoon* moon = ui->MoonPhaser;
+    moon->SetMoonSize(TMoon::ms64);
+    moon->SetRotation(TMoon::rot_none);
+    moon->SetShowApollo11(false);
+    moon->SetMoonStyle(TMoon::msColor);
+    moon->installEventFilter(this);
+
+    connect(ui->NowBtn, &QPushButton::clicked, this, guarded(this, &TLunarForm::NowBtnClick));
+    connect(ui->SetBtn, &QPushButton::clicked, this, guarded(this, &TLunarForm::SetBtnClick));
+    FormCreate();
+}
+
+TLunarForm::~TLunarForm() = default;
+
+QPushButton* TLunarForm::SetBtn() const {
+    return ui->SetBtn;
+}
+
+TMoon* TLunarForm::MoonPhaser() const {
+    return ui->MoonPhaser;
+}
+
+QString TLunarForm::TimeText() const {
+    // The blank places of the mask read as spaces, literals kept: "  :  " when nothing is typed.
+    return ui->TimeEdit->displayText().replace(u'_', u' ');
+}
+
+void TLunarForm::FormCreate() {
+    // To the right of the main window.
+    if (const TMainForm* main = forms().main) move(main->x() + main->frameGeometry().width(), main->y());
+    NowBtnClick();
+    try {
+        SetBtnClick();
+    } catch (...) {
+        // The first update is only a courtesy: an error here must not stop the program's start.
+    }
+}
+
+void TLunarForm::FormHide() {
+    if (const TMainForm* main = forms().main) main->AstroBtn()->setChecked(false);
+}
+
+void TLunarForm::NowBtnClick() {
+    try {
+        const QTime now = to_qdatetime(now_datetime()).time();
+        ui->TimeEdit->setText(format_number(u"0#", now.hour()) + u':' + format_number(u"0#", now.minute()));
+    } catch (...) {
+        // Nothing to paste.
+    }
+}
+
+void TLunarForm::SetBtnClick() {
+    // The day of the main window (today's without one) and the time typed here, read month first.
+    const TMainForm* main = forms().main;
+    const QDate today = to_qdate(now_datetime());
+    const int year = main ? main->GYear()->value() : today.year();
+    const int month = main ? main->GMonth()->value() : today.month();
+    const int day = main ? main->GDay()->value() : today.day();
+    const QString text = QStringLiteral("%1/%2/%3 %4").arg(month).arg(day).arg(year).arg(TimeText());
+    TFormatSettings& fs = format_settings();
+    fs.DateSeparator = u'/';
+    fs.ShortDateFormat = QStringLiteral("mm/dd/yyyy");
+    const std::optional<double> parsed = try_str_to_datetime(text);
+    fs.DateSeparator = u' ';
+    fs.ShortDateFormat = QStringLiteral("mmm d yyyy");
+    double t = 0;
+    if (parsed) {
+        t = *parsed;
+    } else {
+        show_message(this,
+                     {QStringLiteral("Wrong date !"),
+                      QStringLiteral("Please, note that ") + text + QStringLiteral(" is an invalid date."),
+                      QMessageBox::Information, QMessageBox::Ok});
+        t = now_datetime();
+    }
+
+    put(ui->PhaseEdit,
+        format_number(u"##0.0", static_cast<double>(astro::moon_illuminated_fraction(t) * 100)) + u'%');
+    put(ui->AgeMoonEdit, format_number(u"#0.##", static_cast<double>(astro::moon_age(t))));
+    put(ui->LunationEdit, QString::number(astro::lunation_number(t)));
+    put(ui->DiameterEdit, format_number(u"#########.#####", static_cast<double>(astro::moon_diameter(t))));
+    put(ui->DistanceEdit, format_number(u"#########.###", static_cast<double>(astro::moon_distance(t))));
+    ui->MoonPhaser->SetDate(t);
+
+    double e = t;
+    const astro::TEclipseKind kind = astro::next_eclipse(e, false);
+    put(ui->EclipseEdit, date_time_text(e, u"hh:mm:ss") + eclipse_text(kind));
+
+    put(ui->BlueMoonEdit, date_time_text(astro::next_blue_moon(t), u"hh:mm"));
+
+    put(ui->WinterEdit, date_time_text(astro::season_start(year, astro::seWinter), u"h:m"));
+    put(ui->SpringEdit, date_time_text(astro::season_start(year, astro::seSpring), u"h:m"));
+    put(ui->SummerEdit, date_time_text(astro::season_start(year, astro::seSummer), u"h:m"));
+    put(ui->AutomnEdit, date_time_text(astro::season_start(year, astro::seAutumn), u"h:m"));
+}
+
+void TLunarForm::MoonPhaserClick() {
+    TMoon* moon = ui->MoonPhaser;
+    const auto next = static_cast<TMoon::TRotate>((moon->Rotation() + 1) % 4);
+    moon->SetRotation(next);
+    switch (next) {
+    case TMoon::rot_none:
+        moon->setToolTip(QStringLiteral("Moon as seen on the northern hemisphere"));
+        break;
+    case TMoon::rot_90:
+    case TMoon::rot_270:
+        moon->setToolTip(QStringLiteral("Moon as seen near the equator"));
+        break;
+    case TMoon::rot_180:
+        moon->setToolTip(QStringLiteral("Moon as seen on the southern hemisphere"));
+        break;
+    }
+}
+
+void TLunarForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Closed or hidden by the program; a minimised desktop hides it spontaneously and keeps the toggle.
+    if (!event->spontaneous()) run_guarded(this, [this] { FormHide(); });
+}
+
+bool TLunarForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->MoonPhaser && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && ui->MoonPhaser->rect().contains(mouse->position().toPoint()))
+            run_guarded(this, [this] { MoonPhaserClick(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace almadex

@@ -1,0 +1,63 @@
+// The Moon and seasons window: for the Gregorian day of the main window and a time of day typed here, the
+// Moon's illuminated fraction, age, lunation number, apparent diameter and distance with a picture of its
+// phase, the next lunar eclipse, the next blue moon and the beginnings of the four seasons of that year.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QWidget>
+#include <memory>
+
+class QHideEvent;
+class QLineEdit;
+class QPushButton;
+class TMoon;
+
+namespace Ui {
+class TLunarForm;
+}
+
+namespace almadex {
+
+/// An instant as the Moon window shows it: the date in the short date format, a blank and the time in
+/// `time_pattern`. The time is left out when the instant falls exactly on midnight; like every formatted time
+/// it is rounded to the millisecond and then cut to the fields shown (07:00:39.17 gives 07:00:39).
+QString date_time_text(double t, QStringView time_pattern);
+
+/// The controls keep their object names (TimeEdit, NowBtn, SetBtn, MoonPhaser, PhaseEdit, AgeMoonEdit,
+/// LunationEdit, DiameterEdit, DistanceEdit, EclipseEdit, BlueMoonEdit, WinterEdit, SpringEdit, SummerEdit,
+/// AutomnEdit). The window keeps no data of its own: the chosen instant lives only in the fields.
+class TLunarForm : public QWidget {
+    Q_OBJECT
+
+public:
+    /// Places itself to the right of the main window and fills its fields for the current moment.
+    explicit TLunarForm(QWidget* parent = nullptr);
+    ~TLunarForm() override;
+
+    /// The "Update" button: the main window's Moon/Seasons command clicks it before showing the window.
+    QPushButton* SetBtn() const;
+    TMoon* MoonPhaser() const;
+    /// The time of day as typed, unfilled places as blanks ("  :  " when empty).
+    QString TimeText() const;
+
+    void FormCreate();
+    /// Releases the main window's toolbar toggle AstroBtn.
+    void FormHide();
+    /// Puts the current local time, "hh:mm", into TimeEdit.
+    void NowBtnClick();
+    /// Reads the main window's day, month and year and TimeEdit, and fills every field for that instant; an
+    /// unreadable date or time is reported and the current moment taken instead.
+    void SetBtnClick();
+    /// Turns the picture a quarter counterclockwise and names the hemisphere it now shows in its hint.
+    void MoonPhaserClick();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TLunarForm> ui;
+};
+
+} // namespace almadex
