@@ -88,7 +88,7 @@ protected:
 
 // --- the window ---
 
-TEST_F(LunarForm, SmallToolWindowRightOfTheMainWindow) {
+TEST_F(LunarForm, SmallToolWindowRightOfTheMainWindowWithAColourPicture) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Moon/Seasons..."));
     EXPECT_EQ(form->size(), QSize(191, 401));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
@@ -99,6 +99,15 @@ TEST_F(LunarForm, SmallToolWindowRightOfTheMainWindow) {
     for (const QGroupBox* g : form->findChildren<QGroupBox*>()) groups << g->title();
     EXPECT_EQ(groups, QStringList({QStringLiteral("Time : "), QStringLiteral("Moon : "),
                                    QStringLiteral("Seasons : ")}));
+    // The picture: a colour Moon of 64 pixels without the landing site.
+    const TMoon* moon = form->MoonPhaser();
+    ASSERT_EQ(moon, form->findChild<TMoon*>(QStringLiteral("MoonPhaser")));
+    EXPECT_EQ(moon->MoonSize(), TMoon::ms64);
+    EXPECT_EQ(moon->size(), QSize(64, 64));
+    EXPECT_EQ(moon->Rotation(), TMoon::rot_none);
+    EXPECT_FALSE(moon->ShowApollo11());
+    EXPECT_EQ(moon->MoonStyle(), TMoon::msColor);
+    EXPECT_EQ(moon->toolTip(), QStringLiteral("Moon phase viewer: click to change location"));
 }
 
 TEST_F(LunarForm, FieldsWithTheirLabelsOnTheLeftAndHints) {
@@ -139,28 +148,6 @@ TEST_F(LunarForm, FieldsWithTheirLabelsOnTheLeftAndHints) {
     EXPECT_EQ(button("SetBtn")->toolTip(), QStringLiteral("Update astronomical data"));
     EXPECT_FALSE(button("NowBtn")->icon().isNull());
     EXPECT_FALSE(button("SetBtn")->icon().isNull());
-}
-
-TEST_F(LunarForm, PictureIsAColourMoonOf64PixelsWithoutTheLandingSite) {
-    const TMoon* moon = form->MoonPhaser();
-    ASSERT_EQ(moon, form->findChild<TMoon*>(QStringLiteral("MoonPhaser")));
-    EXPECT_EQ(moon->MoonSize(), TMoon::ms64);
-    EXPECT_EQ(moon->size(), QSize(64, 64));
-    EXPECT_EQ(moon->Rotation(), TMoon::rot_none);
-    EXPECT_FALSE(moon->ShowApollo11());
-    EXPECT_EQ(moon->MoonStyle(), TMoon::msColor);
-    EXPECT_EQ(moon->toolTip(), QStringLiteral("Moon phase viewer: click to change location"));
-}
-
-TEST_F(LunarForm, TimeEditTakesHoursAndMinutesBehindAMask) {
-    QLineEdit* time = edit("TimeEdit");
-    EXPECT_EQ(time->maxLength(), 5);
-    time->clear();
-    EXPECT_EQ(form->TimeText(), QStringLiteral("  :  "));
-    EXPECT_EQ(time->displayText(), QStringLiteral("__:__"));
-    time->setCursorPosition(0);
-    QTest::keyClicks(time, QStringLiteral("12x34"));
-    EXPECT_EQ(form->TimeText(), QStringLiteral("12:34"));
 }
 
 // --- start and update ---
@@ -356,14 +343,12 @@ TEST_F(LunarForm, ClicksTurnThePictureAndNameTheHemisphere) {
     // A right click does not turn it.
     QTest::mouseClick(moon, Qt::RightButton, {}, QPoint(30, 30));
     EXPECT_EQ(moon->Rotation(), TMoon::rot_none);
-}
-
-TEST_F(LunarForm, TheTurnSurvivesAnUpdate) {
+    // The turn survives an update.
     click_picture();
     click_picture();
     update(2024, 6, 1, "12:00");
-    EXPECT_EQ(form->MoonPhaser()->Rotation(), TMoon::rot_180);
-    EXPECT_EQ(form->MoonPhaser()->toolTip(), QStringLiteral("Moon as seen on the southern hemisphere"));
+    EXPECT_EQ(moon->Rotation(), TMoon::rot_180);
+    EXPECT_EQ(moon->toolTip(), QStringLiteral("Moon as seen on the southern hemisphere"));
 }
 
 // --- with the main window ---
