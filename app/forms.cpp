@@ -1,9 +1,12 @@
 #include "app/forms.h"
 
+#include "app/between_form.h"
+#include "app/calendar_form.h"
 #include "app/info_form.h"
 #include "app/intro_form.h"
 #include "app/lunar_form.h"
 #include "app/main_form.h"
+#include "app/repository_form.h"
 
 namespace almadex {
 
@@ -19,6 +22,9 @@ void create_forms() {
     f.intro = new TIntroForm;
     f.info = new TInfoForm;
     f.lunar = new TLunarForm;
+    f.calendar = new TCalendarForm;
+    f.between = new TBetweenForm;
+    f.repository = new TRepositoryForm; // reads "dates.dat"
 }
 
 namespace {
@@ -33,6 +39,9 @@ void destroy(Form*& form) {
 
 void destroy_forms() {
     TForms& f = forms();
+    destroy(f.repository); // writes "dates.dat"
+    destroy(f.between);
+    destroy(f.calendar);
     destroy(f.lunar);
     destroy(f.info);
     destroy(f.intro);

@@ -1,6 +1,9 @@
 #include "app/main_form.h"
 
 #include "app/artwork.h"
+#include "app/auto_run.h"
+#include "app/between_form.h"
+#include "app/calendar_form.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
 #include "app/guard.h"
@@ -9,6 +12,8 @@
 #include "app/lunar_form.h"
 #include "app/messages.h"
 #include "app/product.h"
+#include "app/repository_form.h"
+#include "app/settings.h"
 #include "app/shell_open.h"
 #include "astro/calendar.h"
 #include "astro/chinese.h"
@@ -21,13 +26,19 @@
 #include "controls/tip_dialog.h"
 #include "ui_main_form.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLocale>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <cmath>
 
 namespace almadex {
@@ -41,6 +52,15 @@ void islamic_steps_done() {
 const QColor kChristianBand(40, 90, 180);
 const QColor kJewishBand(210, 160, 20);
 
+/// The position of the window at its first run (no stored settings).
+constexpr int kDefaultLeft = 83;
+constexpr int kDefaultTop = 24;
+
+TMainForm::TPrinterSetupDialog& printer_setup_dialog() {
+    static TMainForm::TPrinterSetupDialog dialog;
+    return dialog;
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
@@ -48,6 +68,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // a single fixed border
+    layout()->activate(); // the size is known before the first showing: the tool windows sit against it
 
     ui->CopyAll->setIcon(copy_icon());
     ui->CurrentDate->setIcon(today_icon());
@@ -75,6 +96,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     tips_dialog_->SetStartupState(true);
     tips_dialog_->SetImage(tip_bulb_picture());
     tips_dialog_->SetTips(default_tips());
+
+    // Holds the calendars text for the clipboard and the printer; never shown. Its font is the window's.
+    printing_edit_ = new QTextEdit(this);
+    printing_edit_->setObjectName(QStringLiteral("PrintingEdit"));
+    printing_edit_->hide();
+    move(kDefaultLeft, kDefaultTop);
 
     show_intro_form_timer_.setObjectName(QStringLiteral("ShowIntroFormTimer"));
     show_intro_form_timer_.setInterval(500);
@@ -126,6 +153,14 @@ void TMainForm::connect_handlers() {
     on(ui->FillPesach, &TMainForm::FillPesachExecute);
     on(ui->ToolMoon, &TMainForm::ToolMoonExecute);
     on(ui->AstroBtn, &TMainForm::AstroBtnClick);
+    on(ui->ToolCalendar, &TMainForm::ToolCalendarExecute);
+    on(ui->CalBtn, &TMainForm::CalBtnClick);
+    on(ui->ToolInBetweenAction, &TMainForm::ToolInBetweenActionExecute);
+    on(ui->ToolRepositoryAction, &TMainForm::ToolRepositoryActionExecute);
+    on(ui->AutoRunAction, &TMainForm::AutoRunActionExecute);
+    on(ui->CopyAll, &TMainForm::CopyAllExecute);
+    on(ui->Print1, &TMainForm::Print1Click);
+    on(ui->PrintSetup1, &TMainForm::PrintSetup1Click);
     // The commands of the calendar, Moon, prayer, days-between and repository windows, printing, copying and
     // the auto-run option stay disabled in the form until their windows join the program.
 
@@ -167,6 +202,7 @@ void TMainForm::FormCreate() {
     run_guarded(this, [this] { startup_fill(); });
     setWindowIcon(moon_phase_icon(fdate_)); // today's Moon
     SetProgramFolder(QCoreApplication::applicationDirPath());
+    load_settings();
 }
 
 void TMainForm::ShowIntroFormTimerTimer() {
@@ -178,6 +214,7 @@ void TMainForm::ShowIntroFormTimerTimer() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    run_guarded(this, [this] { FormClose(); });
     event->accept();
     // Closing the main window ends the program, whatever tool windows are still open.
     QCoreApplication::quit();
@@ -412,7 +449,8 @@ void TMainForm::CurrentDateExecute() {
 }
 
 void TMainForm::ExitAppExecute() {
-    close();
+    write_setup_position(y(), x());
+    close(); // closing stores all four values again
 }
 
 void TMainForm::HelpContentExecute() {
@@ -457,6 +495,147 @@ void TMainForm::AstroBtnClick() {
         ToolMoonExecute();
     else if (TLunarForm* lunar = forms().lunar)
         lunar->hide();
+}
+
+// --- the calendar, days-between and repository windows ---
+
+void TMainForm::ToolCalendarExecute() {
+    TCalendarForm* calendar = forms().calendar;
+    if (!calendar) return;
+    calendar->ShowLeapYear(ui->GYear->value());
+    format_settings().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+    calendar->show();
+    calendar->raise();
+    calendar->activateWindow();
+}
+
+void TMainForm::CalBtnClick() {
+    if (ui->CalBtn->isChecked())
+        ToolCalendarExecute();
+    else if (TCalendarForm* calendar = forms().calendar)
+        calendar->hide();
+}
+
+void TMainForm::ToolInBetweenActionExecute() {
+    if (TBetweenForm* between = forms().between) {
+        between->show();
+        between->raise();
+        between->activateWindow();
+    }
+}
+
+void TMainForm::ToolRepositoryActionExecute() {
+    if (TRepositoryForm* repository = forms().repository) {
+        repository->show();
+        repository->raise();
+        repository->activateWindow();
+    }
+}
+
+// --- stored settings, auto-run, copy and print ---
+
+void TMainForm::load_settings() {
+    // The check mark shows whether the entry exists, whatever "Run" says; the entry itself is never
+    // written here.
+    ui->AutoRunAction->setChecked(auto_run_entry_exists());
+    const TSetupValues stored = read_setup();
+    if (stored.Top) move(x(), *stored.Top);
+    if (stored.Left) move(*stored.Left, y());
+    if (stored.TipOn) tips_dialog_->SetStartupState(*stored.TipOn);
+}
+
+void TMainForm::save_settings() {
+    write_setup(y(), x(), ui->AutoRunAction->isChecked(), tips_dialog_->StartupState());
+}
+
+void TMainForm::FormClose() {
+    save_settings();
+}
+
+void TMainForm::AutoRunActionExecute() {
+    const bool wanted = ui->AutoRunAction->isChecked(); // the action has already inverted its mark
+    QString error;
+    const bool done =
+        wanted ? enable_auto_run(QCoreApplication::applicationFilePath(), error) : disable_auto_run(error);
+    ui->AutoRunAction->setChecked(auto_run_entry_exists());
+    if (done) return;
+    const QString what = wanted ? QStringLiteral("Almadex cannot be set to start when you log on.")
+                                : QStringLiteral("Almadex cannot be kept from starting when you log on.");
+    show_message(
+        this,
+        {QStringLiteral("Auto Run"),
+         what + QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(auto_run_entry_location()), error),
+         QMessageBox::Warning, QMessageBox::Ok});
+}
+
+void TMainForm::build_calendars_text() {
+    const QStringList lines = {
+        QStringLiteral("Gregorian: Day:%1 Month:%2 Year:%3")
+            .arg(ui->GDay->value())
+            .arg(ui->GMonth->value())
+            .arg(ui->GYear->value()),
+        QStringLiteral("Islamic: Day:%1 Month: %2 Year:%3")
+            .arg(ui->IDay->value())
+            .arg(ui->IsMonthName->currentText())
+            .arg(ui->IYear->value()),
+        QStringLiteral("Chinese: Day:%1 Month:%2 Year:%3")
+            .arg(ui->CDay->value())
+            .arg(ui->CMonth->value())
+            .arg(ui->CYear->value()),
+        QStringLiteral("   Cycle:%1 Stem: %2 Zodiac: %3")
+            .arg(ui->CCycles->value())
+            .arg(ui->CStem->currentText(), ui->CZodiac->currentText()),
+        QStringLiteral("Hebrew: Day:%1 Month: %2 Year:%3")
+            .arg(ui->JeDay->value())
+            .arg(ui->JeMonthName->currentText())
+            .arg(ui->JeYear->value()),
+        QStringLiteral("Julian: %1 days.").arg(ui->JuDay->text()),
+        QString(),
+        QStringLiteral("Time: ") + time_to_str(now_datetime()),
+    };
+    printing_edit_->setPlainText(lines.join(u'\n'));
+}
+
+void TMainForm::CopyAllExecute() {
+    build_calendars_text();
+    auto* calendars = new QMimeData;
+    calendars->setText(printing_edit_->toPlainText());
+    calendars->setHtml(printing_edit_->toHtml());
+    QGuiApplication::clipboard()->setMimeData(calendars);
+}
+
+QPrinter& TMainForm::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TMainForm::SetPrinterSetupDialog(TPrinterSetupDialog dialog) {
+    printer_setup_dialog() = std::move(dialog);
+}
+
+void TMainForm::Print1Click() {
+    build_calendars_text();
+    QPrinter& printer = Printer();
+    printer.setDocName(product_name());
+    if (printer.isValid()) printing_edit_->document()->print(&printer);
+    if (!printer.isValid() || printer.printerState() == QPrinter::Error) {
+        QApplication::beep();
+        show_message(this, {QStringLiteral("Printer's trouble?"),
+                            QStringLiteral("Printing cannot proceed, please check the printer out !"),
+                            QMessageBox::Warning, QMessageBox::Ok});
+    }
+}
+
+void TMainForm::PrintSetup1Click() {
+    QPrinter& printer = Printer();
+    if (const TPrinterSetupDialog& dialog = printer_setup_dialog()) {
+        dialog(printer, this);
+        return;
+    }
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.exec(); // an accepted choice stays in the printer for later jobs
 }
 
 // --- feasts ---

@@ -5,11 +5,14 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class QAction;
 class QCloseEvent;
+class QPrinter;
 class QPushButton;
+class QTextEdit;
 class TSpinEdit;
 class TTipDialog;
 
@@ -79,6 +82,42 @@ public:
     /// Pressed: runs ToolMoonExecute; released: hides the Moon window.
     void AstroBtnClick();
 
+    // --- the calendar, days-between and repository windows ---
+    /// Writes the leap-year line for GYear into the calendar window, sets the short date format to
+    /// dd/mm/yyyy and shows the window.
+    void ToolCalendarExecute();
+    /// Pressed: runs ToolCalendarExecute; released: hides the calendar window.
+    void CalBtnClick();
+    void ToolInBetweenActionExecute();
+    void ToolRepositoryActionExecute();
+
+    // --- stored settings, auto-run, copy and print ---
+    /// Applies the stored Top, Left, Run and TipOn (see app/settings.h); "Auto Run" shows whether the
+    /// auto-start entry exists.
+    void load_settings();
+    /// Stores the position, the "Auto Run" check mark and the tip dialog's start-up state.
+    void save_settings();
+    /// Closing the window: save_settings.
+    void FormClose();
+    /// Writes or removes the per-user auto-start entry; the check mark then shows whether it exists and a
+    /// failure is reported.
+    void AutoRunActionExecute();
+    /// The eight lines of the calendars text, as rich and plain text, onto the clipboard.
+    void CopyAllExecute();
+    /// Prints the calendars text as one job titled "Almadex" on Printer().
+    void Print1Click();
+    /// The printer set-up dialog for Printer().
+    void PrintSetup1Click();
+    /// Fills PrintingEdit with the calendars text.
+    void build_calendars_text();
+    /// The hidden rich-text box that holds the calendars text.
+    QTextEdit* PrintingEdit() const { return printing_edit_; }
+    /// The printer of the print commands (created on first use).
+    QPrinter& Printer();
+    /// Replaces the printer set-up dialog (tests); it returns whether the user accepted. Empty restores it.
+    using TPrinterSetupDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    static void SetPrinterSetupDialog(TPrinterSetupDialog dialog);
+
     // --- feasts ---
     void FillGnuYearExecute();
     void FillEasterExecute();
@@ -123,6 +162,8 @@ private:
     QTimer show_intro_form_timer_;
     double fdate_ = 0;
     QString program_folder_;
+    QTextEdit* printing_edit_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace almadex

@@ -1,0 +1,43 @@
+// The days-between window: two date pickers and, in the status bar, the number of whole days between them.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QDateEdit;
+class QLabel;
+class QStatusBar;
+
+namespace Ui {
+class TBetweenForm;
+}
+
+namespace almadex {
+
+class TBetweenForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TBetweenForm(QWidget* parent = nullptr);
+    ~TBetweenForm() override;
+
+    QDateEdit* DateTimePicker1() const;
+    QDateEdit* DateTimePicker2() const;
+    QStatusBar* ResponseStatusBar() const;
+    /// The status bar's one panel.
+    QString StatusText() const;
+
+    /// Places the window against the right edge of the converter window, bottoms aligned; both pickers on
+    /// today.
+    void FormCreate();
+    void DateTimePicker1Change();
+    void DateTimePicker2Change();
+
+private:
+    void count_days();
+
+    std::unique_ptr<Ui::TBetweenForm> ui;
+    QLabel* status_panel_ = nullptr;
+};
+
+} // namespace almadex

@@ -1,0 +1,62 @@
+// The calendar window: the month of the converter's moment in a month calendar with ISO week numbers, and
+// one line telling whether a year is a leap year. The converter opens and closes it through its "Calendar..."
+// command and its toolbar toggle CalBtn, which this window keeps in step.
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+#include <memory>
+
+class QCalendarWidget;
+class QLabel;
+class QPushButton;
+
+namespace Ui {
+class TCalendarForm;
+}
+
+namespace almadex {
+
+class TCalendarForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TCalendarForm(QWidget* parent = nullptr);
+    ~TCalendarForm() override;
+
+    QLabel* LeapYinfo() const;
+    QCalendarWidget* Calendar() const;
+    QPushButton* BitBtn1() const;
+
+    /// The smallest size the window takes (a resize below it snaps back).
+    static constexpr int kMinWidth = 205;
+    static constexpr int kMinHeight = 220;
+    /// The days the month calendar shows; a moment outside them shows the nearest of them.
+    static QDate FirstDay() { return {1, 1, 1}; }
+    static QDate LastDay() { return {9999, 12, 31}; }
+
+    /// Writes "<year> is a leap year" or "<year> is not a leap year" (the Julian rule up to 1582).
+    void ShowLeapYear(int year);
+
+    /// Places the window against the right edge of the converter window.
+    void FormCreate();
+    /// Moves the month calendar to the converter's moment.
+    void FormShow();
+    /// Keeps the window at least kMinWidth x kMinHeight.
+    void FormResize();
+    /// Releases the converter's toggle CalBtn.
+    void FormHide();
+    void BitBtn1Click();
+    /// The leap-year line for the year of the clicked day (proleptic Gregorian, like the control).
+    void CalendarClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TCalendarForm> ui;
+};
+
+} // namespace almadex

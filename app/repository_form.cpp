@@ -1,0 +1,327 @@
+#include "app/repository_form.h"
+
+#include "app/calendar_form.h"
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/guard.h"
+#include "app/main_form.h"
+#include "controls/spin_edit.h"
+#include "ui_repository_form.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringDecoder>
+#define SI_NO_CONVERSION  // the char interface only: UTF-8 is stored as it is
+#define SI_IMPLEMENTATION // Debian's SimpleIni.h keeps its template definitions behind this switch
+#include <SimpleIni.h>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+
+namespace almadex {
+namespace {
+
+const char* const kGeneral = "General";
+
+/// Day, month and year separated by "/": the form in which entries are written and first read back.
+TFormatSettings day_first() {
+    TFormatSettings fs;
+    fs.DateSeparator = u'/';
+    fs.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+    return fs;
+}
+
+/// "Dec 25 2003": the form that entries added after a prayer schedule was saved may hold in older files.
+TFormatSettings month_name_first() {
+    TFormatSettings fs;
+    fs.DateSeparator = u' ';
+    fs.ShortDateFormat = QStringLiteral("mmm dd yyyy");
+    return fs;
+}
+
+/// The day of an entry's date text: in the process-wide short date format, as dd/mm/yyyy or as mmm dd yyyy,
+/// each alone or followed by a time of day.
+std::optional<QDate> parse_entry_date(const QString& text) {
+    for (const TFormatSettings& fs : {format_settings(), day_first(), month_name_first()}) {
+        if (const auto day = try_str_to_date(text, fs)) return to_qdate(*day);
+        if (const auto moment = try_str_to_datetime(text, fs)) return to_qdate(*moment);
+    }
+    return std::nullopt;
+}
+
+/// The bytes of an initialisation file as UTF-8: files of the earlier program were written in the ANSI
+/// code page, read here as Latin-1.
+QByteArray as_utf8(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError()) return bytes;
+    return QString::fromLatin1(bytes).toUtf8();
+}
+
+QByteArray read_bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// Loads an initialisation file; an unreadable or damaged file gives an empty one.
+void load_ini(CSimpleIniA& ini, const QString& path) {
+    const QByteArray bytes = as_utf8(read_bytes(path));
+    if (bytes.isEmpty()) return;
+    if (ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) < 0) ini.Reset();
+}
+
+QString from_ini(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+std::string section_name(int position) {
+    return "Date" + std::to_string(position);
+}
+
+/// The entries' state image: a gold star on a calendar leaf.
+QIcon favourite_icon() {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(90, 90, 90));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 2.5, 13, 12));
+    p.fillRect(QRectF(2, 3, 12, 3), QColor(40, 90, 180));
+    QPainterPath star;
+    const QPointF centre(8, 10.5);
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? 4.2 : 1.8;
+        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+        const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+        if (i == 0)
+            star.moveTo(point);
+        else
+            star.lineTo(point);
+    }
+    star.closeSubpath();
+    p.setPen(QColor(160, 110, 0));
+    p.setBrush(QColor(250, 200, 30));
+    p.drawPath(star);
+    return QIcon(picture);
+}
+
+} // namespace
+
+TRepositoryForm::TRepositoryForm(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TRepositoryForm>()) {
+    ui->setupUi(this);
+    state_image_ = favourite_icon();
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(305, 217);
+
+    QTableWidget* list = ui->ListView1;
+    list->setColumnWidth(0, 145);
+    list->setColumnWidth(1, 120);
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    list->viewport()->setCursor(Qt::PointingHandCursor);
+    ui->DescEdit->setMaxLength(kMaxDescription);
+    ui->DatePick->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    ui->DatePick->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+
+    favorite_popup_menu_ = new QMenu(this);
+    favorite_popup_menu_->setObjectName(QStringLiteral("FavoritePopupMenu"));
+    remove1_ = favorite_popup_menu_->addAction(QStringLiteral("Remove"));
+    remove1_->setObjectName(QStringLiteral("Remove1"));
+
+    connect(remove1_, &QAction::triggered, this, guarded(this, &TRepositoryForm::Remove1Click));
+    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        favorite_popup_menu_->popup(ui->ListView1->viewport()->mapToGlobal(pos));
+    });
+    connect(ui->AddBtn, &QPushButton::clicked, this, guarded(this, &TRepositoryForm::AddBtnClick));
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                for (const QModelIndex& index : deselected.indexes())
+                    if (index.column() == 0)
+                        run_guarded(this, [&] { ListView1SelectItem(index.row(), false); });
+                for (const QModelIndex& index : selected.indexes())
+                    if (index.column() == 0)
+                        run_guarded(this, [&] { ListView1SelectItem(index.row(), true); });
+            });
+    connect(qApp, &QApplication::focusChanged, this, guarded(this, &TRepositoryForm::focus_changed));
+    FormCreate();
+}
+
+TRepositoryForm::~TRepositoryForm() {
+    run_guarded(forms().main, [this] { FormDestroy(); });
+}
+
+QTableWidget* TRepositoryForm::ListView1() const {
+    return ui->ListView1;
+}
+QGroupBox* TRepositoryForm::NuGroup() const {
+    return ui->NuGroup;
+}
+QLineEdit* TRepositoryForm::DescEdit() const {
+    return ui->DescEdit;
+}
+QDateEdit* TRepositoryForm::DatePick() const {
+    return ui->DatePick;
+}
+QPushButton* TRepositoryForm::AddBtn() const {
+    return ui->AddBtn;
+}
+
+int TRepositoryForm::EntryCount() const {
+    return ui->ListView1->rowCount();
+}
+QString TRepositoryForm::EntryDescription(int row) const {
+    const QTableWidgetItem* item = ui->ListView1->item(row, 0);
+    return item ? item->text() : QString();
+}
+QString TRepositoryForm::EntryDate(int row) const {
+    const QTableWidgetItem* item = ui->ListView1->item(row, 1);
+    return item ? item->text() : QString();
+}
+
+// --- the file ---
+
+void TRepositoryForm::FormCreate() {
+    const TMainForm* main = forms().main;
+    const QString folder = main ? main->ProgramFolder() : QApplication::applicationDirPath();
+    data_file_ = locate_data_file(folder, QStringLiteral("dates.dat"));
+    if (main) {
+        // Against the right edge of the main window, under the calendar window.
+        const QRect frame = main->frameGeometry();
+        const TCalendarForm* calendar = forms().calendar;
+        const int below = calendar ? calendar->frameGeometry().height() : 0;
+        move(frame.x() + frame.width(), frame.y() + below);
+    }
+    load_repository();
+    ui->DatePick->setDate(to_qdate(now_datetime()));
+}
+
+void TRepositoryForm::FormDestroy() {
+    save_repository();
+}
+
+void TRepositoryForm::load_repository() {
+    CSimpleIniA ini;
+    ini.SetUnicode(true);
+    load_ini(ini, data_file_.read_path);
+    const long count = std::clamp(ini.GetLongValue(kGeneral, "N", 0), 0L, static_cast<long>(kMaxEntries));
+    if (count == 0) return;
+    const double now = now_datetime();
+    const QString default_date = format_date_time(u"dd/mm/yyyy", now, day_first()) + u' ' + time_to_str(now);
+    for (int i = 1; i <= count; ++i) {
+        const std::string section = section_name(i);
+        const char* description = ini.GetValue(section.c_str(), "Description", nullptr);
+        const char* value = ini.GetValue(section.c_str(), "Value", nullptr);
+        add_repository_entry(description ? from_ini(description) : QStringLiteral("No Description"),
+                             value ? from_ini(value) : default_date);
+    }
+}
+
+bool TRepositoryForm::save_repository() {
+    // The file is read again and updated, so that whatever else it holds (sections of a longer earlier
+    // list among them) stays as it was.
+    CSimpleIniA ini;
+    ini.SetUnicode(true);
+    ini.SetSpaces(false);
+    load_ini(ini, QFileInfo::exists(data_file_.write_path) ? data_file_.write_path : data_file_.read_path);
+    const int count = EntryCount();
+    ini.SetValue(kGeneral, "N", std::to_string(count).c_str());
+    for (int row = 0; row < count; ++row) {
+        const std::string section = section_name(row + 1);
+        ini.SetValue(section.c_str(), "Description", EntryDescription(row).toUtf8().constData());
+        ini.SetValue(section.c_str(), "Value", EntryDate(row).toUtf8().constData());
+    }
+    std::string content;
+    QString error;
+    if (ini.Save(content, false) < 0) {
+        error = QStringLiteral("the list cannot be written out");
+    } else if (write_file_atomically(data_file_.write_path, QByteArray::fromStdString(content), error,
+                                     before_rename_)) {
+        data_file_.read_path = data_file_.write_path;
+        return true;
+    }
+    report_save_failure(forms().main, data_file_.write_path, error);
+    return false;
+}
+
+void TRepositoryForm::add_repository_entry(const QString& description, const QString& date_text) {
+    QTableWidget* list = ui->ListView1;
+    const int row = list->rowCount();
+    list->insertRow(row);
+    auto* caption = new QTableWidgetItem(state_image_, description);
+    caption->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    auto* date = new QTableWidgetItem(date_text);
+    date->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    list->setItem(row, 0, caption);
+    list->setItem(row, 1, date);
+}
+
+// --- handlers ---
+
+void TRepositoryForm::AddBtnClick() {
+    // Always day first with "/", the form that selecting an entry reads, whatever the process-wide short
+    // date format is at the moment.
+    const QString date_text = format_date_time(u"dd/mm/yyyy", from_qdate(ui->DatePick->date()), day_first());
+    add_repository_entry(ui->DescEdit->text(), date_text);
+}
+
+void TRepositoryForm::NuGroupEnter() {
+    ui->AddBtn->setEnabled(true);
+}
+
+void TRepositoryForm::NuGroupExit() {
+    ui->AddBtn->setEnabled(false);
+}
+
+bool TRepositoryForm::in_new_date_group(const QWidget* widget) const {
+    return widget && (widget == ui->NuGroup || ui->NuGroup->isAncestorOf(widget));
+}
+
+void TRepositoryForm::focus_changed(QWidget* old_focus, QWidget* new_focus) {
+    const bool was_in = in_new_date_group(old_focus);
+    const bool is_in = in_new_date_group(new_focus);
+    if (is_in && !was_in) NuGroupEnter();
+    if (was_in && !is_in) NuGroupExit();
+}
+
+void TRepositoryForm::ListView1SelectItem(int row, bool selected) {
+    if (!selected || row < 0 || row >= EntryCount()) return;
+    TFormatSettings& fs = format_settings();
+    fs.DateSeparator = u'/';
+    fs.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+    ui->DescEdit->setText(EntryDescription(row));
+    // A date text that does not read as a date changes nothing, without a message.
+    const std::optional<QDate> day = parse_entry_date(EntryDate(row));
+    if (!day) return;
+    ui->DatePick->setDate(*day);
+    TMainForm* main = forms().main;
+    if (!main) return;
+    try {
+        main->GDay()->setValue(day->day());
+        main->GMonth()->setValue(day->month());
+        main->GYear()->setValue(day->year());
+        main->GConvertClick();
+    } catch (const std::exception&) {
+        // The converter's own errors end the sending silently.
+    }
+}
+
+void TRepositoryForm::Remove1Click() {
+    const QModelIndexList rows = ui->ListView1->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return;
+    // Removing an entry selects nothing else: no other date is sent to the converter.
+    const QSignalBlocker blocker(ui->ListView1->selectionModel());
+    ui->ListView1->removeRow(rows.first().row());
+    ui->ListView1->clearSelection();
+    ui->ListView1->viewport()->update();
+}
+
+} // namespace almadex

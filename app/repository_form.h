@@ -1,0 +1,87 @@
+// The dates repository: a list of dates the user has named, kept in "dates.dat" (section General with N,
+// sections Date1..DateN with Description and Value). Selecting an entry sends its date to the converter.
+#pragma once
+
+#include "app/data_files.h"
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+namespace Ui {
+class TRepositoryForm;
+}
+
+namespace almadex {
+
+class TRepositoryForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TRepositoryForm(QWidget* parent = nullptr);
+    /// Writes "dates.dat".
+    ~TRepositoryForm() override;
+
+    QTableWidget* ListView1() const;
+    QGroupBox* NuGroup() const;
+    QLineEdit* DescEdit() const;
+    QDateEdit* DatePick() const;
+    QPushButton* AddBtn() const;
+    QMenu* FavoritePopupMenu() const { return favorite_popup_menu_; }
+    QAction* Remove1() const { return remove1_; }
+
+    /// Where "dates.dat" is read from and written to (beside the program, or in the user's data folder).
+    const TDataFileLocation& DataFile() const { return data_file_; }
+    /// For tests: runs between the temporary file and the rename when "dates.dat" is written.
+    void SetBeforeRename(std::function<void()> hook) { before_rename_ = std::move(hook); }
+
+    /// The entries: description and date text, in list order.
+    int EntryCount() const;
+    QString EntryDescription(int row) const;
+    QString EntryDate(int row) const;
+
+    /// The longest description.
+    static constexpr int kMaxDescription = 35;
+    /// The most entries read from a file (a damaged count cannot make the list endless).
+    static constexpr int kMaxEntries = 10000;
+
+    /// Appends the entries of "dates.dat" to the list.
+    void load_repository();
+    /// Writes the list into "dates.dat", keeping what else the file holds; a failure is reported once.
+    /// Returns true when the file was written.
+    bool save_repository();
+    void add_repository_entry(const QString& description, const QString& date_text);
+
+    void FormCreate();
+    void FormDestroy();
+    /// Adds the description and the picked date, written dd/mm/yyyy.
+    void AddBtnClick();
+    void NuGroupEnter();
+    void NuGroupExit();
+    /// A newly selected entry fills the description and the picker and is converted by the main window.
+    void ListView1SelectItem(int row, bool selected);
+    void Remove1Click();
+
+private:
+    void focus_changed(QWidget* old_focus, QWidget* new_focus);
+    bool in_new_date_group(const QWidget* widget) const;
+
+    std::unique_ptr<Ui::TRepositoryForm> ui;
+    QMenu* favorite_popup_menu_ = nullptr;
+    QAction* remove1_ = nullptr;
+    QIcon state_image_; ///< every entry's state image
+    TDataFileLocation data_file_;
+    std::function<void()> before_rename_;
+};
+
+} // namespace almadex

@@ -1,0 +1,68 @@
+#include "app/settings.h"
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+namespace almadex {
+namespace {
+
+/// The settings of the current user, positioned in the group "Setup".
+class TSetupGroup {
+public:
+    TSetupGroup() : settings_(QStringLiteral("Kelvane"), QStringLiteral("Stellox")) {
+        settings_.beginGroup(QStringLiteral("Setup"));
+    }
+    ~TSetupGroup() {
+        settings_.endGroup();
+        settings_.sync();
+    }
+    TSetupGroup(const TSetupGroup&) = delete;
+    TSetupGroup& operator=(const TSetupGroup&) = delete;
+
+    /// The integer under `key`, or nothing when it is missing or not a whole number.
+    std::optional<int> integer(const QString& key) const {
+        if (!settings_.contains(key)) return std::nullopt;
+        bool ok = false;
+        const int value = settings_.value(key).toInt(&ok);
+        if (!ok) return std::nullopt;
+        return value;
+    }
+    void set(const QString& key, int value) { settings_.setValue(key, value); }
+
+private:
+    QSettings settings_;
+};
+
+} // namespace
+
+TSetupValues read_setup() {
+    const TSetupGroup group;
+    TSetupValues values;
+    values.Top = group.integer(QStringLiteral("Top"));
+    if (!values.Top) return values;
+    values.Left = group.integer(QStringLiteral("Left"));
+    if (!values.Left) return values;
+    if (const auto run = group.integer(QStringLiteral("Run")))
+        values.Run = *run != 0;
+    else
+        return values;
+    if (const auto tip_on = group.integer(QStringLiteral("TipOn"))) values.TipOn = *tip_on != 0;
+    return values;
+}
+
+void write_setup(int top, int left, bool run, bool tip_on) {
+    TSetupGroup group;
+    group.set(QStringLiteral("Top"), top);
+    group.set(QStringLiteral("Left"), left);
+    group.set(QStringLiteral("Run"), run ? 1 : 0);
+    group.set(QStringLiteral("TipOn"), tip_on ? 1 : 0);
+}
+
+void write_setup_position(int top, int left) {
+    TSetupGroup group;
+    group.set(QStringLiteral("Top"), top);
+    group.set(QStringLiteral("Left"), left);
+}
+
+} // namespace almadex

@@ -1,0 +1,199 @@
+// The calendar window: the leap-year line from the converter's year and from clicked days, the month of the
+// converter's moment, the smallest size, and the toolbar toggle kept in step.
+#include "app/calendar_form.h"
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/main_form.h"
+#include "app/messages.h"
+#include "controls/spin_edit.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QDate& d, std::ostream* os) {
+    *os << d.toString(Qt::ISODate).toStdString();
+}
+QT_END_NAMESPACE
+
+using namespace almadex;
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
+
+class CalendarForm : public ::testing::Test {
+protected:
+    QTemporaryDir settings_dir;
+    std::unique_ptr<TMainForm> main;
+    std::unique_ptr<TCalendarForm> calendar;
+
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
+        set_clock([] { return kNow; });
+        set_message_handler([](const TMessage&) { return QMessageBox::Ok; });
+        main = std::make_unique<TMainForm>();
+        main->ShowIntroFormTimer().stop();
+        forms().main = main.get();
+        calendar = std::make_unique<TCalendarForm>();
+        forms().calendar = calendar.get();
+    }
+    void TearDown() override {
+        forms().calendar = nullptr;
+        calendar.reset();
+        forms().main = nullptr;
+        main.reset();
+        set_message_handler({});
+        set_clock({});
+    }
+
+    QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }
+    QString leap_line() const { return calendar->LeapYinfo()->text(); }
+    void convert(int day, int month, int year) {
+        main->GDay()->setValue(day);
+        main->GMonth()->setValue(month);
+        main->GYear()->setValue(year);
+        main->GConvertClick();
+    }
+
+    /// Clicks, with the mouse, the day `day` of the month the calendar shows.
+    void click_day(int day) {
+        auto* view = calendar->Calendar()->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        ASSERT_NE(view, nullptr);
+        const QAbstractItemModel* model = view->model();
+        // Days of the neighbouring months show 1..14 or 23..31 only, so 15 and the days around it are unique.
+        for (int row = 0; row < model->rowCount(); ++row)
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                if (model->data(index).toString() != QString::number(day)) continue;
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+                return;
+            }
+        FAIL() << "day " << day << " not shown";
+    }
+};
+
+TEST_F(CalendarForm, ClickingADayWritesTheLeapYearLineOfItsYear) {
+    calendar->show();
+    const struct {
+        int year;
+        const char* line;
+    } cases[] = {
+        {2000, "2000 is a leap year"},     {1900, "1900 is not a leap year"}, {2024, "2024 is a leap year"},
+        {2023, "2023 is not a leap year"}, {2100, "2100 is not a leap year"}, {1500, "1500 is a leap year"},
+        {1582, "1582 is not a leap year"}, {1000, "1000 is a leap year"},     {2400, "2400 is a leap year"},
+    };
+    for (const auto& c : cases) {
+        calendar->Calendar()->setCurrentPage(c.year, 6);
+        click_day(15);
+        EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(c.year, 6, 15)) << c.year;
+        EXPECT_EQ(leap_line(), QString::fromLatin1(c.line));
+    }
+}
+
+TEST_F(CalendarForm, TheCalendarCommandWritesTheLineForTheConverterYearAndShowsItsMoment) {
+    format_settings().ShortDateFormat = QStringLiteral("mm/dd/yyyy");
+    main->GYear()->setValue(1900); // the line follows the field, not the moment
+    action("ToolCalendar")->trigger();
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(leap_line(), QStringLiteral("1900 is not a leap year"));
+    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(2024, 10, 3)); // the start-up moment
+    EXPECT_TRUE(action("CalBtn")->isChecked());
+
+    // Browsing does not touch the converter; the next showing returns to its moment.
+    calendar->Calendar()->setCurrentPage(1950, 2);
+    calendar->BitBtn1()->click();
+    convert(25, 12, 2003);
+    action("ToolCalendar")->trigger();
+    EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(2003, 12, 25));
+    EXPECT_EQ(calendar->Calendar()->yearShown(), 2003);
+    EXPECT_EQ(calendar->Calendar()->monthShown(), 12);
+    EXPECT_EQ(leap_line(), QStringLiteral("2003 is not a leap year"));
+    EXPECT_EQ(main->FDate(), from_qdate(QDate(2003, 12, 25)) + 0.5);
+}
+
+TEST_F(CalendarForm, TheEarliestYearsOfTheConverterAreShown) {
+    convert(1, 1, 999);
+    action("ToolCalendar")->trigger();
+    EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(999, 1, 1));
+    EXPECT_EQ(leap_line(), QStringLiteral("999 is not a leap year"));
+    calendar->hide();
+    convert(31, 12, 2399);
+    action("ToolCalendar")->trigger();
+    EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(2399, 12, 31));
+}
+
+TEST_F(CalendarForm, TheToggleOpensAndClosesTheWindowAndFollowsIt) {
+    QAction* toggle = action("CalBtn");
+    toggle->trigger(); // pressed
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(calendar->isVisible());
+    toggle->trigger(); // released
+    EXPECT_FALSE(calendar->isVisible());
+
+    toggle->trigger();
+    calendar->BitBtn1()->click(); // "Close"
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+
+    toggle->trigger();
+    calendar->close(); // the system menu
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+}
+
+TEST_F(CalendarForm, TheWindowKeepsItsSmallestSize) {
+    EXPECT_GE(calendar->height(), 220); // the design height 212 lies below the minimum
+    EXPECT_GE(calendar->width(), 205);
+    calendar->show();
+    const struct {
+        QSize asked, got;
+    } cases[] = {{{100, 100}, {205, 220}},
+                 {{150, 300}, {205, 300}},
+                 {{400, 200}, {400, 220}},
+                 {{300, 260}, {300, 260}}};
+    for (const auto& c : cases) {
+        calendar->resize(c.asked);
+        EXPECT_EQ(calendar->size(), c.got) << c.asked.width() << "x" << c.asked.height();
+    }
+}
+
+TEST_F(CalendarForm, ItsControlsAreAsDesigned) {
+    EXPECT_EQ(calendar->windowTitle(), QStringLiteral("Calendar"));
+    EXPECT_EQ(calendar->Calendar()->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+    EXPECT_EQ(calendar->BitBtn1()->text(), QStringLiteral("&Close"));
+    EXPECT_EQ(calendar->BitBtn1()->toolTip(), QStringLiteral("Close the calendar"));
+    EXPECT_TRUE(calendar->BitBtn1()->isDefault());
+    EXPECT_EQ(leap_line(), QStringLiteral("0000 is not a leap year"));
+    EXPECT_TRUE(calendar->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(calendar->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    // Against the right edge of the main window.
+    const QRect frame = main->frameGeometry();
+    EXPECT_EQ(calendar->pos(), QPoint(frame.right() + 1, frame.top()));
+}
+
+// Renders the window for the documentation: run with --gtest_also_run_disabled_tests and ALMADEX_SCREENSHOT
+// set to the output file.
+TEST_F(CalendarForm, DISABLED_Screenshot) {
+    convert(3, 10, 2024);
+    action("ToolCalendar")->trigger();
+    QCoreApplication::processEvents();
+    const QString path = qEnvironmentVariable("ALMADEX_SCREENSHOT", QStringLiteral("calendar_window.png"));
+    ASSERT_TRUE(calendar->grab().save(path));
+}
+
+} // namespace

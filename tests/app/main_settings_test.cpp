@@ -1,0 +1,380 @@
+// The converter window's stored settings, the auto-start entry, the calendars text on the clipboard and on
+// the printer. Settings go to a temporary folder, the auto-start entry to the test configuration folder.
+#include "app/auto_run.h"
+#include "app/date_formats.h"
+#include "app/main_form.h"
+#include "app/messages.h"
+#include "app/settings.h"
+#include "controls/spin_edit.h"
+#include "controls/tip_dialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+using namespace almadex;
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
+
+QByteArray read_all(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class MainSettings : public ::testing::Test {
+protected:
+    QTemporaryDir settings_dir;
+    QTemporaryDir scratch;
+    std::vector<TMessage> messages;
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
+        QFile::remove(auto_run_entry_location());
+        set_clock([] { return kNow; });
+        set_message_handler([this](const TMessage& m) {
+            messages.push_back(m);
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override {
+        form.reset();
+        QFile::remove(auto_run_entry_location());
+        TMainForm::SetPrinterSetupDialog({});
+        set_message_handler({});
+        set_clock({});
+    }
+
+    /// The stored settings as the program keeps them.
+    static QSettings stored() { return QSettings(QStringLiteral("Kelvane"), QStringLiteral("Stellox")); }
+    static void store(const std::vector<std::pair<const char*, QVariant>>& values) {
+        QSettings s(QStringLiteral("Kelvane"), QStringLiteral("Stellox"));
+        s.beginGroup(QStringLiteral("Setup"));
+        for (const auto& [key, value] : values) s.setValue(QString::fromLatin1(key), value);
+    }
+    void create() {
+        form = std::make_unique<TMainForm>();
+        form->ShowIntroFormTimer().stop();
+    }
+    QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+    bool auto_run_checked() const { return action("AutoRunAction")->isChecked(); }
+
+    void convert(int day, int month, int year) {
+        form->GDay()->setValue(day);
+        form->GMonth()->setValue(month);
+        form->GYear()->setValue(year);
+        form->GConvertClick();
+    }
+    QPrinter& pdf_printer(const QString& path) {
+        QPrinter& printer = form->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return printer;
+    }
+};
+
+// --- stored settings ---
+
+TEST_F(MainSettings, FirstRunOpensAt83By24WithTipsOnAndClosingStoresAllFourValues) {
+    create();
+    EXPECT_EQ(form->pos(), QPoint(83, 24));
+    EXPECT_TRUE(form->TipsDialog()->StartupState());
+    EXPECT_FALSE(auto_run_checked()); // no auto-start entry: no check mark
+    EXPECT_FALSE(QFile::exists(auto_run_entry_location()));
+    EXPECT_TRUE(stored().childGroups().isEmpty()); // loading creates nothing
+
+    form->close();
+    QSettings s = stored();
+    s.beginGroup(QStringLiteral("Setup"));
+    EXPECT_EQ(s.value(QStringLiteral("Top")).toInt(), 24);
+    EXPECT_EQ(s.value(QStringLiteral("Left")).toInt(), 83);
+    EXPECT_EQ(s.value(QStringLiteral("Run")).toString(), QStringLiteral("0"));
+    EXPECT_EQ(s.value(QStringLiteral("TipOn")).toString(), QStringLiteral("1"));
+}
+
+TEST_F(MainSettings, StoredValuesAreAppliedAndSurviveARestart) {
+    store({{"Top", 300}, {"Left", 410}, {"Run", 1}, {"TipOn", 0}});
+    create();
+    EXPECT_EQ(form->pos(), QPoint(410, 300));
+    EXPECT_FALSE(form->TipsDialog()->StartupState());
+    // "Run" says checked, but there is no entry: the mark tells the truth and nothing is created.
+    EXPECT_FALSE(auto_run_checked());
+    EXPECT_FALSE(QFile::exists(auto_run_entry_location()));
+
+    form->move(120, 90);
+    form->TipsDialog()->SetStartupState(true);
+    form->close();
+    form.reset();
+    create();
+    EXPECT_EQ(form->pos(), QPoint(120, 90));
+    EXPECT_TRUE(form->TipsDialog()->StartupState());
+}
+
+TEST_F(MainSettings, TheFirstMissingOrMalformedValueEndsTheLoading) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, QVariant>> values;
+        QPoint pos;
+        bool tips;
+    };
+    const std::vector<Case> cases = {
+        {"Top stored as text",
+         {{"Top", QStringLiteral("high")}, {"Left", 400}, {"Run", 0}, {"TipOn", 0}},
+         QPoint(83, 24),
+         true},
+        {"Left missing", {{"Top", 200}, {"Run", 0}, {"TipOn", 0}}, QPoint(83, 200), true},
+        {"Left a fraction",
+         {{"Top", 200}, {"Left", QStringLiteral("12.5")}, {"TipOn", 0}},
+         QPoint(83, 200),
+         true},
+        {"Run as a word",
+         {{"Top", 200}, {"Left", 400}, {"Run", QStringLiteral("yes")}, {"TipOn", 0}},
+         QPoint(400, 200),
+         true},
+        {"TipOn as a word",
+         {{"Top", 200}, {"Left", 400}, {"Run", 0}, {"TipOn", QStringLiteral("off")}},
+         QPoint(400, 200),
+         true},
+        {"all four", {{"Top", 200}, {"Left", 400}, {"Run", 0}, {"TipOn", 0}}, QPoint(400, 200), false},
+    };
+    for (const Case& c : cases) {
+        QSettings(QStringLiteral("Kelvane"), QStringLiteral("Stellox")).clear();
+        store(c.values);
+        create();
+        EXPECT_EQ(form->pos(), c.pos) << c.what;
+        EXPECT_EQ(form->TipsDialog()->StartupState(), c.tips) << c.what;
+        form.reset();
+    }
+}
+
+TEST_F(MainSettings, ReadSetupStopsAtTheFirstBadValue) {
+    store({{"Top", 5}, {"Left", -7}, {"Run", QStringLiteral("x")}, {"TipOn", 1}});
+    const TSetupValues v = read_setup();
+    EXPECT_EQ(v.Top, 5);
+    EXPECT_EQ(v.Left, -7); // a window may sit left of the primary screen
+    EXPECT_FALSE(v.Run.has_value());
+    EXPECT_FALSE(v.TipOn.has_value());
+}
+
+TEST_F(MainSettings, ExitStoresThePositionAndClosingTheRest) {
+    create();
+    form->move(250, 150);
+    form->TipsDialog()->SetStartupState(false);
+    action("ExitApp")->trigger();
+    const TSetupValues v = read_setup();
+    EXPECT_EQ(v.Top, 150);
+    EXPECT_EQ(v.Left, 250);
+    EXPECT_EQ(v.Run, false);
+    EXPECT_EQ(v.TipOn, false);
+}
+
+// --- auto-run ---
+
+TEST_F(MainSettings, AutoRunWritesAndRemovesThePerUserEntry) {
+    create();
+    ASSERT_FALSE(auto_run_checked());
+    action("AutoRunAction")->trigger();
+    EXPECT_TRUE(auto_run_checked());
+    const QString entry = QString::fromUtf8(read_all(auto_run_entry_location()));
+    EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
+    for (const QString& line : {QStringLiteral("Type=Application"), QStringLiteral("Name=Almadex"),
+                                QStringLiteral("Exec=\"%1\"").arg(QCoreApplication::applicationFilePath()),
+                                QStringLiteral("X-GNOME-Autostart-enabled=true")})
+        EXPECT_TRUE(entry.split(u'\n').contains(line)) << line.toStdString();
+    EXPECT_TRUE(messages.empty());
+
+    // The next run finds the entry and shows the mark; "Run" is stored as 1.
+    form->close();
+    EXPECT_EQ(read_setup().Run, true);
+    form.reset();
+    create();
+    EXPECT_TRUE(auto_run_checked());
+
+    action("AutoRunAction")->trigger();
+    EXPECT_FALSE(auto_run_checked());
+    EXPECT_FALSE(QFile::exists(auto_run_entry_location()));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainSettings, AFailedAutoRunIsReportedAndLeavesTheMarkOff) {
+    // The autostart folder cannot be made: a plain file stands in its place.
+    const QString folder = QFileInfo(auto_run_entry_location()).absolutePath();
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    QDir(folder).removeRecursively();
+    {
+        QFile blocker(folder);
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    create();
+    action("AutoRunAction")->trigger();
+    QFile::remove(folder);
+    EXPECT_FALSE(auto_run_checked());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Auto Run"));
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(
+        messages[0].text.startsWith(QStringLiteral("Almadex cannot be set to start when you log on.")));
+}
+
+TEST_F(MainSettings, TheAutostartFolderFollowsXdgConfigHome) {
+    QTemporaryDir config;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QStandardPaths::setTestModeEnabled(false);
+    const QString location = auto_run_entry_location();
+    QString error;
+    const bool written = enable_auto_run(QStringLiteral("/opt/almadex 1/bin/almadex"), error);
+    const QString entry = QString::fromUtf8(read_all(location));
+    const bool removed = disable_auto_run(error);
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("XDG_CONFIG_HOME", saved);
+
+    EXPECT_EQ(location, config.filePath(QStringLiteral("autostart/almadex.desktop")));
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"/opt/almadex 1/bin/almadex\"\n")));
+    EXPECT_TRUE(removed);
+    EXPECT_FALSE(QFile::exists(location));
+}
+
+TEST_F(MainSettings, ExecQuotesTheReservedCharactersOfAPath) {
+    QString error;
+    ASSERT_TRUE(enable_auto_run(QStringLiteral("/tmp/a\"b$c%d\\e"), error));
+    const QString entry = QString::fromUtf8(read_all(auto_run_entry_location()));
+    // Inside quotes: \" \$ and a backslash written \\\\; % doubled for the field codes.
+    EXPECT_TRUE(entry.contains(QStringLiteral("Exec=\"/tmp/a\\\\\"b\\\\$c%%d\\\\\\\\e\"\n")))
+        << entry.toStdString();
+}
+
+// --- the calendars text ---
+
+TEST_F(MainSettings, CopyAllPutsTheEightLinesOnTheClipboardAsRichAndPlainText) {
+    create();
+    convert(3, 10, 2024);
+    action("CopyAll")->trigger();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasText());
+    ASSERT_TRUE(data->hasHtml());
+    const QStringList lines = data->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 8) << data->text().toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("Gregorian: Day:3 Month:10 Year:2024"));
+    // The panels' fields and list texts, as the conversion left them.
+    EXPECT_EQ(lines[1], QStringLiteral("Islamic: Day:1 Month: Rabi'a II Year:1446"));
+    EXPECT_EQ(lines[2], QStringLiteral("Chinese: Day:1 Month:9 Year:41"));
+    EXPECT_EQ(lines[3], QStringLiteral("   Cycle:78 Stem: Jia Zodiac: Dragon"));
+    EXPECT_EQ(lines[4], QStringLiteral("Hebrew: Day:1 Month: Tishri Year:5785"));
+    EXPECT_EQ(lines[5], QStringLiteral("Julian: 2460587 days."));
+    EXPECT_EQ(lines[6], QString());
+    EXPECT_EQ(lines[7], QStringLiteral("Time: ") + time_to_str(from_qdatetime(kNow)));
+    EXPECT_TRUE(data->html().contains(QStringLiteral("Gregorian: Day:3 Month:10 Year:2024")));
+    EXPECT_EQ(form->PrintingEdit()->toPlainText(), data->text());
+    EXPECT_FALSE(form->PrintingEdit()->isVisible());
+}
+
+QString pdf_text(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000)) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdf_info(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!process.waitForFinished(30000)) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(MainSettings, PrintCalendarsPrintsOneJobTitledAlmadex) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";
+    create();
+    convert(3, 10, 2024);
+    const QString pdf = scratch.filePath(QStringLiteral("calendars.pdf"));
+    pdf_printer(pdf);
+    action("Print1")->trigger();
+    EXPECT_TRUE(messages.empty());
+    const QString text = pdf_text(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Gregorian: Day:3 Month:10 Year:2024"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Hebrew: Day:1 Month: Tishri Year:5785")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Julian: 2460587 days.")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Time: 15:30")));
+    const QString info = pdf_info(pdf);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Almadex")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n")))) << info.toStdString();
+}
+
+TEST_F(MainSettings, APrintingFailureBeepsAndShowsThePrinterMessage) {
+    create();
+    pdf_printer(scratch.filePath(QStringLiteral("missing/folder/calendars.pdf")));
+    action("Print1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Printer's trouble?"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("Printing cannot proceed, please check the printer out !"));
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST_F(MainSettings, ThePrinterSetUpAppliesToLaterJobs) {
+    create();
+    const QString pdf = scratch.filePath(QStringLiteral("chosen.pdf"));
+    QPrinter* seen = nullptr;
+    TMainForm::SetPrinterSetupDialog([&](QPrinter& printer, QWidget*) {
+        seen = &printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    action("PrintSetup1")->trigger();
+    EXPECT_EQ(seen, &form->Printer());
+    action("Print1")->trigger();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(form->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(MainSettings, TheCommandsAreEnabledWithTheirShortcuts) {
+    create();
+    const struct {
+        const char* name;
+        const char* shortcut;
+    } cases[] = {{"Print1", ""},
+                 {"PrintSetup1", ""},
+                 {"CopyAll", "Ctrl+Y"},
+                 {"AutoRunAction", ""},
+                 {"ToolCalendar", "Ctrl+N"},
+                 {"CalBtn", ""},
+                 {"ToolInBetweenAction", "Ctrl+Alt+B"},
+                 {"ToolRepositoryAction", "Ctrl+Alt+R"}};
+    for (const auto& c : cases) {
+        QAction* a = action(c.name);
+        ASSERT_NE(a, nullptr) << c.name;
+        EXPECT_TRUE(a->isEnabled()) << c.name;
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(c.shortcut))) << c.name;
+    }
+    EXPECT_TRUE(action("AutoRunAction")->isCheckable());
+    EXPECT_TRUE(action("CalBtn")->isCheckable());
+}
+
+} // namespace

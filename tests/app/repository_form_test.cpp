@@ -1,0 +1,394 @@
+// The dates repository: reading and writing "dates.dat" (sections kept, UTF-8, atomic, failures reported),
+// adding, removing and selecting entries, and sending a date to the converter.
+#include "app/calendar_form.h"
+#include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/main_form.h"
+#include "app/messages.h"
+#include "app/repository_form.h"
+#include "controls/spin_edit.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+using namespace almadex;
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
+
+class RepositoryForm : public ::testing::Test {
+protected:
+    QTemporaryDir settings_dir;
+    QTemporaryDir program;
+    std::vector<TMessage> messages;
+    std::unique_ptr<TMainForm> main;
+    std::unique_ptr<TRepositoryForm> repository;
+
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
+        set_clock([] { return kNow; });
+        set_message_handler([this](const TMessage& m) {
+            messages.push_back(m);
+            return QMessageBox::Ok;
+        });
+        main = std::make_unique<TMainForm>();
+        main->ShowIntroFormTimer().stop();
+        main->SetProgramFolder(program.path());
+        forms().main = main.get();
+    }
+    void TearDown() override {
+        close_repository();
+        forms().main = nullptr;
+        main.reset();
+        set_message_handler({});
+        set_clock({});
+    }
+
+    QString file() const { return program.filePath(QStringLiteral("dates.dat")); }
+    QByteArray contents() const {
+        QFile f(file());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void write_file(const QByteArray& data) const {
+        QFile f(file());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    void open_repository() {
+        repository = std::make_unique<TRepositoryForm>();
+        forms().repository = repository.get();
+    }
+    /// Destroys the window, which writes the file.
+    void close_repository() {
+        forms().repository = nullptr;
+        repository.reset();
+    }
+    std::vector<std::pair<QString, QString>> entries() const {
+        std::vector<std::pair<QString, QString>> list;
+        for (int row = 0; row < repository->EntryCount(); ++row)
+            list.emplace_back(repository->EntryDescription(row), repository->EntryDate(row));
+        return list;
+    }
+    void select(int row) { repository->ListView1()->selectRow(row); }
+    QString gregorian() const {
+        return QStringLiteral("%1/%2/%3")
+            .arg(main->GDay()->value())
+            .arg(main->GMonth()->value())
+            .arg(main->GYear()->value());
+    }
+    void add(const QString& description, QDate day) {
+        repository->DescEdit()->setText(description);
+        repository->DatePick()->setDate(day);
+        repository->AddBtnClick();
+    }
+};
+
+using Entries = std::vector<std::pair<QString, QString>>;
+
+const QByteArray kThree = "[General]\nN=3\n"
+                          "[Date1]\nDescription=Wedding\nValue=14/02/1998\n"
+                          "[Date2]\nDescription=Christmas 2003\nValue=25/12/2003\n"
+                          "[Date3]\nDescription=Birthday\nValue=03/10/1970\n";
+
+// --- the file ---
+
+TEST_F(RepositoryForm, ReadsTheEntriesInTheirOrder) {
+    write_file(kThree);
+    open_repository();
+    EXPECT_EQ(entries(), (Entries{{QStringLiteral("Wedding"), QStringLiteral("14/02/1998")},
+                                  {QStringLiteral("Christmas 2003"), QStringLiteral("25/12/2003")},
+                                  {QStringLiteral("Birthday"), QStringLiteral("03/10/1970")}}));
+    for (int row = 0; row < 3; ++row)
+        EXPECT_FALSE(repository->ListView1()->item(row, 0)->icon().isNull()); // the state image
+    EXPECT_EQ(repository->DatePick()->date(), QDate(2024, 10, 3));
+}
+
+TEST_F(RepositoryForm, MissingKeysTakeTheirDefaultsAndBadCountsReadNothing) {
+    write_file("[General]\nN=3\n[Date1]\nValue=01/01/2000\n[Date2]\nDescription=Only a name\n");
+    open_repository();
+    EXPECT_EQ(entries(),
+              (Entries{{QStringLiteral("No Description"), QStringLiteral("01/01/2000")},
+                       {QStringLiteral("Only a name"), QStringLiteral("03/10/2024 15:30:00")},
+                       {QStringLiteral("No Description"), QStringLiteral("03/10/2024 15:30:00")}}));
+    close_repository();
+
+    for (const QByteArray& text :
+         {QByteArray(), QByteArray("[General]\nN=-4\n[Date1]\nDescription=x\n"),
+          QByteArray("[General]\nN=many\n[Date1]\nDescription=x\n"),
+          QByteArray("[Date1]\nDescription=x\nValue=01/01/2000\n"), QByteArray("\x00\x01\x02garbage", 10)}) {
+        write_file(text);
+        open_repository();
+        EXPECT_EQ(repository->EntryCount(), 0) << text.toStdString();
+        close_repository();
+    }
+    QFile::remove(file());
+    open_repository();
+    EXPECT_EQ(repository->EntryCount(), 0);
+}
+
+TEST_F(RepositoryForm, ADamagedCountCannotMakeTheListEndless) {
+    write_file("[General]\nN=2000000000\n");
+    open_repository();
+    EXPECT_EQ(repository->EntryCount(), TRepositoryForm::kMaxEntries);
+}
+
+TEST_F(RepositoryForm, RemovingTheSecondOfThreeWritesTwoAndLeavesTheOldThirdSection) {
+    write_file(kThree);
+    open_repository();
+    select(1);
+    repository->Remove1()->trigger();
+    EXPECT_EQ(repository->EntryCount(), 2);
+    EXPECT_TRUE(repository->ListView1()->selectionModel()->selectedRows().isEmpty());
+    close_repository();
+
+    const QString text = QString::fromUtf8(contents());
+    EXPECT_TRUE(text.contains(QStringLiteral("[General]\nN=2\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("[Date1]\nDescription=Wedding\nValue=14/02/1998\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Date2]\nDescription=Birthday\nValue=03/10/1970\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Date3]\nDescription=Birthday\nValue=03/10/1970\n")));
+    EXPECT_TRUE(messages.empty());
+
+    open_repository(); // the old third section is not read back
+    EXPECT_EQ(entries(), (Entries{{QStringLiteral("Wedding"), QStringLiteral("14/02/1998")},
+                                  {QStringLiteral("Birthday"), QStringLiteral("03/10/1970")}}));
+}
+
+TEST_F(RepositoryForm, OtherContentsOfTheFileStay) {
+    write_file("; the user's note\n[General]\nN=1\nOwner=me\n[Date1]\nDescription=A\nValue=01/01/2000\n"
+               "[Other]\nKey=kept\n");
+    open_repository();
+    add(QStringLiteral("B"), QDate(2001, 2, 3));
+    close_repository();
+    const QString text = QString::fromUtf8(contents());
+    EXPECT_TRUE(text.contains(QStringLiteral("; the user's note"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Owner=me")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Other]\nKey=kept\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("N=2\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Date2]\nDescription=B\nValue=03/02/2001\n")));
+}
+
+TEST_F(RepositoryForm, DescriptionsOutsideAsciiSurviveASaveAndALoad) {
+    open_repository();
+    const QString names[] = {QStringLiteral("Noël à Zürich"), QStringLiteral("عيد الفطر"),
+                             QStringLiteral("春节 🎆"), QString()};
+    for (const QString& name : names) add(name, QDate(2003, 12, 25));
+    close_repository();
+    EXPECT_TRUE(contents().contains("Description=Noël à Zürich\n")); // UTF-8, no signature
+    EXPECT_FALSE(contents().startsWith("\xEF\xBB\xBF"));
+    open_repository();
+    ASSERT_EQ(repository->EntryCount(), 4);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(repository->EntryDescription(row), names[row]);
+        EXPECT_EQ(repository->EntryDate(row), QStringLiteral("25/12/2003"));
+    }
+}
+
+TEST_F(RepositoryForm, AFileOfTheEarlierProgramInItsCodePageIsRead) {
+    write_file("[General]\nN=1\n[Date1]\nDescription=No\xEBl\nValue=25/12/2003\n");
+    open_repository();
+    EXPECT_EQ(repository->EntryDescription(0), QStringLiteral("Noël"));
+}
+
+TEST_F(RepositoryForm, AKilledWriteLeavesTheOldFileAndACompleteOneTheNew) {
+    write_file(kThree);
+    open_repository();
+    add(QStringLiteral("New"), QDate(2010, 5, 6));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        repository->SetBeforeRename([] { ::kill(::getpid(), SIGKILL); });
+        repository->save_repository();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGKILL);
+    EXPECT_EQ(contents(), kThree);
+
+    ASSERT_TRUE(repository->save_repository());
+    const QString text = QString::fromUtf8(contents());
+    EXPECT_TRUE(text.contains(QStringLiteral("N=4\n")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("[Date4]\nDescription=New\nValue=06/05/2010\n")))
+        << text.toStdString();
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(program.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("dates.dat")});
+}
+
+TEST_F(RepositoryForm, AFailedWriteIsReported) {
+    QDir(program.path()).mkdir(QStringLiteral("dates.dat")); // a folder stands where the file should go
+    open_repository();
+    add(QStringLiteral("Lost?"), QDate(2010, 5, 6));
+    EXPECT_FALSE(repository->save_repository());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("dates.dat"))) << messages[0].text.toStdString();
+    close_repository(); // the same failure is not reported twice
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(RepositoryForm, TheListLivesBesideAWritableProgram) {
+    open_repository();
+    EXPECT_EQ(repository->DataFile().read_path, file());
+    EXPECT_EQ(repository->DataFile().write_path, file());
+}
+
+// --- adding and selecting ---
+
+TEST_F(RepositoryForm, AnEntryOf25December2003ConvertsChristmas2003) {
+    write_file(kThree);
+    open_repository();
+    format_settings().ShortDateFormat = QStringLiteral("mm/dd/yyyy");
+    select(1);
+    EXPECT_EQ(repository->DescEdit()->text(), QStringLiteral("Christmas 2003"));
+    EXPECT_EQ(repository->DatePick()->date(), QDate(2003, 12, 25));
+    EXPECT_EQ(gregorian(), QStringLiteral("25/12/2003"));
+    EXPECT_EQ(main->FDate(), from_qdate(QDate(2003, 12, 25)) + 0.5);
+    EXPECT_EQ(main->findChild<QLineEdit*>(QStringLiteral("JuDay"))->text(), QStringLiteral("2452999"));
+    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(format_settings().DateSeparator, u'/');
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RepositoryForm, NewEntriesAreWrittenDayFirstWhateverTheProcessFormat) {
+    open_repository();
+    // As a saved prayer schedule leaves it.
+    format_settings().DateSeparator = u' ';
+    format_settings().ShortDateFormat = QStringLiteral("mmm dd yyyy");
+    add(QStringLiteral("Christmas"), QDate(2003, 12, 25));
+    EXPECT_EQ(repository->EntryDate(0), QStringLiteral("25/12/2003"));
+    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("mmm dd yyyy")); // adding changes nothing
+    select(0);
+    EXPECT_EQ(gregorian(), QStringLiteral("25/12/2003"));
+}
+
+TEST_F(RepositoryForm, SelectingReadsTheFormsOfEarlierFiles) {
+    write_file("[General]\nN=5\n"
+               "[Date1]\nDescription=a\nValue=Dec 25 2003\n"
+               "[Date2]\nDescription=b\nValue=Jul 4 1976\n"
+               "[Date3]\nDescription=c\nValue=14/07/1789 10:30:00\n"
+               "[Date4]\nDescription=d\nValue=not a date\n"
+               "[Date5]\nDescription=e\nValue=31/02/2001\n");
+    open_repository();
+    const struct {
+        int row;
+        const char* gregorian;
+    } cases[] = {{0, "25/12/2003"}, {1, "4/7/1976"}, {2, "14/7/1789"}};
+    for (const auto& c : cases) {
+        select(c.row);
+        EXPECT_EQ(gregorian(), QString::fromLatin1(c.gregorian)) << c.row;
+    }
+    // A text that does not read as a date changes neither the picker nor the converter, silently.
+    for (int row : {3, 4}) {
+        const double before = main->FDate();
+        const QDate picked = repository->DatePick()->date();
+        select(row);
+        EXPECT_EQ(main->FDate(), before) << row;
+        EXPECT_EQ(repository->DatePick()->date(), picked) << row;
+        EXPECT_EQ(gregorian(), QStringLiteral("14/7/1789")) << row;
+        EXPECT_EQ(repository->DescEdit()->text(), QString(QChar(u'a' + row)));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RepositoryForm, RemoveWithoutASelectionDoesNothing) {
+    write_file(kThree);
+    open_repository();
+    repository->Remove1()->trigger();
+    EXPECT_EQ(repository->EntryCount(), 3);
+    EXPECT_EQ(repository->FavoritePopupMenu()->actions(), QList<QAction*>{repository->Remove1()});
+    EXPECT_EQ(repository->Remove1()->text(), QStringLiteral("Remove"));
+}
+
+TEST_F(RepositoryForm, ADescriptionStopsAt35Characters) {
+    open_repository();
+    repository->show();
+    repository->DescEdit()->setFocus();
+    QTest::keyClicks(repository->DescEdit(), QString(40, u'x'));
+    EXPECT_EQ(repository->DescEdit()->text(), QString(35, u'x'));
+}
+
+TEST_F(RepositoryForm, AddIsUsableWhileTheFocusIsInTheNewDateGroup) {
+    open_repository();
+    EXPECT_FALSE(repository->AddBtn()->isEnabled());
+    repository->show();
+    repository->activateWindow();
+    if (!QTest::qWaitForWindowActive(repository.get())) GTEST_SKIP() << "no active window on this platform";
+    repository->DescEdit()->setFocus();
+    EXPECT_TRUE(repository->AddBtn()->isEnabled());
+    repository->DatePick()->setFocus();
+    EXPECT_TRUE(repository->AddBtn()->isEnabled());
+    QTest::keyClicks(repository->DescEdit(), QStringLiteral("Typed"));
+    repository->DescEdit()->setFocus();
+    QTest::mouseClick(repository->AddBtn(), Qt::LeftButton);
+    EXPECT_EQ(repository->EntryCount(), 1);
+    repository->ListView1()->setFocus();
+    EXPECT_FALSE(repository->AddBtn()->isEnabled());
+}
+
+TEST_F(RepositoryForm, ItsControlsAreAsDesigned) {
+    TCalendarForm calendar;
+    forms().calendar = &calendar;
+    open_repository();
+    forms().calendar = nullptr;
+    QTableWidget* list = repository->ListView1();
+    EXPECT_EQ(list->horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
+    EXPECT_EQ(list->horizontalHeaderItem(1)->text(), QStringLiteral("Date"));
+    EXPECT_EQ(list->columnWidth(0), 145);
+    EXPECT_TRUE(list->showGrid());
+    EXPECT_EQ(list->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(repository->NuGroup()->title(), QStringLiteral("New date : "));
+    EXPECT_EQ(repository->DescEdit()->maxLength(), 35);
+    EXPECT_EQ(repository->AddBtn()->text(), QStringLiteral("Add"));
+    EXPECT_EQ(repository->windowTitle(), QStringLiteral("Dates Repository"));
+    EXPECT_EQ(repository->size(), QSize(305, 217));
+    // Against the right edge of the main window, under the calendar window.
+    const QRect frame = main->frameGeometry();
+    EXPECT_EQ(repository->pos(), QPoint(frame.right() + 1, frame.top() + calendar.frameGeometry().height()));
+    // Shown by the main window's command.
+    main->findChild<QAction*>(QStringLiteral("ToolRepositoryAction"))->trigger();
+    EXPECT_TRUE(repository->isVisible());
+}
+
+TEST_F(RepositoryForm, DISABLED_Screenshot) {
+    write_file("[General]\nN=4\n"
+               "[Date1]\nDescription=Wedding anniversary\nValue=14/02/1998\n"
+               "[Date2]\nDescription=Christmas 2003\nValue=25/12/2003\n"
+               "[Date3]\nDescription=Moon landing\nValue=20/07/1969\n"
+               "[Date4]\nDescription=Noël à Zürich\nValue=25/12/2024\n");
+    open_repository();
+    select(1);
+    repository->show();
+    QCoreApplication::processEvents();
+    const QString path = qEnvironmentVariable("ALMADEX_SCREENSHOT", QStringLiteral("repository_window.png"));
+    ASSERT_TRUE(repository->grab().save(path));
+}
+
+} // namespace
