@@ -29,6 +29,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
@@ -635,6 +636,9 @@ void TMainForm::PrintSetup1Click() {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog chooses; it does not print.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     dialog.exec(); // an accepted choice stays in the printer for later jobs
 }
 

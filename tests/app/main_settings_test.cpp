@@ -9,17 +9,21 @@
 #include "controls/tip_dialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -339,6 +343,22 @@ TEST_F(MainSettings, ThePrinterSetUpAppliesToLaterJobs) {
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(form->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(MainSettings, TheRealSetUpDialogChoosesWithoutPrinting) {
+    create();
+    QString title, ok_text;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        title = dialog->windowTitle();
+        if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+            ok_text = buttons->button(QDialogButtonBox::Ok)->text();
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    action("PrintSetup1")->trigger();
+    EXPECT_EQ(title, QStringLiteral("Print Setup"));
+    EXPECT_EQ(ok_text, QStringLiteral("OK"));
 }
 
 } // namespace
