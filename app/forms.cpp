@@ -6,6 +6,8 @@
 #include "app/intro_form.h"
 #include "app/lunar_form.h"
 #include "app/main_form.h"
+#include "app/month_form.h"
+#include "app/prayer_form.h"
 #include "app/repository_form.h"
 
 namespace almadex {
@@ -23,6 +25,8 @@ void create_forms() {
     f.info = new TInfoForm;
     f.lunar = new TLunarForm;
     f.calendar = new TCalendarForm;
+    f.prayer = new TPrayerForm; // reads "gl.dat"
+    f.month = new TMonthForm;
     f.between = new TBetweenForm;
     f.repository = new TRepositoryForm; // reads "dates.dat"
 }
@@ -41,6 +45,8 @@ void destroy_forms() {
     TForms& f = forms();
     destroy(f.repository); // writes "dates.dat"
     destroy(f.between);
+    destroy(f.month);
+    destroy(f.prayer); // writes "gl.dat"
     destroy(f.calendar);
     destroy(f.lunar);
     destroy(f.info);

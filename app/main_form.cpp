@@ -11,6 +11,7 @@
 #include "app/intro_form.h"
 #include "app/lunar_form.h"
 #include "app/messages.h"
+#include "app/prayer_form.h"
 #include "app/product.h"
 #include "app/repository_form.h"
 #include "app/settings.h"
@@ -158,6 +159,7 @@ void TMainForm::connect_handlers() {
     on(ui->CalBtn, &TMainForm::CalBtnClick);
     on(ui->ToolInBetweenAction, &TMainForm::ToolInBetweenActionExecute);
     on(ui->ToolRepositoryAction, &TMainForm::ToolRepositoryActionExecute);
+    on(ui->ToolMuslimPrayerAction, &TMainForm::ToolMuslimPrayerActionExecute);
     on(ui->AutoRunAction, &TMainForm::AutoRunActionExecute);
     on(ui->CopyAll, &TMainForm::CopyAllExecute);
     on(ui->Print1, &TMainForm::Print1Click);
@@ -530,6 +532,14 @@ void TMainForm::ToolRepositoryActionExecute() {
         repository->show();
         repository->raise();
         repository->activateWindow();
+    }
+}
+
+void TMainForm::ToolMuslimPrayerActionExecute() {
+    if (TPrayerForm* prayer = forms().prayer) {
+        prayer->show();
+        prayer->raise();
+        prayer->activateWindow();
     }
 }
 

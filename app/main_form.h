@@ -90,6 +90,8 @@ public:
     void CalBtnClick();
     void ToolInBetweenActionExecute();
     void ToolRepositoryActionExecute();
+    /// Shows the prayer window (not modally).
+    void ToolMuslimPrayerActionExecute();
 
     // --- stored settings, auto-run, copy and print ---
     /// Applies the stored Top, Left, Run and TipOn (see app/settings.h); "Auto Run" shows whether the

@@ -2,6 +2,8 @@
 // program, broken files, round trip, a failed write), the day's prayer times and their failures, the time
 // zone, and the world map.
 #include "app/date_formats.h"
+#include "app/forms.h"
+#include "app/main_form.h"
 #include "app/messages.h"
 #include "app/prayer_form.h"
 #include "controls/spin_edit.h"
@@ -457,6 +459,26 @@ TEST_F(PrayerForm, ControlsMenusAndWindowAreAsDesigned) {
     form->show();
     action("File1")->trigger();
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(PrayerForm, TheMainWindowsCommandShowsTheWindowWhichKeepsItsFileInTheProgramsFolder) {
+    TMainForm main;
+    main.ShowIntroFormTimer().stop();
+    main.SetProgramFolder(folder.path());
+    forms().main = &main;
+    form = std::make_unique<TPrayerForm>();
+    forms().prayer = form.get();
+    EXPECT_EQ(QDir::cleanPath(form->LocationWritePath()), QDir::cleanPath(gl()));
+    QAction* command = main.findChild<QAction*>(QStringLiteral("ToolMuslimPrayerAction"));
+    ASSERT_NE(command, nullptr);
+    EXPECT_TRUE(command->isEnabled());
+    EXPECT_EQ(command->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    command->trigger();
+    EXPECT_TRUE(form->isVisible());
+    forms().prayer = nullptr;
+    forms().main = nullptr;
+    form.reset();
+    EXPECT_TRUE(QFile::exists(gl()));
 }
 
 // Renders the window and its map: run with --gtest_also_run_disabled_tests; ALMADEX_SCREENSHOT_DIR names the
