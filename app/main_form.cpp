@@ -459,8 +459,10 @@ void TMainForm::ExitAppExecute() {
 void TMainForm::HelpContentExecute() {
     // A compiled help file beside the program wins; otherwise the HTML help shipped with it.
     const QString chm = program_folder_ + QStringLiteral("help.chm");
-    const QString html =
-        program_folder_ + QStringLiteral("help") + QDir::separator() + QStringLiteral("index.html");
+    // Beside the program in a build or a portable copy; in share/almadex/help of an installed one.
+    QString html = program_folder_ + QStringLiteral("help/index.html");
+    const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/index.html");
+    if (!QFileInfo::exists(html) && QFileInfo::exists(installed)) html = QDir::cleanPath(installed);
     if (QFileInfo::exists(chm))
         shell_open(QUrl::fromLocalFile(chm));
     else if (QFileInfo::exists(html))

@@ -14,6 +14,8 @@ packages=(
     libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display
     poppler-utils libreoffice-writer-nogui xvfb xauth
+    # packaging: the Debian package and the checks of its desktop entry and metainfo
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -637,6 +637,23 @@ TEST_F(MainForm, HelpOpensTheCompiledHelpBesideTheProgramElseTheHtmlPage) {
     EXPECT_EQ(opened[2].scheme(), QStringLiteral("https"));
 }
 
+TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/almadex/help")));
+    QFile html(prefix.filePath(QStringLiteral("share/almadex/help/index.html")));
+    ASSERT_TRUE(html.open(QIODevice::WriteOnly));
+    html.close();
+    form->SetProgramFolder(prefix.filePath(QStringLiteral("bin")));
+    std::vector<QUrl> opened;
+    set_shell_opener([&](const QUrl& url) { opened.push_back(url); });
+    action("HelpContent")->trigger();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0],
+              QUrl::fromLocalFile(prefix.filePath(QStringLiteral("share/almadex/help/index.html"))));
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(MainForm, TheShippedHelpPageLiesBesideTheProgram) {
     // The build copies resources/help beside the program; the test binaries live in a sibling folder.
     const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/help/index.html");
