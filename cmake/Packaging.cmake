@@ -5,6 +5,8 @@ if(TARGET almadex)
     install(TARGETS almadex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     # The user's guide: the program looks for it in ../share/almadex/help beside its folder.
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/almadex/help)
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DATADIR}/almadex/help/images
+            FILES_MATCHING PATTERN "*.png")
     install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/org.almadex.Almadex.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/org.almadex.Almadex.metainfo.xml

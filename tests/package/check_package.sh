@@ -31,6 +31,7 @@ for f in ./usr/bin/almadex ./usr/bin/almadex-cli \
     ./usr/share/applications/org.almadex.Almadex.desktop \
     ./usr/share/metainfo/org.almadex.Almadex.metainfo.xml \
     ./usr/share/almadex/help/index.html \
+    ./usr/share/almadex/help/images/main_window.png \
     ./usr/share/doc/almadex/copyright; do
     printf '%s\n' "$files" | grep -qx "$f" || fail "missing $f"
 done
@@ -45,6 +46,11 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/org.almadex.Almadex.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.almadex.Almadex.metainfo.xml"
+# Every picture of the user's guide is in the package.
+help="$root/usr/share/almadex/help"
+for img in $(grep -o 'src="[^"]*"' "$help/index.html" | sed 's/^src="//; s/"$//'); do
+    [ -f "$help/$img" ] || fail "the user's guide shows $img, which is not installed"
+done
 # The packaged command-line tool runs.
 "$root/usr/bin/almadex-cli" convert --from gregorian 2024-10-03 | grep -q "1 Tishri 5785" || fail "almadex-cli"
 gzip -dc "$root/usr/share/man/man1/almadex-cli.1.gz" | grep -q '^\.TH ALMADEX-CLI' || fail "manual page"
