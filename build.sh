@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-step() { printf '\n== %s\n' "$*"; }
+started=$SECONDS
+step() { printf '\n== %s (at %d s)\n' "$*" $((SECONDS - started)); }
 
 build_default() {
     step "configure and build (build/)"
