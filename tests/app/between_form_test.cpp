@@ -1,56 +1,31 @@
 // The days-between window: the count of whole days between the two pickers, in either order.
 #include "app/between_form.h"
-#include "app/date_formats.h"
-#include "app/forms.h"
-#include "app/main_form.h"
-#include "app/messages.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
-
-class BetweenForm : public ::testing::Test {
+class BetweenForm : public almadex::testing::AppTest {
 protected:
-    QTemporaryDir settings_dir;
-    std::unique_ptr<TMainForm> main;
     std::unique_ptr<TBetweenForm> between;
 
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
-        set_clock([] { return kNow; });
-        set_message_handler([](const TMessage&) { return QMessageBox::Ok; });
-        main = std::make_unique<TMainForm>();
-        main->ShowIntroFormTimer().stop();
-        forms().main = main.get();
+        AppTest::SetUp();
+        create_main();
         between = std::make_unique<TBetweenForm>();
         forms().between = between.get();
     }
     void TearDown() override {
         forms().between = nullptr;
         between.reset();
-        forms().main = nullptr;
-        main.reset();
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     QString count(QDate first, QDate second) {

@@ -1,63 +1,35 @@
 // The calendar window: the leap-year line from the converter's year and from clicked days, the month of the
 // converter's moment, the smallest size, and the toolbar toggle kept in step.
 #include "app/calendar_form.h"
-#include "app/date_formats.h"
-#include "app/forms.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "controls/spin_edit.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QDate& d, std::ostream* os) {
-    *os << d.toString(Qt::ISODate).toStdString();
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
-
-class CalendarForm : public ::testing::Test {
+class CalendarForm : public almadex::testing::AppTest {
 protected:
-    QTemporaryDir settings_dir;
-    std::unique_ptr<TMainForm> main;
     std::unique_ptr<TCalendarForm> calendar;
 
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
-        set_clock([] { return kNow; });
-        set_message_handler([](const TMessage&) { return QMessageBox::Ok; });
-        main = std::make_unique<TMainForm>();
-        main->ShowIntroFormTimer().stop();
-        forms().main = main.get();
+        AppTest::SetUp();
+        create_main();
         calendar = std::make_unique<TCalendarForm>();
         forms().calendar = calendar.get();
     }
     void TearDown() override {
         forms().calendar = nullptr;
         calendar.reset();
-        forms().main = nullptr;
-        main.reset();
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }

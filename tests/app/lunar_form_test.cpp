@@ -1,65 +1,42 @@
 // The Moon and seasons window: its controls and hints, the update for the main window's day and a typed time
 // (eclipse, blue moon, seasons and their formats), the wrong-date message, the picture's turns and the link
 // with the main window's Moon/Seasons command and toolbar toggle.
-#include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/lunar_form.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "astro/moon_phases.h"
 #include "controls/moon.h"
 #include "controls/spin_edit.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <cmath>
-#include <gtest/gtest.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
+using almadex::testing::kNow;
 constexpr QRgb black = 0xff000000u;
 constexpr QRgb red = 0xffff0000u;
 
-class LunarForm : public ::testing::Test {
+class LunarForm : public almadex::testing::AppTest {
 protected:
-    std::vector<TMessage> messages;
-    TMainForm* main = nullptr;
     TLunarForm* form = nullptr;
 
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        set_clock([] { return kNow; });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
-        main = forms().main = new TMainForm;
-        main->ShowIntroFormTimer().stop();
+        AppTest::SetUp();
+        create_main();
         main->move(100, 50);
         form = forms().lunar = new TLunarForm;
     }
     void TearDown() override {
         delete form;
         forms().lunar = nullptr;
-        delete main;
-        forms().main = nullptr;
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     QLineEdit* edit(const char* name) const {

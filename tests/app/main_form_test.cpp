@@ -1,12 +1,10 @@
 // The converter window: start-up fill, the four conversions and their messages, the month-name lists, the
 // Convert buttons, the feast commands, the menus and toolbar, help and home page.
-#include "app/date_formats.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "app/shell_open.h"
 #include "astro/hebrew.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,52 +19,32 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
-#include <gtest/gtest.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
+using almadex::testing::kNow;
 
-class MainForm : public ::testing::Test {
+class MainForm : public almadex::testing::AppTest {
 protected:
-    std::vector<TMessage> messages;
-    std::unique_ptr<TMainForm> form;
-
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        set_clock([] { return kNow; });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
-        form = std::make_unique<TMainForm>();
-        form->ShowIntroFormTimer().stop();
+        AppTest::SetUp();
+        create_main();
     }
     void TearDown() override {
-        form.reset();
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
         set_shell_opener({});
     }
 
     template <typename T>
     T* child(const char* name) const {
-        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        T* w = main->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -111,7 +89,7 @@ TEST_F(MainForm, StartsWithTodayInEveryPanelAndTheCurrentMomentAsJulianDay) {
     EXPECT_EQ(combo("JeMonthName")->currentText(), QStringLiteral("Tishri"));
     // 2024-10-03 15:30 is JD 2460587.1458333...: fifteen significant digits.
     EXPECT_EQ(julian(), QStringLiteral("2460587.14583333"));
-    EXPECT_DOUBLE_EQ(form->FDate(), from_qdatetime(kNow));
+    EXPECT_DOUBLE_EQ(main->FDate(), from_qdatetime(kNow));
     // 1 day of the 9th month of year 41 (Jia Chen, the Dragon) of cycle 78.
     EXPECT_EQ(chinese(), QStringLiteral("1/9/41 cycle 78"));
     EXPECT_EQ(combo("CStem")->currentText(), QStringLiteral("Jia"));
@@ -147,8 +125,8 @@ TEST_F(MainForm, StartUpArmsTheIntroTimerAndRecordsTheProgramFolder) {
 }
 
 TEST_F(MainForm, WindowIsTheFixedConverterWithItsFivePanelsInOrder) {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Almadex"));
-    EXPECT_EQ(form->centralWidget()->size(), QSize(304, 382));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Almadex"));
+    EXPECT_EQ(main->centralWidget()->size(), QSize(304, 382));
     const char* panels[] = {"GregorianPanel", "IslamicGroupBox", "ChinesePanel", "JewishPanel",
                             "JulianPanel"};
     const char* titles[] = {" Gregorian: ", " Islamic: ", " Chinese: ", " Hebrew: ", " Julian: "};
@@ -211,12 +189,12 @@ TEST_F(MainForm, JulianDayUsesTheLocaleDecimalSeparatorWithoutGrouping) {
 
 TEST_F(MainForm, GregorianConversionFillsEveryOtherPanelForNoonOfTheDay) {
     set_panel("GDay", 23, "GMonth", 4, "GYear", 2024);
-    form->GConvertClick();
+    main->GConvertClick();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(hebrew(), QStringLiteral("15/1/5784")); // Pesach 5784
     EXPECT_EQ(combo("JeMonthName")->currentText(), QStringLiteral("Nisan"));
     EXPECT_EQ(julian(), QStringLiteral("2460424"));
-    EXPECT_DOUBLE_EQ(form->FDate(), from_qdate(QDate(2024, 4, 23)) + 0.5);
+    EXPECT_DOUBLE_EQ(main->FDate(), from_qdate(QDate(2024, 4, 23)) + 0.5);
 
     set_panel("GDay", 3, "GMonth", 10, "GYear", 2024);
     child<QPushButton>("GConvert")->click();
@@ -237,9 +215,9 @@ TEST_F(MainForm, DaysBeforeTheEpochShowNoonOfTheSameDayInEveryPanel) {
     } cases[] = {{1, 3, 1500, "2268983"}, {29, 12, 1899, "2415018"}, {31, 12, 999, "2086302"}};
     for (const auto& c : cases) {
         set_panel("GDay", c.d, "GMonth", c.m, "GYear", c.y);
-        form->GConvertClick();
+        main->GConvertClick();
         const double day = from_qdate(QDate(c.y, c.m, c.d));
-        EXPECT_DOUBLE_EQ(form->FDate(), day + 0.5) << c.y;
+        EXPECT_DOUBLE_EQ(main->FDate(), day + 0.5) << c.y;
         EXPECT_EQ(julian(), QString::fromLatin1(c.jd)) << c.y;
         // The Hebrew panel names that very day.
         const auto y = static_cast<std::uint16_t>(spin("JeYear")->value());
@@ -247,7 +225,7 @@ TEST_F(MainForm, DaysBeforeTheEpochShowNoonOfTheSameDayInEveryPanel) {
         const auto d = static_cast<std::uint16_t>(spin("JeDay")->value());
         EXPECT_DOUBLE_EQ(astro::hebrew_to_date(y, m, d), day) << c.y;
         // And so does the Chinese panel.
-        form->CConvertClick();
+        main->CConvertClick();
         EXPECT_EQ(gregorian(), QStringLiteral("%1/%2/%3").arg(c.d).arg(c.m).arg(c.y)) << c.y;
     }
     EXPECT_TRUE(messages.empty());
@@ -260,7 +238,7 @@ TEST_F(MainForm, InvalidGregorianDatesGiveTheMessageAndTodayElsewhere) {
     for (const auto& c : invalid) {
         messages.clear();
         set_panel("GDay", c.d, "GMonth", c.m, "GYear", c.y);
-        form->GConvertClick();
+        main->GConvertClick();
         ASSERT_EQ(messages.size(), 1u) << c.d << "/" << c.m << "/" << c.y;
         EXPECT_EQ(messages[0].caption, QStringLiteral("Wrong date !"));
         EXPECT_EQ(messages[0].text,
@@ -271,27 +249,27 @@ TEST_F(MainForm, InvalidGregorianDatesGiveTheMessageAndTodayElsewhere) {
         EXPECT_EQ(gregorian(), QStringLiteral("%1/%2/%3").arg(c.d).arg(c.m).arg(c.y));
         EXPECT_EQ(hebrew(), QStringLiteral("1/7/5785"));
         EXPECT_EQ(julian(), QStringLiteral("2460587"));
-        EXPECT_DOUBLE_EQ(form->FDate(), from_qdate(kNow.date()) + 0.5);
+        EXPECT_DOUBLE_EQ(main->FDate(), from_qdate(kNow.date()) + 0.5);
     }
     // Leap days that exist: 2000 and 2024, not a message.
     messages.clear();
     for (int y : {2000, 2024, 1600}) {
         set_panel("GDay", 29, "GMonth", 2, "GYear", y);
-        form->GConvertClick();
+        main->GConvertClick();
     }
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainForm, HebrewConversionAndItsMessage) {
     set_panel("JeDay", 15, "JeMonth", 1, "JeYear", 5784);
-    form->JeConvertClick();
+    main->JeConvertClick();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(gregorian(), QStringLiteral("23/4/2024"));
     EXPECT_EQ(julian(), QStringLiteral("2460424"));
 
     // Adar 2 in 5785, a common year.
     set_panel("JeDay", 1, "JeMonth", 13, "JeYear", 5785);
-    form->JeConvertClick();
+    main->JeConvertClick();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QStringLiteral("Wrong date !"));
     EXPECT_EQ(messages[0].text,
@@ -303,18 +281,18 @@ TEST_F(MainForm, HebrewConversionAndItsMessage) {
     // Adar 2 of 5784, a leap year, exists.
     messages.clear();
     set_panel("JeDay", 1, "JeMonth", 13, "JeYear", 5784);
-    form->JeConvertClick();
+    main->JeConvertClick();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(gregorian(), QStringLiteral("11/3/2024"));
 }
 
 TEST_F(MainForm, IslamicConversionAndItsMessageThatChangesNothingElse) {
     set_panel("GDay", 23, "GMonth", 4, "GYear", 2024);
-    form->GConvertClick();
+    main->GConvertClick();
     const QString g = gregorian(), h = hebrew(), j = julian(), c = chinese();
 
     set_panel("IDay", 30, "IMonth", 2, "IYear", 1446); // Safar has 29 days
-    form->IConvertClick();
+    main->IConvertClick();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QStringLiteral("Wrong date !"));
     EXPECT_EQ(messages[0].text,
@@ -325,16 +303,16 @@ TEST_F(MainForm, IslamicConversionAndItsMessageThatChangesNothingElse) {
     EXPECT_EQ(chinese(), c);
     EXPECT_EQ(islamic(), QStringLiteral("30/2/1446"));
     EXPECT_EQ(combo("IsMonthName")->currentText(), QStringLiteral("Safar"));
-    EXPECT_DOUBLE_EQ(form->FDate(), from_qdatetime(kNow)); // the current moment, not noon
+    EXPECT_DOUBLE_EQ(main->FDate(), from_qdatetime(kNow)); // the current moment, not noon
     EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
 }
 
 TEST_F(MainForm, IslamicDatesBeyondTheGregorianRangeShowTheFieldsBound) {
     set_panel("IDay", 29, "IMonth", 12, "IYear", 1833);
-    form->IConvertClick();
+    main->IConvertClick();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(spin("GYear")->value(), 2399); // the day lies in 2400
-    EXPECT_GT(form->FDate(), from_qdate(QDate(2400, 1, 1)));
+    EXPECT_GT(main->FDate(), from_qdate(QDate(2400, 1, 1)));
 }
 
 TEST_F(MainForm, ChineseConversionAndItsMessage) {
@@ -343,14 +321,14 @@ TEST_F(MainForm, ChineseConversionAndItsMessage) {
     spin("CYear")->setValue(41);
     spin("CCycles")->setValue(78);
     combo("CZodiac")->setCurrentIndex(0);
-    form->CConvertClick();
+    main->CConvertClick();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(gregorian(), QStringLiteral("10/2/2024")); // the Chinese New Year of 2024
     EXPECT_EQ(combo("CZodiac")->currentText(), QStringLiteral("Dragon"));
     EXPECT_EQ(combo("CStem")->currentText(), QStringLiteral("Jia"));
 
     spin("CMonth")->setValue(13);
-    form->CConvertClick();
+    main->CConvertClick();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               QStringLiteral("Please, note this Chinese date is invalid.\nPlease, check this out."));
@@ -363,7 +341,7 @@ TEST_F(MainForm, ChineseConversionAndItsMessage) {
     messages.clear();
     spin("CMonth")->setValue(5);
     child<QCheckBox>("CLeapMonth")->setChecked(true);
-    form->CConvertClick();
+    main->CConvertClick();
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_FALSE(child<QCheckBox>("CLeapMonth")->isChecked()); // taken from today
 }
@@ -437,7 +415,7 @@ TEST_F(MainForm, ChristianFeastsOfTheGregorianYear) {
         move_mouse_over("JewishPanel");
         action(c.action)->trigger();
         EXPECT_EQ(gregorian(), QString::fromLatin1(c.gregorian)) << c.action << " " << c.year;
-        EXPECT_DOUBLE_EQ(form->FDate(), std::floor(form->FDate()) + 0.5);
+        EXPECT_DOUBLE_EQ(main->FDate(), std::floor(main->FDate()) + 0.5);
     }
     EXPECT_TRUE(messages.empty());
 }
@@ -520,18 +498,18 @@ TEST_F(MainForm, FeastActionsCarryTheirCaptionsShortcutsHintsAndCategory) {
 }
 
 TEST_F(MainForm, ShortcutsRunTheirCommands) {
-    form->show();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get())) GTEST_SKIP() << "no active window on this platform";
+    main->show();
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main.get())) GTEST_SKIP() << "no active window on this platform";
     child<QPushButton>("GConvert")->setFocus();
     spin("GYear")->setValue(2024);
-    QTest::keyClick(form.get(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(main.get(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(gregorian(), QStringLiteral("31/3/2024"));
     spin("JeYear")->setValue(5784);
-    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(gregorian(), QStringLiteral("23/4/2024"));
     spin("IYear")->setValue(1446);
-    QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(gregorian(), QStringLiteral("28/2/2025"));
 }
 
@@ -544,7 +522,7 @@ QStringList entries(const QList<QAction*>& actions) {
 }
 
 TEST_F(MainForm, MenusHoldTheirCommandsInOrder) {
-    const QList<QAction*> bar = form->menuBar()->actions();
+    const QList<QAction*> bar = main->menuBar()->actions();
     EXPECT_EQ(entries(bar),
               (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Fill in..."),
                            QStringLiteral("&Tools"), QStringLiteral("Options"), QStringLiteral("&Help")}));
@@ -593,10 +571,10 @@ TEST_F(MainForm, ToolbarHoldsItsButtonsLeftToRight) {
     EXPECT_EQ(names.join(u' '),
               QStringLiteral("CopyAll - CurrentDate - FillGnuYear FillEaster PalmSunday Whitsun "
                              "FillXmas - FillPesach FillJeNuYear - CalBtn AstroBtn"));
-    EXPECT_TRUE(form->CalBtn()->isCheckable());
-    EXPECT_TRUE(form->AstroBtn()->isCheckable());
-    EXPECT_EQ(form->CalBtn()->toolTip(), QStringLiteral("View/Hide the calendar"));
-    EXPECT_EQ(form->AstroBtn()->toolTip(), QStringLiteral("Moon/Seasons info"));
+    EXPECT_TRUE(main->CalBtn()->isCheckable());
+    EXPECT_TRUE(main->AstroBtn()->isCheckable());
+    EXPECT_EQ(main->CalBtn()->toolTip(), QStringLiteral("View/Hide the calendar"));
+    EXPECT_EQ(main->AstroBtn()->toolTip(), QStringLiteral("Moon/Seasons info"));
     for (QAction* a : bar->actions())
         if (!a->isSeparator()) {
             EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
@@ -608,7 +586,7 @@ TEST_F(MainForm, ToolbarHoldsItsButtonsLeftToRight) {
 TEST_F(MainForm, HelpOpensTheCompiledHelpBesideTheProgramElseTheHtmlPage) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    form->SetProgramFolder(dir.path());
+    main->SetProgramFolder(dir.path());
     std::vector<QUrl> opened;
     set_shell_opener([&](const QUrl& url) { opened.push_back(url); });
 
@@ -644,7 +622,7 @@ TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
     QFile html(prefix.filePath(QStringLiteral("share/almadex/help/index.html")));
     ASSERT_TRUE(html.open(QIODevice::WriteOnly));
     html.close();
-    form->SetProgramFolder(prefix.filePath(QStringLiteral("bin")));
+    main->SetProgramFolder(prefix.filePath(QStringLiteral("bin")));
     std::vector<QUrl> opened;
     set_shell_opener([&](const QUrl& url) { opened.push_back(url); });
     action("HelpContent")->trigger();
@@ -666,7 +644,7 @@ TEST_F(MainForm, TheShippedHelpPageLiesBesideTheProgram) {
 }
 
 TEST_F(MainForm, TipsDialogIsConfiguredWithTheSixTips) {
-    TTipDialog* tips = form->TipsDialog();
+    TTipDialog* tips = main->TipsDialog();
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(tips->Caption(), QStringLiteral("Tip of the Day"));
     EXPECT_EQ(tips->Header(), QStringLiteral("Did you know..."));
@@ -690,12 +668,12 @@ TEST_F(MainForm, TipsDialogIsConfiguredWithTheSixTips) {
 // set to the output file.
 TEST_F(MainForm, DISABLED_Screenshot) {
     set_panel("GDay", 3, "GMonth", 10, "GYear", 2024);
-    form->GConvertClick();
-    form->show();
-    form->GConvert()->setFocus();
+    main->GConvertClick();
+    main->show();
+    main->GConvert()->setFocus();
     QCoreApplication::processEvents();
     const QString path = qEnvironmentVariable("ALMADEX_SCREENSHOT", QStringLiteral("main_window.png"));
-    ASSERT_TRUE(form->grab().save(path));
+    ASSERT_TRUE(main->grab().save(path));
 }
 
 } // namespace

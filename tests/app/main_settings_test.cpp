@@ -1,12 +1,10 @@
 // The converter window's stored settings, the auto-start entry, the calendars text on the clipboard and on
 // the printer. Settings go to a temporary folder, the auto-start entry to the test configuration folder.
 #include "app/auto_run.h"
-#include "app/date_formats.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "app/settings.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,25 +17,14 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
+using almadex::testing::kNow;
 
 QByteArray read_all(const QString& path) {
     QFile f(path);
@@ -46,34 +33,25 @@ QByteArray read_all(const QString& path) {
 
 /// Every test has its own settings folder and its own desktop configuration folder ($XDG_CONFIG_HOME, where
 /// the autostart entry goes), so that nothing touches the user's and tests may run in parallel.
-class MainSettings : public ::testing::Test {
+class MainSettings : public almadex::testing::AppTest {
 protected:
-    QTemporaryDir settings_dir;
     QTemporaryDir config_dir;
     QTemporaryDir scratch;
     QByteArray saved_config_home = qgetenv("XDG_CONFIG_HOME");
-    std::vector<TMessage> messages;
-    std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
+        AppTest::SetUp();
         // The test mode would hide $XDG_CONFIG_HOME; the settings have their own folder.
         QStandardPaths::setTestModeEnabled(false);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_dir.path()));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
-        set_clock([] { return kNow; });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
     }
     void TearDown() override {
-        form.reset();
+        destroy_main(); // while the desktop configuration folder is still the test's
         qputenv("XDG_CONFIG_HOME", saved_config_home);
         QStandardPaths::setTestModeEnabled(true);
         TMainForm::SetPrinterSetupDialog({});
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     /// The stored settings as the program keeps them.
@@ -83,21 +61,17 @@ protected:
         s.beginGroup(QStringLiteral("Setup"));
         for (const auto& [key, value] : values) s.setValue(QString::fromLatin1(key), value);
     }
-    void create() {
-        form = std::make_unique<TMainForm>();
-        form->ShowIntroFormTimer().stop();
-    }
-    QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }
     bool auto_run_checked() const { return action("AutoRunAction")->isChecked(); }
 
     void convert(int day, int month, int year) {
-        form->GDay()->setValue(day);
-        form->GMonth()->setValue(month);
-        form->GYear()->setValue(year);
-        form->GConvertClick();
+        main->GDay()->setValue(day);
+        main->GMonth()->setValue(month);
+        main->GYear()->setValue(year);
+        main->GConvertClick();
     }
     QPrinter& pdf_printer(const QString& path) {
-        QPrinter& printer = form->Printer();
+        QPrinter& printer = main->Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         return printer;
@@ -107,14 +81,14 @@ protected:
 // --- stored settings ---
 
 TEST_F(MainSettings, FirstRunOpensAt83By24WithTipsOnAndClosingStoresAllFourValues) {
-    create();
-    EXPECT_EQ(form->pos(), QPoint(83, 24));
-    EXPECT_TRUE(form->TipsDialog()->StartupState());
+    create_main();
+    EXPECT_EQ(main->pos(), QPoint(83, 24));
+    EXPECT_TRUE(main->TipsDialog()->StartupState());
     EXPECT_FALSE(auto_run_checked()); // no auto-start entry: no check mark
     EXPECT_FALSE(QFile::exists(auto_run_entry_location()));
     EXPECT_TRUE(stored().childGroups().isEmpty()); // loading creates nothing
 
-    form->close();
+    main->close();
     QSettings s = stored();
     s.beginGroup(QStringLiteral("Setup"));
     EXPECT_EQ(s.value(QStringLiteral("Top")).toInt(), 24);
@@ -125,20 +99,20 @@ TEST_F(MainSettings, FirstRunOpensAt83By24WithTipsOnAndClosingStoresAllFourValue
 
 TEST_F(MainSettings, StoredValuesAreAppliedAndSurviveARestart) {
     store({{"Top", 300}, {"Left", 410}, {"Run", 1}, {"TipOn", 0}});
-    create();
-    EXPECT_EQ(form->pos(), QPoint(410, 300));
-    EXPECT_FALSE(form->TipsDialog()->StartupState());
+    create_main();
+    EXPECT_EQ(main->pos(), QPoint(410, 300));
+    EXPECT_FALSE(main->TipsDialog()->StartupState());
     // "Run" says checked, but there is no entry: the mark tells the truth and nothing is created.
     EXPECT_FALSE(auto_run_checked());
     EXPECT_FALSE(QFile::exists(auto_run_entry_location()));
 
-    form->move(120, 90);
-    form->TipsDialog()->SetStartupState(true);
-    form->close();
-    form.reset();
-    create();
-    EXPECT_EQ(form->pos(), QPoint(120, 90));
-    EXPECT_TRUE(form->TipsDialog()->StartupState());
+    main->move(120, 90);
+    main->TipsDialog()->SetStartupState(true);
+    main->close();
+    destroy_main();
+    create_main();
+    EXPECT_EQ(main->pos(), QPoint(120, 90));
+    EXPECT_TRUE(main->TipsDialog()->StartupState());
 }
 
 TEST_F(MainSettings, TheFirstMissingOrMalformedValueEndsTheLoading) {
@@ -171,17 +145,17 @@ TEST_F(MainSettings, TheFirstMissingOrMalformedValueEndsTheLoading) {
     for (const Case& c : cases) {
         QSettings(QStringLiteral("Kelvane"), QStringLiteral("Stellox")).clear();
         store(c.values);
-        create();
-        EXPECT_EQ(form->pos(), c.pos) << c.what;
-        EXPECT_EQ(form->TipsDialog()->StartupState(), c.tips) << c.what;
-        form.reset();
+        create_main();
+        EXPECT_EQ(main->pos(), c.pos) << c.what;
+        EXPECT_EQ(main->TipsDialog()->StartupState(), c.tips) << c.what;
+        destroy_main();
     }
 }
 
 TEST_F(MainSettings, ExitStoresThePositionAndClosingTheRest) {
-    create();
-    form->move(250, 150);
-    form->TipsDialog()->SetStartupState(false);
+    create_main();
+    main->move(250, 150);
+    main->TipsDialog()->SetStartupState(false);
     action("ExitApp")->trigger();
     const TSetupValues v = read_setup();
     EXPECT_EQ(v.Top, 150);
@@ -193,7 +167,7 @@ TEST_F(MainSettings, ExitStoresThePositionAndClosingTheRest) {
 // --- auto-run ---
 
 TEST_F(MainSettings, AutoRunWritesAndRemovesThePerUserEntry) {
-    create();
+    create_main();
     ASSERT_FALSE(auto_run_checked());
     action("AutoRunAction")->trigger();
     EXPECT_TRUE(auto_run_checked());
@@ -206,10 +180,10 @@ TEST_F(MainSettings, AutoRunWritesAndRemovesThePerUserEntry) {
     EXPECT_TRUE(messages.empty());
 
     // The next run finds the entry and shows the mark; "Run" is stored as 1.
-    form->close();
+    main->close();
     EXPECT_EQ(read_setup().Run, true);
-    form.reset();
-    create();
+    destroy_main();
+    create_main();
     EXPECT_TRUE(auto_run_checked());
 
     action("AutoRunAction")->trigger();
@@ -227,7 +201,7 @@ TEST_F(MainSettings, AFailedAutoRunIsReportedAndLeavesTheMarkOff) {
         QFile blocker(folder);
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     }
-    create();
+    create_main();
     action("AutoRunAction")->trigger();
     QFile::remove(folder);
     EXPECT_FALSE(auto_run_checked());
@@ -261,7 +235,7 @@ TEST_F(MainSettings, ExecQuotesTheReservedCharactersOfAPath) {
 // --- the calendars text ---
 
 TEST_F(MainSettings, CopyAllPutsTheEightLinesOnTheClipboardAsRichAndPlainText) {
-    create();
+    create_main();
     convert(3, 10, 2024);
     action("CopyAll")->trigger();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -280,7 +254,7 @@ TEST_F(MainSettings, CopyAllPutsTheEightLinesOnTheClipboardAsRichAndPlainText) {
     EXPECT_EQ(lines[6], QString());
     EXPECT_EQ(lines[7], QStringLiteral("Time: ") + time_to_str(from_qdatetime(kNow)));
     EXPECT_TRUE(data->html().contains(QStringLiteral("Gregorian: Day:3 Month:10 Year:2024")));
-    EXPECT_FALSE(form->PrintingEdit()->isVisible());
+    EXPECT_FALSE(main->PrintingEdit()->isVisible());
 }
 
 QString pdf_text(const QString& pdf) {
@@ -299,7 +273,7 @@ QString pdf_info(const QString& pdf) {
 
 TEST_F(MainSettings, PrintCalendarsPrintsOneJobTitledAlmadex) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";
-    create();
+    create_main();
     convert(3, 10, 2024);
     const QString pdf = scratch.filePath(QStringLiteral("calendars.pdf"));
     pdf_printer(pdf);
@@ -316,7 +290,7 @@ TEST_F(MainSettings, PrintCalendarsPrintsOneJobTitledAlmadex) {
 }
 
 TEST_F(MainSettings, APrintingFailureBeepsAndShowsThePrinterMessage) {
-    create();
+    create_main();
     pdf_printer(scratch.filePath(QStringLiteral("missing/folder/calendars.pdf")));
     action("Print1")->trigger();
     ASSERT_EQ(messages.size(), 1u);
@@ -327,7 +301,7 @@ TEST_F(MainSettings, APrintingFailureBeepsAndShowsThePrinterMessage) {
 }
 
 TEST_F(MainSettings, ThePrinterSetUpAppliesToLaterJobs) {
-    create();
+    create_main();
     const QString pdf = scratch.filePath(QStringLiteral("chosen.pdf"));
     QPrinter* seen = nullptr;
     TMainForm::SetPrinterSetupDialog([&](QPrinter& printer, QWidget*) {
@@ -338,15 +312,15 @@ TEST_F(MainSettings, ThePrinterSetUpAppliesToLaterJobs) {
         return true;
     });
     action("PrintSetup1")->trigger();
-    EXPECT_EQ(seen, &form->Printer());
+    EXPECT_EQ(seen, &main->Printer());
     action("Print1")->trigger();
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(form->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(main->Printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 TEST_F(MainSettings, TheRealSetUpDialogChoosesWithoutPrinting) {
-    create();
+    create_main();
     QString title, ok_text;
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();

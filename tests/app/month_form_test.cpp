@@ -1,12 +1,10 @@
 // The 30-day prayer schedule: its lines, its failures, printing (to PDF, read back with pdftotext), saving as
 // rich text (read back with LibreOffice) and as iCalendar (the calendar of almadex-cli), and the window.
-#include "app/date_formats.h"
-#include "app/forms.h"
-#include "app/messages.h"
 #include "app/month_form.h"
 #include "app/prayer_form.h"
 #include "controls/spin_edit.h"
 #include "office_text.h"
+#include "tests/support/app_test.h"
 
 #ifdef ALMADEX_HAVE_ICS
 #include "cli/almanac.h"
@@ -23,18 +21,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTextEdit>
-#include <gtest/gtest.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
@@ -42,21 +30,18 @@ namespace {
 
 const QDateTime kNow(QDate(2024, 3, 15), QTime(9, 30));
 
-class MonthForm : public ::testing::Test {
+/// The prayer window and its schedule, without the main window.
+class MonthForm : public almadex::testing::AppTest {
 protected:
     QTemporaryDir folder;
-    std::vector<TMessage> messages;
     std::unique_ptr<TPrayerForm> prayer;
     std::unique_ptr<TMonthForm> month;
 
+    MonthForm() : AppTest(kNow) {}
+
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
+        AppTest::SetUp();
         format_settings() = TFormatSettings{};
-        set_clock([] { return kNow; });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
         prayer = std::make_unique<TPrayerForm>(folder.path() + QDir::separator());
         forms().prayer = prayer.get();
         month = std::make_unique<TMonthForm>();
@@ -72,8 +57,7 @@ protected:
         prayer.reset();
         TMonthForm::set_print_dialog({});
         TMonthForm::set_save_dialog({});
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
         format_settings() = TFormatSettings{};
     }
 

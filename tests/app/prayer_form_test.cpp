@@ -1,12 +1,9 @@
 // The prayer window: its controls and menus, the location file "gl.dat" (first start, files of the Windows
 // program, broken files, round trip, a failed write), the day's prayer times and their failures, the time
 // zone, and the world map.
-#include "app/date_formats.h"
-#include "app/forms.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "app/prayer_form.h"
 #include "controls/spin_edit.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,17 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
@@ -68,25 +55,21 @@ std::string place_text(const TPlace& p) {
 
 const QDateTime kMidsummer(QDate(2024, 6, 21), QTime(10, 0));
 
-class PrayerForm : public ::testing::Test {
+/// The prayer window alone, created by each test (create()) once its "gl.dat" is in place.
+class PrayerForm : public almadex::testing::AppTest {
 protected:
     QTemporaryDir folder;
-    std::vector<TMessage> messages;
     std::unique_ptr<TPrayerForm> form;
 
+    PrayerForm() : AppTest(kMidsummer) {}
+
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
+        AppTest::SetUp();
         format_settings() = TFormatSettings{};
-        set_clock([] { return kMidsummer; });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
     }
     void TearDown() override {
         form.reset();
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     QString gl() const { return folder.filePath(QStringLiteral("gl.dat")); }
@@ -390,14 +373,12 @@ TEST_F(PrayerForm, TheWindowShowsTheMapAtTheSizeOfTheClickRuleAndCloseHidesIt) {
 }
 
 TEST_F(PrayerForm, TheMainWindowsCommandShowsTheWindowWhichKeepsItsFileInTheProgramsFolder) {
-    TMainForm main;
-    main.ShowIntroFormTimer().stop();
-    main.SetProgramFolder(folder.path());
-    forms().main = &main;
+    create_main();
+    main->SetProgramFolder(folder.path());
     form = std::make_unique<TPrayerForm>();
     forms().prayer = form.get();
     EXPECT_EQ(QDir::cleanPath(form->LocationWritePath()), QDir::cleanPath(gl()));
-    QAction* command = main.findChild<QAction*>(QStringLiteral("ToolMuslimPrayerAction"));
+    QAction* command = main->findChild<QAction*>(QStringLiteral("ToolMuslimPrayerAction"));
     ASSERT_NE(command, nullptr);
     EXPECT_TRUE(command->isEnabled());
     EXPECT_EQ(command->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+P")));

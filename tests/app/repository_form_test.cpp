@@ -1,12 +1,9 @@
 // The dates repository: reading and writing "dates.dat" (sections kept, UTF-8, atomic, failures reported),
 // adding, removing and selecting entries, and sending a date to the converter.
 #include "app/calendar_form.h"
-#include "app/date_formats.h"
-#include "app/forms.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "app/repository_form.h"
 #include "controls/spin_edit.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,56 +13,29 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
-
-class RepositoryForm : public ::testing::Test {
+class RepositoryForm : public almadex::testing::AppTest {
 protected:
-    QTemporaryDir settings_dir;
     QTemporaryDir program;
-    std::vector<TMessage> messages;
-    std::unique_ptr<TMainForm> main;
     std::unique_ptr<TRepositoryForm> repository;
 
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
-        set_clock([] { return kNow; });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
-        main = std::make_unique<TMainForm>();
-        main->ShowIntroFormTimer().stop();
+        AppTest::SetUp();
+        create_main();
         main->SetProgramFolder(program.path());
-        forms().main = main.get();
     }
     void TearDown() override {
         close_repository();
-        forms().main = nullptr;
-        main.reset();
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     QString file() const { return program.filePath(QStringLiteral("dates.dat")); }

@@ -1,48 +1,33 @@
 // The program's start: the windows created in order and hidden, the start-up window's count of three ticks
 // that shows the main window and then the tip of the day, and the about window.
-#include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/info_form.h"
 #include "app/intro_form.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "app/shell_open.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
 #include "controls/url_label.h"
+#include "tests/support/app_test.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <vector>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace almadex;
 
 namespace {
 
-class Startup : public ::testing::Test {
+/// The windows as the program creates them, not the fixture's own main window.
+class Startup : public almadex::testing::AppTest {
 protected:
-    std::vector<TMessage> messages;
     int tips_shown = 0;
 
+    Startup() : AppTest(QDateTime(QDate(2024, 10, 3), QTime(9, 0))) {}
+
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        set_clock([] { return QDateTime(QDate(2024, 10, 3), QTime(9, 0)); });
-        set_message_handler([this](const TMessage& m) {
-            messages.push_back(m);
-            return QMessageBox::Ok;
-        });
+        AppTest::SetUp();
         create_forms();
         main_form()->ShowIntroFormTimer().stop(); // the tests drive the start-up themselves
         // The tip of the day closes itself as soon as it is up.
@@ -53,8 +38,7 @@ protected:
     }
     void TearDown() override {
         destroy_forms();
-        set_message_handler({});
-        set_clock({});
+        AppTest::TearDown();
     }
 
     static TMainForm* main_form() { return forms().main; }
