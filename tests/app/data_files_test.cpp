@@ -1,5 +1,6 @@
 #include "app/data_files.h"
 #include "app/messages.h"
+#include "tests/support/app_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,19 +11,10 @@
 #include <unistd.h>
 
 using namespace almadex;
+using almadex::testing::read_all;
+using almadex::testing::write_all;
 
 namespace {
-
-QByteArray read_all(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 class DataFiles : public ::testing::Test {
 protected:
@@ -40,7 +32,7 @@ TEST_F(DataFiles, AWritableProgramFolderKeepsTheFilesBesideTheProgram) {
 }
 
 TEST_F(DataFiles, AnInstalledProgramReadsTheOldFileThenKeepsItsOwnInTheUserFolder) {
-    write(program.filePath(QStringLiteral("dates.dat")), "[General]\nN=0\n");
+    write_all(program.filePath(QStringLiteral("dates.dat")), "[General]\nN=0\n");
     auto location = locate_data_file(program.path(), QStringLiteral("dates.dat"), false);
     EXPECT_EQ(location.read_path, program.filePath(QStringLiteral("dates.dat")));
     EXPECT_TRUE(
@@ -69,7 +61,7 @@ TEST_F(DataFiles, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
 
 TEST_F(DataFiles, AProcessKilledBeforeTheRenameLeavesTheOldFile) {
     const QString path = program.filePath(QStringLiteral("dates.dat"));
-    write(path, "old contents");
+    write_all(path, "old contents");
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -86,7 +78,7 @@ TEST_F(DataFiles, AProcessKilledBeforeTheRenameLeavesTheOldFile) {
 
 TEST_F(DataFiles, AFailedWriteIsReportedOnceAndTouchesNothing) {
     // A folder that cannot be made: its parent is a file.
-    write(program.filePath(QStringLiteral("plain")), "old");
+    write_all(program.filePath(QStringLiteral("plain")), "old");
     const QString path = program.filePath(QStringLiteral("plain/gl.dat"));
     QString error;
     EXPECT_FALSE(write_file_atomically(path, "new", error));

@@ -44,9 +44,7 @@ protected:
 
     template <typename T>
     T* child(const char* name) const {
-        T* w = main->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return almadex::testing::find_child<T>(main.get(), name);
     }
     TSpinEdit* spin(const char* name) const { return child<TSpinEdit>(name); }
     QComboBox* combo(const char* name) const { return child<QComboBox>(name); }

@@ -25,11 +25,7 @@ using namespace almadex;
 namespace {
 
 using almadex::testing::kNow;
-
-QByteArray read_all(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using almadex::testing::read_all;
 
 /// Every test has its own settings folder and its own desktop configuration folder ($XDG_CONFIG_HOME, where
 /// the autostart entry goes), so that nothing touches the user's and tests may run in parallel.

@@ -25,6 +25,8 @@
 #include <QTextEdit>
 
 using namespace almadex;
+using almadex::testing::find_child;
+using almadex::testing::read_all;
 
 namespace {
 
@@ -61,13 +63,7 @@ protected:
         format_settings() = TFormatSettings{};
     }
 
-    template <typename T>
-    T* child(QWidget* parent, const char* name) const {
-        T* w = parent->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    QAction* action(const char* name) const { return child<QAction>(prayer.get(), name); }
+    QAction* action(const char* name) const { return find_child<QAction>(prayer.get(), name); }
     void place(int lat_deg, int lat_min, bool north, int lon_deg, int lon_min, bool west, int sign,
                const char* zone) const {
         prayer->LatEdit(1)->setValue(lat_deg);
@@ -92,7 +88,7 @@ protected:
             if (!filter.isEmpty()) f = filter;
             return path;
         });
-        child<QPushButton>(month.get(), "BitBtn3")->click();
+        find_child<QPushButton>(month.get(), "BitBtn3")->click();
         return proposed;
     }
 };
@@ -192,7 +188,7 @@ TEST_F(MonthForm, PrintsTheScheduleAsAJobTitledPrayersSchedule) {
         printer.setOutputFileName(pdf);
         return true;
     });
-    child<QPushButton>(month.get(), "BitBtn1")->click();
+    find_child<QPushButton>(month.get(), "BitBtn1")->click();
     EXPECT_EQ(job, QStringLiteral("Prayers Schedule"));
     EXPECT_TRUE(messages.empty());
 
@@ -215,7 +211,7 @@ TEST_F(MonthForm, PrintsTheScheduleAsAJobTitledPrayersSchedule) {
 TEST_F(MonthForm, ACancelledPrintDialogPrintsNothingAndAFailedJobIsReported) {
     action("Nextmonth1")->trigger();
     TMonthForm::set_print_dialog([](QWidget*, QPrinter&) { return false; });
-    child<QPushButton>(month.get(), "BitBtn1")->click();
+    find_child<QPushButton>(month.get(), "BitBtn1")->click();
     EXPECT_TRUE(messages.empty());
 
     QPrinter printer;
@@ -234,10 +230,7 @@ TEST_F(MonthForm, SavesRichTextThatLibreOfficeReadsAsTheSchedule) {
     const QString rtf = out.filePath(QStringLiteral("schedule.rtf"));
     EXPECT_EQ(save(rtf), QDir::current().filePath(QStringLiteral("Mar 15 2024.rtf")));
     EXPECT_TRUE(messages.empty());
-    const QByteArray saved = [&] {
-        QFile f(rtf);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray saved = read_all(rtf);
     EXPECT_TRUE(saved.startsWith("{\\rtf1")) << saved.left(40).toStdString();
     EXPECT_TRUE(saved.contains("Latitude: 36\\u176\\'b0 12' 0\" North\\par"));
 
@@ -314,7 +307,7 @@ TEST_F(MonthForm, TheWindowSitsAtThePrayerWindowsTopRightAndCloseHidesIt) {
     EXPECT_EQ(month->size(), QSize(195, 305));
     EXPECT_EQ(month->pos(), QPoint(prayer->x() + prayer->width() - 195, prayer->y()));
     month->show();
-    child<QPushButton>(month.get(), "BitBtn2")->click();
+    find_child<QPushButton>(month.get(), "BitBtn2")->click();
     EXPECT_FALSE(month->isVisible());
 }
 

@@ -17,13 +17,9 @@
 #include <QTableWidget>
 
 using namespace almadex;
+using almadex::testing::read_all;
 
 namespace {
-
-QByteArray read_all(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 /// A text file's content as a string, so that a difference prints readably.
 QString read_text(const QString& path) {
@@ -73,18 +69,12 @@ protected:
     }
 
     QString gl() const { return folder.filePath(QStringLiteral("gl.dat")); }
-    void write_gl(const QByteArray& content) const {
-        QFile f(gl());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
+    void write_gl(const QByteArray& content) const { almadex::testing::write_all(gl(), content); }
     void create() { form = std::make_unique<TPrayerForm>(folder.path() + QDir::separator()); }
 
     template <typename T>
     T* child(const char* name) const {
-        T* w = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return almadex::testing::find_child<T>(form.get(), name);
     }
     TSpinEdit* spin(const char* name) const { return child<TSpinEdit>(name); }
     QComboBox* combo(const char* name) const { return child<QComboBox>(name); }

@@ -39,15 +39,8 @@ protected:
     }
 
     QString file() const { return program.filePath(QStringLiteral("dates.dat")); }
-    QByteArray contents() const {
-        QFile f(file());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void write_file(const QByteArray& data) const {
-        QFile f(file());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
+    QByteArray contents() const { return almadex::testing::read_all(file()); }
+    void write_file(const QByteArray& data) const { almadex::testing::write_all(file(), data); }
     void open_repository() {
         repository = std::make_unique<TRepositoryForm>();
         forms().repository = repository.get();

@@ -1,6 +1,6 @@
-// What the window tests share: GoogleTest printers for Qt's strings and dates, and a fixture that keeps a
-// test off the user's files and settings, fixes the clock, records the message boxes and creates the main
-// window.
+// What the window tests share: GoogleTest printers for Qt's strings and dates, helpers for children and
+// files, and a fixture that keeps a test off the user's files and settings, fixes the clock, records the
+// message boxes and creates the main window.
 #pragma once
 
 #include "app/date_formats.h"
@@ -8,8 +8,11 @@
 #include "app/main_form.h"
 #include "app/messages.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
+#include <QObject>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
@@ -29,6 +32,27 @@ inline void PrintTo(const QDate& d, std::ostream* os) {
 QT_END_NAMESPACE
 
 namespace almadex::testing {
+
+/// The child of `parent` named `name`; a missing one fails the test (and gives null).
+template <typename T>
+T* find_child(const QObject* parent, const char* name) {
+    T* w = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+/// A file's bytes, empty when it cannot be read.
+inline QByteArray read_all(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+/// Writes `data` as the whole file; a file that cannot be opened fails the test.
+inline void write_all(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(data);
+}
 
 /// The moment the window tests take for "now" unless they name another.
 inline const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
