@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using nlohmann::json;
 
@@ -30,14 +31,17 @@ std::string slurp(const std::string& path) {
 }
 
 Result run(const std::string& args) {
-    const std::string out_file = testing::TempDir() + "cli_out.txt",
-                      err_file = testing::TempDir() + "cli_err.txt";
+    // Named after this process: CTest runs the tests in parallel, each in its own process.
+    const std::string stem = testing::TempDir() + "cli_" + std::to_string(getpid());
+    const std::string out_file = stem + "_out.txt", err_file = stem + "_err.txt";
     const std::string command = std::string(ALMADEX_CLI) + " " + args + " >" + out_file + " 2>" + err_file;
     const int raw = std::system(command.c_str());
     Result r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.out = slurp(out_file);
     r.err = slurp(err_file);
+    std::remove(out_file.c_str());
+    std::remove(err_file.c_str());
     return r;
 }
 
