@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 QT_BEGIN_NAMESPACE
@@ -58,8 +59,8 @@ inline void write_all(const QString& path, const QByteArray& data) {
 inline const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
 
 /// Every test: the standard paths in their test mode, the settings in a folder of its own, the clock at
-/// `now`, every message box recorded in `messages` and answered OK. Fixtures that override SetUp or TearDown
-/// call these first (SetUp) or last (TearDown).
+/// `now`, every message box recorded in `messages` and answered OK. A fixture's SetUp calls AppTest::SetUp()
+/// first; its TearDown destroys its own windows before it calls AppTest::TearDown().
 class AppTest : public ::testing::Test {
 protected:
     explicit AppTest(QDateTime now = kNow) : now_(std::move(now)) {}
