@@ -17,10 +17,11 @@ TForms& forms() {
     return registry;
 }
 
-void create_forms() {
+void create_forms(const QString& program_folder) {
     TForms& f = forms();
     // The main window first: the others read its folder, position and size while they are created.
     f.main = new TMainForm;
+    if (!program_folder.isEmpty()) f.main->SetProgramFolder(program_folder);
     f.intro = new TIntroForm;
     f.info = new TInfoForm;
     f.lunar = new TLunarForm;

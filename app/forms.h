@@ -2,6 +2,8 @@
 // lives until the program ends; they reach one another through this registry.
 #pragma once
 
+#include <QString>
+
 namespace almadex {
 
 class TMainForm;
@@ -30,8 +32,9 @@ struct TForms {
 TForms& forms();
 
 /// Creates the windows in start-up order: main, intro, info, lunar, calendar, prayer, month, between,
-/// repository. Each does its start-up work while it is created.
-void create_forms();
+/// repository. Each does its start-up work while it is created. A non-empty `program_folder` replaces the
+/// running program's folder (where the data files are kept) before the windows that read it are created.
+void create_forms(const QString& program_folder = QString());
 
 /// Destroys them in reverse order; the windows that keep files write them while they are destroyed.
 void destroy_forms();

@@ -23,12 +23,13 @@ namespace {
 class Startup : public almadex::testing::AppTest {
 protected:
     int tips_shown = 0;
+    QTemporaryDir program; // the windows keep "gl.dat" and "dates.dat" here, not beside the test
 
     Startup() : AppTest(QDateTime(QDate(2024, 10, 3), QTime(9, 0))) {}
 
     void SetUp() override {
         AppTest::SetUp();
-        create_forms();
+        create_forms(program.path());
         main_form()->ShowIntroFormTimer().stop(); // the tests drive the start-up themselves
         // The tip of the day closes itself as soon as it is up.
         main_form()->TipsDialog()->OnExecute = [this](QObject*, bool&) {
@@ -60,7 +61,10 @@ TEST_F(Startup, WindowsAreCreatedInOrderNoneShownAndDestroyedAgain) {
     EXPECT_EQ(forms().main, nullptr);
     EXPECT_EQ(forms().intro, nullptr);
     EXPECT_EQ(forms().info, nullptr);
-    create_forms(); // for TearDown
+    // Ending the program keeps the prayer place and the named dates.
+    EXPECT_TRUE(QFile::exists(program.filePath(QStringLiteral("gl.dat"))));
+    EXPECT_TRUE(QFile::exists(program.filePath(QStringLiteral("dates.dat"))));
+    create_forms(program.path()); // for TearDown
     main_form()->ShowIntroFormTimer().stop();
 }
 
