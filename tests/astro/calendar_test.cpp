@@ -1,21 +1,14 @@
 #include "astro/calendar.h"
 #include "astro/errors.h"
+#include "tests/astro/error_of.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 using namespace astro;
+using astro::testing::error_of;
 
 namespace {
-
-std::string convert_error(auto&& f) {
-    try {
-        f();
-    } catch (const EConvertError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(Calendar, DateToJdWorkedExamples) {
     const struct {
@@ -61,7 +54,7 @@ TEST(Calendar, ErrorsCarryTheirMessagesInTheOrderYearMonthDay) {
         {1582, 10, 14, "Date invalid due to calendar change"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(convert_error([&] { date_to_jd(c.y, c.m, c.d); }), c.message)
+        EXPECT_EQ(error_of<EConvertError>([&] { date_to_jd(c.y, c.m, c.d); }), c.message)
             << c.y << "-" << c.m << "-" << c.d;
 }
 
@@ -96,15 +89,17 @@ TEST(Calendar, DecodeTakesTheDayContainingTheInstant) {
 
 TEST(Calendar, DecodingOutsideTheCivilYearsIsRejectedWithoutTouchingTheOutputs) {
     std::uint16_t y = 7, m = 7, d = 7;
-    EXPECT_EQ(convert_error([&] { jd_to_date(-0.5L, y, m, d); }), "Negative julian dates not supported");
-    EXPECT_EQ(convert_error([&] { jd_to_date(0.0L / 0.0L, y, m, d); }),
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_date(-0.5L, y, m, d); }),
+              "Negative julian dates not supported");
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_date(0.0L / 0.0L, y, m, d); }),
               "Negative julian dates not supported");
     // Before 1 January of year 1 the year would be 0 or negative: rejected rather than wrapped.
-    EXPECT_EQ(convert_error([&] { jd_to_date(0.0L, y, m, d); }), "Invalid year");
-    EXPECT_EQ(convert_error([&] { jd_to_date(1721423.49L, y, m, d); }), "Invalid year");
-    EXPECT_EQ(convert_error([&] { jd_to_julian_calendar(1000000.0L, y, m, d); }), "Invalid year");
-    EXPECT_EQ(convert_error([&] { jd_to_gregorian_calendar(5373484.5L, y, m, d); }), "Invalid year");
-    EXPECT_EQ(convert_error([&] { jd_to_date(1e30L, y, m, d); }), "Invalid year");
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_date(0.0L, y, m, d); }), "Invalid year");
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_date(1721423.49L, y, m, d); }), "Invalid year");
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_julian_calendar(1000000.0L, y, m, d); }), "Invalid year");
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_gregorian_calendar(5373484.5L, y, m, d); }),
+              "Invalid year");
+    EXPECT_EQ(error_of<EConvertError>([&] { jd_to_date(1e30L, y, m, d); }), "Invalid year");
     EXPECT_EQ(y, 7);
     EXPECT_EQ(m, 7);
     EXPECT_EQ(d, 7);

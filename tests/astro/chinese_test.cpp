@@ -3,6 +3,7 @@
 #include "astro/errors.h"
 #include "astro/moon_phases.h"
 #include "astro/seasons.h"
+#include "tests/astro/error_of.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 using namespace astro;
+using astro::testing::error_of;
 
 namespace {
 
@@ -26,15 +28,6 @@ TChineseDate chinese(std::int32_t cycle, std::int32_t year, std::int32_t month, 
     r.LeapMonth = leap;
     r.Day = day;
     return r;
-}
-
-std::string error_of(auto&& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 TEST(Chinese, ChinaTime) {

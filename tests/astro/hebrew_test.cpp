@@ -1,23 +1,16 @@
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/hebrew.h"
+#include "tests/astro/error_of.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
 using namespace astro;
+using astro::testing::error_of;
 
 namespace {
-
-std::string error_of(auto&& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(Hebrew, PesachWorkedExamples) {
     const struct {

@@ -2,6 +2,7 @@
 #include "astro/errors.h"
 #include "astro/lunar_data.h"
 #include "astro/moon_phases.h"
+#include "tests/astro/error_of.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <string>
 
 using namespace astro;
+using astro::testing::error_of;
 
 namespace {
 
@@ -16,15 +18,6 @@ constexpr double kSecond = 1.0 / 86400.0;
 
 TDateTime at(std::uint16_t y, std::uint16_t m, std::uint16_t d, int h = 0, int mi = 0, int s = 0) {
     return encode_calendar_date(y, m, d) + (h * 3600 + mi * 60 + s) * kSecond;
-}
-
-std::string range_error(auto&& f) {
-    try {
-        f();
-    } catch (const E_OutOfAlgorithmRange& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 TEST(MoonPhases, PhaseElementsCountLunationsFromTheNewMoonOf6January2000) {
@@ -75,17 +68,21 @@ TEST(MoonPhases, ErrorsAndInvalidPhases) {
     EXPECT_EQ(moon_phase_time(static_cast<TMoonPhase>(8), t), 0.0);
     EXPECT_EQ(moon_phase_time(static_cast<TMoonPhase>(255), t), 0.0);
     for (const int bad : {8, 9, 200}) {
-        EXPECT_EQ(range_error([&] { next_phase(static_cast<TMoonPhase>(bad), t); }), "No TDateTime possible");
-        EXPECT_EQ(range_error([&] { last_phase(static_cast<TMoonPhase>(bad), t); }), "No TDateTime possible");
+        EXPECT_EQ(error_of<E_OutOfAlgorithmRange>([&] { next_phase(static_cast<TMoonPhase>(bad), t); }),
+                  "No TDateTime possible");
+        EXPECT_EQ(error_of<E_OutOfAlgorithmRange>([&] { last_phase(static_cast<TMoonPhase>(bad), t); }),
+                  "No TDateTime possible");
     }
     for (const int odd : {1, 3, 5, 7, 8})
-        EXPECT_EQ(range_error([&] { principal_phase(static_cast<TMoonPhase>(odd), t); }),
+        EXPECT_EQ(error_of<E_OutOfAlgorithmRange>([&] { principal_phase(static_cast<TMoonPhase>(odd), t); }),
                   "Invalid TMoonPhase");
     // A date that is not a number has no phase; the octant search gives up instead of spinning.
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(range_error([&] { next_phase(mpNewMoon, nan); }), "Out of range of the algorithm");
-    EXPECT_EQ(range_error([&] { last_phase(mpNewMoon, nan); }), "Out of range of the algorithm");
-    EXPECT_EQ(range_error([&] { intermediate_phase(mpWaxingCrescent, nan); }),
+    EXPECT_EQ(error_of<E_OutOfAlgorithmRange>([&] { next_phase(mpNewMoon, nan); }),
+              "Out of range of the algorithm");
+    EXPECT_EQ(error_of<E_OutOfAlgorithmRange>([&] { last_phase(mpNewMoon, nan); }),
+              "Out of range of the algorithm");
+    EXPECT_EQ(error_of<E_OutOfAlgorithmRange>([&] { intermediate_phase(mpWaxingCrescent, nan); }),
               "Out of range of the algorithm");
 }
 

@@ -2,6 +2,7 @@
 #include "astro/errors.h"
 #include "astro/prayer.h"
 #include "astro/riseset.h"
+#include "tests/astro/error_of.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,19 +12,11 @@
 #include <vector>
 
 using namespace astro;
+using astro::testing::error_of;
 
 namespace {
 
 constexpr double kMinute = 1.0 / 1440.0;
-
-std::string no_rise_set(auto&& f) {
-    try {
-        f();
-    } catch (const E_NoRiseSet& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(Prayer, EquatorAtTheEquinox) {
     // Half day arc about 6 h 3 min: Fedjr and Ishaa lie 0.295167 of it (about 1 h 47 min) from sunrise and
@@ -68,12 +61,12 @@ TEST(Prayer, PolarSummerAndWinterFailEachWithItsOwnMessage) {
     const TDateTime december = encode_calendar_date(2024, 12, 21);
     for (TDateTime day : {june, december}) {
         for (long double lat : {70.0L, -70.0L}) {
-            EXPECT_EQ(no_rise_set([&] { fedjr_time(day, lat, 0); }), fedjr_message);
-            EXPECT_EQ(no_rise_set([&] { sun_rise(day, lat, 0); }), no_rise_set_message);
-            EXPECT_EQ(no_rise_set([&] { sun_transit(day, lat, 0); }), no_rise_set_message);
-            EXPECT_EQ(no_rise_set([&] { assr_time(true, day, lat, 0); }), assr_message);
-            EXPECT_EQ(no_rise_set([&] { sun_set(day, lat, 0); }), no_rise_set_message);
-            EXPECT_EQ(no_rise_set([&] { ishaa_time(day, lat, 0); }), ishaa_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { fedjr_time(day, lat, 0); }), fedjr_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_rise(day, lat, 0); }), no_rise_set_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_transit(day, lat, 0); }), no_rise_set_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { assr_time(true, day, lat, 0); }), assr_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_set(day, lat, 0); }), no_rise_set_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { ishaa_time(day, lat, 0); }), ishaa_message);
         }
     }
 }
@@ -84,9 +77,9 @@ TEST(Prayer, EachRoutineTestsOnlyItsOwnAltitude) {
     const TDateTime day = encode_calendar_date(2024, 6, 21);
     EXPECT_NO_THROW(assr_time(true, day, 66.2L, -25));
     EXPECT_NO_THROW(assr_time(false, day, 66.2L, -25));
-    EXPECT_EQ(no_rise_set([&] { fedjr_time(day, 66.2L, -25); }), fedjr_message);
-    EXPECT_EQ(no_rise_set([&] { ishaa_time(day, 66.2L, -25); }), ishaa_message);
-    EXPECT_EQ(no_rise_set([&] { sun_rise(day, 66.2L, -25); }), no_rise_set_message);
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { fedjr_time(day, 66.2L, -25); }), fedjr_message);
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { ishaa_time(day, 66.2L, -25); }), ishaa_message);
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_rise(day, 66.2L, -25); }), no_rise_set_message);
     // At 60 N in June all six exist.
     EXPECT_NO_THROW(fedjr_time(day, 60, -25));
     EXPECT_NO_THROW(ishaa_time(day, 60, -25));
@@ -114,12 +107,12 @@ TEST(Prayer, InputThatIsNotANumberIsNotCalculable) {
     for (long double lat : {nan, 20.0L})
         for (long double lon : {nan, 0.0L}) {
             if (!std::isnan(lat) && !std::isnan(lon)) continue;
-            EXPECT_EQ(no_rise_set([&] { fedjr_time(day, lat, lon); }), fedjr_message);
-            EXPECT_EQ(no_rise_set([&] { assr_time(true, day, lat, lon); }), assr_message);
-            EXPECT_EQ(no_rise_set([&] { ishaa_time(day, lat, lon); }), ishaa_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { fedjr_time(day, lat, lon); }), fedjr_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { assr_time(true, day, lat, lon); }), assr_message);
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { ishaa_time(day, lat, lon); }), ishaa_message);
         }
-    EXPECT_EQ(no_rise_set([&] { fedjr_time(std::nan(""), 20, 0); }), fedjr_message);
-    EXPECT_EQ(no_rise_set([&] { ishaa_time(std::numeric_limits<double>::infinity(), 20, 0); }),
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { fedjr_time(std::nan(""), 20, 0); }), fedjr_message);
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { ishaa_time(std::numeric_limits<double>::infinity(), 20, 0); }),
               ishaa_message);
 }
 

@@ -4,6 +4,7 @@
 #include "astro/lunar_data.h"
 #include "astro/moon_position.h"
 #include "astro/riseset.h"
+#include "tests/astro/error_of.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,19 +12,11 @@
 #include <string>
 
 using namespace astro;
+using astro::testing::error_of;
 
 namespace {
 
 constexpr double kMinute = 1.0 / 1440.0;
-
-std::string no_rise_set(auto&& f) {
-    try {
-        f();
-    } catch (const E_NoRiseSet& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // The working values of Meeus, Astronomical Algorithms, example 15.a: Venus at Boston, 1988 March 20.
 TRiseSetWork venus_at_boston() {
@@ -89,9 +82,9 @@ TEST(RiseSetCorrection, MeeusExample15a) {
 TEST(RiseSetCorrection, HorizonTestRejectsOutOfRangeAndNaN) {
     TRiseSetWork w = venus_at_boston();
     w.latitude = 80; // Venus at +18.4 degrees is circumpolar there
-    EXPECT_EQ(no_rise_set([&] { horizon_hour_angle(w, "circumpolar"); }), "circumpolar");
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { horizon_hour_angle(w, "circumpolar"); }), "circumpolar");
     w.latitude = std::numeric_limits<long double>::quiet_NaN();
-    EXPECT_EQ(no_rise_set([&] { horizon_hour_angle(w, "nan"); }), "nan");
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { horizon_hour_angle(w, "nan"); }), "nan");
 }
 
 TEST(ReduceDayFraction, KeepsTheFractionInZeroToOne) {
@@ -184,19 +177,21 @@ TEST(SunRiseSet, MidnightSunAndPolarNightRefuseEveryEvent) {
         long double lat;
     } cases[] = {{june, 70}, {june, -70}, {december, 70}, {december, -70}};
     for (const auto& c : cases) {
-        EXPECT_EQ(no_rise_set([&] { sun_rise(c.day, c.lat, -20); }), no_rise_set_message) << c.lat;
-        EXPECT_EQ(no_rise_set([&] { sun_set(c.day, c.lat, -20); }), no_rise_set_message) << c.lat;
-        EXPECT_EQ(no_rise_set([&] { sun_transit(c.day, c.lat, -20); }), no_rise_set_message) << c.lat;
+        EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_rise(c.day, c.lat, -20); }), no_rise_set_message) << c.lat;
+        EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_set(c.day, c.lat, -20); }), no_rise_set_message) << c.lat;
+        EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_transit(c.day, c.lat, -20); }), no_rise_set_message)
+            << c.lat;
     }
     // Each kind tests its own altitude (the transit the geometric horizon). At 66.2 N the Sun dips to about
     // -0.36 degrees: no rising or setting of the disk, but a transit. At 58 N it dips to about -8.6 degrees:
     // civil but no nautical twilight.
-    EXPECT_EQ(no_rise_set([&] { sun_rise(june, 66.2L, 0); }), no_rise_set_message);
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_rise(june, 66.2L, 0); }), no_rise_set_message);
     EXPECT_NO_THROW(sun_transit(june, 66.2L, 0));
     EXPECT_NO_THROW(rise_transit_set(true, CivilDusk, june, 58, 0));
     EXPECT_NO_THROW(rise_transit_set(true, CivilDawn, june, 58, 0));
-    EXPECT_EQ(no_rise_set([&] { rise_transit_set(true, NauticalDusk, june, 58, 0); }), no_rise_set_message);
-    EXPECT_EQ(no_rise_set([&] { rise_transit_set(true, AstronomicalDawn, june, 58, 0); }),
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { rise_transit_set(true, NauticalDusk, june, 58, 0); }),
+              no_rise_set_message);
+    EXPECT_EQ(error_of<E_NoRiseSet>([&] { rise_transit_set(true, AstronomicalDawn, june, 58, 0); }),
               no_rise_set_message);
 }
 
@@ -205,8 +200,8 @@ TEST(SunRiseSet, PolesHaveNoDailyEvents) {
     for (int k = 0; k < 366; k += 7) {
         const TDateTime day = encode_calendar_date(2024, 1, 1) + k;
         for (long double lat : {90.0L, -90.0L}) {
-            EXPECT_EQ(no_rise_set([&] { sun_rise(day, lat, 0); }), no_rise_set_message) << k;
-            EXPECT_EQ(no_rise_set([&] { sun_transit(day, lat, 0); }), no_rise_set_message) << k;
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_rise(day, lat, 0); }), no_rise_set_message) << k;
+            EXPECT_EQ(error_of<E_NoRiseSet>([&] { sun_transit(day, lat, 0); }), no_rise_set_message) << k;
         }
     }
 }
@@ -216,7 +211,8 @@ TEST(SunRiseSet, KindBeyondTheTableGivesZeroAfterTheHorizonTest) {
     for (int kind : {9, 10, 255}) {
         EXPECT_EQ(rise_transit_set(true, static_cast<RiseSetEvent>(kind), day, 45, 0), 0.0) << kind;
         EXPECT_EQ(rise_transit_set(false, static_cast<RiseSetEvent>(kind), day, 45, 0), 0.0) << kind;
-        EXPECT_EQ(no_rise_set([&] { rise_transit_set(true, static_cast<RiseSetEvent>(kind), day, 89, 0); }),
+        EXPECT_EQ(error_of<E_NoRiseSet>(
+                      [&] { rise_transit_set(true, static_cast<RiseSetEvent>(kind), day, 89, 0); }),
                   no_rise_set_message);
     }
 }
@@ -279,7 +275,7 @@ TEST(SunRiseSet, InputThatIsNotANumberIsNotCalculable) {
     for (const auto& c : cases)
         for (bool sun : {true, false})
             for (RiseSetEvent kind : {Rise, Set, Transit, CivilDawn})
-                EXPECT_EQ(no_rise_set([&] { rise_transit_set(sun, kind, c.date, c.lat, c.lon); }),
+                EXPECT_EQ(error_of<E_NoRiseSet>([&] { rise_transit_set(sun, kind, c.date, c.lat, c.lon); }),
                           no_rise_set_message);
 }
 
@@ -343,7 +339,7 @@ TEST(MoonRiseSet, CircumpolarMoonHasNoRiseOrSet) {
     int refused = 0;
     for (int k = 0; k < 30; ++k) {
         const TDateTime day = encode_calendar_date(2006, 3, 1) + k;
-        const std::string message = no_rise_set([&] { rise_transit_set(false, Set, day, 75, 0); });
+        const std::string message = error_of<E_NoRiseSet>([&] { rise_transit_set(false, Set, day, 75, 0); });
         if (message != "no error") {
             EXPECT_EQ(message, no_rise_set_message);
             ++refused;
