@@ -7,7 +7,6 @@
 #include "astro/calendar.h"
 #include "ui_calendar_form.h"
 
-#include <QAction>
 #include <QHideEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
@@ -69,7 +68,7 @@ void TCalendarForm::FormResize() {
 }
 
 void TCalendarForm::FormHide() {
-    if (TMainForm* main = forms().main) main->CalBtn()->setChecked(false);
+    if (TMainForm* main = forms().main) main->calendar_window_shown(false);
 }
 
 void TCalendarForm::BitBtn1Click() {
@@ -86,7 +85,7 @@ void TCalendarForm::showEvent(QShowEvent* event) {
     run_guarded(this, [this] {
         FormShow();
         // The toggle shows the window's state, however the window was opened.
-        if (TMainForm* main = forms().main) main->CalBtn()->setChecked(true);
+        if (TMainForm* main = forms().main) main->calendar_window_shown(true);
     });
 }
 

@@ -9,9 +9,6 @@
 namespace almadex {
 namespace {
 
-const QDate kEpoch(1899, 12, 30);
-constexpr qint64 kMsPerDay = 86400000;
-
 std::function<QDateTime()>& clock_function() {
     static std::function<QDateTime()> clock;
     return clock;
@@ -60,27 +57,29 @@ TFormatSettings& format_settings() {
     return settings;
 }
 
+QTime to_qtime(const almanac::TDateTimeParts& p) {
+    return QTime(p.hour, p.minute, p.second, p.millisecond);
+}
+
 QDateTime to_qdatetime(double t) {
-    double day = std::floor(t);
-    auto ms = static_cast<qint64>(std::llround((t - day) * kMsPerDay));
-    if (ms >= kMsPerDay) {
-        ms -= kMsPerDay;
-        day += 1;
-    }
-    return QDateTime(kEpoch.addDays(static_cast<qint64>(day)),
-                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+    const almanac::TDateTimeParts p = almanac::datetime_parts(t);
+    return QDateTime(QDate(p.year, p.month, p.day), to_qtime(p));
 }
 
 QDate to_qdate(double t) {
-    return kEpoch.addDays(static_cast<qint64>(std::floor(t)));
+    const almanac::TDateTimeParts p = almanac::date_parts(t);
+    return QDate(p.year, p.month, p.day);
 }
 
 double from_qdate(QDate d) {
-    return static_cast<double>(kEpoch.daysTo(d));
+    return almanac::datetime_from_parts(d.year(), d.month(), d.day());
 }
 
 double from_qdatetime(const QDateTime& dt) {
-    return from_qdate(dt.date()) + static_cast<double>(dt.time().msecsSinceStartOfDay()) / kMsPerDay;
+    const QDate d = dt.date();
+    const QTime t = dt.time();
+    return almanac::datetime_from_parts(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
+                                        t.msec());
 }
 
 double now_datetime() {
@@ -189,6 +188,10 @@ QString long_time_pattern() {
 
 QString time_to_str(double t) {
     return QLocale().toString(to_qdatetime(t).time(), long_time_pattern());
+}
+
+QString time_to_str(const almanac::TDateTimeParts& parts) {
+    return QLocale().toString(to_qtime(parts), long_time_pattern());
 }
 
 QString format_number(QStringView pattern, double value) {

@@ -2,8 +2,11 @@
 // format), which the windows change as they run, with a formatter and parser for the patterns they use.
 // Patterns are written in the program's own pattern language: d dd ddd dddd, m mm mmm mmmm (minutes right
 // after an hour), yy yyyy, h hh, n nn, s ss, z zzz, "/" the date separator, ":" the time separator, text in
-// quotes. Month and day names and the long time format follow the default QLocale.
+// quotes. Month and day names and the long time format follow the default QLocale. Times are read by
+// almanac::datetime_parts: to the nearest millisecond, the seconds as a clock shows them.
 #pragma once
+
+#include "almanac/datetime_parts.h"
 
 #include <QDateTime>
 #include <QString>
@@ -25,11 +28,16 @@ struct TFormatSettings {
 TFormatSettings& format_settings();
 
 // --- date-time values (days since 1899-12-30 00:00, one linear count in both directions) and Qt ---
+// Through almanac/datetime_parts.h, so that a window shows the same second as a saved calendar or
+// almadex-cli; dates of the years 1..9999 (others raise astro::EConvertError).
 
+/// The instant to the nearest millisecond.
 QDateTime to_qdatetime(double t);
+/// The day of t (t rounded down).
 QDate to_qdate(double t);
 double from_qdatetime(const QDateTime& dt);
 double from_qdate(QDate d);
+QTime to_qtime(const almanac::TDateTimeParts& parts);
 
 /// The current local date and time as a date-time value. Tests may replace the clock.
 double now_datetime();
@@ -43,6 +51,7 @@ QString format_date_time(QStringView pattern, double t, const TFormatSettings& f
 QString date_to_str(double t);
 /// The locale's time format with seconds (the long time format).
 QString time_to_str(double t);
+QString time_to_str(const almanac::TDateTimeParts& parts);
 /// The long time format as a Qt pattern (the locale's short time format with seconds added when it has none).
 QString long_time_pattern();
 /// Number patterns: "0" a digit always shown, "#" a digit shown when significant, "." the locale's decimal

@@ -28,6 +28,11 @@ QTabWidget* TInfoForm::PageControl1() const {
     return ui->PageControl1;
 }
 
+int TInfoForm::exec_on_first_page() {
+    ui->PageControl1->setCurrentIndex(0);
+    return exec();
+}
+
 void TInfoForm::BitBtn3Click() {
     done(1);
 }

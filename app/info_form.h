@@ -21,6 +21,8 @@ public:
     ~TInfoForm() override;
 
     QTabWidget* PageControl1() const;
+    /// Shows the window modally on its first page.
+    int exec_on_first_page();
 
     /// Closes the window with result 1.
     void BitBtn3Click();

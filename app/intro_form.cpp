@@ -47,7 +47,7 @@ void TIntroForm::WaitingTimerTimer() {
 
 void TIntroForm::FormClose() {
     TMainForm* main = forms().main;
-    if (main && main->TipsDialog()->StartupState()) main->TipsDialog()->Execute();
+    if (main && main->tips_at_startup()) main->AppTipShowExecute();
 }
 
 void TIntroForm::done(int result) {

@@ -9,10 +9,8 @@
 #include "astro/lunar_data.h"
 #include "astro/seasons.h"
 #include "controls/moon.h"
-#include "controls/spin_edit.h"
 #include "ui_lunar_form.h"
 
-#include <QAction>
 #include <QHideEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -98,7 +96,7 @@ void TLunarForm::FormCreate() {
 }
 
 void TLunarForm::FormHide() {
-    if (const TMainForm* main = forms().main) main->AstroBtn()->setChecked(false);
+    if (TMainForm* main = forms().main) main->moon_window_shown(false);
 }
 
 void TLunarForm::NowBtnClick() {
@@ -114,9 +112,10 @@ void TLunarForm::SetBtnClick() {
     // The day of the main window (today's without one) and the time typed here, read month first.
     const TMainForm* main = forms().main;
     const QDate today = to_qdate(now_datetime());
-    const int year = main ? main->GYear()->value() : today.year();
-    const int month = main ? main->GMonth()->value() : today.month();
-    const int day = main ? main->GDay()->value() : today.day();
+    const TMainForm::TGregorianFields shown =
+        main ? main->gregorian_fields()
+             : TMainForm::TGregorianFields{today.day(), today.month(), today.year()};
+    const int year = shown.year, month = shown.month, day = shown.day;
     const QString text = QStringLiteral("%1/%2/%3 %4").arg(month).arg(day).arg(year).arg(TimeText());
     TFormatSettings& fs = format_settings();
     fs.DateSeparator = u'/';

@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include "almanac/day.h"
+#include "almanac/feasts.h"
 #include "app/artwork.h"
 #include "app/auto_run.h"
 #include "app/between_form.h"
@@ -16,11 +18,7 @@
 #include "app/repository_form.h"
 #include "app/settings.h"
 #include "app/shell_open.h"
-#include "astro/calendar.h"
-#include "astro/chinese.h"
-#include "astro/easter.h"
 #include "astro/errors.h"
-#include "astro/hebrew.h"
 #include "astro/islamic.h"
 #include "controls/moon.h"
 #include "controls/spin_edit.h"
@@ -29,6 +27,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -41,7 +40,9 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <array>
 #include <cmath>
+#include <string_view>
 
 namespace almadex {
 namespace {
@@ -58,6 +59,13 @@ const QColor kJewishBand(210, 160, 20);
 constexpr int kDefaultLeft = 83;
 constexpr int kDefaultTop = 24;
 
+/// The items of a list, in the almanac's order.
+template <std::size_t N>
+void add_names(QComboBox* list, const std::array<std::string_view, N>& names) {
+    for (const std::string_view name : names)
+        list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 TMainForm::TPrinterSetupDialog& printer_setup_dialog() {
     static TMainForm::TPrinterSetupDialog dialog;
     return dialog;
@@ -67,6 +75,10 @@ TMainForm::TPrinterSetupDialog& printer_setup_dialog() {
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
+    add_names(ui->IsMonthName, almanac::islamic_month_names);
+    add_names(ui->CStem, almanac::chinese_stem_names);
+    add_names(ui->CZodiac, almanac::chinese_zodiac_names);
+    add_names(ui->JeMonthName, almanac::hebrew_month_names);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // a single fixed border
@@ -164,8 +176,6 @@ void TMainForm::connect_handlers() {
     on(ui->CopyAll, &TMainForm::CopyAllExecute);
     on(ui->Print1, &TMainForm::Print1Click);
     on(ui->PrintSetup1, &TMainForm::PrintSetup1Click);
-    // The commands of the calendar, Moon, prayer, days-between and repository windows, printing, copying and
-    // the auto-run option stay disabled in the form until their windows join the program.
 
     connect(&show_intro_form_timer_, &QTimer::timeout, this,
             guarded(this, &TMainForm::ShowIntroFormTimerTimer));
@@ -190,6 +200,29 @@ QAction* TMainForm::CalBtn() const {
 }
 QAction* TMainForm::AstroBtn() const {
     return ui->AstroBtn;
+}
+
+TMainForm::TGregorianFields TMainForm::gregorian_fields() const {
+    return {ui->GDay->value(), ui->GMonth->value(), ui->GYear->value()};
+}
+
+void TMainForm::convert_gregorian(int day, int month, int year) {
+    ui->GDay->setValue(day);
+    ui->GMonth->setValue(month);
+    ui->GYear->setValue(year);
+    GConvertClick();
+}
+
+void TMainForm::calendar_window_shown(bool shown) {
+    ui->CalBtn->setChecked(shown);
+}
+
+void TMainForm::moon_window_shown(bool shown) {
+    ui->AstroBtn->setChecked(shown);
+}
+
+bool TMainForm::tips_at_startup() const {
+    return tips_dialog_->StartupState();
 }
 
 void TMainForm::SetProgramFolder(const QString& folder) {
@@ -242,47 +275,46 @@ void TMainForm::wrong_date(const QString& first_line) {
                   QMessageBox::Information, QMessageBox::Ok});
 }
 
-void TMainForm::fill_gregorian() {
-    const QDate d = to_qdate(fdate_); // proleptic Gregorian, also before 1582
-    ui->GDay->setValue(d.day());
-    ui->GMonth->setValue(d.month());
-    ui->GYear->setValue(d.year());
+void TMainForm::fill_gregorian(const almanac::TDayInCalendars& day) {
+    ui->GDay->setValue(day.gregorian_day);
+    ui->GMonth->setValue(day.gregorian_month);
+    ui->GYear->setValue(day.gregorian_year);
 }
 
-void TMainForm::fill_islamic() {
-    const astro::TIslamicDate date = astro::date_to_islamic(true, fdate_);
+void TMainForm::fill_islamic(const almanac::TDayInCalendars& day) {
     islamic_steps_done();
-    ui->IDay->setValue(date.day);
-    ui->IMonth->setValue(date.month);
-    ui->IYear->setValue(date.year);
-    ui->IsMonthName->setCurrentIndex(date.month - 1);
+    ui->IDay->setValue(day.islamic.day);
+    ui->IMonth->setValue(day.islamic.month);
+    ui->IYear->setValue(day.islamic.year);
+    ui->IsMonthName->setCurrentIndex(day.islamic.month - 1);
 }
 
-void TMainForm::fill_hebrew() {
-    const astro::THebrewDate date = astro::date_to_hebrew(fdate_);
-    ui->JeDay->setValue(date.day);
-    ui->JeMonth->setValue(date.month);
-    ui->JeYear->setValue(date.year);
-    ui->JeMonthName->setCurrentIndex(date.month - 1);
+void TMainForm::fill_hebrew(const almanac::TDayInCalendars& day) {
+    ui->JeDay->setValue(day.hebrew.day);
+    ui->JeMonth->setValue(day.hebrew.month);
+    ui->JeYear->setValue(day.hebrew.year);
+    ui->JeMonthName->setCurrentIndex(day.hebrew.month - 1);
 }
 
-void TMainForm::fill_julian() {
+void TMainForm::fill_julian(const almanac::TDayInCalendars& day) {
     // Shortest general form, at most 15 significant digits, the locale's decimal separator.
-    const double jd = static_cast<double>(astro::datetime_to_jd(fdate_));
-    QString text = QString::number(jd, 'g', 15);
+    QString text = QString::number(static_cast<double>(day.julian_day), 'g', 15);
     text.replace(u'.', QLocale().decimalPoint());
     ui->JuDay->setText(text);
 }
 
-void TMainForm::fill_chinese() {
-    const astro::TChineseDate r = astro::date_to_chinese(fdate_);
-    ui->CDay->setValue(r.Day);
-    ui->CMonth->setValue(r.Month);
-    ui->CYear->setValue(r.Year);
-    ui->CZodiac->setCurrentIndex(r.YearBranch);
-    ui->CStem->setCurrentIndex(r.YearStem);
-    ui->CLeapMonth->setChecked(r.LeapMonth);
-    ui->CCycles->setValue(r.Cycle);
+void TMainForm::fill_chinese_signs(const almanac::TDayInCalendars& day) {
+    ui->CZodiac->setCurrentIndex(day.chinese.YearBranch);
+    ui->CStem->setCurrentIndex(day.chinese.YearStem);
+    ui->CLeapMonth->setChecked(day.chinese.LeapMonth);
+    ui->CCycles->setValue(day.chinese.Cycle);
+}
+
+void TMainForm::fill_chinese(const almanac::TDayInCalendars& day) {
+    ui->CDay->setValue(day.chinese.Day);
+    ui->CMonth->setValue(day.chinese.Month);
+    ui->CYear->setValue(day.chinese.Year);
+    fill_chinese_signs(day);
 }
 
 void TMainForm::startup_fill() {
@@ -292,10 +324,11 @@ void TMainForm::startup_fill() {
     ui->GMonth->setValue(today.month());
     ui->GYear->setValue(today.year());
     fdate_ = now_datetime();
-    fill_islamic();
-    fill_hebrew();
-    fill_julian(); // the current moment, with its decimals
-    fill_chinese();
+    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_);
+    fill_islamic(day);
+    fill_hebrew(day);
+    fill_julian(day); // the current moment, with its decimals
+    fill_chinese(day);
 }
 
 // --- conversions ---
@@ -311,29 +344,31 @@ void TMainForm::GConvertClick() {
         fdate_ = now_datetime();
     }
     set_noon();
-    fill_hebrew();
-    fill_islamic();
-    fill_julian();
-    fill_chinese();
+    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_);
+    fill_hebrew(day);
+    fill_islamic(day);
+    fill_julian(day);
+    fill_chinese(day);
 }
 
 void TMainForm::JeConvertClick() {
     set_date_conventions();
-    const auto year = static_cast<std::uint16_t>(ui->JeYear->value());
-    const auto month = static_cast<std::uint16_t>(ui->JeMonth->value());
-    const auto day = static_cast<std::uint16_t>(ui->JeDay->value());
+    const int year = ui->JeYear->value();
+    const int month = ui->JeMonth->value();
+    const int day = ui->JeDay->value();
     ui->JeMonthName->setCurrentIndex(month - 1);
     try {
-        fdate_ = astro::hebrew_to_date(year, month, day);
+        fdate_ = almanac::noon_of_hebrew_date(year, month, day);
     } catch (const astro::Exception&) {
         wrong_date(QStringLiteral("Please, note this Hebrew date is invalid."));
         fdate_ = now_datetime();
     }
     set_noon();
-    fill_gregorian();
-    fill_islamic();
-    fill_julian();
-    fill_chinese();
+    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_);
+    fill_gregorian(shown);
+    fill_islamic(shown);
+    fill_julian(shown);
+    fill_chinese(shown);
 }
 
 void TMainForm::CConvertClick() {
@@ -345,22 +380,18 @@ void TMainForm::CConvertClick() {
     date.LeapMonth = ui->CLeapMonth->isChecked();
     date.Cycle = ui->CCycles->value();
     try {
-        fdate_ = astro::chinese_to_date(date);
+        fdate_ = almanac::noon_of_chinese_date(date);
     } catch (const astro::Exception&) {
         wrong_date(QStringLiteral("Please, note this Chinese date is invalid."));
         fdate_ = now_datetime();
     }
     set_noon();
-    // The day, month and year keep what the user entered.
-    const astro::TChineseDate r = astro::date_to_chinese(fdate_);
-    ui->CZodiac->setCurrentIndex(r.YearBranch);
-    ui->CStem->setCurrentIndex(r.YearStem);
-    ui->CLeapMonth->setChecked(r.LeapMonth);
-    ui->CCycles->setValue(r.Cycle);
-    fill_gregorian();
-    fill_islamic();
-    fill_julian();
-    fill_hebrew();
+    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_);
+    fill_chinese_signs(shown); // the day, month and year keep what the user entered
+    fill_gregorian(shown);
+    fill_islamic(shown);
+    fill_julian(shown);
+    fill_hebrew(shown);
 }
 
 void TMainForm::IConvertClick() {
@@ -377,12 +408,12 @@ void TMainForm::IConvertClick() {
         fdate_ = now_datetime();
         return; // no other panel changes
     }
-    fdate_ = astro::islamic_to_date(date, true);
-    set_noon();
-    fill_gregorian();
-    fill_hebrew();
-    fill_julian();
-    fill_chinese();
+    fdate_ = almanac::noon_of_islamic_date(date.year, date.month, date.day);
+    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_);
+    fill_gregorian(shown);
+    fill_hebrew(shown);
+    fill_julian(shown);
+    fill_chinese(shown);
 }
 
 // --- panels and month names ---
@@ -476,10 +507,7 @@ void TMainForm::AppTipShowExecute() {
 }
 
 void TMainForm::About1Click() {
-    if (TInfoForm* info = forms().info) {
-        info->PageControl1()->setCurrentIndex(0);
-        info->exec();
-    }
+    if (TInfoForm* info = forms().info) info->exec_on_first_page();
 }
 
 void TMainForm::Almadexhomepage1Click() {
@@ -491,7 +519,7 @@ void TMainForm::Almadexhomepage1Click() {
 void TMainForm::ToolMoonExecute() {
     TLunarForm* lunar = forms().lunar;
     if (!lunar) return;
-    lunar->SetBtn()->click();
+    run_guarded(lunar, [lunar] { lunar->SetBtnClick(); }); // as a press of its Update button
     lunar->show();
 }
 
@@ -656,73 +684,74 @@ void TMainForm::PrintSetup1Click() {
 
 // --- feasts ---
 
-void TMainForm::fill_easter_based(double days_after_easter) {
-    const double day = astro::easter_date(ui->GYear->value()) + days_after_easter;
-    const QDate d = to_qdate(day); // read in the proleptic Gregorian calendar, like the panel
-    ui->GDay->setValue(d.day());
-    ui->GMonth->setValue(d.month());
-    GConvertClick();
+void TMainForm::fill_feast(almanac::TFeastId id) {
+    const almanac::TFeast& feast = almanac::feast(id);
+    switch (feast.calendar) {
+    case almanac::TFeastCalendar::gregorian: {
+        const almanac::TFeastDate d = almanac::feast_date(feast, ui->GYear->value());
+        ui->GDay->setValue(d.day);
+        ui->GMonth->setValue(d.month);
+        GConvertClick();
+        break;
+    }
+    case almanac::TFeastCalendar::islamic: {
+        const almanac::TFeastDate d = almanac::feast_date(feast, ui->IYear->value());
+        ui->IDay->setValue(d.day);
+        ui->IMonth->setValue(d.month);
+        IConvertClick();
+        break;
+    }
+    case almanac::TFeastCalendar::hebrew: {
+        const almanac::TFeastDate d = almanac::feast_date(feast, ui->JeYear->value());
+        ui->JeDay->setValue(d.day);
+        ui->JeMonth->setValue(d.month); // the month name follows
+        JeConvertClick();
+        break;
+    }
+    }
 }
 
 void TMainForm::FillGnuYearExecute() {
-    ui->GDay->setValue(1);
-    ui->GMonth->setValue(1);
-    GConvertClick();
+    fill_feast(almanac::TFeastId::new_year);
 }
 void TMainForm::FillEasterExecute() {
-    fill_easter_based(0);
+    fill_feast(almanac::TFeastId::easter);
 }
 void TMainForm::PalmSundayExecute() {
-    fill_easter_based(-7);
+    fill_feast(almanac::TFeastId::palm_sunday);
 }
 void TMainForm::WhitsunExecute() {
-    fill_easter_based(49);
+    fill_feast(almanac::TFeastId::whitsun);
 }
 void TMainForm::AllSaintsDayExecute() {
-    ui->GDay->setValue(1);
-    ui->GMonth->setValue(11);
-    GConvertClick();
+    fill_feast(almanac::TFeastId::all_saints);
 }
 void TMainForm::FillXmasExecute() {
-    ui->GDay->setValue(25);
-    ui->GMonth->setValue(12);
-    GConvertClick();
-}
-
-void TMainForm::set_islamic_feast(int day, int month) {
-    ui->IDay->setValue(day);
-    ui->IMonth->setValue(month);
-    IConvertClick();
+    fill_feast(almanac::TFeastId::christmas);
 }
 void TMainForm::FillMuslimNuYearExecute() {
-    set_islamic_feast(1, 1);
+    fill_feast(almanac::TFeastId::muslim_new_year);
 }
 void TMainForm::FillMuslimAchouraExecute() {
-    set_islamic_feast(10, 1);
+    fill_feast(almanac::TFeastId::achoura);
 }
 void TMainForm::FillMuslimRamadanExecute() {
-    set_islamic_feast(1, 9);
+    fill_feast(almanac::TFeastId::ramadan);
 }
 void TMainForm::FillMuslimLittleAidExecute() {
-    set_islamic_feast(1, 10);
+    fill_feast(almanac::TFeastId::minor_fair);
 }
 void TMainForm::FillMuslimBigAidExecute() {
-    set_islamic_feast(10, 12);
+    fill_feast(almanac::TFeastId::major_fair);
 }
 void TMainForm::FillMuslimMaoulidExecute() {
-    set_islamic_feast(14, 3);
+    fill_feast(almanac::TFeastId::maoulid);
 }
-
 void TMainForm::FillJeNuYearExecute() {
-    ui->JeDay->setValue(1);
-    ui->JeMonth->setValue(7); // Tishri
-    JeConvertClick();
+    fill_feast(almanac::TFeastId::jewish_new_year);
 }
 void TMainForm::FillPesachExecute() {
-    ui->JeDay->setValue(15);
-    ui->JeMonth->setValue(1); // Nisan
-    ui->JeMonthName->setCurrentIndex(0);
-    JeConvertClick();
+    fill_feast(almanac::TFeastId::pesach);
 }
 
 } // namespace almadex

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -20,12 +21,17 @@ namespace Ui {
 class TMainForm;
 }
 
+namespace almanac {
+struct TDayInCalendars;
+enum class TFeastId : std::uint8_t;
+} // namespace almanac
+
 namespace almadex {
 
 /// The window's controls keep their object names (GDay, GMonth, GYear, GConvert, IDay, ..., JuDay, the
-/// actions FillEaster, CalBtn, ...). The other windows reach what they use of this one through the public
-/// accessors below (GDay(), GConvert(), FDate(), CalBtn(), TipsDialog(), ProgramFolder(), ...); the form
-/// itself (`ui`) stays private. Tests find any control by its object name.
+/// actions FillEaster, CalBtn, ...); tests find any control by its object name. The other windows ask this
+/// one for values (its moment, the Gregorian fields, the program folder) and tell it what they need
+/// (convert_gregorian, calendar_window_shown, ...); they do not reach into its controls.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -34,6 +40,20 @@ public:
     ~TMainForm() override;
 
     // --- what the other windows use ---
+    /// The day, month and year the Gregorian fields show (not necessarily a valid date).
+    struct TGregorianFields {
+        int day = 0, month = 0, year = 0;
+    };
+    TGregorianFields gregorian_fields() const;
+    /// Writes a date into the Gregorian fields and converts it (GConvertClick).
+    void convert_gregorian(int day, int month, int year);
+    /// The calendar and Moon windows say whether they are shown; the toolbar toggles follow.
+    void calendar_window_shown(bool shown);
+    void moon_window_shown(bool shown);
+    /// The tip dialog's start-up state ("Show tips at startup").
+    bool tips_at_startup() const;
+
+    // --- controls, for tests ---
     TSpinEdit* GDay() const;
     TSpinEdit* GMonth() const;
     TSpinEdit* GYear() const;
@@ -148,16 +168,18 @@ private:
     void connect_handlers();
     void set_date_conventions();
     void startup_fill();
-    void fill_gregorian();
-    void fill_islamic();
-    void fill_hebrew();
-    void fill_julian();
-    void fill_chinese();
+    void fill_gregorian(const almanac::TDayInCalendars& day);
+    void fill_islamic(const almanac::TDayInCalendars& day);
+    void fill_hebrew(const almanac::TDayInCalendars& day);
+    void fill_julian(const almanac::TDayInCalendars& day);
+    void fill_chinese(const almanac::TDayInCalendars& day);
+    /// Stem, zodiac, leap month and cycle only.
+    void fill_chinese_signs(const almanac::TDayInCalendars& day);
     void set_noon();
     void wrong_date(const QString& first_line);
     void enable_convert(QPushButton* button);
-    void fill_easter_based(double days_after_easter);
-    void set_islamic_feast(int day, int month);
+    /// Writes the feast's day and month into its calendar's panel (the year stays) and converts that panel.
+    void fill_feast(almanac::TFeastId id);
 
     std::unique_ptr<Ui::TMainForm> ui;
     TTipDialog* tips_dialog_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/month_form.h"
 
+#include "almanac/ics.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
@@ -9,11 +10,6 @@
 #include "app/rtf_writer.h"
 #include "ui_month_form.h"
 
-#ifdef ALMADEX_HAVE_ICS
-#include "cli/almanac.h"
-#include "cli/ics.h"
-#endif
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,7 +18,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <cmath>
 
 namespace almadex {
 namespace {
@@ -108,6 +103,31 @@ QStringList TMonthForm::report_lines() const {
     return lines;
 }
 
+QString TMonthForm::set_schedule(TSchedule schedule) {
+    clear_report();
+    add_line(QStringLiteral("Prayers time for location: "));
+    add_line(QStringLiteral("Latitude: ") + schedule.latitude);
+    add_line(QStringLiteral("Longitude: ") + schedule.longitude);
+    add_line(QStringLiteral("Local Time: UT") + schedule.time_zone);
+    QString error;
+    std::size_t written = 0;
+    for (const almanac::TPrayerDay& day : schedule.days) {
+        add_line(QString());
+        add_line(QStringLiteral("Date: ") + date_to_str(day.date));
+        for (const almanac::TPrayerTime& time : day.times)
+            add_line(prayer_title(time.prayer, schedule.arabic) + QStringLiteral(": ") +
+                     time_to_str(day.local(time)));
+        ++written;
+        if (!day.error.empty()) {
+            error = QString::fromStdString(day.error);
+            break;
+        }
+    }
+    schedule.days.resize(written);
+    schedule_ = std::move(schedule);
+    return error;
+}
+
 // --- handlers ---
 
 void TMonthForm::FormCreate() {
@@ -150,11 +170,7 @@ void TMonthForm::BitBtn3Click() {
 }
 
 QStringList TMonthForm::save_filters() {
-#ifdef ALMADEX_HAVE_ICS
     return {kRtfFilter, kIcsFilter};
-#else
-    return {kRtfFilter};
-#endif
 }
 
 bool TMonthForm::print_report(QPrinter& printer) {
@@ -168,22 +184,10 @@ bool TMonthForm::print_report(QPrinter& printer) {
 }
 
 QByteArray TMonthForm::icalendar_text() const {
-#ifdef ALMADEX_HAVE_ICS
-    cli::TPrayerRequest r;
-    r.latitude = request_.latitude + 0.0;             // never -0
-    r.longitude_east = 0.0 - request_.longitude_west; // east positive, never -0
-    r.tz = request_.offset;
-    r.tz_text = request_.time_zone.toStdString();
-    r.date = std::floor(request_.first_day);
-    r.days = request_.days;
-    r.arabic = request_.arabic;
-    r.sunrise = request_.sunrise;
     // Every event carries the moment the calendar is made, in UTC.
     const double stamp = from_qdatetime(to_qdatetime(now_datetime()).toUTC());
-    return QByteArray::fromStdString(cli::prayer_ics(r, cli::prayer_days(r), stamp));
-#else
-    return {};
-#endif
+    return QByteArray::fromStdString(
+        almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic, stamp));
 }
 
 bool TMonthForm::save_report(const QString& path, bool icalendar) {
@@ -191,11 +195,7 @@ bool TMonthForm::save_report(const QString& path, bool icalendar) {
     const QByteArray content =
         icalendar ? icalendar_text() : rtf_document(report_lines(), font.family(), font.pointSize());
     QString error;
-    if (content.isEmpty()) {
-        error = QStringLiteral("this program cannot write calendars");
-    } else if (write_file_atomically(path, content, error)) {
-        return true;
-    }
+    if (write_file_atomically(path, content, error)) return true;
     report_failure(this, QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }

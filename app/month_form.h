@@ -1,12 +1,16 @@
-// The report window of the 30-day prayer schedule: the schedule's lines, printed as a titled print job, saved
-// as a rich-text file or as an iCalendar file.
+// The report window of the 30-day prayer schedule: it renders the schedule the prayer window computed as the
+// report's lines, prints them as a titled print job, and saves them as a rich-text file, or the same times as
+// an iCalendar file.
 #pragma once
+
+#include "almanac/prayer_schedule.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QPushButton;
@@ -18,16 +22,14 @@ class TMonthForm;
 
 namespace almadex {
 
-/// What the schedule was computed for, so that it can also be saved as a calendar.
-struct TScheduleRequest {
-    double latitude = 0;       ///< degrees north
-    double longitude_west = 0; ///< degrees west of Greenwich
-    double offset = 0;         ///< time-zone offset, a fraction of a day
-    QString time_zone;         ///< "+01:00"
-    double first_day = 0;      ///< date-time value of the first day
-    int days = 30;
-    bool arabic = false;
-    bool sunrise = true;
+/// A computed schedule, with the place as the prayer window's fields show it.
+struct TSchedule {
+    QString latitude;  ///< 36° 12' 0" North
+    QString longitude; ///< 3° 45' 0" East
+    QString time_zone; ///< +01:00
+    almanac::TPlace place;
+    bool arabic = false; ///< the Arabic names
+    std::vector<almanac::TPrayerDay> days;
 };
 
 class TMonthForm : public QWidget {
@@ -47,8 +49,12 @@ public:
     void add_line(const QString& line);
     /// The lines of MemoMonth.
     QStringList report_lines() const;
-    void set_request(const TScheduleRequest& request) { request_ = request; }
-    const TScheduleRequest& request() const { return request_; }
+    /// Writes the report of `schedule` into MemoMonth: the place and the zone, then each day's date and
+    /// times, up to and including the first day that failed (with the times it has). Keeps the days written,
+    /// which a saved calendar holds. Returns that day's message, or "" when every day was computed.
+    QString set_schedule(TSchedule schedule);
+    /// The schedule of the report.
+    const TSchedule& schedule() const { return schedule_; }
 
     // --- handlers ---
     /// Places the window with its top right corner at the prayer window's.
@@ -66,7 +72,7 @@ public:
     /// Writes the report to `path` as rich text, or the schedule as iCalendar; false (and a message) on
     /// failure.
     bool save_report(const QString& path, bool icalendar);
-    /// The iCalendar text of the schedule (empty when this build has no calendar support).
+    /// The iCalendar text of the schedule.
     QByteArray icalendar_text() const;
     /// The file-type choices of the save dialog, rich text first.
     static QStringList save_filters();
@@ -82,7 +88,7 @@ public:
 
 private:
     std::unique_ptr<Ui::TMonthForm> ui;
-    TScheduleRequest request_;
+    TSchedule schedule_;
     int line_count_ = 0;
 };
 

@@ -6,8 +6,7 @@
 #include "app/guard.h"
 #include "app/main_form.h"
 #include "app/month_form.h"
-#include "astro/prayer.h"
-#include "astro/riseset.h"
+#include "astro/errors.h"
 #include "controls/spin_edit.h"
 #include "ui_prayer_form.h"
 
@@ -113,21 +112,15 @@ QByteArray one_blank_line_between_sections(const std::string& text) {
     return out;
 }
 
-/// The prayers in list order: the name's row and the time of the day (UT).
-struct TPrayerRow {
-    int row;
-    double (*time)(double date, double latitude, double longitude);
-};
-
-const TPrayerRow kPrayerRows[] = {
-    {0, [](double d, double lat, double lon) { return astro::fedjr_time(d, lat, lon); }},
-    {1, [](double d, double lat, double lon) { return astro::sun_rise(d, lat, lon); }},
-    {2, [](double d, double lat, double lon) { return astro::sun_transit(d, lat, lon); }},
-    {3, [](double d, double lat, double lon) { return astro::assr_time(true, d, lat, lon); }},
-    {4, [](double d, double lat, double lon) { return astro::sun_set(d, lat, lon); }},
-    {5, [](double d, double lat, double lon) { return astro::ishaa_time(d, lat, lon); }},
-};
-constexpr int kSunriseRow = 1;
+/// The text of a place field as the schedule's heading shows it: 36° 12' 0" North.
+QString dms_text(const TSpinEdit* degrees, const TSpinEdit* minutes, const TSpinEdit* seconds,
+                 const QComboBox* side) {
+    return QStringLiteral("%1\u00b0 %2' %3\" %4")
+        .arg(degrees->value())
+        .arg(minutes->value())
+        .arg(seconds->value())
+        .arg(side->currentText());
+}
 
 /// Restores the cursor however the block is left.
 struct TBusyCursor {
@@ -139,14 +132,9 @@ struct TBusyCursor {
 
 } // namespace
 
-const QStringList& prayer_names(bool arabic) {
-    static const QStringList arabian{QStringLiteral("El Fedjr"),    QStringLiteral("Shourouk"),
-                                     QStringLiteral("El Dhohr"),    QStringLiteral("El Asr"),
-                                     QStringLiteral("El Ghouroub"), QStringLiteral("El Ishaa")};
-    static const QStringList english{QStringLiteral("Dawn"),    QStringLiteral("Sun rise"),
-                                     QStringLiteral("Zenith"),  QStringLiteral("Mid day"),
-                                     QStringLiteral("Sun set"), QStringLiteral("Night")};
-    return arabic ? arabian : english;
+QString prayer_title(almanac::TPrayer prayer, bool arabic) {
+    const std::string_view name = almanac::prayer_name(prayer, arabic);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 TPrayerForm::TPrayerForm(QWidget* parent) : TPrayerForm(default_program_folder(), parent) {}
@@ -260,6 +248,17 @@ double TPrayerForm::time_zone_offset() const {
     return ui->TZSign->currentIndex() == 0 ? v : -v;
 }
 
+almanac::TPlace TPrayerForm::place() const {
+    return {prayer_latitude(), prayer_longitude()};
+}
+
+almanac::TPrayerOptions TPrayerForm::prayer_options() const {
+    almanac::TPrayerOptions options;
+    options.sunrise = IncludeSunrise();
+    options.utc_offset_seconds = static_cast<std::int32_t>(std::llround(time_zone_offset() * 86400));
+    return options;
+}
+
 // --- the day's times ---
 
 void TPrayerForm::set_time(const QString& name, const QString& time) {
@@ -277,18 +276,15 @@ void TPrayerForm::set_time(const QString& name, const QString& time) {
 }
 
 void TPrayerForm::show_prayer_times(double date) {
-    const double latitude = prayer_latitude();
-    const double longitude = prayer_longitude();
+    const almanac::TPlace where = place();
     format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
-    const double offset = time_zone_offset(); // an invalid text stops here, before any row
-    const QStringList& names = prayer_names(ArabianNames());
-    const bool sunrise = IncludeSunrise();
-    for (const TPrayerRow& p : kPrayerRows) {
-        if (p.row == kSunriseRow && !sunrise) continue;
-        // Each time is computed just before its row is added: a failure leaves the rows before it.
-        const double t = p.time(date, latitude, longitude) + offset;
-        set_time(names[p.row], time_to_str(t));
-    }
+    const almanac::TPrayerOptions options = prayer_options(); // an invalid zone stops here, before any row
+    const almanac::TPrayerDay day = almanac::prayer_schedule(where, date, 1, options).front();
+    const bool arabic = ArabianNames();
+    for (const almanac::TPrayerTime& time : day.times)
+        set_time(prayer_title(time.prayer, arabic), time_to_str(day.local(time)));
+    // A time that could not be computed ends the list after the rows before it.
+    if (!day.error.empty()) throw astro::Exception(day.error);
 }
 
 void TPrayerForm::refresh_prayer_times() {
@@ -424,44 +420,20 @@ void TPrayerForm::Nextmonth1Click() {
     if (!month) return;
     const TBusyCursor busy;
 
-    double day = from_qdate(ui->Cal->date());
-    const double latitude = prayer_latitude();
-    const double longitude = prayer_longitude();
-    const QString latitude_text = QStringLiteral("Latitude: %1\u00b0 %2' %3\" %4")
-                                      .arg(ui->LatEdit1->value())
-                                      .arg(ui->LatEdit2->value())
-                                      .arg(ui->LatEdit3->value())
-                                      .arg(ui->LatEdit4->currentText());
-    const QString longitude_text = QStringLiteral("Longitude: %1\u00b0 %2' %3\" %4")
-                                       .arg(ui->LonEdit1->value())
-                                       .arg(ui->LonEdit2->value())
-                                       .arg(ui->LonEdit3->value())
-                                       .arg(ui->LonEdit4->currentText());
-    const QString zone = ui->TZSign->currentText() + ui->TZValue->text();
-
+    const double first_day = from_qdate(ui->Cal->date());
+    TSchedule schedule;
+    schedule.latitude = dms_text(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, ui->LatEdit4);
+    schedule.longitude = dms_text(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, ui->LonEdit4);
+    schedule.time_zone = ui->TZSign->currentText() + ui->TZValue->text();
+    schedule.place = place();
     format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
-    const double offset = time_zone_offset(); // an invalid text stops here, before any line
+    const almanac::TPrayerOptions options = prayer_options(); // an invalid zone stops here, before any line
+    schedule.arabic = ArabianNames();
+    schedule.days = almanac::prayer_schedule(schedule.place, first_day, 30, options);
 
-    QStringList names = prayer_names(ArabianNames());
-    for (QString& name : names) name += QStringLiteral(": ");
-    const bool sunrise = IncludeSunrise();
-
-    month->set_request({latitude, longitude, offset, zone, day, 30, ArabianNames(), sunrise});
-    month->clear_report();
-    month->add_line(QStringLiteral("Prayers time for location: "));
-    month->add_line(latitude_text);
-    month->add_line(longitude_text);
-    month->add_line(QStringLiteral("Local Time: UT") + zone);
-    for (int i = 0; i < 30; ++i) {
-        month->add_line(QString());
-        month->add_line(QStringLiteral("Date: ") + date_to_str(day));
-        for (const TPrayerRow& p : kPrayerRows) {
-            if (p.row == kSunriseRow && !sunrise) continue;
-            const double t = p.time(day, latitude, longitude) + offset;
-            month->add_line(names[p.row] + time_to_str(t));
-        }
-        day += 1;
-    }
+    // A day that could not be computed ends the report there; the window then stays as it was.
+    const QString error = month->set_schedule(std::move(schedule));
+    if (!error.isEmpty()) throw astro::Exception(error.toStdString());
     month->show();
     month->raise();
 }

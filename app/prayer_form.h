@@ -3,6 +3,8 @@
 // or English names. Its "Next month..." command writes the 30-day schedule into the report window.
 #pragma once
 
+#include "almanac/prayer_schedule.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -22,9 +24,9 @@ class TPrayerForm;
 
 namespace almadex {
 
-/// The prayers' names in list order (dawn, sunrise, noon, afternoon, sunset, night): the Arabic set
-/// ("El Fedjr" ...) or the English set ("Dawn" ...).
-const QStringList& prayer_names(bool arabic);
+/// A prayer's name in the Arabic set ("El Fedjr" ...) or the English set ("Dawn" ...), as the prayer and
+/// schedule windows show it.
+QString prayer_title(almanac::TPrayer prayer, bool arabic);
 
 /// The window keeps the object names of its controls (LatEdit1..4, LonEdit1..4, TZSign, TZValue, Map, Cal,
 /// TimeEditor, the menu items File1, Currentdate1, Update1, Nextmonth1, includesunrise, Usearabiannames,
@@ -47,6 +49,10 @@ public:
     double prayer_longitude() const;
     /// The time-zone offset as a fraction of a day; raises EConvertError when TZValue is not a time.
     double time_zone_offset() const;
+    /// The place of the fields.
+    almanac::TPlace place() const;
+    /// The options of the menu and the time zone (see time_zone_offset).
+    almanac::TPrayerOptions prayer_options() const;
 
     // --- what the schedule reads ---
     TSpinEdit* LatEdit(int i) const; ///< LatEdit1..3

@@ -5,7 +5,6 @@
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
-#include "controls/spin_edit.h"
 #include "ui_repository_form.h"
 
 #include <QApplication>
@@ -305,10 +304,7 @@ void TRepositoryForm::ListView1SelectItem(int row, bool selected) {
     TMainForm* main = forms().main;
     if (!main) return;
     try {
-        main->GDay()->setValue(day->day());
-        main->GMonth()->setValue(day->month());
-        main->GYear()->setValue(day->year());
-        main->GConvertClick();
+        main->convert_gregorian(day->day(), day->month(), day->year());
     } catch (const std::exception&) {
         // The converter's own errors end the sending silently.
     }

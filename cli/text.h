@@ -1,7 +1,7 @@
 // Human-readable renderings of almadex-cli's JSON documents; each ends with a newline.
 #pragma once
 
-#include "cli/almanac.h"
+#include "cli/commands.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "controls/moon.h"
 
+#include "almanac/datetime_parts.h"
 #include "astro/angles.h"
-#include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/lunar_data.h"
 
@@ -67,13 +67,15 @@ QImage TMoon::load_bitmap(int index) {
 }
 
 astro::TDateTime TMoon::apollo11_landing() {
-    return astro::gregorian_datetime(1969, 7, 20) + (20.0 * 3600.0 + 17.0 * 60.0 + 43.0) / 86400.0;
+    return almanac::datetime_from_parts(1969, 7, 20, 20, 17, 43);
 }
 
 astro::TDateTime current_datetime() {
     const QDateTime now = QDateTime::currentDateTime();
-    return static_cast<double>(QDate(1899, 12, 30).daysTo(now.date())) +
-           static_cast<double>(now.time().msecsSinceStartOfDay()) / 86400000.0;
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return almanac::datetime_from_parts(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
+                                        t.msec());
 }
 
 TMoon::TMoon(QWidget* parent) : QWidget(parent) {

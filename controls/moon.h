@@ -1,4 +1,4 @@
-// The Moon picture control (unit mooncomp): a full-Moon bitmap with the unlit part of the disk painted black
+// The Moon picture control: a full-Moon bitmap with the unlit part of the disk painted black
 // for the phase of a date-time, the Apollo 11 landing site as a red dot, turned for the observer's
 // hemisphere.
 #pragma once

@@ -1,0 +1,84 @@
+// One day in the five reckonings the converter shows side by side (Gregorian, Islamic, Hebrew, Chinese and
+// the Julian Day), the day of a date of each calendar, and the names the calendars give their months, stems
+// and zodiac animals.
+#pragma once
+
+#include "astro/chinese.h"
+#include "astro/hebrew.h"
+#include "astro/islamic.h"
+#include "astro/types.h"
+
+#include <array>
+#include <string_view>
+
+namespace almanac {
+
+// --- names, in calendar order ---
+
+/// Months 1 (Muharram) .. 12 (Dhu al-Hijjah).
+inline constexpr std::array<std::string_view, 12> islamic_month_names{
+    "Muharram", "Safar",   "Rabi'a I", "Rabi'a II", "Jumada I",      "Jumada II",
+    "Rajab",    "Sha'ban", "Ramadan",  "Shawwal",   "Dhu al-Q'adah", "Dhu al-Hijjah"};
+/// Months 1 (Nisan) .. 13 (Adar 2), numbered from Nisan as astro/hebrew.h numbers them.
+inline constexpr std::array<std::string_view, 13> hebrew_month_names{
+    "Nisan",   "Iyar",   "Sivan", "Tammuz", "Av",   "Elul",  "Tishri",
+    "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
+/// Heavenly stems 0 (Jia) .. 9 (Gui), as TChineseDate::YearStem counts them.
+inline constexpr std::array<std::string_view, 10> chinese_stem_names{"Jia", "Yi",   "Bing", "Ding", "Wu",
+                                                                     "Ji",  "Geng", "Xin",  "Ren",  "Gui"};
+/// Earthly branches 0 (Rat) .. 11 (Pig), as TChineseDate::YearBranch counts them.
+inline constexpr std::array<std::string_view, 12> chinese_zodiac_names{
+    "Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat", "Monkey", "Chicken", "Dog", "Pig"};
+
+/// The name of month 1..12; "" for any other number.
+std::string_view islamic_month_name(int month);
+/// The name of month 1..13; "" for any other number.
+std::string_view hebrew_month_name(int month);
+
+// --- the years the converter's fields admit ---
+
+struct TYearRange {
+    int first = 0;
+    int last = 0;
+    constexpr bool contains(long long year) const { return year >= first && year <= last; }
+};
+inline constexpr TYearRange gregorian_years{999, 2399};
+inline constexpr TYearRange islamic_years{389, 1833};
+inline constexpr TYearRange hebrew_years{4760, 6160};
+
+// --- a day ---
+
+/// The Islamic date the program shows for the day of t: astro::date_to_islamic with the civil epoch. Its day
+/// is the Moon's age at noon rounded, which is 0 just after a new moon; such a day is shown as day 1, as the
+/// converter's day field (1..30) shows it.
+astro::TIslamicDate islamic_date_of_day(astro::TDateTime t);
+
+/// A day in every calendar, as the converter fills its panels for the moment `moment`.
+struct TDayInCalendars {
+    astro::TDateTime moment = 0;
+    int gregorian_year = 0; ///< the proleptic Gregorian date of the day of `moment`, as the windows read it
+    int gregorian_month = 0;
+    int gregorian_day = 0;
+    bool leap_year = false;      ///< of gregorian_year, by the calendar in force (the Julian rule up to 1582)
+    astro::TIslamicDate islamic; ///< islamic_date_of_day
+    astro::THebrewDate hebrew;   ///< astro::date_to_hebrew
+    astro::TChineseDate chinese; ///< astro::date_to_chinese (the day read in China time)
+    astro::extended julian_day = 0; ///< of `moment` itself, time of day included
+};
+
+/// Every calendar's date of the day of t. Errors of the calendar routines pass through.
+TDayInCalendars day_in_calendars(astro::TDateTime t);
+
+// --- the day of a date (noon of it, as the converter's Convert buttons set the moment) ---
+
+/// Raises astro::EConvertError "Invalid year", "Invalid month" or "Invalid day".
+astro::TDateTime noon_of_gregorian_date(int year, int month, int day);
+/// Raises astro::EConvertError "Invalid month" (outside 1..12) or "Invalid day" (not a day of that month).
+astro::TDateTime noon_of_islamic_date(int year, int month, int day);
+/// Raises astro::EConvertError "Invalid month" (outside 1..13, or 13 in a common year) or "Invalid day".
+astro::TDateTime noon_of_hebrew_date(int year, int month, int day);
+/// The date given by Cycle, Year, Month, LeapMonth and Day; raises astro::EConvertError "Invalid chinese
+/// date" for a date that does not exist.
+astro::TDateTime noon_of_chinese_date(const astro::TChineseDate& date);
+
+} // namespace almanac

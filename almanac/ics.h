@@ -1,0 +1,20 @@
+// A prayer schedule as an iCalendar (RFC 5545) document, written with libical: one event per computed time,
+// times in UTC to the second, stable UIDs, CRLF line ends and folded lines.
+#pragma once
+
+#include "almanac/prayer_schedule.h"
+#include "astro/types.h"
+
+#include <string>
+#include <vector>
+
+namespace almanac {
+
+/// Every time of every day of `days` as an event named in the chosen set (the times a failed day computed
+/// before its failure included). The UID of an event is made of its day, its prayer's key and the place
+/// (latitude and EAST longitude with four decimals), so that importing the same schedule again updates the
+/// events. `stamp` is the DTSTAMP of every event: the moment the calendar is made, a date-time value in UTC.
+std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic,
+                       astro::TDateTime stamp);
+
+} // namespace almanac

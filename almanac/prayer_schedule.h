@@ -1,0 +1,79 @@
+// The daily Muslim prayer times of a place, for one day or for a schedule of days: computed by one loop, each
+// day carrying its own error, rendered by every front end from the same result.
+#pragma once
+
+#include "almanac/datetime_parts.h"
+#include "astro/types.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace almanac {
+
+/// The six times of a day, in the order of the day and of every list.
+enum class TPrayer : std::uint8_t { fedjr, shourouk, dhohr, asr, ghouroub, ishaa };
+
+struct TPrayerName {
+    TPrayer prayer;
+    std::string_view key;     ///< the name in JSON, CSV and calendar UIDs
+    std::string_view arabic;  ///< "Use arabian names"
+    std::string_view english; ///< "Use english names"
+};
+inline constexpr std::array<TPrayerName, 6> prayer_names{{
+    {TPrayer::fedjr, "fedjr", "El Fedjr", "Dawn"},
+    {TPrayer::shourouk, "shourouk", "Shourouk", "Sun rise"},
+    {TPrayer::dhohr, "dhohr", "El Dhohr", "Zenith"},
+    {TPrayer::asr, "asr", "El Asr", "Mid day"},
+    {TPrayer::ghouroub, "ghouroub", "El Ghouroub", "Sun set"},
+    {TPrayer::ishaa, "ishaa", "El Ishaa", "Night"},
+}};
+
+std::string_view prayer_key(TPrayer prayer);
+std::string_view prayer_name(TPrayer prayer, bool arabic);
+
+/// A place on the Earth.
+struct TPlace {
+    double latitude = 0; ///< degrees, north positive
+    double longitude_west =
+        0; ///< degrees, WEST of Greenwich positive (east negative), as astro/riseset.h takes it
+};
+
+/// How the times of a schedule are computed and shown.
+struct TPrayerOptions {
+    bool sunrise = true;                 ///< include Shourouk
+    std::int32_t utc_offset_seconds = 0; ///< the fixed offset of local time: local = UT + offset
+};
+
+/// The offset of local time from UT in force on `day` (seconds, added to UT).
+std::int32_t utc_offset_on(const TPrayerOptions& options, astro::TDateTime day);
+
+struct TPrayerTime {
+    TPrayer prayer = TPrayer::fedjr;
+    astro::TDateTime ut = 0; ///< the instant, universal time, unrounded
+};
+
+/// One day of a schedule.
+struct TPrayerDay {
+    astro::TDateTime date = 0;           ///< 00:00 of the day
+    std::int32_t utc_offset_seconds = 0; ///< of this day
+    /// In the order of the day: every time when `error` is empty, else those before the first that failed.
+    std::vector<TPrayerTime> times;
+    std::string error; ///< the message of the first time that could not be computed; "" when none
+    /// The local date and time of one of this day's times, to the second (see datetime_parts).
+    TDateTimeParts local(const TPrayerTime& time) const {
+        return datetime_parts(time.ut, utc_offset_seconds);
+    }
+};
+
+/// The times of `days` days from the day of `first_day` on (none for days <= 0). A time that cannot be
+/// computed ends its day, with its message in the day's error; the following days are computed all the same.
+std::vector<TPrayerDay> prayer_schedule(const TPlace& place, astro::TDateTime first_day, int days,
+                                        const TPrayerOptions& options);
+
+/// The first day of a schedule that carries an error, or null.
+const TPrayerDay* first_failed_day(const std::vector<TPrayerDay>& schedule);
+
+} // namespace almanac

@@ -1,0 +1,33 @@
+// The documents of almadex-cli's commands: each command's result as one JSON document, built completely from
+// the almanac before anything is printed. Inputs are checked here and rejected with a clear message
+// (TInputError, or the library's own error).
+#pragma once
+
+#include "cli/input.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace almadex::cli {
+
+using json = nlohmann::ordered_json;
+
+/// {"iso": "2025-03-14T07:00:39", "value": t}: the instant to the second (almanac/datetime_parts.h) and as
+/// the date-time value.
+json instant_json(double t);
+
+json convert(std::string_view from, std::string_view value);
+json feast(std::string_view name, long long year);
+json moon(double t);
+json phases(double from, double to, bool octants);
+json eclipses(double from, double to, std::optional<bool> sun);
+json seasons(long long year);
+json solar_term(long long year, long long k);
+json position(std::string_view body, double t);
+/// Rising, transit and setting at a place (longitude WEST positive, as parse_longitude_west gives it).
+json riseset(double latitude, double longitude_west, double date, bool sun);
+json between(double a, double b);
+
+} // namespace almadex::cli

@@ -1,0 +1,105 @@
+// The table of the fourteen feasts: each feast's day in worked years (the dates the Fill in commands are
+// known to give, Easter by the Gregorian and the Julian computus), every feast in every year of its
+// calendar's field, and the command-line names.
+#include "almanac/datetime_parts.h"
+#include "almanac/day.h"
+#include "almanac/feasts.h"
+#include "tests/astro/error_of.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+using namespace almanac;
+
+namespace {
+
+std::string gregorian_of(double moment) {
+    return iso_instant(moment);
+}
+
+TEST(Feasts, EachFeastInAWorkedYear) {
+    const struct {
+        TFeastId id;
+        int year;
+        const char* expected; // noon of the day, proleptic Gregorian
+    } cases[] = {
+        {TFeastId::new_year, 2024, "2024-01-01T12:00:00"},
+        {TFeastId::easter, 2024, "2024-03-31T12:00:00"},
+        {TFeastId::palm_sunday, 2024, "2024-03-24T12:00:00"},
+        {TFeastId::whitsun, 2024, "2024-05-19T12:00:00"},
+        {TFeastId::all_saints, 2024, "2024-11-01T12:00:00"},
+        {TFeastId::christmas, 2003, "2003-12-25T12:00:00"},
+        // Julian Easter of 1500 is 19 April (Julian), which the Gregorian panel reads as 29 April.
+        {TFeastId::easter, 1500, "1500-04-29T12:00:00"},
+        // The April 25 exception of Gauss's method: 1954 gives 18 April.
+        {TFeastId::easter, 1954, "1954-04-18T12:00:00"},
+        {TFeastId::whitsun, 2285, "2285-05-10T12:00:00"}, // Easter on the earliest day, 22 March
+        {TFeastId::muslim_new_year, 1446, "2024-07-07T12:00:00"},
+        {TFeastId::achoura, 1446, "2024-07-16T12:00:00"},
+        {TFeastId::maoulid, 1446, "2024-09-17T12:00:00"},
+        {TFeastId::ramadan, 1446, "2025-02-28T12:00:00"},
+        {TFeastId::minor_fair, 1446, "2025-03-30T12:00:00"},
+        {TFeastId::major_fair, 1446, "2025-06-06T12:00:00"},
+        {TFeastId::jewish_new_year, 5785, "2024-10-03T12:00:00"},
+        {TFeastId::pesach, 5784, "2024-04-23T12:00:00"},
+        {TFeastId::pesach, 5785, "2025-04-13T12:00:00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(gregorian_of(feast_day(feast(c.id), c.year)), c.expected)
+            << feast(c.id).name << " " << c.year;
+}
+
+TEST(Feasts, TheDateAFillInCommandWritesIntoItsPanel) {
+    const TFeastDate palm = feast_date(feast(TFeastId::palm_sunday), 2024);
+    EXPECT_EQ(palm.calendar, TFeastCalendar::gregorian);
+    EXPECT_EQ((std::array{palm.year, palm.month, palm.day}), (std::array{2024, 3, 24}));
+    const TFeastDate pesach = feast_date(feast(TFeastId::pesach), 5784);
+    EXPECT_EQ(pesach.calendar, TFeastCalendar::hebrew);
+    EXPECT_EQ((std::array{pesach.year, pesach.month, pesach.day}), (std::array{5784, 1, 15}));
+    const TFeastDate maoulid = feast_date(feast(TFeastId::maoulid), 1446);
+    EXPECT_EQ(maoulid.calendar, TFeastCalendar::islamic);
+    EXPECT_EQ((std::array{maoulid.month, maoulid.day}), (std::array{3, 14}));
+    // A feast after Easter in a year the computus does not cover.
+    EXPECT_EQ(astro::testing::error_of([] { feast_date(feast(TFeastId::whitsun), 2400); }),
+              "Out of range of the algorithm");
+}
+
+TEST(Feasts, EveryFeastExistsInEveryYearOfItsCalendarsField) {
+    int count = 0;
+    for (const TFeast& f : feasts) {
+        const TYearRange years = f.calendar == TFeastCalendar::islamic  ? islamic_years
+                                 : f.calendar == TFeastCalendar::hebrew ? hebrew_years
+                                                                        : gregorian_years;
+        for (int y = years.first; y <= years.last; ++y, ++count) {
+            const double day = feast_day(f, y);
+            ASSERT_EQ(day - std::floor(day), 0.5) << f.name << " " << y;
+            if (f.calendar == TFeastCalendar::gregorian) {
+                // The Christian feasts stay in their own Gregorian year; those after Easter fall in March to
+                // June.
+                const TDateTimeParts p = date_parts(day);
+                ASSERT_EQ(p.year, y) << f.name;
+                if (f.follows_easter()) {
+                    ASSERT_TRUE(p.month >= 3 && p.month <= 6) << f.name << " " << y;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(count, 6 * 1401 + 6 * 1445 + 2 * 1401);
+}
+
+TEST(Feasts, OneRowPerFeastWithItsCommandLineName) {
+    std::set<std::string_view> names;
+    for (const TFeast& f : feasts) {
+        names.insert(f.name);
+        EXPECT_EQ(find_feast(f.name), &f);
+        EXPECT_EQ(&feast(f.id), &f);
+    }
+    EXPECT_EQ(names.size(), 14u);
+    EXPECT_EQ(find_feast("harvest"), nullptr);
+    EXPECT_EQ(find_feast("Easter"), nullptr);
+    EXPECT_EQ(find_feast(""), nullptr);
+}
+
+} // namespace
