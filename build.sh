@@ -11,21 +11,18 @@ jobs=$(nproc 2>/dev/null || echo 2)
 started=$SECONDS
 step() { printf '\n== %s (at %d s)\n' "$*" $((SECONDS - started)); }
 
+# Configures build/ and builds the targets named (all of them when none is named).
 build_default() {
-    step "configure and build (build/)"
+    step "configure and build (build/${1:+, $*})"
     cmake --preset default >/dev/null
-    cmake --build --preset default -j "$jobs"
+    cmake --build --preset default -j "$jobs" ${1:+--target "$@"}
 }
 
 case "${1:-}" in
 run)
     tools/setup.sh
-    build_default
+    build_default almadex # the program and its help, not the tests
     step "start Almadex"
-    if [ ! -x build/app/almadex ]; then
-        echo "The desktop program is not built yet: only the library, its tests and benchmarks exist so far."
-        exit 0
-    fi
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
         echo "No desktop display found: starting under a virtual display (xvfb-run)."
         exec xvfb-run -a build/app/almadex "${@:2}"
@@ -44,7 +41,7 @@ test)
     ;;
 bench)
     tools/setup.sh
-    build_default
+    build_default almadex-bench
     exec build/bench/almadex-bench "${@:2}"
     ;;
 *)

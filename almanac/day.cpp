@@ -55,6 +55,12 @@ TDayInCalendars day_in_calendars(astro::TDateTime t) {
     return day;
 }
 
+TDayInCalendars islamic_date_in_calendars(int year, int month, int day) {
+    TDayInCalendars shown = day_in_calendars(noon_of_islamic_date(year, month, day));
+    shown.islamic = {u16(day), u16(month), u16(year)};
+    return shown;
+}
+
 astro::TDateTime noon_of_gregorian_date(int year, int month, int day) {
     return noon_of(datetime_from_parts(year, month, day));
 }

@@ -69,6 +69,12 @@ struct TDayInCalendars {
 /// Every calendar's date of the day of t. Errors of the calendar routines pass through.
 TDayInCalendars day_in_calendars(astro::TDateTime t);
 
+/// The converter's panels after converting an Islamic date: every calendar's date of noon of its day, the
+/// Islamic date as given. (An Islamic date gives its day by the arithmetic calendar, a day its Islamic date
+/// by the Moon: the two directions can differ by a day, and the converter keeps the date the user typed.)
+/// Raises the errors of noon_of_islamic_date.
+TDayInCalendars islamic_date_in_calendars(int year, int month, int day);
+
 // --- the day of a date (noon of it, as the converter's Convert buttons set the moment) ---
 
 /// Raises astro::EConvertError "Invalid year", "Invalid month" or "Invalid day".

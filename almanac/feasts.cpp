@@ -42,4 +42,12 @@ astro::TDateTime feast_day(const TFeast& f, int year) {
     return noon_of_gregorian_date(d.year, d.month, d.day);
 }
 
+TDayInCalendars feast_in_calendars(const TFeast& f, int year) {
+    if (f.calendar == TFeastCalendar::islamic) {
+        const TFeastDate d = feast_date(f, year);
+        return islamic_date_in_calendars(d.year, d.month, d.day);
+    }
+    return day_in_calendars(feast_day(f, year));
+}
+
 } // namespace almanac

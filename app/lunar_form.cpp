@@ -1,12 +1,11 @@
 #include "app/lunar_form.h"
 
+#include "almanac/moon.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
 #include "app/messages.h"
-#include "astro/eclipse.h"
-#include "astro/lunar_data.h"
 #include "astro/seasons.h"
 #include "controls/moon.h"
 #include "ui_lunar_form.h"
@@ -14,20 +13,17 @@
 #include <QHideEvent>
 #include <QMouseEvent>
 #include <QStyle>
-#include <array>
 #include <optional>
+#include <string_view>
 
 namespace almadex {
 namespace {
 
-/// The classification of an eclipse as it follows the instant, eclNone to eclHalfShadow.
-const std::array<const char*, 7> kEclipseTexts{" (None)",       " (Partial)",        " (Non Central)",
-                                               " (Circular)",   " (Circular Total)", " (Total)",
-                                               " (Half Shadow)"};
-
+/// The classification of an eclipse as it follows the instant: " (Total)".
 QString eclipse_text(astro::TEclipseKind kind) {
-    const auto i = static_cast<std::size_t>(kind);
-    return QString::fromLatin1(i < kEclipseTexts.size() ? kEclipseTexts[i] : kEclipseTexts[0]);
+    const std::string_view name = almanac::eclipse_kind_name(kind);
+    return QStringLiteral(" (") + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
+           u')';
 }
 
 /// Shows a value from its start, also when it is wider than the field.
@@ -134,19 +130,16 @@ void TLunarForm::SetBtnClick() {
         t = now_datetime();
     }
 
-    put(ui->PhaseEdit,
-        format_number(u"##0.0", static_cast<double>(astro::moon_illuminated_fraction(t) * 100)) + u'%');
-    put(ui->AgeMoonEdit, format_number(u"#0.##", static_cast<double>(astro::moon_age(t))));
-    put(ui->LunationEdit, QString::number(astro::lunation_number(t)));
-    put(ui->DiameterEdit, format_number(u"#########.#####", static_cast<double>(astro::moon_diameter(t))));
-    put(ui->DistanceEdit, format_number(u"#########.###", static_cast<double>(astro::moon_distance(t))));
+    const almanac::TMoonReport moon = almanac::moon_report(t);
+    put(ui->PhaseEdit, format_number(u"##0.0", static_cast<double>(moon.illuminated_fraction * 100)) + u'%');
+    put(ui->AgeMoonEdit, format_number(u"#0.##", static_cast<double>(moon.age_days)));
+    put(ui->LunationEdit, QString::number(moon.lunation));
+    put(ui->DiameterEdit, format_number(u"#########.#####", static_cast<double>(moon.diameter_arcsec)));
+    put(ui->DistanceEdit, format_number(u"#########.###", static_cast<double>(moon.distance_km)));
     ui->MoonPhaser->SetDate(t);
-
-    double e = t;
-    const astro::TEclipseKind kind = astro::next_eclipse(e, false);
-    put(ui->EclipseEdit, date_time_text(e, u"hh:mm:ss") + eclipse_text(kind));
-
-    put(ui->BlueMoonEdit, date_time_text(astro::next_blue_moon(t), u"hh:mm"));
+    put(ui->EclipseEdit,
+        date_time_text(moon.next_lunar_eclipse, u"hh:mm:ss") + eclipse_text(moon.next_lunar_eclipse_kind));
+    put(ui->BlueMoonEdit, date_time_text(moon.next_blue_moon, u"hh:mm"));
 
     put(ui->WinterEdit, date_time_text(astro::season_start(year, astro::seWinter), u"h:m"));
     put(ui->SpringEdit, date_time_text(astro::season_start(year, astro::seSpring), u"h:m"));

@@ -408,9 +408,10 @@ void TMainForm::IConvertClick() {
         fdate_ = now_datetime();
         return; // no other panel changes
     }
-    fdate_ = almanac::noon_of_islamic_date(date.year, date.month, date.day);
-    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_);
-    fill_gregorian(shown);
+    const almanac::TDayInCalendars shown =
+        almanac::islamic_date_in_calendars(date.year, date.month, date.day);
+    fdate_ = shown.moment;
+    fill_gregorian(shown); // the Islamic panel keeps the date as typed
     fill_hebrew(shown);
     fill_julian(shown);
     fill_chinese(shown);

@@ -3,6 +3,7 @@
 #include "almanac/datetime_parts.h"
 #include "almanac/day.h"
 #include "almanac/feasts.h"
+#include "almanac/moon.h"
 #include "astro/calendar.h"
 #include "astro/eclipse.h"
 #include "astro/errors.h"
@@ -20,8 +21,6 @@
 namespace almadex::cli {
 namespace {
 
-constexpr std::array<const char*, 7> kEclipseKinds = {"None",           "Partial", "Non Central", "Circular",
-                                                      "Circular Total", "Total",   "Half Shadow"};
 constexpr std::array<const char*, 8> kPhaseNames = {
     "new",  "waxing-crescent", "first-quarter", "waxing-gibbous",
     "full", "waning-gibbous",  "last-quarter",  "waning-crescent"};
@@ -42,9 +41,8 @@ std::string text(std::string_view s) {
     return std::string(s);
 }
 
-// The day as the converter shows it once its moment is 12:00 of that day.
-json day_json(double moment) {
-    const almanac::TDayInCalendars d = almanac::day_in_calendars(moment);
+// The day as the converter's panels show it.
+json day_json(const almanac::TDayInCalendars& d) {
     const astro::TChineseDate& c = d.chinese;
     json out;
     out["gregorian"] = {{"year", d.gregorian_year}, {"month", d.gregorian_month}, {"day", d.gregorian_day}};
@@ -72,10 +70,6 @@ json day_json(double moment) {
     return out;
 }
 
-std::string eclipse_kind_text(astro::TEclipseKind kind) {
-    return kind < kEclipseKinds.size() ? kEclipseKinds[kind] : kEclipseKinds[0];
-}
-
 void check_instant_year(double t) {
     check_year(almanac::date_parts(t).year, almanac::gregorian_years, "Gregorian");
 }
@@ -101,6 +95,7 @@ json instant_json(double t) {
 
 json convert(std::string_view from, std::string_view value) {
     double moment = 0;
+    std::optional<almanac::TDayInCalendars> shown;
     if (from == "gregorian") {
         moment = parse_date(value) + 0.5;
     } else if (from == "hebrew" || from == "islamic") {
@@ -110,10 +105,13 @@ json convert(std::string_view from, std::string_view value) {
                               " (expected YEAR-MONTH-DAY)");
         const int y = field(parts[0], "year", value), m = field(parts[1], "month", value),
                   d = field(parts[2], "day", value);
-        if (from == "hebrew")
+        if (from == "hebrew") {
             moment = almanac::noon_of_hebrew_date(check_year(y, almanac::hebrew_years, "Hebrew"), m, d);
-        else
-            moment = almanac::noon_of_islamic_date(check_year(y, almanac::islamic_years, "Islamic"), m, d);
+        } else {
+            shown =
+                almanac::islamic_date_in_calendars(check_year(y, almanac::islamic_years, "Islamic"), m, d);
+            moment = shown->moment;
+        }
     } else if (from == "chinese") {
         const auto parts = split(value, '-');
         if (parts.size() != 4)
@@ -143,7 +141,7 @@ json convert(std::string_view from, std::string_view value) {
                           " (gregorian, hebrew, islamic, chinese or jd)");
     }
     check_instant_year(moment);
-    return day_json(moment);
+    return day_json(shown ? *shown : almanac::day_in_calendars(moment));
 }
 
 json feast(std::string_view name, long long year) {
@@ -154,27 +152,27 @@ json feast(std::string_view name, long long year) {
             list += (list.empty() ? "" : ", ") + std::string(known.name);
         throw TInputError("Unknown feast " + quoted(name) + " (one of: " + list + ")");
     }
-    const double moment = almanac::feast_day(*f, feast_year(*f, year));
-    check_instant_year(moment);
+    const almanac::TDayInCalendars shown = almanac::feast_in_calendars(*f, feast_year(*f, year));
+    check_instant_year(shown.moment);
     json out{{"feast", std::string(name)}};
-    out.update(day_json(moment));
+    out.update(day_json(shown));
     return out;
 }
 
 json moon(double t) {
     check_instant_year(t);
+    const almanac::TMoonReport m = almanac::moon_report(t);
     json out;
     out["instant"] = instant_json(t);
-    out["illuminated_fraction"] = static_cast<double>(astro::moon_illuminated_fraction(t));
-    out["phase_angle"] = static_cast<double>(astro::moon_phase_angle(t));
-    out["age_days"] = static_cast<double>(astro::moon_age(t));
-    out["lunation"] = astro::lunation_number(t);
-    out["diameter_arcsec"] = static_cast<double>(astro::moon_diameter(t));
-    out["distance_km"] = static_cast<double>(astro::moon_distance(t));
-    double e = t;
-    const astro::TEclipseKind kind = astro::next_eclipse(e, false);
-    out["next_eclipse"] = {{"instant", instant_json(e)}, {"kind", eclipse_kind_text(kind)}};
-    out["next_blue_moon"] = instant_json(astro::next_blue_moon(t));
+    out["illuminated_fraction"] = static_cast<double>(m.illuminated_fraction);
+    out["phase_angle"] = static_cast<double>(m.phase_angle);
+    out["age_days"] = static_cast<double>(m.age_days);
+    out["lunation"] = m.lunation;
+    out["diameter_arcsec"] = static_cast<double>(m.diameter_arcsec);
+    out["distance_km"] = static_cast<double>(m.distance_km);
+    out["next_eclipse"] = {{"instant", instant_json(m.next_lunar_eclipse)},
+                           {"kind", text(almanac::eclipse_kind_name(m.next_lunar_eclipse_kind))}};
+    out["next_blue_moon"] = instant_json(m.next_blue_moon);
     return out;
 }
 
@@ -207,7 +205,7 @@ json eclipses(double from, double to, std::optional<bool> sun) {
             const astro::TEclipseKind kind = astro::next_eclipse(t, body);
             if (t >= to || kind == astro::eclNone) break;
             found.emplace_back(t, json{{"body", body ? "sun" : "moon"},
-                                       {"kind", eclipse_kind_text(kind)},
+                                       {"kind", text(almanac::eclipse_kind_name(kind))},
                                        {"instant", instant_json(t)}});
             s = t + 1; // the next new or full moon lies weeks later
         }

@@ -3,6 +3,7 @@
 //
 // Each subcommand is declared by its add_<command> function, which reads its options into its own values and
 // sets the callback that runs it once the whole command line has been parsed.
+#include "almanac/feasts.h"
 #include "almanac/ics.h"
 #include "cli/commands.h"
 #include "cli/prayer.h"
@@ -59,15 +60,26 @@ void add_convert(CLI::App& app, TOutput& out) {
     sub->final_callback([&out, from, value] { out.print(cli::convert(*from, *value), cli::day_text); });
 }
 
+/// The feasts' names by the calendar whose year they take, from the table of feasts.
+std::string feast_names_help() {
+    std::string help;
+    const auto list = [&](almanac::TFeastCalendar calendar, const char* year) {
+        std::string names;
+        for (const almanac::TFeast& f : almanac::feasts)
+            if (f.calendar == calendar) names += (names.empty() ? "" : ", ") + std::string(f.name);
+        help += (help.empty() ? "" : ";\n") + names + " (" + year + " year)";
+    };
+    list(almanac::TFeastCalendar::gregorian, "Gregorian");
+    list(almanac::TFeastCalendar::islamic, "Islamic");
+    list(almanac::TFeastCalendar::hebrew, "Hebrew");
+    return help;
+}
+
 void add_feast(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("feast", "The day of a feast of a year, as the Fill in commands give it");
     auto name = std::make_shared<std::string>();
     auto year = std::make_shared<long long>(0);
-    sub->add_option("NAME", *name,
-                    "new-year, easter, palm-sunday, whitsun, all-saints, christmas (Gregorian year);\n"
-                    "muslim-new-year, achoura, ramadan, minor-fair, major-fair, maoulid (Islamic year);\n"
-                    "jewish-new-year, pesach (Hebrew year)")
-        ->required();
+    sub->add_option("NAME", *name, feast_names_help())->required();
     sub->add_option("YEAR", *year, "Year of the feast's calendar")->required();
     out.add_json_flag(sub);
     sub->final_callback([&out, name, year] { out.print(cli::feast(*name, *year), cli::day_text); });

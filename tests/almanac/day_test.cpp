@@ -70,6 +70,18 @@ TEST(Day, TheIslamicDayIsShownFrom1To30) {
     }
 }
 
+TEST(Day, AnIslamicDateConvertedKeepsItsDateWhereTheMoonSaysOtherwise) {
+    // 1 Ramadan 1444 is 23 March 2023 by the arithmetic calendar, a day the Moon's age calls 2 Ramadan: the
+    // converter keeps the date typed, and every other calendar shows that day.
+    EXPECT_EQ(islamic_date_of_day(noon(2023, 3, 23)), (astro::TIslamicDate{2, 9, 1444}));
+    const TDayInCalendars d = islamic_date_in_calendars(1444, 9, 1);
+    EXPECT_EQ(d.moment, noon(2023, 3, 23));
+    EXPECT_EQ(d.islamic, (astro::TIslamicDate{1, 9, 1444}));
+    EXPECT_EQ(d.hebrew, (astro::THebrewDate{5783, 1, 1}));
+    EXPECT_EQ(d.gregorian_day, 23);
+    EXPECT_EQ(error_of([] { islamic_date_in_calendars(1446, 2, 30); }), "Invalid day");
+}
+
 TEST(Day, NoonOfADateOfEachCalendar) {
     const struct {
         const char* what;

@@ -66,6 +66,16 @@ TEST(Feasts, TheDateAFillInCommandWritesIntoItsPanel) {
               "Out of range of the algorithm");
 }
 
+TEST(Feasts, AnIslamicFeastShowsItsOwnDateInTheIslamicPanel) {
+    // Fasting month 1444: 23 March 2023, which the Moon's age would call 2 Ramadan.
+    const TDayInCalendars ramadan = feast_in_calendars(feast(TFeastId::ramadan), 1444);
+    EXPECT_EQ(ramadan.islamic, (astro::TIslamicDate{1, 9, 1444}));
+    EXPECT_EQ(iso_instant(ramadan.moment), "2023-03-23T12:00:00");
+    const TDayInCalendars pesach = feast_in_calendars(feast(TFeastId::pesach), 5784);
+    EXPECT_EQ(pesach.hebrew, (astro::THebrewDate{5784, 1, 15}));
+    EXPECT_EQ(pesach.islamic, islamic_date_of_day(pesach.moment));
+}
+
 TEST(Feasts, EveryFeastExistsInEveryYearOfItsCalendarsField) {
     int count = 0;
     for (const TFeast& f : feasts) {

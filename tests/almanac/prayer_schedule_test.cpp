@@ -100,25 +100,4 @@ TEST(PrayerSchedule, AFailingTimeEndsItsDayWithItsMessageAndTheNextDaysGoOn) {
     EXPECT_EQ(prayer_schedule({70, 0}, day(2024, 6, 21), 1, {}).front().error, "Fedjr is not calculable");
 }
 
-TEST(PrayerSchedule, OneNameTableInTheOrderOfTheDay) {
-    const struct {
-        TPrayer prayer;
-        const char* key;
-        const char* arabic;
-        const char* english;
-    } cases[] = {
-        {TPrayer::fedjr, "fedjr", "El Fedjr", "Dawn"},
-        {TPrayer::shourouk, "shourouk", "Shourouk", "Sun rise"},
-        {TPrayer::dhohr, "dhohr", "El Dhohr", "Zenith"},
-        {TPrayer::asr, "asr", "El Asr", "Mid day"},
-        {TPrayer::ghouroub, "ghouroub", "El Ghouroub", "Sun set"},
-        {TPrayer::ishaa, "ishaa", "El Ishaa", "Night"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(prayer_key(c.prayer), c.key);
-        EXPECT_EQ(prayer_name(c.prayer, true), c.arabic);
-        EXPECT_EQ(prayer_name(c.prayer, false), c.english);
-    }
-}
-
 } // namespace

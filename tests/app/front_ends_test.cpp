@@ -1,0 +1,195 @@
+// The two front ends side by side: for a sample of days, of places given in degrees, minutes and seconds as
+// the prayer window takes them, and every feast, the converter's panels and the prayer window's list show
+// what almadex-cli prints for the same input, each reached through its own code path (the window's handlers
+// and fields; the tool's parsing and JSON documents).
+#include "app/prayer_form.h"
+#include "cli/commands.h"
+#include "cli/prayer.h"
+#include "controls/spin_edit.h"
+#include "tests/support/app_test.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <string>
+
+using namespace almadex;
+using almadex::testing::find_child;
+using json = almadex::cli::json;
+
+namespace {
+
+class FrontEnds : public almadex::testing::AppTest {
+protected:
+    QTemporaryDir folder;
+    std::unique_ptr<TPrayerForm> prayer;
+
+    void SetUp() override {
+        AppTest::SetUp();
+        format_settings() = TFormatSettings{};
+        create_main();
+    }
+    void TearDown() override {
+        prayer.reset();
+        AppTest::TearDown();
+        format_settings() = TFormatSettings{};
+    }
+
+    int spin(const char* name) const { return find_child<TSpinEdit>(main.get(), name)->value(); }
+    std::string combo(const char* name) const {
+        return find_child<QComboBox>(main.get(), name)->currentText().toStdString();
+    }
+
+    /// The panels as almadex-cli's day document has them (the members both front ends show).
+    json panels() const {
+        return json{
+            {"gregorian", {{"year", spin("GYear")}, {"month", spin("GMonth")}, {"day", spin("GDay")}}},
+            {"islamic",
+             {{"year", spin("IYear")},
+              {"month", spin("IMonth")},
+              {"day", spin("IDay")},
+              {"month_name", combo("IsMonthName")}}},
+            {"hebrew",
+             {{"year", spin("JeYear")},
+              {"month", spin("JeMonth")},
+              {"day", spin("JeDay")},
+              {"month_name", combo("JeMonthName")}}},
+            {"chinese",
+             {{"cycle", spin("CCycles")},
+              {"year", spin("CYear")},
+              {"month", spin("CMonth")},
+              {"leap_month", find_child<QCheckBox>(main.get(), "CLeapMonth")->isChecked()},
+              {"day", spin("CDay")},
+              {"stem", combo("CStem")},
+              {"zodiac", combo("CZodiac")}}},
+            {"julian_day", find_child<QLineEdit>(main.get(), "JuDay")->text().toStdString()}};
+    }
+    /// The same members of almadex-cli's document.
+    static json printed(const json& doc) {
+        json out = doc;
+        out.erase("feast");
+        out.erase("leap_year");
+        out["chinese"].erase("year_number");
+        out["julian_day"] = doc["julian_day"].dump();
+        return out;
+    }
+};
+
+TEST_F(FrontEnds, TheConverterAndTheCommandLineShowTheSameDay) {
+    // Before the reform, at its edges, before the epoch, a leap day, a Chinese leap month (2023-03-22) and
+    // one right after the winter-solstice month (2033-12-22), a day whose Moon is under half a day old at
+    // noon (2025-03-29), and the ends of the range.
+    for (const char* day :
+         {"1000-06-15", "1500-03-01", "1582-10-04", "1582-10-15", "1899-12-29", "1900-01-01", "1984-02-02",
+          "2000-02-29", "2023-03-22", "2024-10-03", "2025-03-29", "2033-12-22", "2399-12-31"}) {
+        const int y = std::stoi(std::string(day).substr(0, 4)), m = std::stoi(std::string(day).substr(5, 2)),
+                  d = std::stoi(std::string(day).substr(8, 2));
+        find_child<TSpinEdit>(main.get(), "GDay")->setValue(d);
+        find_child<TSpinEdit>(main.get(), "GMonth")->setValue(m);
+        find_child<TSpinEdit>(main.get(), "GYear")->setValue(y);
+        main->GConvertClick();
+        EXPECT_EQ(panels(), printed(cli::convert("gregorian", day))) << day;
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FrontEnds, EveryFeastFillsTheDayTheCommandLinePrints) {
+    const struct {
+        const char* name;   // almadex-cli feast NAME
+        const char* action; // the Fill in command
+        const char* year_field;
+    } feasts[] = {
+        {"new-year", "FillGnuYear", "GYear"},
+        {"easter", "FillEaster", "GYear"},
+        {"palm-sunday", "PalmSunday", "GYear"},
+        {"whitsun", "Whitsun", "GYear"},
+        {"all-saints", "AllSaintsDay", "GYear"},
+        {"christmas", "FillXmas", "GYear"},
+        {"muslim-new-year", "FillMuslimNuYear", "IYear"},
+        {"achoura", "FillMuslimAchoura", "IYear"},
+        {"ramadan", "FillMuslimRamadan", "IYear"},
+        {"minor-fair", "FillMuslimLittleAid", "IYear"},
+        {"major-fair", "FillMuslimBigAid", "IYear"},
+        {"maoulid", "FillMuslimMaoulid", "IYear"},
+        {"jewish-new-year", "FillJeNuYear", "JeYear"},
+        {"pesach", "FillPesach", "JeYear"},
+    };
+    // Years of each calendar: Julian Easter (1500), Gregorian, an Islamic year whose Ramadan begins on a day
+    // the Moon calls the 2nd (1444), and years near the ends of the fields.
+    const std::map<std::string, std::vector<int>> years{{"GYear", {1000, 1500, 1583, 2024, 2399}},
+                                                        {"IYear", {400, 1000, 1444, 1446, 1800}},
+                                                        {"JeYear", {4800, 5343, 5784, 5785, 6150}}};
+    int count = 0;
+    for (const auto& f : feasts) {
+        for (const int year : years.at(f.year_field)) {
+            find_child<TSpinEdit>(main.get(), f.year_field)->setValue(year);
+            find_child<QAction>(main.get(), f.action)->trigger();
+            EXPECT_EQ(panels(), printed(cli::feast(f.name, year))) << f.name << " " << year;
+            ++count;
+        }
+    }
+    EXPECT_EQ(count, 14 * 5);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FrontEnds, ThePrayerWindowAndTheCommandLineGiveTheSameTimes) {
+    prayer = std::make_unique<TPrayerForm>(folder.path() + QDir::separator());
+    const struct {
+        int lat_deg, lat_min, lat_sec;
+        bool north;
+        int lon_deg, lon_min, lon_sec;
+        bool west;
+        const char* zone; // as the window's sign and field take it
+        const char* lat;  // the same place and zone as almadex-cli takes them
+        const char* lon;
+        const char* tz;
+    } places[] = {
+        {36, 45, 0, true, 3, 3, 0, false, "+01:00", "36:45N", "3:03E", "+01:00"},          // whole minutes
+        {40, 42, 51, true, 74, 0, 21, true, "-05:00", "40:42:51N", "74:00:21W", "-05:00"}, // seconds
+        {33, 52, 4, false, 151, 12, 36, false, "+10:00", "33:52:04S", "151:12:36E",
+         "+10:00"},                                                          // south and east
+        {21, 0, 0, true, 39, 0, 0, false, "+03:00", "21N", "39E", "+03:00"}, // whole degrees
+        {0, 0, 0, true, 0, 0, 0, true, "+00:00", "0N", "0W", "+00:00"},
+        {64, 8, 0, true, 21, 56, 0, true, "-00:00", "64:08N", "21:56W", "-00:00"},
+        {12, 30, 30, false, 77, 1, 59, true, "-05:30", "12:30:30S", "77:01:59W", "-05:30"},
+    };
+    for (const auto& p : places) {
+        find_child<TSpinEdit>(prayer.get(), "LatEdit1")->setValue(p.lat_deg);
+        find_child<TSpinEdit>(prayer.get(), "LatEdit2")->setValue(p.lat_min);
+        find_child<TSpinEdit>(prayer.get(), "LatEdit3")->setValue(p.lat_sec);
+        find_child<QComboBox>(prayer.get(), "LatEdit4")->setCurrentIndex(p.north ? 0 : 1);
+        find_child<TSpinEdit>(prayer.get(), "LonEdit1")->setValue(p.lon_deg);
+        find_child<TSpinEdit>(prayer.get(), "LonEdit2")->setValue(p.lon_min);
+        find_child<TSpinEdit>(prayer.get(), "LonEdit3")->setValue(p.lon_sec);
+        find_child<QComboBox>(prayer.get(), "LonEdit4")->setCurrentIndex(p.west ? 0 : 1);
+        find_child<QComboBox>(prayer.get(), "TZSign")->setCurrentIndex(p.zone[0] == '-' ? 1 : 0);
+        find_child<QLineEdit>(prayer.get(), "TZValue")->setText(QString::fromLatin1(p.zone + 1));
+
+        cli::TPrayerRequest request;
+        request.place.latitude = cli::parse_latitude(p.lat);
+        request.place.longitude_west = cli::parse_longitude_west(p.lon);
+        request.options.utc_offset_seconds = cli::parse_time_zone(p.tz, request.tz_text);
+        for (const char* day : {"2024-03-20", "2024-06-21", "2024-12-21", "1800-03-01"}) {
+            find_child<QDateEdit>(prayer.get(), "Cal")
+                ->setDate(QDate::fromString(QString::fromLatin1(day), Qt::ISODate));
+            QStringList window;
+            const QTableWidget* list = prayer->TimeEditor();
+            for (int r = 0; r < list->rowCount(); ++r) window << list->item(r, 1)->text();
+
+            request.date = cli::parse_date(day);
+            const json printed = cli::prayer_json(request, cli::prayer_days(request))["days"][0];
+            QStringList tool;
+            for (const char* key : {"fedjr", "shourouk", "dhohr", "asr", "ghouroub", "ishaa"})
+                tool << QString::fromStdString(printed[key].get<std::string>());
+            EXPECT_EQ(window, tool) << p.lat << " " << p.lon << " " << day;
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
