@@ -687,29 +687,19 @@ void TMainForm::PrintSetup1Click() {
 
 void TMainForm::fill_feast(almanac::TFeastId id) {
     const almanac::TFeast& feast = almanac::feast(id);
-    switch (feast.calendar) {
-    case almanac::TFeastCalendar::gregorian: {
-        const almanac::TFeastDate d = almanac::feast_date(feast, ui->GYear->value());
-        ui->GDay->setValue(d.day);
-        ui->GMonth->setValue(d.month);
-        GConvertClick();
-        break;
-    }
-    case almanac::TFeastCalendar::islamic: {
-        const almanac::TFeastDate d = almanac::feast_date(feast, ui->IYear->value());
-        ui->IDay->setValue(d.day);
-        ui->IMonth->setValue(d.month);
-        IConvertClick();
-        break;
-    }
-    case almanac::TFeastCalendar::hebrew: {
-        const almanac::TFeastDate d = almanac::feast_date(feast, ui->JeYear->value());
-        ui->JeDay->setValue(d.day);
-        ui->JeMonth->setValue(d.month); // the month name follows
-        JeConvertClick();
-        break;
-    }
-    }
+    struct TPanel {
+        TSpinEdit *day, *month, *year;
+        void (TMainForm::*convert)();
+    };
+    const TPanel panel = feast.calendar == almanac::TFeastCalendar::islamic
+                             ? TPanel{ui->IDay, ui->IMonth, ui->IYear, &TMainForm::IConvertClick}
+                         : feast.calendar == almanac::TFeastCalendar::hebrew
+                             ? TPanel{ui->JeDay, ui->JeMonth, ui->JeYear, &TMainForm::JeConvertClick}
+                             : TPanel{ui->GDay, ui->GMonth, ui->GYear, &TMainForm::GConvertClick};
+    const almanac::TFeastDate date = almanac::feast_date(feast, panel.year->value());
+    panel.day->setValue(date.day);
+    panel.month->setValue(date.month); // the month name follows its field
+    (this->*panel.convert)();
 }
 
 void TMainForm::FillGnuYearExecute() {
