@@ -3,6 +3,7 @@
 //
 // Each subcommand is declared by its add_<command> function, which reads its options into its own values and
 // sets the callback that runs it once the whole command line has been parsed.
+#include "almanac/datetime_parts.h"
 #include "almanac/feasts.h"
 #include "almanac/ics.h"
 #include "cli/commands.h"
@@ -26,7 +27,8 @@ namespace {
 double now_utc() {
     const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
     const double seconds = std::chrono::duration<double>(since_epoch).count();
-    return 25569.0 + seconds / 86400.0; // 25569 is 1970-01-01
+    static const double unix_epoch = almanac::datetime_from_parts(1970, 1, 1);
+    return unix_epoch + seconds / 86400.0;
 }
 
 /// Prints a command's document as text, or as JSON with --json.
