@@ -34,13 +34,7 @@ std::string_view hebrew_month_name(int month) {
     return name_of(hebrew_month_names, month);
 }
 
-astro::TIslamicDate islamic_date_of_day(astro::TDateTime t) {
-    astro::TIslamicDate date = astro::date_to_islamic(true, t);
-    date.day = std::clamp<std::uint16_t>(date.day, 1, 30);
-    return date;
-}
-
-TDayInCalendars day_in_calendars(astro::TDateTime t) {
+TDayInCalendars day_in_calendars(astro::TDateTime t, const TIslamicChoice& islamic) {
     TDayInCalendars day;
     day.moment = t;
     const TDateTimeParts g = date_parts(t);
@@ -49,14 +43,15 @@ TDayInCalendars day_in_calendars(astro::TDateTime t) {
     day.gregorian_day = g.day;
     day.leap_year = astro::calendar_leap_year(u16(g.year));
     day.hebrew = astro::date_to_hebrew(t);
-    day.islamic = islamic_date_of_day(t);
+    day.islamic_choice = islamic;
+    day.islamic = islamic_date_of_day(t, islamic);
     astro::date_to_chinese(day.chinese, t);
     day.julian_day = astro::datetime_to_jd(t);
     return day;
 }
 
-TDayInCalendars islamic_date_in_calendars(int year, int month, int day) {
-    TDayInCalendars shown = day_in_calendars(noon_of_islamic_date(year, month, day));
+TDayInCalendars islamic_date_in_calendars(int year, int month, int day, const TIslamicChoice& islamic) {
+    TDayInCalendars shown = day_in_calendars(noon_of_islamic_date(year, month, day, islamic), islamic);
     shown.islamic = {u16(day), u16(month), u16(year)};
     return shown;
 }
@@ -65,11 +60,8 @@ astro::TDateTime noon_of_gregorian_date(int year, int month, int day) {
     return noon_of(datetime_from_parts(year, month, day));
 }
 
-astro::TDateTime noon_of_islamic_date(int year, int month, int day) {
-    if (month < 1 || month > 12) throw astro::EConvertError("Invalid month");
-    const astro::TIslamicDate date{u16(day), u16(month), u16(year)};
-    if (day < 1 || day > 30 || !astro::islamic_date_valid(date)) throw astro::EConvertError("Invalid day");
-    return noon_of(astro::islamic_to_date(date, true));
+astro::TDateTime noon_of_islamic_date(int year, int month, int day, const TIslamicChoice& islamic) {
+    return noon_of(islamic_date_day(year, month, day, islamic));
 }
 
 astro::TDateTime noon_of_hebrew_date(int year, int month, int day) {

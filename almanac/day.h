@@ -3,6 +3,7 @@
 // and zodiac animals.
 #pragma once
 
+#include "almanac/islamic.h"
 #include "astro/chinese.h"
 #include "astro/hebrew.h"
 #include "astro/islamic.h"
@@ -48,39 +49,37 @@ inline constexpr TYearRange hebrew_years{4760, 6160};
 
 // --- a day ---
 
-/// The Islamic date the program shows for the day of t: astro::date_to_islamic with the civil epoch. Its day
-/// is the Moon's age at noon rounded, which is 0 just after a new moon; such a day is shown as day 1, as the
-/// converter's day field (1..30) shows it.
-astro::TIslamicDate islamic_date_of_day(astro::TDateTime t);
-
 /// A day in every calendar, as the converter fills its panels for the moment `moment`.
 struct TDayInCalendars {
     astro::TDateTime moment = 0;
     int gregorian_year = 0; ///< the proleptic Gregorian date of the day of `moment`, as the windows read it
     int gregorian_month = 0;
     int gregorian_day = 0;
-    bool leap_year = false;      ///< of gregorian_year, by the calendar in force (the Julian rule up to 1582)
-    astro::TIslamicDate islamic; ///< islamic_date_of_day
-    astro::THebrewDate hebrew;   ///< astro::date_to_hebrew
-    astro::TChineseDate chinese; ///< astro::date_to_chinese (the day read in China time)
+    bool leap_year = false; ///< of gregorian_year, by the calendar in force (the Julian rule up to 1582)
+    TIslamicChoice islamic_choice;  ///< the Islamic calendar followed
+    astro::TIslamicDate islamic;    ///< islamic_date_of_day in that calendar
+    astro::THebrewDate hebrew;      ///< astro::date_to_hebrew
+    astro::TChineseDate chinese;    ///< astro::date_to_chinese (the day read in China time)
     astro::extended julian_day = 0; ///< of `moment` itself, time of day included
 };
 
-/// Every calendar's date of the day of t. Errors of the calendar routines pass through.
-TDayInCalendars day_in_calendars(astro::TDateTime t);
+/// Every calendar's date of the day of t, the Islamic one in the calendar the user follows. Errors of the
+/// calendar routines pass through.
+TDayInCalendars day_in_calendars(astro::TDateTime t, const TIslamicChoice& islamic);
 
-/// The converter's panels after converting an Islamic date: every calendar's date of noon of its day, the
-/// Islamic date as given. (An Islamic date gives its day by the arithmetic calendar, a day its Islamic date
-/// by the Moon: the two directions can differ by a day, and the converter keeps the date the user typed.)
-/// Raises the errors of noon_of_islamic_date.
-TDayInCalendars islamic_date_in_calendars(int year, int month, int day);
+/// The converter's panels after converting an Islamic date of the chosen calendar: every calendar's date of
+/// noon of its day, the Islamic date as given. (With the moon an Islamic date gives its day by the arithmetic
+/// calendar, a day its Islamic date by the Moon: the two directions can differ by a day or two, and the
+/// converter keeps the date the user typed.) Raises the errors of noon_of_islamic_date.
+TDayInCalendars islamic_date_in_calendars(int year, int month, int day, const TIslamicChoice& islamic);
 
 // --- the day of a date (noon of it, as the converter's Convert buttons set the moment) ---
 
 /// Raises astro::EConvertError "Invalid year", "Invalid month" or "Invalid day".
 astro::TDateTime noon_of_gregorian_date(int year, int month, int day);
-/// Raises astro::EConvertError "Invalid month" (outside 1..12) or "Invalid day" (not a day of that month).
-astro::TDateTime noon_of_islamic_date(int year, int month, int day);
+/// In the chosen calendar (islamic_date_day): raises astro::EConvertError "Invalid month" (outside 1..12) or
+/// "Invalid day" (not a day of that month).
+astro::TDateTime noon_of_islamic_date(int year, int month, int day, const TIslamicChoice& islamic);
 /// Raises astro::EConvertError "Invalid month" (outside 1..13, or 13 in a common year) or "Invalid day".
 astro::TDateTime noon_of_hebrew_date(int year, int month, int day);
 /// The date given by Cycle, Year, Month, LeapMonth and Day; raises astro::EConvertError "Invalid chinese

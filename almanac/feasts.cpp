@@ -29,11 +29,11 @@ TFeastDate feast_date(const TFeast& f, int year) {
     return {f.calendar, year, d.month, d.day};
 }
 
-astro::TDateTime feast_day(const TFeast& f, int year) {
+astro::TDateTime feast_day(const TFeast& f, int year, const TIslamicChoice& islamic) {
     const TFeastDate d = feast_date(f, year);
     switch (d.calendar) {
     case TFeastCalendar::islamic:
-        return noon_of_islamic_date(d.year, d.month, d.day);
+        return noon_of_islamic_date(d.year, d.month, d.day, islamic);
     case TFeastCalendar::hebrew:
         return noon_of_hebrew_date(d.year, d.month, d.day);
     case TFeastCalendar::gregorian:
@@ -42,12 +42,12 @@ astro::TDateTime feast_day(const TFeast& f, int year) {
     return noon_of_gregorian_date(d.year, d.month, d.day);
 }
 
-TDayInCalendars feast_in_calendars(const TFeast& f, int year) {
+TDayInCalendars feast_in_calendars(const TFeast& f, int year, const TIslamicChoice& islamic) {
     if (f.calendar == TFeastCalendar::islamic) {
         const TFeastDate d = feast_date(f, year);
-        return islamic_date_in_calendars(d.year, d.month, d.day);
+        return islamic_date_in_calendars(d.year, d.month, d.day, islamic);
     }
-    return day_in_calendars(feast_day(f, year));
+    return day_in_calendars(feast_day(f, year, islamic), islamic);
 }
 
 } // namespace almanac

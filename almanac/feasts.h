@@ -76,12 +76,13 @@ struct TFeastDate {
 };
 TFeastDate feast_date(const TFeast& feast, int year);
 
-/// Noon of the feast's day in `year` of its calendar: the moment the converter shows after the command.
-/// Raises the errors of the calendar's conversion (see almanac/day.h).
-astro::TDateTime feast_day(const TFeast& feast, int year);
+/// Noon of the feast's day in `year` of its calendar: the moment the converter shows after the command. An
+/// Islamic feast falls in the Islamic calendar the user follows. Raises the errors of the calendar's
+/// conversion (see almanac/day.h).
+astro::TDateTime feast_day(const TFeast& feast, int year, const TIslamicChoice& islamic);
 
 /// The converter's panels after the feast's Fill in command: the day in every calendar, an Islamic feast's
 /// panel keeping the feast's date (see islamic_date_in_calendars).
-TDayInCalendars feast_in_calendars(const TFeast& feast, int year);
+TDayInCalendars feast_in_calendars(const TFeast& feast, int year, const TIslamicChoice& islamic);
 
 } // namespace almanac

@@ -19,12 +19,12 @@
 #include "app/settings.h"
 #include "app/shell_open.h"
 #include "astro/errors.h"
-#include "astro/islamic.h"
 #include "controls/moon.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
 #include "ui_main_form.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -34,6 +34,7 @@
 #include <QFileInfo>
 #include <QLayout>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -59,11 +60,20 @@ const QColor kJewishBand(210, 160, 20);
 constexpr int kDefaultLeft = 83;
 constexpr int kDefaultTop = 24;
 
+QString qstring(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+/// " (Umm al-Qura, +1 day)" after an Islamic date of a calendar or adjustment other than the default.
+QString islamic_qualifier(const almanac::TIslamicChoice& choice, int year) {
+    const std::string caption = almanac::islamic_choice_caption(choice, year);
+    return caption.empty() ? QString() : QStringLiteral(" (%1)").arg(qstring(caption));
+}
+
 /// The items of a list, in the almanac's order.
 template <std::size_t N>
 void add_names(QComboBox* list, const std::array<std::string_view, N>& names) {
-    for (const std::string_view name : names)
-        list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    for (const std::string_view name : names) list->addItem(qstring(name));
 }
 
 TMainForm::TPrinterSetupDialog& printer_setup_dialog() {
@@ -119,6 +129,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
 
     show_intro_form_timer_.setObjectName(QStringLiteral("ShowIntroFormTimer"));
     show_intro_form_timer_.setInterval(500);
+
+    add_islamic_options();
 
     for (QWidget* panel :
          {static_cast<QWidget*>(ui->GregorianPanel), static_cast<QWidget*>(ui->IslamicGroupBox),
@@ -230,6 +242,37 @@ void TMainForm::SetProgramFolder(const QString& folder) {
     if (!program_folder_.endsWith(QDir::separator())) program_folder_ += QDir::separator();
 }
 
+void TMainForm::add_islamic_options() {
+    ui->OptionsMenu->addSeparator();
+    QMenu* calendars = ui->OptionsMenu->addMenu(QStringLiteral("&Islamic calendar"));
+    calendars->setObjectName(QStringLiteral("islamic_calendar_menu"));
+    islamic_calendar_actions_ = new QActionGroup(this);
+    for (const almanac::TIslamicCalendarName& c : almanac::islamic_calendar_names) {
+        QAction* action = calendars->addAction(qstring(c.title));
+        action->setObjectName(QStringLiteral("islamic_calendar_") + qstring(c.name).replace(u'-', u'_'));
+        action->setCheckable(true);
+        action->setActionGroup(islamic_calendar_actions_);
+        const almanac::TIslamicCalendar id = c.id;
+        connect(action, &QAction::triggered, this,
+                [this, id] { run_guarded(this, [&] { choose_islamic_calendar(id); }); });
+    }
+    QMenu* adjustments = ui->OptionsMenu->addMenu(QStringLiteral("Islamic date &adjustment"));
+    adjustments->setObjectName(QStringLiteral("hijri_adjust_menu"));
+    hijri_adjust_actions_ = new QActionGroup(this);
+    for (int days = -almanac::hijri_adjust_limit; days <= almanac::hijri_adjust_limit; ++days) {
+        QAction* action = adjustments->addAction(days == 0 ? QStringLiteral("None")
+                                                           : qstring(almanac::hijri_adjust_text(days)));
+        action->setObjectName(
+            QStringLiteral("hijri_adjust_%1")
+                .arg(days < 0 ? QStringLiteral("minus_%1").arg(-days) : QString::number(days)));
+        action->setCheckable(true);
+        action->setActionGroup(hijri_adjust_actions_);
+        connect(action, &QAction::triggered, this,
+                [this, days] { run_guarded(this, [&] { choose_hijri_adjust(days); }); });
+    }
+    check_islamic_choice(); // the default until the settings are loaded
+}
+
 // --- start-up ---
 
 void TMainForm::FormCreate() {
@@ -282,11 +325,23 @@ void TMainForm::fill_gregorian(const almanac::TDayInCalendars& day) {
 }
 
 void TMainForm::fill_islamic(const almanac::TDayInCalendars& day) {
+    fill_islamic(day.islamic);
+}
+
+void TMainForm::fill_islamic(const astro::TIslamicDate& date) {
     islamic_steps_done();
-    ui->IDay->setValue(day.islamic.day);
-    ui->IMonth->setValue(day.islamic.month);
-    ui->IYear->setValue(day.islamic.year);
-    ui->IsMonthName->setCurrentIndex(day.islamic.month - 1);
+    ui->IDay->setValue(date.day);
+    ui->IMonth->setValue(date.month);
+    ui->IYear->setValue(date.year);
+    ui->IsMonthName->setCurrentIndex(date.month - 1);
+    show_islamic_caption(date.year);
+}
+
+void TMainForm::show_islamic_caption(int year) {
+    ui->IslamicGroupBox->setTitle(
+        QStringLiteral(" Islamic%1: ").arg(islamic_qualifier(islamic_choice_, year)));
+    const std::string note = almanac::islamic_table_note(islamic_choice_, year);
+    ui->IslamicGroupBox->setToolTip(note.empty() ? QString() : qstring(note) + u'.');
 }
 
 void TMainForm::fill_hebrew(const almanac::TDayInCalendars& day) {
@@ -324,7 +379,7 @@ void TMainForm::startup_fill() {
     ui->GMonth->setValue(today.month());
     ui->GYear->setValue(today.year());
     fdate_ = now_datetime();
-    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_);
+    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_, islamic_choice_);
     fill_islamic(day);
     fill_hebrew(day);
     fill_julian(day); // the current moment, with its decimals
@@ -344,7 +399,7 @@ void TMainForm::GConvertClick() {
         fdate_ = now_datetime();
     }
     set_noon();
-    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_);
+    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_, islamic_choice_);
     fill_hebrew(day);
     fill_islamic(day);
     fill_julian(day);
@@ -364,7 +419,7 @@ void TMainForm::JeConvertClick() {
         fdate_ = now_datetime();
     }
     set_noon();
-    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_);
+    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_, islamic_choice_);
     fill_gregorian(shown);
     fill_islamic(shown);
     fill_julian(shown);
@@ -386,7 +441,7 @@ void TMainForm::CConvertClick() {
         fdate_ = now_datetime();
     }
     set_noon();
-    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_);
+    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_, islamic_choice_);
     fill_chinese_signs(shown); // the day, month and year keep what the user entered
     fill_gregorian(shown);
     fill_islamic(shown);
@@ -401,16 +456,17 @@ void TMainForm::IConvertClick() {
     date.month = static_cast<std::uint16_t>(ui->IMonth->value());
     date.year = static_cast<std::uint16_t>(ui->IYear->value());
     ui->IsMonthName->setCurrentIndex(date.month - 1);
-    const bool valid = astro::islamic_date_valid(date);
     islamic_steps_done();
-    if (!valid) {
+    almanac::TDayInCalendars shown;
+    try {
+        shown = almanac::islamic_date_in_calendars(date.year, date.month, date.day, islamic_choice_);
+    } catch (const astro::EConvertError&) {
         wrong_date(QStringLiteral("Please, note this Islamic date is invalid."));
         fdate_ = now_datetime();
         return; // no other panel changes
     }
-    const almanac::TDayInCalendars shown =
-        almanac::islamic_date_in_calendars(date.year, date.month, date.day);
     fdate_ = shown.moment;
+    show_islamic_caption(date.year);
     fill_gregorian(shown); // the Islamic panel keeps the date as typed
     fill_hebrew(shown);
     fill_julian(shown);
@@ -584,10 +640,45 @@ void TMainForm::load_settings() {
     if (stored.Top) move(x(), *stored.Top);
     if (stored.Left) move(*stored.Left, y());
     if (stored.TipOn) tips_dialog_->SetStartupState(*stored.TipOn);
+    apply_islamic_choice(read_islamic_choice());
 }
 
 void TMainForm::save_settings() {
     write_setup(y(), x(), ui->AutoRunAction->isChecked(), tips_dialog_->StartupState());
+    write_islamic_choice(islamic_choice_);
+}
+
+// --- the Islamic calendar followed ---
+
+void TMainForm::check_islamic_choice() {
+    islamic_calendar_actions_->actions()
+        .at(static_cast<qsizetype>(islamic_choice_.calendar))
+        ->setChecked(true);
+    hijri_adjust_actions_->actions()
+        .at(islamic_choice_.adjust_days + almanac::hijri_adjust_limit)
+        ->setChecked(true);
+}
+
+void TMainForm::apply_islamic_choice(const almanac::TIslamicChoice& choice) {
+    almanac::check_hijri_adjust(choice.adjust_days);
+    islamic_choice_ = choice;
+    check_islamic_choice();
+    fill_islamic(almanac::islamic_date_of_day(fdate_, islamic_choice_));
+}
+
+void TMainForm::choose_islamic_calendar(almanac::TIslamicCalendar calendar) {
+    almanac::TIslamicChoice choice = islamic_choice_;
+    choice.calendar = calendar;
+    apply_islamic_choice(choice);
+    write_islamic_choice(islamic_choice_);
+}
+
+void TMainForm::choose_hijri_adjust(int adjust_days) {
+    almanac::check_hijri_adjust(adjust_days);
+    almanac::TIslamicChoice choice = islamic_choice_;
+    choice.adjust_days = adjust_days;
+    apply_islamic_choice(choice);
+    write_islamic_choice(islamic_choice_);
 }
 
 void TMainForm::FormClose() {
@@ -617,9 +708,10 @@ void TMainForm::build_calendars_text() {
             .arg(ui->GMonth->value())
             .arg(ui->GYear->value()),
         QStringLiteral("Islamic: Day:%1 Month: %2 Year:%3")
-            .arg(ui->IDay->value())
-            .arg(ui->IsMonthName->currentText())
-            .arg(ui->IYear->value()),
+                .arg(ui->IDay->value())
+                .arg(ui->IsMonthName->currentText())
+                .arg(ui->IYear->value()) +
+            islamic_qualifier(islamic_choice_, ui->IYear->value()),
         QStringLiteral("Chinese: Day:%1 Month:%2 Year:%3")
             .arg(ui->CDay->value())
             .arg(ui->CMonth->value())

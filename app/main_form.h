@@ -2,6 +2,8 @@
 // and as a Julian Day, the feast commands, the menus and the toolbar; it also drives the program's start.
 #pragma once
 
+#include "almanac/islamic.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -10,6 +12,7 @@
 #include <memory>
 
 class QAction;
+class QActionGroup;
 class QCloseEvent;
 class QPrinter;
 class QPushButton;
@@ -52,6 +55,9 @@ public:
     void moon_window_shown(bool shown);
     /// The tip dialog's start-up state ("Show tips at startup").
     bool tips_at_startup() const;
+    /// The Islamic calendar the user follows and its adjustment (Options menu), for whatever needs the
+    /// Islamic date of a day (almanac::in_ramadan).
+    const almanac::TIslamicChoice& islamic_choice() const { return islamic_choice_; }
 
     // --- controls, for tests ---
     TSpinEdit* GDay() const;
@@ -113,11 +119,18 @@ public:
     /// Shows the prayer window (not modally).
     void ToolMuslimPrayerActionExecute();
 
+    // --- the Islamic calendar followed (Options > Islamic calendar, Options > Islamic date adjustment) ---
+    /// Follows `calendar` from now on: stores the choice and shows the day of FDate in it.
+    void choose_islamic_calendar(almanac::TIslamicCalendar calendar);
+    /// Shifts the Islamic dates by -2..+2 days: stores the choice and shows the day of FDate with it.
+    void choose_hijri_adjust(int adjust_days);
+
     // --- stored settings, auto-run, copy and print ---
     /// Applies the stored Top, Left, Run and TipOn (see app/settings.h); "Auto Run" shows whether the
-    /// auto-start entry exists.
+    /// auto-start entry exists; the stored Islamic calendar and adjustment are followed from then on.
     void load_settings();
-    /// Stores the position, the "Auto Run" check mark and the tip dialog's start-up state.
+    /// Stores the position, the "Auto Run" check mark, the tip dialog's start-up state and the Islamic
+    /// calendar followed.
     void save_settings();
     /// Closing the window: save_settings.
     void FormClose();
@@ -166,10 +179,19 @@ protected:
 
 private:
     void connect_handlers();
+    /// The Options menu's choices of the Islamic calendar and adjustment, from the almanac's tables.
+    void add_islamic_options();
+    /// Follows `choice`: checks its menu items and shows the day of FDate in it.
+    void apply_islamic_choice(const almanac::TIslamicChoice& choice);
+    /// Checks the menu items of the choice followed.
+    void check_islamic_choice();
+    /// The Islamic panel's caption and hint for a date of `year` in the calendar followed.
+    void show_islamic_caption(int year);
     void set_date_conventions();
     void startup_fill();
     void fill_gregorian(const almanac::TDayInCalendars& day);
     void fill_islamic(const almanac::TDayInCalendars& day);
+    void fill_islamic(const astro::TIslamicDate& date);
     void fill_hebrew(const almanac::TDayInCalendars& day);
     void fill_julian(const almanac::TDayInCalendars& day);
     void fill_chinese(const almanac::TDayInCalendars& day);
@@ -188,6 +210,9 @@ private:
     QString program_folder_;
     QTextEdit* printing_edit_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    almanac::TIslamicChoice islamic_choice_;
+    QActionGroup* islamic_calendar_actions_ = nullptr;
+    QActionGroup* hijri_adjust_actions_ = nullptr;
 };
 
 } // namespace almadex

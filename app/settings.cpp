@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+#include <cstdlib>
+#include <string_view>
 
 namespace almadex {
 namespace {
@@ -28,7 +30,12 @@ public:
         if (!ok) return std::nullopt;
         return value;
     }
-    void set(const QString& key, int value) { settings_.setValue(key, value); }
+    /// The text under `key`, or nothing when it is missing.
+    std::optional<QString> text(const QString& key) const {
+        if (!settings_.contains(key)) return std::nullopt;
+        return settings_.value(key).toString();
+    }
+    void set(const QString& key, const QVariant& value) { settings_.setValue(key, value); }
 
 private:
     QSettings settings_;
@@ -63,6 +70,25 @@ void write_setup_position(int top, int left) {
     TSetupGroup group;
     group.set(QStringLiteral("Top"), top);
     group.set(QStringLiteral("Left"), left);
+}
+
+almanac::TIslamicChoice read_islamic_choice() {
+    const TSetupGroup group;
+    almanac::TIslamicChoice choice;
+    if (const auto name = group.text(QStringLiteral("IslamicCalendar")))
+        if (const auto* calendar = almanac::find_islamic_calendar(name->toStdString()))
+            choice.calendar = calendar->id;
+    if (const auto adjust = group.integer(QStringLiteral("HijriAdjust")))
+        if (std::abs(*adjust) <= almanac::hijri_adjust_limit) choice.adjust_days = *adjust;
+    return choice;
+}
+
+void write_islamic_choice(const almanac::TIslamicChoice& choice) {
+    TSetupGroup group;
+    const std::string_view name = almanac::islamic_calendar_name(choice.calendar).name;
+    group.set(QStringLiteral("IslamicCalendar"),
+              QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    group.set(QStringLiteral("HijriAdjust"), choice.adjust_days);
 }
 
 } // namespace almadex

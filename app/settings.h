@@ -1,7 +1,10 @@
-// What the converter window keeps between runs: its position and two options, in the settings of the
-// current user (organisation "Kelvane", application "Stellox", group "Setup": the registry key
-// HKEY_CURRENT_USER\Software\Kelvane\Stellox\Setup on Windows, ~/.config/Kelvane/Stellox.conf elsewhere).
+// What the converter window keeps between runs: its position, two options and the Islamic calendar the user
+// follows, in the settings of the current user (organisation "Kelvane", application "Stellox", group "Setup":
+// the registry key HKEY_CURRENT_USER\Software\Kelvane\Stellox\Setup on Windows,
+// ~/.config/Kelvane/Stellox.conf elsewhere).
 #pragma once
+
+#include "almanac/islamic.h"
 
 #include <optional>
 
@@ -25,5 +28,12 @@ void write_setup(int top, int left, bool run, bool tip_on);
 
 /// Writes "Top" and "Left" only.
 void write_setup_position(int top, int left);
+
+/// "IslamicCalendar" (moon, umm-al-qura or civil) and "HijriAdjust" (-2..+2), each read on its own: a value
+/// that is missing, unknown or out of range leaves the default (moon, 0). Creates nothing.
+almanac::TIslamicChoice read_islamic_choice();
+
+/// Writes "IslamicCalendar" and "HijriAdjust".
+void write_islamic_choice(const almanac::TIslamicChoice& choice);
 
 } // namespace almadex

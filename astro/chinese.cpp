@@ -3,12 +3,11 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
+#include "astro/memo.h"
 #include "astro/moon_phases.h"
 #include "astro/seasons.h"
 
-#include <array>
 #include <cmath>
-#include <mutex>
 
 namespace astro {
 namespace {
@@ -24,50 +23,16 @@ TDateTime china_offset(TDateTime t) {
     return y >= first_year_of_zone_time ? china_zone_offset : beijing_mean_time_offset;
 }
 
-// A direct-mapped memo of a pure function to double: each key has one slot, a newer key evicts an older one.
-// The value is computed outside the lock, so a slow computation never blocks other threads; two threads that
-// miss on the same key both compute it and store the same value.
-template <std::size_t N>
-class TMemo {
-public:
-    template <typename F>
-    TDateTime get(std::uint64_t key, F&& compute) {
-        TSlot& slot = slots_[key % N];
-        {
-            std::lock_guard lock(mutex_);
-            if (slot.used && slot.key == key) return slot.value;
-        }
-        const TDateTime value = compute();
-        std::lock_guard lock(mutex_);
-        slot = {key, value, true};
-        return value;
-    }
-
-    void clear() {
-        std::lock_guard lock(mutex_);
-        for (auto& slot : slots_) slot.used = false;
-    }
-
-private:
-    struct TSlot {
-        std::uint64_t key = 0;
-        TDateTime value = 0;
-        bool used = false;
-    };
-    std::mutex mutex_;
-    std::array<TSlot, N> slots_{};
-};
-
 // A key takes slot key mod N. Solar terms keyed by year * 24 + k: 680 years of terms fit at once.
-TMemo<16384> term_memo;
+TMemo<TDateTime, 16384> term_memo;
 // New-moon days keyed by their day argument: 44 years of consecutive days fit at once.
-TMemo<16384> new_moon_before_memo;
-TMemo<16384> new_moon_after_memo;
+TMemo<TDateTime, 16384> new_moon_before_memo;
+TMemo<TDateTime, 16384> new_moon_after_memo;
 
 // The new-moon days are memoised for whole day arguments, keyed by the day number (a whole value is its day
 // number); any other argument is computed directly.
 template <typename F>
-TDateTime memo_by_day(TMemo<16384>& memo, TDateTime x, F&& compute) {
+TDateTime memo_by_day(TMemo<TDateTime, 16384>& memo, TDateTime x, F&& compute) {
     if (!(std::fabs(x) < 1e8) || x != std::floor(x)) return compute();
     return memo.get(static_cast<std::uint64_t>(static_cast<std::int64_t>(x)), compute);
 }

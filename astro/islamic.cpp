@@ -3,6 +3,8 @@
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/lunar_data.h"
+#include "astro/memo.h"
+#include "astro/moon_phases.h"
 
 #include <cmath>
 
@@ -14,6 +16,13 @@ namespace {
 constexpr extended eleventh_month_from = 297;
 constexpr extended twelfth_month_from = 326;
 constexpr extended month_start_margin = 27;
+// A Moon's age above half a lunation at noon: that noon still precedes the conjunction.
+constexpr extended half_lunation = 14.765L;
+// Days after the series' new moon within which a month begins: the noon after it, or the next one (age below
+// 0.5), or exceptionally the one after (a conjunction just after the series' instant).
+constexpr int first_day_search = 3;
+// The day of a month by which the mean year numbers the whole month: its middle.
+constexpr int numbering_day = 15;
 
 int month_length(std::uint16_t month, bool long_year) {
     if (month == 12 && long_year) return 30;
@@ -72,12 +81,53 @@ void islamic_year_month(bool civil_epoch, TDateTime t, std::uint16_t& year, std:
     month = static_cast<std::uint16_t>(m);
 }
 
+namespace {
+
+// The first day after the new moon of `new_moon` whose Moon's age at noon rounds to 1 or more (ties to even).
+// The phase series and the Moon's age place the conjunction within minutes of each other, so a noon just
+// after the series' instant may still show the old Moon's age (above half a lunation): the search goes on
+// past it.
+TDateTime search_first_day(TDateTime first_noon_day) {
+    for (int k = 0; k < first_day_search; ++k) {
+        const TDateTime day = first_noon_day + k;
+        const extended age = moon_age(day + 0.5);
+        if (age < half_lunation && std::nearbyint(age) >= 1) return day;
+    }
+    throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+}
+
+// The first days of months, keyed by the day of the first noon after their new moon: about 11 years of
+// consecutive months fit at once.
+TMemo<TDateTime, 4096> first_day_memo;
+
+TDateTime first_day_after_new_moon(TDateTime new_moon) {
+    const TDateTime first_noon_day = std::ceil(new_moon - 0.5); // the first day whose noon is not before it
+    if (!(std::fabs(first_noon_day) < 1e8)) return search_first_day(first_noon_day);
+    return first_day_memo.get(static_cast<std::uint64_t>(static_cast<std::int64_t>(first_noon_day)),
+                              [&] { return search_first_day(first_noon_day); });
+}
+
+} // namespace
+
+TDateTime islamic_month_first_day(TDateTime t) {
+    const TDateTime day = std::floor(t);
+    const TDateTime new_moon = last_phase(mpNewMoon, day + 0.5);
+    const TDateTime first = first_day_after_new_moon(new_moon);
+    if (first <= day) return first;
+    // The day lies after the new moon but before its month begins (its rounded age is 0): the last day of the
+    // month before.
+    return first_day_after_new_moon(last_phase(mpNewMoon, new_moon - 1));
+}
+
+void clear_islamic_month_memo() {
+    first_day_memo.clear();
+}
+
 void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t) {
+    const TDateTime first = islamic_month_first_day(t);
     std::uint16_t year, month;
-    islamic_year_month(civil_epoch, t, year, month);
-    // The day of the month is the Moon's age at noon, rounded: 0 just after a new moon, up to 30.
-    const extended age = moon_age(std::floor(t) + 0.5);
-    date.day = static_cast<std::uint16_t>(std::nearbyint(age));
+    islamic_year_month(civil_epoch, first + (numbering_day - 1), year, month);
+    date.day = static_cast<std::uint16_t>(std::floor(t) - first + 1);
     date.month = month;
     date.year = year;
 }

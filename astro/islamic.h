@@ -1,6 +1,6 @@
 // The Islamic (Hijri) calendar: the arithmetic calendar of a mean year of 354 11/30 days with months of 30
-// and 29 days, and the Islamic date shown for a day (year and month from the mean year, day from the Moon's
-// age).
+// and 29 days, and the Islamic date shown for a day (months that begin with the Moon, numbered by the mean
+// year).
 #pragma once
 
 #include "astro/types.h"
@@ -41,13 +41,26 @@ extended islamic_day_count(const TIslamicDate& date);
 /// down.
 TDateTime islamic_to_date(const TIslamicDate& date, bool civil_epoch);
 
-/// Islamic date shown for the day of t: year and month from the mean year and mean month, day from the Moon's
-/// age at noon of that day, rounded (0 just after a new moon, up to 30). A day in the first days of a year
-/// that the mean month still counts to the year before gives month 12 of the year before.
+/// The day (00:00) on which the Moon's month of the day of t begins: the first day after a new moon whose
+/// Moon's age at noon rounds to 1 or more (a day whose rounded age is 0 still ends the month before). Months
+/// so begun have 29 or 30 days. New moons from the phase search (moon_phases.h), ages from moon_age; the
+/// first day of each month is memoised (bounded, safe from several threads, the same value as computed anew).
+TDateTime islamic_month_first_day(TDateTime t);
+
+/// Forgets the memoised first days of months (for measurements; no result depends on it).
+void clear_islamic_month_memo();
+
+/// Islamic date shown for the day of t. The days count one at a time from the first day of the Moon's month
+/// (islamic_month_first_day), 1 to 29 or 30; the whole month carries the year and month that the mean year
+/// gives its 15th day (islamic_year_month), so the months follow 1..12 and the year advances after month 12.
+/// The reverse direction, islamic_to_date, is the arithmetic calendar: the two can differ by a day or two.
 void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t);
 
-/// The year and month that date_to_islamic gives for the day of t (it needs no Moon). Days before the first
-/// Islamic year raise E_OutOfAlgorithmRange "Out of range of the algorithm".
+/// The year and month of the mean year for the day of t (it needs no Moon): the month from the days into the
+/// mean year and the mean month of 29.530588 days (11 from day 297, 12 from day 326), taken back one month in
+/// its first days (more than 27 days before its mean end); month 0 is Dhu al-Hijjah of the year before.
+/// date_to_islamic numbers each month by this rule on its 15th day. Days before the first Islamic year raise
+/// E_OutOfAlgorithmRange "Out of range of the algorithm".
 void islamic_year_month(bool civil_epoch, TDateTime t, std::uint16_t& year, std::uint16_t& month);
 
 inline TIslamicDate date_to_islamic(bool civil_epoch, TDateTime t) {

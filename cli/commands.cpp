@@ -49,7 +49,11 @@ json day_json(const almanac::TDayInCalendars& d) {
     out["islamic"] = {{"year", d.islamic.year},
                       {"month", d.islamic.month},
                       {"day", d.islamic.day},
-                      {"month_name", text(almanac::islamic_month_name(d.islamic.month))}};
+                      {"month_name", text(almanac::islamic_month_name(d.islamic.month))},
+                      {"calendar", text(almanac::islamic_calendar_name(d.islamic_choice.calendar).name)},
+                      {"hijri_adjust", d.islamic_choice.adjust_days}};
+    if (const std::string note = almanac::islamic_table_note(d.islamic_choice, d.islamic.year); !note.empty())
+        out["islamic"]["note"] = note;
     out["hebrew"] = {{"year", d.hebrew.year},
                      {"month", d.hebrew.month},
                      {"day", d.hebrew.day},
@@ -93,7 +97,7 @@ json instant_json(double t) {
     return json{{"iso", almanac::iso_instant(t)}, {"value", t}};
 }
 
-json convert(std::string_view from, std::string_view value) {
+json convert(std::string_view from, std::string_view value, const almanac::TIslamicChoice& islamic) {
     double moment = 0;
     std::optional<almanac::TDayInCalendars> shown;
     if (from == "gregorian") {
@@ -108,8 +112,8 @@ json convert(std::string_view from, std::string_view value) {
         if (from == "hebrew") {
             moment = almanac::noon_of_hebrew_date(check_year(y, almanac::hebrew_years, "Hebrew"), m, d);
         } else {
-            shown =
-                almanac::islamic_date_in_calendars(check_year(y, almanac::islamic_years, "Islamic"), m, d);
+            shown = almanac::islamic_date_in_calendars(check_year(y, almanac::islamic_years, "Islamic"), m, d,
+                                                       islamic);
             moment = shown->moment;
         }
     } else if (from == "chinese") {
@@ -141,10 +145,10 @@ json convert(std::string_view from, std::string_view value) {
                           " (gregorian, hebrew, islamic, chinese or jd)");
     }
     check_instant_year(moment);
-    return day_json(shown ? *shown : almanac::day_in_calendars(moment));
+    return day_json(shown ? *shown : almanac::day_in_calendars(moment, islamic));
 }
 
-json feast(std::string_view name, long long year) {
+json feast(std::string_view name, long long year, const almanac::TIslamicChoice& islamic) {
     const almanac::TFeast* f = almanac::find_feast(name);
     if (!f) {
         std::string list;
@@ -152,7 +156,7 @@ json feast(std::string_view name, long long year) {
             list += (list.empty() ? "" : ", ") + std::string(known.name);
         throw TInputError("Unknown feast " + quoted(name) + " (one of: " + list + ")");
     }
-    const almanac::TDayInCalendars shown = almanac::feast_in_calendars(*f, feast_year(*f, year));
+    const almanac::TDayInCalendars shown = almanac::feast_in_calendars(*f, feast_year(*f, year), islamic);
     check_instant_year(shown.moment);
     json out{{"feast", std::string(name)}};
     out.update(day_json(shown));

@@ -18,8 +18,9 @@ using json = nlohmann::ordered_json;
 /// the date-time value.
 json instant_json(double t);
 
-json convert(std::string_view from, std::string_view value);
-json feast(std::string_view name, long long year);
+/// The day of VALUE in every calendar; the Islamic date (read or shown) in the calendar the user follows.
+json convert(std::string_view from, std::string_view value, const almanac::TIslamicChoice& islamic = {});
+json feast(std::string_view name, long long year, const almanac::TIslamicChoice& islamic = {});
 json moon(double t);
 json phases(double from, double to, bool octants);
 json eclipses(double from, double to, std::optional<bool> sun);

@@ -6,6 +6,7 @@
 #include "almanac/datetime_parts.h"
 #include "almanac/feasts.h"
 #include "almanac/ics.h"
+#include "almanac/islamic.h"
 #include "cli/commands.h"
 #include "cli/prayer.h"
 #include "cli/text.h"
@@ -17,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace cli = almadex::cli;
 using cli::json;
@@ -47,9 +49,37 @@ private:
     bool as_json_ = false;
 };
 
+/// --islamic and --hijri-adjust: the Islamic calendar the user follows, as the converter's Options menu sets
+/// it.
+struct TIslamicOptions {
+    std::string calendar{almanac::islamic_calendar_name(almanac::TIslamicCalendar::moon).name};
+    int adjust = 0;
+    void add_options(CLI::App* sub) {
+        std::vector<std::string> names;
+        for (const auto& c : almanac::islamic_calendar_names) names.emplace_back(c.name);
+        sub->add_option(
+               "--islamic", calendar,
+               "The Islamic calendar followed: moon (the default: months begin on the first day whose\n"
+               "Moon's age at noon rounds to 1 after a new moon and are numbered by the mean year; an\n"
+               "Islamic date is read by the arithmetic calendar, so the two directions can differ by a\n"
+               "day or two); umm-al-qura (the Saudi calendar, from ICU: its table covers 1300..1600 AH,\n"
+               "other years follow the civil calendar and the output says so); civil (the tabular\n"
+               "calendar of 30-year cycles, 11 long years, 1 Muharram 1 = 16 July 622 Julian)")
+            ->check(CLI::IsMember(names));
+        sub->add_option(
+               "--hijri-adjust", adjust,
+               "Shift of the Islamic dates, -2..+2 days, as announced where you live: +1 gives each day\n"
+               "the calendar's date of the next day (the month began a day earlier here), -1 that of\n"
+               "the day before")
+            ->check(CLI::Range(-almanac::hijri_adjust_limit, almanac::hijri_adjust_limit));
+    }
+    almanac::TIslamicChoice choice() const { return {almanac::find_islamic_calendar(calendar)->id, adjust}; }
+};
+
 void add_convert(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("convert", "Convert one day into every calendar, as the converter does");
     auto from = std::make_shared<std::string>(), value = std::make_shared<std::string>();
+    auto islamic = std::make_shared<TIslamicOptions>();
     sub->add_option("--from", *from, "Calendar of VALUE")
         ->required()
         ->check(CLI::IsMember({"gregorian", "hebrew", "islamic", "chinese", "jd"}));
@@ -58,8 +88,11 @@ void add_convert(CLI::App& app, TOutput& out) {
                     "islamic 1446-9-1; chinese CYCLE-YEAR-MONTH-DAY, L after a leap month (78-40-2L-1);\n"
                     "jd 2460587")
         ->required();
+    islamic->add_options(sub);
     out.add_json_flag(sub);
-    sub->final_callback([&out, from, value] { out.print(cli::convert(*from, *value), cli::day_text); });
+    sub->final_callback([&out, from, value, islamic] {
+        out.print(cli::convert(*from, *value, islamic->choice()), cli::day_text);
+    });
 }
 
 /// The feasts' names by the calendar whose year they take, from the table of feasts.
@@ -83,8 +116,12 @@ void add_feast(CLI::App& app, TOutput& out) {
     auto year = std::make_shared<long long>(0);
     sub->add_option("NAME", *name, feast_names_help())->required();
     sub->add_option("YEAR", *year, "Year of the feast's calendar")->required();
+    auto islamic = std::make_shared<TIslamicOptions>();
+    islamic->add_options(sub);
     out.add_json_flag(sub);
-    sub->final_callback([&out, name, year] { out.print(cli::feast(*name, *year), cli::day_text); });
+    sub->final_callback([&out, name, year, islamic] {
+        out.print(cli::feast(*name, *year, islamic->choice()), cli::day_text);
+    });
 }
 
 void add_moon(CLI::App& app, TOutput& out) {

@@ -1,5 +1,7 @@
 #include "cli/text.h"
 
+#include "almanac/islamic.h"
+
 #include <cstdio>
 
 namespace almadex::cli {
@@ -36,7 +38,14 @@ std::string day_text(const json& d) {
                   g["day"].get<int>());
     out += line("Gregorian", std::string(buf) + (d["leap_year"].get<bool>() ? " (leap year)" : ""));
     const auto& i = d["islamic"];
-    out += line("Islamic", str(i["day"]) + " " + str(i["month_name"]) + " " + str(i["year"]));
+    std::string islamic = str(i["day"]) + " " + str(i["month_name"]) + " " + str(i["year"]);
+    // The calendar followed and the adjustment, when they are not the default ones.
+    std::string qualifier = str(i["calendar"]) == "moon" ? "" : str(i["calendar"]);
+    if (const int adjust = i["hijri_adjust"].get<int>(); adjust != 0)
+        qualifier += (qualifier.empty() ? "" : ", ") + almanac::hijri_adjust_text(adjust);
+    if (!qualifier.empty()) islamic += " (" + qualifier + ")";
+    out += line("Islamic", islamic);
+    if (i.contains("note")) out += line("Note", str(i["note"]));
     const auto& h = d["hebrew"];
     out += line("Hebrew", str(h["day"]) + " " + str(h["month_name"]) + " " + str(h["year"]));
     const auto& c = d["chinese"];

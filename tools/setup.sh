@@ -10,8 +10,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
-    # libraries: initialisation files, command line, JSON, iCalendar
-    libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev
+    # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars
+    libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display
     poppler-utils libreoffice-writer-nogui xvfb xauth
     # packaging: the Debian package and the checks of its desktop entry and metainfo

@@ -75,6 +75,8 @@ protected:
         out.erase("feast");
         out.erase("leap_year");
         out["chinese"].erase("year_number");
+        // The calendar followed: the window's menu and caption say it (tested with the window).
+        for (const char* key : {"calendar", "hijri_adjust", "note"}) out["islamic"].erase(key);
         out["julian_day"] = doc["julian_day"].dump();
         return out;
     }
@@ -134,6 +136,49 @@ TEST_F(FrontEnds, EveryFeastFillsTheDayTheCommandLinePrints) {
         }
     }
     EXPECT_EQ(count, 14 * 5);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FrontEnds, TheIslamicCalendarChosenInBothGivesTheSameDays) {
+    // Each calendar with an adjustment, chosen in the Options menu and on the command line: the Gregorian
+    // conversion of days around the months' edges, and the Islamic feasts (a year beyond the Umm al-Qura
+    // table, 1250, among them).
+    const struct {
+        const char* calendar_action;
+        const char* adjust_action;
+        almanac::TIslamicChoice choice;
+    } choices[] = {
+        {"islamic_calendar_moon", "hijri_adjust_1", {almanac::TIslamicCalendar::moon, 1}},
+        {"islamic_calendar_umm_al_qura", "hijri_adjust_0", {almanac::TIslamicCalendar::umm_al_qura, 0}},
+        {"islamic_calendar_umm_al_qura",
+         "hijri_adjust_minus_2",
+         {almanac::TIslamicCalendar::umm_al_qura, -2}},
+        {"islamic_calendar_civil", "hijri_adjust_2", {almanac::TIslamicCalendar::civil, 2}},
+    };
+    int count = 0;
+    for (const auto& c : choices) {
+        find_child<QAction>(main.get(), c.calendar_action)->trigger();
+        find_child<QAction>(main.get(), c.adjust_action)->trigger();
+        for (const char* day : {"1834-06-15", "2025-02-28", "2025-03-01", "2025-03-29", "2025-03-30"}) {
+            const int y = std::stoi(std::string(day).substr(0, 4)),
+                      m = std::stoi(std::string(day).substr(5, 2)),
+                      d = std::stoi(std::string(day).substr(8, 2));
+            main->convert_gregorian(d, m, y);
+            EXPECT_EQ(panels(), printed(cli::convert("gregorian", day, c.choice))) << day;
+            ++count;
+        }
+        for (const auto& [action, name] :
+             {std::pair{"FillMuslimRamadan", "ramadan"}, std::pair{"FillMuslimLittleAid", "minor-fair"},
+              std::pair{"FillMuslimBigAid", "major-fair"}}) {
+            for (const int year : {1250, 1446, 1447}) {
+                find_child<TSpinEdit>(main.get(), "IYear")->setValue(year);
+                find_child<QAction>(main.get(), action)->trigger();
+                EXPECT_EQ(panels(), printed(cli::feast(name, year, c.choice))) << name << " " << year;
+                ++count;
+            }
+        }
+    }
+    EXPECT_EQ(count, 4 * (5 + 3 * 3));
     EXPECT_TRUE(messages.empty());
 }
 

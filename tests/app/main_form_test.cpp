@@ -344,6 +344,104 @@ TEST_F(MainForm, ChineseConversionAndItsMessage) {
     EXPECT_FALSE(child<QCheckBox>("CLeapMonth")->isChecked()); // taken from today
 }
 
+// --- the Islamic calendar followed ---
+
+TEST_F(MainForm, TheIslamicCalendarChosenShowsItsDateAndSaysSoInTheCaption) {
+    const struct {
+        const char* calendar; // Options > Islamic calendar
+        const char* adjust;   // Options > Islamic date adjustment
+        int d, m, y;          // Gregorian
+        const char* islamic;
+        const char* month_name;
+        const char* title;
+    } cases[] = {
+        // The Moon's months: the day whose rounded age is 0 ends Ramadan (it showed as day 1, the field's
+        // lower bound), and a year's first days are its Muharram (it showed as month 0, no name).
+        {"islamic_calendar_moon", "hijri_adjust_0", 29, 3, 2025, "30/9/1446", "Ramadan", " Islamic: "},
+        {"islamic_calendar_moon", "hijri_adjust_0", 6, 7, 2024, "1/1/1446", "Muharram", " Islamic: "},
+        {"islamic_calendar_moon", "hijri_adjust_minus_1", 30, 3, 2025, "30/9/1446", "Ramadan",
+         " Islamic (-1 day): "},
+        {"islamic_calendar_umm_al_qura", "hijri_adjust_0", 30, 3, 2025, "1/10/1446", "Shawwal",
+         " Islamic (Umm al-Qura): "},
+        {"islamic_calendar_civil", "hijri_adjust_0", 30, 3, 2025, "30/9/1446", "Ramadan",
+         " Islamic (civil): "},
+        {"islamic_calendar_civil", "hijri_adjust_1", 30, 3, 2025, "1/10/1446", "Shawwal",
+         " Islamic (civil, +1 day): "},
+        {"islamic_calendar_umm_al_qura", "hijri_adjust_minus_2", 15, 6, 1834, "5/2/1250", "Safar",
+         " Islamic (Umm al-Qura off its table, -2 days): "},
+    };
+    for (const auto& c : cases) {
+        action(c.calendar)->trigger();
+        action(c.adjust)->trigger();
+        set_panel("GDay", c.d, "GMonth", c.m, "GYear", c.y);
+        main->GConvertClick();
+        EXPECT_EQ(islamic(), QString::fromLatin1(c.islamic)) << c.title;
+        EXPECT_EQ(combo("IsMonthName")->currentText(), QString::fromLatin1(c.month_name)) << c.title;
+        QGroupBox* box = child<QGroupBox>("IslamicGroupBox");
+        EXPECT_EQ(box->title(), QString::fromLatin1(c.title));
+        // The caption fits the panel; beyond the table the hint says what ICU computes (for 1250 AH, the
+        // civil calendar: 15 June 1834 is 7 Safar, 5 Safar two days earlier).
+        EXPECT_LT(box->fontMetrics().horizontalAdvance(box->title()), box->width() - 8) << c.title;
+        EXPECT_EQ(box->toolTip().contains(QStringLiteral("1300 to 1600 AH")), c.y == 1834) << c.title;
+        EXPECT_TRUE(action(c.calendar)->isChecked());
+        EXPECT_TRUE(action(c.adjust)->isChecked());
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainForm, ChoosingACalendarShowsTheSameDayInItAtOnce) {
+    set_panel("GDay", 30, "GMonth", 3, "GYear", 2025);
+    main->GConvertClick();
+    EXPECT_EQ(islamic(), QStringLiteral("1/10/1446")); // the Moon's Shawwal began that day
+    const double day = main->FDate();
+    action("islamic_calendar_civil")->trigger();
+    EXPECT_EQ(islamic(), QStringLiteral("30/9/1446"));
+    action("hijri_adjust_2")->trigger();
+    EXPECT_EQ(islamic(), QStringLiteral("2/10/1446"));
+    EXPECT_EQ(main->FDate(), day);
+    EXPECT_EQ(gregorian(), QStringLiteral("30/3/2025"));
+    EXPECT_EQ(main->islamic_choice(), (almanac::TIslamicChoice{almanac::TIslamicCalendar::civil, 2}));
+}
+
+TEST_F(MainForm, TheFeastsAndTheIslamicPanelFollowTheCalendarChosen) {
+    const struct {
+        const char* calendar;
+        const char* adjust;
+        const char* feast;
+        const char* gregorian;
+    } cases[] = {
+        {"islamic_calendar_moon", "hijri_adjust_0", "FillMuslimRamadan", "28/2/2025"},
+        {"islamic_calendar_umm_al_qura", "hijri_adjust_0", "FillMuslimRamadan", "1/3/2025"},
+        {"islamic_calendar_umm_al_qura", "hijri_adjust_0", "FillMuslimLittleAid", "30/3/2025"},
+        {"islamic_calendar_civil", "hijri_adjust_0", "FillMuslimLittleAid", "31/3/2025"},
+        {"islamic_calendar_civil", "hijri_adjust_minus_1", "FillMuslimLittleAid", "1/4/2025"},
+        {"islamic_calendar_umm_al_qura", "hijri_adjust_2", "FillMuslimBigAid", "4/6/2025"},
+    };
+    for (const auto& c : cases) {
+        action(c.calendar)->trigger();
+        action(c.adjust)->trigger();
+        spin("IYear")->setValue(1446);
+        action(c.feast)->trigger();
+        EXPECT_EQ(gregorian(), QString::fromLatin1(c.gregorian))
+            << c.calendar << " " << c.adjust << " " << c.feast;
+    }
+    EXPECT_TRUE(messages.empty());
+
+    // 30 Ramadan 1446 is no date of Umm al-Qura (that Ramadan had 29 days); the arithmetic calendar has it.
+    action("hijri_adjust_0")->trigger();
+    set_panel("IDay", 30, "IMonth", 9, "IYear", 1446);
+    main->IConvertClick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("Please, note this Islamic date is invalid.\nPlease, check this out."));
+    action("islamic_calendar_moon")->trigger();
+    set_panel("IDay", 30, "IMonth", 9, "IYear", 1446);
+    main->IConvertClick();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(gregorian(), QStringLiteral("29/3/2025"));
+    EXPECT_EQ(islamic(), QStringLiteral("30/9/1446")); // as typed
+}
+
 // --- month names, buttons ---
 
 TEST_F(MainForm, MonthNameListsFollowTheMonthFieldsBothWays) {
@@ -531,7 +629,12 @@ TEST_F(MainForm, MenusHoldTheirCommandsInOrder) {
               QStringLiteral("Current &date|-|&Gregorian calendar|Islamic calendar|&Hebrew calendar"));
     EXPECT_EQ(menu(3).join(u'|'),
               QStringLiteral("Cale&ndar...|Moon/Seasons...|Muslim Prayer|In between dates|Dates Repository"));
-    EXPECT_EQ(menu(4).join(u'|'), QStringLiteral("Auto Run"));
+    EXPECT_EQ(menu(4).join(u'|'), QStringLiteral("Auto Run|-|&Islamic calendar|Islamic date &adjustment"));
+    const QList<QAction*> options = bar[4]->menu()->actions();
+    EXPECT_EQ(entries(options[2]->menu()->actions()).join(u'|'),
+              QStringLiteral("By the Moon|Umm al-Qura|Civil (tabular)"));
+    EXPECT_EQ(entries(options[3]->menu()->actions()).join(u'|'),
+              QStringLiteral("-2 days|-1 day|None|+1 day|+2 days"));
     EXPECT_EQ(menu(5).join(u'|'), QStringLiteral("Con&tents...|Tips...|&About...|Almadex &home page..."));
     const QList<QAction*> fill = bar[2]->menu()->actions();
     EXPECT_EQ(entries(fill[2]->menu()->actions()).join(u'|'),

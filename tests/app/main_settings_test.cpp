@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
@@ -226,6 +227,69 @@ TEST_F(MainSettings, ExecQuotesTheReservedCharactersOfAPath) {
     // Inside quotes: \" \$ and a backslash written \\\\; % doubled for the field codes.
     EXPECT_TRUE(entry.contains(QStringLiteral("Exec=\"/tmp/a\\\\\"b\\\\$c%%d\\\\\\\\e\"\n")))
         << entry.toStdString();
+}
+
+// --- the Islamic calendar followed ---
+
+TEST_F(MainSettings, TheIslamicCalendarAndItsAdjustmentAreStoredAtOnceAndSurviveARestart) {
+    create_main();
+    EXPECT_TRUE(action("islamic_calendar_moon")->isChecked());
+    EXPECT_TRUE(action("hijri_adjust_0")->isChecked());
+    action("islamic_calendar_umm_al_qura")->trigger();
+    action("hijri_adjust_minus_1")->trigger();
+    {
+        QSettings s = stored();
+        s.beginGroup(QStringLiteral("Setup"));
+        EXPECT_EQ(s.value(QStringLiteral("IslamicCalendar")).toString(), QStringLiteral("umm-al-qura"));
+        EXPECT_EQ(s.value(QStringLiteral("HijriAdjust")).toInt(), -1);
+    }
+    destroy_main(); // not even closed: the choice is already stored
+    create_main();
+    EXPECT_TRUE(action("islamic_calendar_umm_al_qura")->isChecked());
+    EXPECT_TRUE(action("hijri_adjust_minus_1")->isChecked());
+    EXPECT_EQ(main->islamic_choice(), (almanac::TIslamicChoice{almanac::TIslamicCalendar::umm_al_qura, -1}));
+    EXPECT_EQ(main->findChild<QGroupBox*>(QStringLiteral("IslamicGroupBox"))->title(),
+              QStringLiteral(" Islamic (Umm al-Qura, -1 day): "));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainSettings, StoredIslamicChoicesThatCannotBeUsedLeaveTheDefault) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<const char*, QVariant>> values;
+        almanac::TIslamicChoice expected;
+    } cases[] = {
+        {"both",
+         {{"IslamicCalendar", QStringLiteral("civil")}, {"HijriAdjust", -2}},
+         {almanac::TIslamicCalendar::civil, -2}},
+        {"an unknown calendar",
+         {{"IslamicCalendar", QStringLiteral("islamic-umalqura")}, {"HijriAdjust", 2}},
+         {almanac::TIslamicCalendar::moon, 2}},
+        {"an adjustment out of range",
+         {{"IslamicCalendar", QStringLiteral("civil")}, {"HijriAdjust", 3}},
+         {almanac::TIslamicCalendar::civil, 0}},
+        {"an adjustment as a word", {{"HijriAdjust", QStringLiteral("one")}}, {}},
+        {"the position alone", {{"Top", 200}, {"Left", 400}}, {}},
+    };
+    for (const auto& c : cases) {
+        QSettings(QStringLiteral("Kelvane"), QStringLiteral("Stellox")).clear();
+        store(c.values);
+        EXPECT_EQ(read_islamic_choice(), c.expected) << c.what;
+        create_main();
+        EXPECT_EQ(main->islamic_choice(), c.expected) << c.what;
+        destroy_main();
+    }
+}
+
+TEST_F(MainSettings, TheCopiedIslamicLineNamesACalendarOtherThanTheDefault) {
+    create_main();
+    action("islamic_calendar_civil")->trigger();
+    action("hijri_adjust_1")->trigger();
+    convert(3, 10, 2024); // the civil date of 4 October 2024: 30 Rabi'a I 1446
+    action("CopyAll")->trigger();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[1], QStringLiteral("Islamic: Day:30 Month: Rabi'a I Year:1446 (civil, +1 day)"));
 }
 
 // --- the calendars text ---

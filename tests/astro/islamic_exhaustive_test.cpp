@@ -1,5 +1,6 @@
 #include "astro/calendar.h"
 #include "astro/islamic.h"
+#include "astro/lunar_data.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,5 +59,71 @@ TEST(IslamicExhaustive, MonthsAdvanceAndStartNearTheArithmeticMonth) {
     std::printf("largest gap between the arithmetic and the shown start of a month: %lld days\n",
                 largest_gap);
 }
+
+// The Islamic date of every day of the civil years 999 to 2399, in shards of about two centuries so that the
+// sweep runs in parallel (each shard begins a day early to check the step into its first day):
+// - the days count one at a time: the day after day n is day n + 1 of the same month, or day 1 of the next
+//   month (month 12 followed by month 1 of the next year) after day 29 or 30; there is no day 0;
+// - a month begins exactly on the days that the Moon's age at noon gives: the first day after a new moon
+//   whose age rounds to 1 or more (the age falling below half a lunation marks the new moon);
+// - against the day that the rounded age alone gives (0 read as the last day of the month before), each shard
+//   reports the share of days that differ and the largest difference.
+class IslamicMoonSweep : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(IslamicMoonSweep, DaysCountOneAtATimeFromTheMoonsMonthStart) {
+    const auto [first_year, last_year] = GetParam();
+    const auto first =
+        static_cast<long long>(encode_calendar_date(static_cast<std::uint16_t>(first_year), 1, 1));
+    const auto last =
+        static_cast<long long>(encode_calendar_date(static_cast<std::uint16_t>(last_year), 12, 31));
+    constexpr extended half_lunation = 29.530589L / 2;
+
+    TIslamicDate before = date_to_islamic(true, static_cast<TDateTime>(first - 1) + 0.5);
+    extended age_before = moon_age(static_cast<TDateTime>(first - 1) + 0.5);
+    long long days = 0, differing = 0, months = 0;
+    int largest = 0;
+    for (long long day = first; day <= last; ++day, ++days) {
+        const TDateTime noon = static_cast<TDateTime>(day) + 0.5;
+        const TIslamicDate date = date_to_islamic(true, noon);
+        const extended age = moon_age(noon);
+        const int rounded = static_cast<int>(std::nearbyint(age));
+
+        const bool age_begins_month = age < half_lunation && rounded >= 1 &&
+                                      (age_before >= half_lunation || std::nearbyint(age_before) == 0);
+        ASSERT_EQ(date.day == 1, age_begins_month) << day << ": age " << static_cast<double>(age);
+        if (date.day == 1) {
+            ++months;
+            ASSERT_TRUE(before.day == 29 || before.day == 30) << day;
+            const bool next_month = date.year == before.year && date.month == before.month + 1;
+            const bool next_year = date.year == before.year + 1 && date.month == 1 && before.month == 12;
+            ASSERT_TRUE(next_month || next_year) << day;
+        } else {
+            ASSERT_EQ(date.day, before.day + 1) << day;
+            ASSERT_EQ(date.month, before.month) << day;
+            ASSERT_EQ(date.year, before.year) << day;
+        }
+        ASSERT_GE(date.month, 1) << day;
+        ASSERT_LE(date.month, 12) << day;
+
+        // A rounded age of 0 falls on the last day of a month (the next day begins one), as it is read here.
+        const int difference = rounded == 0 ? 0 : std::abs(date.day - rounded);
+        if (difference != 0) ++differing;
+        largest = std::max(largest, difference);
+        before = date;
+        age_before = age;
+    }
+    EXPECT_EQ(days, last - first + 1);
+    // 12 months of 29.53 days in 354.37: about 33.9 months in 1000 days.
+    EXPECT_NEAR(static_cast<double>(months) / static_cast<double>(days) * 1000, 33.86, 0.1);
+    std::printf("%d..%d: %lld days, %lld months; day differs from the rounded age on %lld days (%.2f%%), "
+                "by at most %d\n",
+                first_year, last_year, days, months, differing, 100.0 * static_cast<double>(differing) / days,
+                largest);
+}
+
+INSTANTIATE_TEST_SUITE_P(From999To2399, IslamicMoonSweep,
+                         ::testing::Values(std::pair{999, 1199}, std::pair{1200, 1399}, std::pair{1400, 1599},
+                                           std::pair{1600, 1799}, std::pair{1800, 1999},
+                                           std::pair{2000, 2199}, std::pair{2200, 2399}));
 
 } // namespace

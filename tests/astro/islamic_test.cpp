@@ -5,9 +5,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
+#include <ostream>
+#include <vector>
 
 using namespace astro;
+
+namespace astro {
+// Day/month/year in failure messages.
+void PrintTo(const TIslamicDate& d, std::ostream* os) {
+    *os << d.day << "/" << d.month << "/" << d.year;
+}
+} // namespace astro
 
 namespace {
 
@@ -112,21 +123,46 @@ TEST(Islamic, YearAndMonthOfADay) {
     }
 }
 
-TEST(Islamic, DateToIslamicTakesTheDayFromTheMoonsAgeAtNoon) {
+// A month begins on the first day whose Moon's age at noon rounds to 1 or more after a new moon; the days
+// count one at a time from there, and the whole month carries the mean year's month of its 15th day.
+TEST(Islamic, DateToIslamicCountsTheDaysOfTheMoonsMonth) {
     const struct {
         std::uint16_t y, m, d; // proleptic Gregorian
         TIslamicDate date;
     } cases[] = {
-        // New moon on 11 January 2024 at 11:57: at noon the Moon's age rounds to 0.
-        {2024, 1, 11, {0, 6, 1445}},
-        {2024, 3, 10, {0, 8, 1445}}, // new moon 3 hours before noon
-        // New moon on 28 February 2025 at 00:45: at noon the age is 0.52 days.
+        // January 2025: the rounded age at noon gives 25 Rajab twice (24.53 and 25.47) and skips 29 (28.45,
+        // then 29.50); the days now count on.
+        {2025, 1, 24, {25, 7, 1446}},
+        {2025, 1, 25, {26, 7, 1446}},
+        {2025, 1, 28, {29, 7, 1446}},
+        {2025, 1, 29, {30, 7, 1446}},
+        // New moon on 28 February 2025 at 00:45: at noon the age is already 0.52, so Ramadan begins that day.
         {2025, 2, 27, {29, 8, 1446}},
         {2025, 2, 28, {1, 9, 1446}},
         {2025, 3, 1, {2, 9, 1446}},
-        {2024, 10, 2, {29, 3, 1446}},
-        {2024, 10, 3, {1, 4, 1446}},
-        {2024, 7, 6, {1, 12, 1445}}, // the mean year has begun, its mean month not yet
+        {2025, 3, 28, {29, 9, 1446}},
+        // New moon on 29 March 2025 at 10:58: the age at noon, 0.05, rounds to 0 (the day the rounded age
+        // called day 0): the day is now the last of Ramadan, and Shawwal begins the next day.
+        {2025, 3, 29, {30, 9, 1446}},
+        {2025, 3, 30, {1, 10, 1446}},
+        // December 2026: age 0.42 at noon on the 9th, the 30th of Jumada II; Rajab begins on the 10th (where
+        // the mean month had not yet advanced and gave 1 Jumada II after 29 Jumada II).
+        {2026, 12, 8, {29, 6, 1448}},
+        {2026, 12, 9, {30, 6, 1448}},
+        {2026, 12, 10, {1, 7, 1448}},
+        // The years begin with their first lunation: 6 July 2024 (age 0.54 at noon), whose 15th day lies in
+        // the mean year's Muharram, although the mean month still counts 6 July to Dhu al-Hijjah.
+        {2024, 7, 5, {29, 12, 1445}},
+        {2024, 7, 6, {1, 1, 1446}},
+        {2024, 7, 7, {2, 1, 1446}},
+        {2024, 7, 8, {3, 1, 1446}},
+        {2025, 6, 25, {29, 12, 1446}},
+        {2025, 6, 26, {1, 1, 1447}},
+        {2025, 6, 27, {2, 1, 1447}},
+        {2025, 6, 28, {3, 1, 1447}},
+        {2024, 6, 10, {4, 12, 1445}},
+        {2024, 1, 11, {30, 6, 1445}}, // new moon at 11:57, age 0.00 at noon
+        {2024, 1, 12, {1, 7, 1445}},
     };
     for (const auto& c : cases) {
         const TDateTime day = gregorian_datetime(c.y, c.m, c.d);
@@ -136,16 +172,67 @@ TEST(Islamic, DateToIslamicTakesTheDayFromTheMoonsAgeAtNoon) {
     }
 }
 
-TEST(Islamic, DateToIslamicAgreesWithItsYearAndMonth) {
-    for (TDateTime t = gregorian_datetime(999, 1, 1) + 0.5; t < gregorian_datetime(2400, 1, 1); t += 3119.7) {
+// The months that the mean year gives these days stay theirs under the Moon's months.
+TEST(Islamic, DateToIslamicKeepsTheMeanYearsMonthsOfTheseDays) {
+    const struct {
+        std::uint16_t y, m, d; // proleptic Gregorian
+        std::uint16_t year, month;
+    } cases[] = {
+        {2025, 2, 27, 1446, 8},  {2025, 2, 28, 1446, 9}, {2025, 3, 29, 1446, 9},
+        {2025, 3, 30, 1446, 10}, {2024, 7, 7, 1446, 1},  {2024, 7, 8, 1446, 1},
+        {2025, 6, 27, 1447, 1},  {2025, 6, 28, 1447, 1}, {2024, 6, 10, 1445, 12},
+    };
+    for (const auto& c : cases) {
+        const TDateTime t = gregorian_datetime(c.y, c.m, c.d) + 0.5;
         std::uint16_t year = 0, month = 0;
         islamic_year_month(true, t, year, month);
         const TIslamicDate date = date_to_islamic(true, t);
-        EXPECT_EQ(date.year, year) << t;
-        EXPECT_EQ(date.month, month) << t;
-        EXPECT_EQ(date.day, static_cast<std::uint16_t>(std::nearbyint(moon_age(std::floor(t) + 0.5)))) << t;
-        EXPECT_LE(date.day, 30) << t;
+        EXPECT_EQ(date.year, c.year) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(date.month, c.month) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(year, c.year) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(month, c.month) << c.y << "-" << c.m << "-" << c.d;
     }
+}
+
+TEST(Islamic, MonthFirstDayIsTheFirstNoonOfRoundedAgeOneAfterTheNewMoon) {
+    const struct {
+        std::uint16_t y, m, d;    // any day of the month, proleptic Gregorian
+        std::uint16_t fy, fm, fd; // its first day
+    } cases[] = {
+        {2025, 3, 15, 2025, 2, 28}, // new moon 28 February 00:45, age 0.52 at noon
+        {2025, 2, 28, 2025, 2, 28},
+        {2025, 3, 29, 2025, 2, 28},
+        {2025, 3, 30, 2025, 3, 30},
+        {2024, 1, 11, 2023, 12, 13}, // age 0.00 at noon of the new moon's day: the last day of the month
+        {2024, 1, 12, 2024, 1, 12},
+        {1999, 12, 9, 1999, 12, 9}, // new moon 7 December 1999 at 22:32: age
+                                    // 0.497 at noon on the 8th
+        {2000, 1, 6, 1999, 12, 9},  // new moon 6 January 2000 at 18:14 (Meeus, example 49.a)
+        {2000, 1, 7, 2000, 1, 7},
+        {2000, 1, 8, 2000, 1, 7},
+    };
+    for (const auto& c : cases) {
+        const TDateTime day = gregorian_datetime(c.y, c.m, c.d);
+        EXPECT_EQ(islamic_month_first_day(day + 0.75), gregorian_datetime(c.fy, c.fm, c.fd))
+            << c.y << "-" << c.m << "-" << c.d;
+    }
+}
+
+TEST(Islamic, MonthFirstDayIsTheSameWithAndWithoutItsMemo) {
+    std::vector<TDateTime> first;
+    for (TDateTime t = gregorian_datetime(999, 1, 1); t < gregorian_datetime(2400, 1, 1); t += 3119.7)
+        first.push_back(islamic_month_first_day(t));
+    clear_islamic_month_memo();
+    std::size_t i = 0;
+    for (TDateTime t = gregorian_datetime(999, 1, 1); t < gregorian_datetime(2400, 1, 1); t += 3119.7) {
+        const TDateTime again = islamic_month_first_day(t);
+        EXPECT_EQ(std::memcmp(&again, &first[i++], sizeof again), 0) << t;
+    }
+}
+
+TEST(Islamic, DateToIslamicRejectsWhatItCannotCount) {
+    EXPECT_THROW(date_to_islamic(true, std::numeric_limits<double>::quiet_NaN()), E_OutOfAlgorithmRange);
+    EXPECT_THROW(date_to_islamic(true, gregorian_datetime(622, 7, 1)), E_OutOfAlgorithmRange);
 }
 
 TEST(Islamic, NoYearBeforeTheEpoch) {

@@ -1,0 +1,104 @@
+// The Umm al-Qura and civil calendars over every day of the civil years 999 to 2399, both ways:
+// - a day's date gives back the day, and every date of every month whose days lie in the range gives its day
+//   and back its date (the two directions are exact inverses);
+// - the days count one at a time, months of 29 or 30 days follow 1..12 and the year advances after month 12;
+// - the civil calendar has 30 Dhu al-Hijjah exactly in its long years (2, 5, 7, 10, 13, 16, 18, 21, 24, 26
+// and
+//   29 of each 30), and Umm al-Qura beyond ICU's table (1300..1600 AH) is the civil calendar.
+#include "almanac/datetime_parts.h"
+#include "almanac/islamic.h"
+#include "astro/errors.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace almanac;
+
+namespace {
+
+const double kFirst = datetime_from_parts(999, 1, 1);
+const double kLast = datetime_from_parts(2399, 12, 31);
+
+bool civil_long_year(int year) {
+    constexpr std::array long_years{2, 5, 7, 10, 13, 16, 18, 21, 24, 26, 29};
+    return std::find(long_years.begin(), long_years.end(), year % 30 == 0 ? 30 : year % 30) !=
+           long_years.end();
+}
+
+class IslamicCalendarSweep : public ::testing::TestWithParam<TIslamicCalendar> {};
+
+TEST_P(IslamicCalendarSweep, EveryDayAndEveryDateBothWays) {
+    const TIslamicChoice choice{GetParam(), 0};
+    astro::TIslamicDate before = islamic_date_of_day(kFirst - 1, choice);
+    astro::TIslamicDate first_date{};
+    long long days = 0, months = 0;
+    for (double t = kFirst; t <= kLast; t += 1, ++days) {
+        const astro::TIslamicDate date = islamic_date_of_day(t + 0.5, choice);
+        if (days == 0) first_date = date;
+        ASSERT_EQ(islamic_date_day(date.year, date.month, date.day, choice), t) << t;
+        if (date.day == 1) {
+            ++months;
+            ASSERT_TRUE(before.day == 29 || before.day == 30) << t;
+            const bool next_month = date.year == before.year && date.month == before.month + 1;
+            const bool next_year = date.year == before.year + 1 && date.month == 1 && before.month == 12;
+            ASSERT_TRUE(next_month || next_year) << t;
+        } else {
+            ASSERT_EQ(date.day, before.day + 1) << t;
+            ASSERT_EQ(date.month, before.month) << t;
+            ASSERT_EQ(date.year, before.year) << t;
+        }
+        before = date;
+    }
+    EXPECT_EQ(days, static_cast<long long>(kLast - kFirst) + 1);
+
+    // Every date of the months met, and the 30th of the months of 29 days rejected.
+    long long dates = 0, long_dhu_al_hijjah = 0;
+    for (int year = first_date.year; year <= before.year; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            int length = 0;
+            for (int d = 1; d <= 30; ++d) {
+                double t = 0;
+                try {
+                    t = islamic_date_day(year, month, d, choice);
+                } catch (const astro::EConvertError&) {
+                    break;
+                }
+                length = d;
+                if (t < kFirst || t > kLast) continue;
+                ++dates;
+                ASSERT_EQ(
+                    islamic_date_of_day(t + 0.5, choice),
+                    (astro::TIslamicDate{static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(month),
+                                         static_cast<std::uint16_t>(year)}))
+                    << year << "-" << month << "-" << d;
+            }
+            ASSERT_TRUE(length == 29 || length == 30) << year << "-" << month;
+            if (month == 12 && length == 30) ++long_dhu_al_hijjah;
+            if (GetParam() == TIslamicCalendar::civil) {
+                const int expected = month % 2 == 1 || (month == 12 && civil_long_year(year)) ? 30 : 29;
+                ASSERT_EQ(length, expected) << year << "-" << month;
+            }
+            if (GetParam() == TIslamicCalendar::umm_al_qura && islamic_year_beyond_table(choice, year)) {
+                const TIslamicChoice civil{TIslamicCalendar::civil, 0};
+                ASSERT_EQ(islamic_date_day(year, month, 1, choice), islamic_date_day(year, month, 1, civil))
+                    << year << "-" << month;
+            }
+        }
+    }
+    EXPECT_EQ(dates, days);
+    std::printf(
+        "%s: %lld days, %lld months, every date both ways; %lld years with 30 Dhu al-Hijjah in %d..%d\n",
+        std::string(islamic_calendar_name(GetParam()).name).c_str(), days, months, long_dhu_al_hijjah,
+        first_date.year, before.year);
+}
+
+INSTANTIATE_TEST_SUITE_P(From999To2399, IslamicCalendarSweep,
+                         ::testing::Values(TIslamicCalendar::umm_al_qura, TIslamicCalendar::civil),
+                         [](const ::testing::TestParamInfo<TIslamicCalendar>& p) {
+                             return p.param == TIslamicCalendar::civil ? "civil" : "umm_al_qura";
+                         });
+
+} // namespace
