@@ -76,6 +76,60 @@ TEST(Cli, ConvertFromEveryCalendarGivesTheSameDay) {
     EXPECT_EQ(islamic["islamic"]["month_name"], "Ramadan");
 }
 
+TEST(Cli, TheIslamicCalendarFollowedAndItsAdjustment) {
+    const struct {
+        const char* args;
+        int y, m, d;    // Gregorian
+        int iy, im, id; // Islamic
+        const char* calendar;
+        int adjust;
+    } cases[] = {
+        {"convert --from gregorian 2025-03-30", 2025, 3, 30, 1446, 10, 1, "moon", 0},
+        {"convert --from gregorian 2025-03-30 --islamic umm-al-qura", 2025, 3, 30, 1446, 10, 1, "umm-al-qura",
+         0},
+        {"convert --from gregorian 2025-03-30 --islamic civil", 2025, 3, 30, 1446, 9, 30, "civil", 0},
+        {"convert --from gregorian 2025-03-30 --islamic civil --hijri-adjust 1", 2025, 3, 30, 1446, 10, 1,
+         "civil", 1},
+        {"convert --from islamic 1446-10-1 --islamic civil", 2025, 3, 31, 1446, 10, 1, "civil", 0},
+        {"convert --from islamic 1446-10-1 --islamic umm-al-qura --hijri-adjust -2", 2025, 4, 1, 1446, 10, 1,
+         "umm-al-qura", -2},
+        {"feast ramadan 1446 --islamic umm-al-qura", 2025, 3, 1, 1446, 9, 1, "umm-al-qura", 0},
+        {"feast ramadan 1446 --islamic civil", 2025, 3, 1, 1446, 9, 1, "civil", 0},
+        {"feast minor-fair 1446 --islamic umm-al-qura", 2025, 3, 30, 1446, 10, 1, "umm-al-qura", 0},
+        {"feast minor-fair 1446 --islamic civil", 2025, 3, 31, 1446, 10, 1, "civil", 0},
+        {"feast minor-fair 1446 --hijri-adjust=-1", 2025, 3, 31, 1446, 10, 1, "moon", -1},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(std::string(c.args) + " --json");
+        ASSERT_EQ(r.status, 0) << c.args << ": " << r.err;
+        const json d = r.doc();
+        EXPECT_EQ(d["gregorian"], (json{{"year", c.y}, {"month", c.m}, {"day", c.d}})) << c.args;
+        EXPECT_EQ(d["islamic"]["year"], c.iy) << c.args;
+        EXPECT_EQ(d["islamic"]["month"], c.im) << c.args;
+        EXPECT_EQ(d["islamic"]["day"], c.id) << c.args;
+        EXPECT_EQ(d["islamic"]["calendar"], c.calendar) << c.args;
+        EXPECT_EQ(d["islamic"]["hijri_adjust"], c.adjust) << c.args;
+        EXPECT_FALSE(d["islamic"].contains("note")) << c.args;
+    }
+    // The text names a calendar or an adjustment other than the default, and says when ICU computes a year
+    // outside its Umm al-Qura table.
+    EXPECT_NE(run("convert --from gregorian 2025-03-30 --islamic civil --hijri-adjust 2")
+                  .out.find("Islamic:            2 Shawwal 1446 (civil, +2 days)\n"),
+              std::string::npos);
+    EXPECT_NE(run("convert --from gregorian 2025-03-30").out.find("Islamic:            1 Shawwal 1446\n"),
+              std::string::npos);
+    const Result beyond = run("feast muslim-new-year 1250 --islamic umm-al-qura");
+    EXPECT_NE(
+        beyond.out.find("(umm-al-qura)\nNote:               ICU tabulates Umm al-Qura for 1300 to 1600 AH; "
+                        "1250 AH is computed by its own arithmetic, the civil calendar\n"),
+        std::string::npos)
+        << beyond.out;
+    EXPECT_EQ(
+        run("feast muslim-new-year 1250 --islamic umm-al-qura --json").doc()["islamic"]["note"],
+        "ICU tabulates Umm al-Qura for 1300 to 1600 AH; 1250 AH is computed by its own arithmetic, the civil "
+        "calendar");
+}
+
 TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
     const struct {
         const char* args;
@@ -90,6 +144,10 @@ TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
         {"convert --from hebrew 5785-13-1 --json", 1, "Invalid month"},
         {"convert --from hebrew 5786-8-30", 1, "Invalid day"},
         {"convert --from islamic 1446-2-30 --json", 1, "Invalid day"},
+        {"convert --from islamic 1446-9-30 --islamic umm-al-qura", 1, "Invalid day"},
+        {"feast major-fair 1446 --islamic hijri", 2, "--islamic: hijri not in {moon,umm-al-qura,civil}"},
+        {"convert --from gregorian 2025-03-01 --hijri-adjust 3", 2, "--hijri-adjust: Value 3 not in range"},
+        {"convert --from gregorian 2025-03-01 --hijri-adjust=-3", 2, "--hijri-adjust: Value -3 not in range"},
         {"convert --from chinese 78-41-9L-1 --json", 1, "Invalid chinese date"},
         {"convert --from chinese 78-41-13-1", 1, "Invalid chinese date"},
         {"convert --from chinese 78-41-12-30", 1, "Invalid chinese date"},
@@ -275,6 +333,12 @@ TEST(Cli, HelpAndVersion) {
     const Result sub = run("prayer --help");
     EXPECT_EQ(sub.status, 0);
     EXPECT_NE(sub.out.find("--tz"), std::string::npos);
+    for (const char* command : {"convert", "feast"}) {
+        const std::string text = run(std::string(command) + " --help").out;
+        for (const char* said : {"--islamic", "moon", "umm-al-qura", "1300..1600 AH", "civil",
+                                 "--hijri-adjust", "-2..+2 days", "the month began a day earlier here"})
+            EXPECT_NE(text.find(said), std::string::npos) << command << ": " << said;
+    }
     EXPECT_EQ(run("--version").out.rfind("almadex-cli ", 0), 0u);
 }
 
