@@ -50,12 +50,34 @@ void BM_HebrewToDate(benchmark::State& state) {
 }
 BENCHMARK(BM_HebrewToDate);
 
+// The Chinese calendar memoises its solar-term and new-moon searches, the Islamic date of a day the first
+// days of the Moon's months. The plain benchmarks measure a running program, in which the memos hold the
+// searches of the days around (filled before the timing starts); the Cold variants forget the memos before
+// every conversion, as for the first day converted in a region of years.
+void warm_memo() {
+    for (auto t : spread_days()) {
+        benchmark::DoNotOptimize(astro::date_to_chinese(t));
+        benchmark::DoNotOptimize(astro::date_to_islamic(true, t));
+    }
+}
+
 void BM_DateToIslamic(benchmark::State& state) {
     const auto& days = spread_days();
+    warm_memo();
     std::size_t i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(astro::date_to_islamic(true, days[i++ % days.size()]));
 }
 BENCHMARK(BM_DateToIslamic)->Unit(benchmark::kMicrosecond);
+
+void BM_DateToIslamicCold(benchmark::State& state) {
+    const auto& days = spread_days();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        astro::clear_islamic_month_memo();
+        benchmark::DoNotOptimize(astro::date_to_islamic(true, days[i++ % days.size()]));
+    }
+}
+BENCHMARK(BM_DateToIslamicCold)->Unit(benchmark::kMicrosecond);
 
 void BM_IslamicToDate(benchmark::State& state) {
     std::uint16_t year = 389, month = 1;
@@ -68,13 +90,6 @@ void BM_IslamicToDate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IslamicToDate);
-
-// The Chinese calendar memoises its solar-term and new-moon searches. The plain benchmarks measure a running
-// program, in which the memo holds the searches of the days around (filled before the timing starts); the
-// Cold variants forget the memo before every conversion, as for the first day converted in a region of years.
-void warm_memo() {
-    for (auto t : spread_days()) benchmark::DoNotOptimize(astro::date_to_chinese(t));
-}
 
 void BM_DateToChinese(benchmark::State& state) {
     const auto& days = spread_days();
@@ -115,6 +130,7 @@ void BM_FullConversionCold(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         astro::clear_chinese_calendar_memo();
+        astro::clear_islamic_month_memo();
         full_conversion(days[i++ % days.size()]);
     }
 }
