@@ -674,7 +674,6 @@ void TMainForm::choose_islamic_calendar(almanac::TIslamicCalendar calendar) {
 }
 
 void TMainForm::choose_hijri_adjust(int adjust_days) {
-    almanac::check_hijri_adjust(adjust_days);
     almanac::TIslamicChoice choice = islamic_choice_;
     choice.adjust_days = adjust_days;
     apply_islamic_choice(choice);
