@@ -3,6 +3,7 @@
 #   ./build.sh run    install what is missing, build, and start Almadex
 #   ./build.sh test   install what is missing, build, and run every test (the library also under ASan/UBSan)
 #   ./build.sh bench  install what is missing, build, and run the benchmarks
+#   ./build.sh tables regenerate the coefficient tables of astro/ from astro/data/ (tools/tables.py)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,6 +37,10 @@ test)
     cmake --preset asan >/dev/null
     cmake --build --preset asan -j "$jobs"
     ctest --preset asan
+    step "the library's memos under ThreadSanitizer (build-tsan/)"
+    cmake --preset tsan >/dev/null
+    cmake --build --preset tsan -j "$jobs"
+    ctest --preset tsan
     step "all tests (build/)"
     ctest --preset default
     ;;
@@ -44,8 +49,11 @@ bench)
     build_default almadex-bench
     exec build/bench/almadex-bench "${@:2}"
     ;;
+tables)
+    exec tools/tables.py
+    ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|tables" >&2
     exit 2
     ;;
 esac

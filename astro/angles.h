@@ -22,10 +22,20 @@ inline extended radians_to_degrees(extended x) {
     return x * 180.0L / pi;
 }
 
+/// x rounded to the nearest integer, ties to even: std::nearbyint in the default rounding mode, without its
+/// costly save and restore of the floating-point environment. Adding and subtracting 1.5 * 2^63 leaves x's
+/// integer part in the 64-bit significand (the sign of a zero result is x's, as nearbyint gives it); larger
+/// magnitudes (already integers) and NaN take std::nearbyint.
+inline extended round_half_even(extended x) {
+    constexpr extended shift = 0x1.8p63L;
+    if (!(std::fabs(x) < 0x1p62L)) return std::nearbyint(x);
+    return std::copysign((x + shift) - shift, x);
+}
+
 /// Angle congruent to x in [0, 360): x - 360 * round_half_even(x / 360), then +360 while negative.
 /// A negative x smaller in magnitude than the precision of 360 gives exactly 360.
 inline extended normalize_degrees(extended x) {
-    const extended q = std::nearbyint(x / 360.0L); // default rounding mode: to nearest, ties to even
+    const extended q = round_half_even(x / 360.0L);
     extended r = x - 360.0L * q;
     while (r < 0) r += 360.0L;
     return r;

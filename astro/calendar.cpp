@@ -48,38 +48,41 @@ extended calendar_to_jd(std::uint16_t year, std::uint16_t month, std::uint16_t d
         const std::int64_t a = y / 100;
         b = 2 - a + a / 4;
     }
-    const auto days_of_years =
-        static_cast<std::int64_t>(std::trunc(365.25L * static_cast<extended>(y + 4716)));
-    const auto days_of_months =
-        static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<extended>(m + 1)));
+    // INT(365.25 (y + 4716)) and INT(30.6001 (m + 1)) in integers: the first product is exact, the second is
+    // never within 10^-4 of an integer (10000 does not divide 306001 (m + 1)), so the integer quotients
+    // agree.
+    const std::int64_t days_of_years = 1461 * (y + 4716) / 4;
+    const std::int64_t days_of_months = 306001 * (m + 1) / 10000;
     const std::int64_t sum = days_of_years + days_of_months + day + b;
     return static_cast<extended>(sum) - 1524.5L;
 }
 
-// Steps 2 to 6 of the JD-to-calendar-date rule, after the sign test.
-void jd_to_calendar(extended jd, bool gregorian, std::uint16_t& year, std::uint16_t& month,
-                    std::uint16_t& day) {
-    if (!(jd >= 0)) throw EConvertError("Negative julian dates not supported");
-    // Far beyond the year 9999 of either calendar: rejected here, which keeps the integers below from
-    // overflowing.
-    if (jd >= 1e8L) throw EConvertError("Invalid year");
+// a div b rounded down, for b > 0.
+std::int64_t floor_div(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return q * b > a ? q - 1 : q;
+}
 
-    const auto z = static_cast<std::int64_t>(std::trunc(jd + 0.5L));
+// Steps 2 to 6 of the JD-to-calendar-date rule for the day z = INT(JD + 0.5) >= 0, in integers. Each quotient
+// of the rule is a rational number that is never within 10^-5 of an integer (the denominators 146097, 7305
+// and 306001 do not divide the numerators), so the integer quotients are those of the extended-precision
+// rule: (z - 1867216.25) / 36524.25 = (4z - 7468865) / 146097, (b - 122.1) / 365.25 = (20b - 2442) / 7305,
+// 365.25 c = 1461 c / 4 and (b - d) / 30.6001 = 10000 (b - d) / 306001.
+void day_to_calendar(std::int64_t z, bool gregorian, std::uint16_t& year, std::uint16_t& month,
+                     std::uint16_t& day) {
     std::int64_t b;
     if (gregorian) {
         // Rounded down rather than truncated: the same wherever alpha is positive (from the year 400 on), and
         // right also for the proleptic Gregorian days before, where alpha is negative.
-        const auto alpha =
-            static_cast<std::int64_t>(std::floor((static_cast<extended>(z) - 1867216.25L) / 36524.25L));
-        b = z + alpha - static_cast<std::int64_t>(std::floor(static_cast<extended>(alpha) / 4.0L)) + 1525;
+        const std::int64_t alpha = floor_div(4 * z - 7468865, 146097);
+        b = z + alpha - floor_div(alpha, 4) + 1525;
     } else {
         b = z + 1524;
     }
-    const auto c = static_cast<std::int64_t>(std::trunc((static_cast<extended>(b) - 122.1L) / 365.25L));
-    const auto d = static_cast<std::int64_t>(std::trunc(static_cast<extended>(c) * 365.25L));
-    const auto e = static_cast<std::int64_t>(std::trunc(static_cast<extended>(b - d) / 30.6001L));
-    const std::int64_t dd =
-        b - d - static_cast<std::int64_t>(std::trunc(static_cast<extended>(e) * 30.6001L));
+    const std::int64_t c = (20 * b - 2442) / 7305;
+    const std::int64_t d = 1461 * c / 4;
+    const std::int64_t e = 10000 * (b - d) / 306001;
+    const std::int64_t dd = b - d - 306001 * e / 10000;
     std::int64_t mm, yy;
     if (e < 14) {
         mm = e - 1;
@@ -93,6 +96,16 @@ void jd_to_calendar(extended jd, bool gregorian, std::uint16_t& year, std::uint1
     year = static_cast<std::uint16_t>(yy);
     month = static_cast<std::uint16_t>(mm);
     day = static_cast<std::uint16_t>(dd);
+}
+
+// The JD-to-calendar-date rule after the sign test.
+void jd_to_calendar(extended jd, bool gregorian, std::uint16_t& year, std::uint16_t& month,
+                    std::uint16_t& day) {
+    if (!(jd >= 0)) throw EConvertError("Negative julian dates not supported");
+    // Far beyond the year 9999 of either calendar: rejected here, which keeps the integers below from
+    // overflowing.
+    if (jd >= 1e8L) throw EConvertError("Invalid year");
+    day_to_calendar(static_cast<std::int64_t>(std::trunc(jd + 0.5L)), gregorian, year, month, day);
 }
 
 } // namespace
@@ -143,7 +156,12 @@ TDateTime encode_calendar_date(std::uint16_t y, std::uint16_t m, std::uint16_t d
 }
 
 void decode_calendar_date(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
-    jd_to_date(datetime_to_jd(t), y, m, d);
+    // jd_to_date(datetime_to_jd(t)) with the tests on t itself, exact: JD = t + 2415018.5 >= 0, JD < 10^8,
+    // JD >= reform_jd for the Gregorian calendar, and INT(JD + 0.5) = floor(t) + 2415019.
+    if (!(t >= -datetime_jd_offset)) throw EConvertError("Negative julian dates not supported");
+    if (t >= 1e8 - datetime_jd_offset) throw EConvertError("Invalid year");
+    const bool gregorian = t >= reform_jd - datetime_jd_offset;
+    day_to_calendar(static_cast<std::int64_t>(std::floor(t)) + 2415019, gregorian, y, m, d);
 }
 
 TCalendarDate gregorian_date_of(TDateTime t) {

@@ -47,7 +47,7 @@ std::int32_t day_number(TDateTime x) {
 }
 
 std::int32_t lunations(TDateTime days) {
-    return static_cast<std::int32_t>(std::nearbyint(static_cast<extended>(days) / chinese_mean_lunation));
+    return static_cast<std::int32_t>(round_half_even(static_cast<extended>(days) / chinese_mean_lunation));
 }
 
 std::int32_t first_year_of_chinese_date(const TChineseDate& r) {

@@ -34,14 +34,15 @@ struct TSkyPosition {
     extended parallax = 0;        ///< equatorial horizontal parallax; set only by the topocentric correction
 };
 
-/// Nutation in longitude dpsi and true obliquity eps at instant t, both in degrees.
+/// Nutation in longitude dpsi and true obliquity eps at instant t, both in degrees. The fundamental arguments
+/// in extended precision, the 31 terms in double precision (within 1e-15 degree of the extended reference).
 void nutation_obliquity(TDateTime t, extended& dpsi, extended& eps);
 
 /// Apparent sidereal time at Greenwich at instant t (not at 00:00 of its day), degrees in [0, 360).
 extended apparent_sidereal_time(TDateTime t);
 
 /// Adds the nutation in longitude to pos.longitude (reduced into [0, 360)) and fills pos.right_ascension and
-/// pos.declination with the true obliquity of instant t.
+/// pos.declination with the true obliquity of instant t; the rotation in double precision.
 void ecliptic_to_equatorial(TSkyPosition& pos, TDateTime t);
 
 } // namespace astro

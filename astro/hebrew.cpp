@@ -2,7 +2,9 @@
 
 #include "astro/calendar.h"
 #include "astro/errors.h"
+#include "astro/reference.h"
 
+#include <array>
 #include <cmath>
 
 namespace astro {
@@ -10,6 +12,54 @@ namespace {
 
 // From 15 Nisan to the end of Elul the months have fixed lengths: 1 Tishri is 163 days after 15 Nisan.
 constexpr int pesach_to_new_year = 163;
+
+// The years Gauss's formula covers, and those whose day is computed here in integers (pesach_day); the years
+// on either side take the formula in extended precision, with its errors.
+constexpr std::int32_t first_formula_year = 359;
+constexpr std::int32_t last_civil_year = 9999;
+
+// Gauss's formula, Q = -1.904412361576 + 1.554241796621 a + 0.25 b - 0.003177794022 A + S, in units of
+// 10^-12: every constant is a whole number of them, so Q is exact and its integer and fractional parts are
+// decided without rounding. The extended-precision evaluation agrees for every year 359 to 9999.
+constexpr std::int64_t q_unit = 1000000000000;
+constexpr std::int64_t q_constant = -1904412361576;
+constexpr std::int64_t q_per_a = 1554241796621;
+constexpr std::int64_t q_per_b = 250000000000;
+constexpr std::int64_t q_per_year = -3177794022;
+// The thresholds of the fractional part, 0.63287037 and 0.897723765.
+constexpr std::int64_t q_threshold_c1 = 632870370000;
+constexpr std::int64_t q_threshold_c0 = 897723765000;
+
+// The date-time value of 00:00, 1 March of a civil year (Julian up to 1582, Gregorian from 1583; year >= 1):
+// Meeus, chapter 7, with INT(365.25 (Y + 4716)) = (1461 (Y + 4716)) div 4 and INT(30.6001 * 4) = 122.
+std::int64_t march_first(std::int64_t year) {
+    const std::int64_t b = year < 1583 ? 0 : 2 - year / 100 + year / 400;
+    return 1461 * (year + 4716) / 4 + b - 2416420;
+}
+
+// 15 Nisan of a civil year 359..9999 as a day number.
+std::int64_t pesach_day(std::int64_t year) {
+    const std::int64_t s = year < 1583 ? 0 : (3 * (year / 100) - 5) / 4;
+    const std::int64_t a = (12 * year + 12) % 19;
+    const std::int64_t b = year % 4;
+    const std::int64_t q = q_constant + q_per_a * a + q_per_b * b + q_per_year * year + s * q_unit;
+    // q may be negative before 1583: the floor, and a fraction in [0, 1).
+    std::int64_t m = q / q_unit;
+    if (q % q_unit < 0) --m;
+    const std::int64_t fraction = q - m * q_unit;
+    const std::int64_t c = (m + 3 * year + 5 * b + 2 - s) % 7;
+
+    std::int64_t day;
+    if (c == 2 || c == 4 || c == 6)
+        day = m + 23;
+    else if (c == 1 && a > 6 && fraction >= q_threshold_c1)
+        day = m + 24;
+    else if (c == 0 && a > 11 && fraction >= q_threshold_c0)
+        day = m + 23;
+    else
+        day = m + 22;
+    return march_first(year) + day - 1;
+}
 
 // 1 Tishri of the Hebrew year that begins in the autumn of a civil year.
 TDateTime new_year_of(std::int32_t civil_year) {
@@ -22,12 +72,91 @@ int type_of_length(long long length) {
     return 0;
 }
 
+// The month (high byte) and day (low byte) of each day of a year counted from 1 Tishri, by year type.
+constexpr int longest_year = 385;
+using TDayTable = std::array<std::array<std::uint16_t, longest_year>, hebrew_year_lengths.size()>;
+
+constexpr TDayTable make_day_table() {
+    TDayTable table{};
+    for (std::size_t type = 0; type < table.size(); ++type) {
+        int month = 7, day = 1;
+        for (int i = 0; i < hebrew_year_lengths[type]; ++i) {
+            while (hebrew_month_lengths[month - 1][type] < day) {
+                day -= hebrew_month_lengths[month - 1][type];
+                month = month % 13 + 1;
+            }
+            table[type][i] = static_cast<std::uint16_t>(month << 8 | day);
+            ++day;
+        }
+    }
+    return table;
+}
+constexpr TDayTable day_table = make_day_table();
+
+// The Hebrew date of day x, or false outside the years where every step is integer arithmetic.
+bool date_to_hebrew_directly(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
+    if (!(std::fabs(t) < 3.0e6)) return false;
+    const auto x = static_cast<std::int64_t>(std::floor(t));
+    // The civil year of x within a few days (x = 2 is 1 January 1900; the Julian calendar runs up to ten days
+    // behind before 1582): enough, since 1 Tishri falls in September or October.
+    auto year = static_cast<std::int64_t>(std::floor(static_cast<double>(x - 2) / 365.2425)) + 1900;
+    if (year < first_formula_year + 2 || year > last_civil_year - 1) return false;
+    std::int64_t start = pesach_day(year) + pesach_to_new_year;
+    std::int64_t next_pesach;
+    if (start > x) {
+        next_pesach = start - pesach_to_new_year;
+        --year;
+        start = pesach_day(year) + pesach_to_new_year;
+    } else {
+        next_pesach = pesach_day(year + 1);
+    }
+    const std::int64_t length = next_pesach - (start - pesach_to_new_year);
+    const auto& table = day_table[static_cast<std::size_t>(type_of_length(length))];
+    const std::uint16_t month_day = table[static_cast<std::size_t>(x - start)];
+    y = static_cast<std::uint16_t>(year + 3761);
+    m = static_cast<std::uint16_t>(month_day >> 8);
+    d = static_cast<std::uint16_t>(month_day & 0xff);
+    return true;
+}
+
 } // namespace
 
 TDateTime pesach_date(std::int32_t civil_year) {
+    if (civil_year < first_formula_year || civil_year > last_civil_year)
+        return reference::pesach_date(civil_year);
+    return static_cast<TDateTime>(pesach_day(civil_year));
+}
+
+int hebrew_year_type(std::int32_t hebrew_year) {
+    const TDateTime length = pesach_date(hebrew_year - 3760) - pesach_date(hebrew_year - 3761);
+    return type_of_length(std::llround(length));
+}
+
+TDateTime hebrew_to_date(std::uint16_t y, std::uint16_t m, std::uint16_t d) {
+    const int type = hebrew_year_type(y);
+    if (m < 1 || m > 13 || (m == 13 && type < 3)) throw EConvertError("Invalid month");
+    if (d < 1 || d > hebrew_month_lengths[m - 1][type]) throw EConvertError("Invalid day");
+
+    // The year runs Tishri (7) .. Adar 2 (13), then Nisan (1) .. Elul (6).
+    TDateTime offset = d - 1;
+    int month = 7;
+    for (int k = 0; k < (m + 6) % 13; ++k) {
+        offset += hebrew_month_lengths[month - 1][type];
+        month = month % 13 + 1;
+    }
+    return new_year_of(y - 3761) + offset;
+}
+
+void date_to_hebrew(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
+    if (!date_to_hebrew_directly(t, y, m, d)) reference::date_to_hebrew(t, y, m, d);
+}
+
+namespace reference {
+
+TDateTime pesach_date(std::int32_t civil_year) {
     const std::int32_t year = civil_year;
-    if (year < 359) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
-    if (year > 9999) throw EConvertError("Invalid year");
+    if (year < first_formula_year) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+    if (year > last_civil_year) throw EConvertError("Invalid year");
 
     const std::int32_t s = year < 1583 ? 0 : (3 * (year / 100) - 5) / 4;
     const std::int32_t a = (12 * year + 12) % 19;
@@ -53,26 +182,6 @@ TDateTime pesach_date(std::int32_t civil_year) {
     return encode_calendar_date(y, 4, static_cast<std::uint16_t>(day - 31));
 }
 
-int hebrew_year_type(std::int32_t hebrew_year) {
-    const TDateTime length = pesach_date(hebrew_year - 3760) - pesach_date(hebrew_year - 3761);
-    return type_of_length(std::llround(length));
-}
-
-TDateTime hebrew_to_date(std::uint16_t y, std::uint16_t m, std::uint16_t d) {
-    const int type = hebrew_year_type(y);
-    if (m < 1 || m > 13 || (m == 13 && type < 3)) throw EConvertError("Invalid month");
-    if (d < 1 || d > hebrew_month_lengths[m - 1][type]) throw EConvertError("Invalid day");
-
-    // The year runs Tishri (7) .. Adar 2 (13), then Nisan (1) .. Elul (6).
-    TDateTime offset = d - 1;
-    int month = 7;
-    for (int k = 0; k < (m + 6) % 13; ++k) {
-        offset += hebrew_month_lengths[month - 1][type];
-        month = month % 13 + 1;
-    }
-    return new_year_of(y - 3761) + offset;
-}
-
 void date_to_hebrew(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
     std::uint16_t civil_year, civil_month, civil_day;
     decode_calendar_date(t, civil_year, civil_month, civil_day);
@@ -96,4 +205,5 @@ void date_to_hebrew(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16
     d = static_cast<std::uint16_t>(day);
 }
 
+} // namespace reference
 } // namespace astro

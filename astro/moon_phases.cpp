@@ -5,6 +5,8 @@
 #include "astro/errors.h"
 #include "astro/lunar_data.h"
 #include "astro/moon_tables.h"
+#include "astro/precision.h"
+#include "astro/reference.h"
 
 #include <array>
 #include <cmath>
@@ -28,28 +30,110 @@ bool is_principal(TMoonPhase phase) {
     return phase <= mpLastQuarter && phase % 2 == 0;
 }
 
-extended phase_correction(const std::array<moon_tables::TPhaseTerm, moon_tables::phase_term_count>& terms,
-                          const TPhaseElements& el) {
-    extended sum = 0;
-    for (const moon_tables::TPhaseTerm& term : terms) {
-        extended c = term.coefficient;
-        for (int i = 0; i < term.e_power; ++i) c *= el.e;
-        sum += c * sin_deg(term.m * el.m + term.m_prime * el.m_prime + term.f * el.f + term.omega * el.omega);
+// The elements' angles as the path M takes them.
+template <class M>
+struct TPhaseAngles {
+    using R = typename M::real;
+    explicit TPhaseAngles(const TPhaseElements& el)
+        : m(M::angle(el.m)), m_prime(M::angle(el.m_prime)), f(M::angle(el.f)), omega(M::angle(el.omega)),
+          e(R(el.e)) {}
+    R m, m_prime, f, omega, e;
+};
+
+template <class M>
+typename M::real
+phase_correction(const std::array<moon_tables::TPhaseTerm, moon_tables::phase_term_count>& terms,
+                 const TPhaseAngles<M>& el) {
+    using R = typename M::real;
+    constexpr int n = moon_tables::phase_term_count;
+    R arg[n], sin_arg[n];
+    for (int i = 0; i < n; ++i) {
+        const moon_tables::TPhaseTerm& term = terms[i];
+        arg[i] = term.m * el.m + term.m_prime * el.m_prime + term.f * el.f + term.omega * el.omega;
+    }
+    M::sin_deg(arg, sin_arg, n);
+    R sum = 0;
+    for (int i = 0; i < n; ++i) {
+        auto c = R(terms[i].coefficient);
+        for (int k = 0; k < terms[i].e_power; ++k) c *= el.e;
+        sum += c * sin_arg[i];
     }
     return sum;
 }
 
-// The 14 planetary arguments and their coefficients (days), Meeus, Astronomical Algorithms, chapter 49.
-extended planetary_correction(extended k) {
+// The 14 planetary corrections (Meeus, Astronomical Algorithms, chapter 49): coefficient (days) times the
+// sine of constant + per_k * k degrees; the first argument has besides -0.009173 Tk^2.
+struct TPlanetaryTerm {
+    extended coefficient, constant, per_k;
+};
+constexpr TPlanetaryTerm planetary_terms[] = {
+    {0.000325L, 299.77L, 0.107408L},  {0.000165L, 251.88L, 0.016321L}, {0.000164L, 251.83L, 26.651886L},
+    {0.000126L, 349.42L, 36.412478L}, {0.000110L, 84.66L, 18.206239L}, {0.000062L, 141.74L, 53.303771L},
+    {0.000060L, 207.14L, 2.453732L},  {0.000056L, 154.84L, 7.30686L},  {0.000047L, 34.52L, 27.261239L},
+    {0.000042L, 207.19L, 0.121824L},  {0.000040L, 291.34L, 1.844379L}, {0.000037L, 161.72L, 24.198154L},
+    {0.000035L, 239.56L, 25.513099L}, {0.000023L, 331.55L, 3.592518L},
+};
+
+template <class M>
+typename M::real planetary_correction(extended k) {
+    using R = typename M::real;
+    constexpr int n = sizeof planetary_terms / sizeof planetary_terms[0];
     const extended tk = k / 1236.85L;
-    const extended a1 = 299.77L + 0.107408L * k - 0.009173L * tk * tk;
-    return 0.000325L * sin_deg(a1) + 0.000165L * sin_deg(251.88L + 0.016321L * k) +
-           0.000164L * sin_deg(251.83L + 26.651886L * k) + 0.000126L * sin_deg(349.42L + 36.412478L * k) +
-           0.000110L * sin_deg(84.66L + 18.206239L * k) + 0.000062L * sin_deg(141.74L + 53.303771L * k) +
-           0.000060L * sin_deg(207.14L + 2.453732L * k) + 0.000056L * sin_deg(154.84L + 7.30686L * k) +
-           0.000047L * sin_deg(34.52L + 27.261239L * k) + 0.000042L * sin_deg(207.19L + 0.121824L * k) +
-           0.000040L * sin_deg(291.34L + 1.844379L * k) + 0.000037L * sin_deg(161.72L + 24.198154L * k) +
-           0.000035L * sin_deg(239.56L + 25.513099L * k) + 0.000023L * sin_deg(331.55L + 3.592518L * k);
+    R arg[n], sin_arg[n];
+    for (int i = 0; i < n; ++i) {
+        const TPlanetaryTerm& term = planetary_terms[i];
+        arg[i] = M::angle(i == 0 ? term.constant + term.per_k * k - 0.009173L * tk * tk
+                                 : term.constant + term.per_k * k);
+    }
+    M::sin_deg(arg, sin_arg, n);
+    R sum = R(planetary_terms[0].coefficient) * sin_arg[0];
+    for (int i = 1; i < n; ++i) sum += R(planetary_terms[i].coefficient) * sin_arg[i];
+    return sum;
+}
+
+template <class M>
+TDateTime principal(TMoonPhase phase, TDateTime date) {
+    using R = typename M::real;
+    if (!is_principal(phase)) throw E_OutOfAlgorithmRange("Invalid TMoonPhase");
+    const TPhaseElements el = phase_elements(phase, date);
+    const TPhaseAngles<M> a(el);
+
+    R correction;
+    switch (phase) {
+    case mpNewMoon:
+        correction = phase_correction(moon_tables::new_moon_terms, a);
+        break;
+    case mpFullMoon:
+        correction = phase_correction(moon_tables::full_moon_terms, a);
+        break;
+    default: {
+        correction = phase_correction(moon_tables::quarter_terms, a);
+        const R w = R(0.00306L) - R(0.00038L) * a.e * M::cos_deg(a.m) + R(0.00026L) * M::cos_deg(a.m_prime) -
+                    R(0.00002L) * M::cos_deg(a.m_prime - a.m) + R(0.00002L) * M::cos_deg(a.m_prime + a.m) +
+                    R(0.00002L) * M::cos_deg(2 * a.f);
+        correction = phase == mpFirstQuarter ? correction + w : correction - w;
+        break;
+    }
+    }
+    return jd_to_datetime(el.jde + correction + planetary_correction<M>(el.k));
+}
+
+// The first instant of `phase` at or after `date` (forward) or the last at or before it, from the phase
+// instants that `phase_time` gives: probes 28 days apart.
+template <class F>
+TDateTime phase_search(TMoonPhase phase, TDateTime date, bool forward, F&& phase_time) {
+    // An invalid phase is rejected before the search: moon_phase_time's 0.0 for it is also a valid instant.
+    if (phase > mpWaningCrescent) throw E_OutOfAlgorithmRange("No TDateTime possible");
+    if (!std::isfinite(date)) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+    const TDateTime step = forward ? 28 : -28;
+    TDateTime s = date - step;
+    TDateTime r = s;
+    for (int probe = 0; forward ? r < date : r > date; ++probe) {
+        if (probe == max_search_probes) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+        r = phase_time(phase, s);
+        s += step;
+    }
+    return r;
 }
 
 } // namespace
@@ -61,7 +145,7 @@ TPhaseElements phase_elements(TMoonPhase phase, TDateTime date) {
     TPhaseElements el;
     // Round half to even (the default rounding mode), then truncate; kept in floating point so that a date
     // that is not a finite number gives NaN rather than an undefined conversion.
-    el.k = std::trunc(std::nearbyint(t * 1236.85L)) + static_cast<extended>(phase) / 8.0L;
+    el.k = std::trunc(round_half_even(t * 1236.85L)) + static_cast<extended>(phase) / 8.0L;
     const extended k = el.k;
     const extended tk = k / 1236.85L;
     const extended tk2 = tk * tk;
@@ -77,27 +161,7 @@ TPhaseElements phase_elements(TMoonPhase phase, TDateTime date) {
 }
 
 TDateTime principal_phase(TMoonPhase phase, TDateTime date) {
-    if (!is_principal(phase)) throw E_OutOfAlgorithmRange("Invalid TMoonPhase");
-    const TPhaseElements el = phase_elements(phase, date);
-
-    extended correction;
-    switch (phase) {
-    case mpNewMoon:
-        correction = phase_correction(moon_tables::new_moon_terms, el);
-        break;
-    case mpFullMoon:
-        correction = phase_correction(moon_tables::full_moon_terms, el);
-        break;
-    default: {
-        correction = phase_correction(moon_tables::quarter_terms, el);
-        const extended w = 0.00306L - 0.00038L * el.e * cos_deg(el.m) + 0.00026L * cos_deg(el.m_prime) -
-                           0.00002L * cos_deg(el.m_prime - el.m) + 0.00002L * cos_deg(el.m_prime + el.m) +
-                           0.00002L * cos_deg(2 * el.f);
-        correction = phase == mpFirstQuarter ? correction + w : correction - w;
-        break;
-    }
-    }
-    return jd_to_datetime(el.jde + correction + planetary_correction(el.k));
+    return principal<TDoubleMath>(phase, date);
 }
 
 TDateTime intermediate_phase(TMoonPhase phase, TDateTime date) {
@@ -118,30 +182,33 @@ TDateTime moon_phase_time(TMoonPhase phase, TDateTime date) {
 }
 
 TDateTime next_phase(TMoonPhase phase, TDateTime date) {
-    // An invalid phase is rejected before the search: moon_phase_time's 0.0 for it is also a valid instant.
-    if (phase > mpWaningCrescent) throw E_OutOfAlgorithmRange("No TDateTime possible");
-    if (!std::isfinite(date)) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
-    TDateTime s = date - 28;
-    TDateTime r = s;
-    for (int probe = 0; r < date; ++probe) {
-        if (probe == max_search_probes) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
-        r = moon_phase_time(phase, s);
-        s += 28;
-    }
-    return r;
+    return phase_search(phase, date, true, moon_phase_time);
 }
 
 TDateTime last_phase(TMoonPhase phase, TDateTime date) {
-    if (phase > mpWaningCrescent) throw E_OutOfAlgorithmRange("No TDateTime possible");
-    if (!std::isfinite(date)) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
-    TDateTime s = date + 28;
-    TDateTime r = s;
-    for (int probe = 0; r > date; ++probe) {
-        if (probe == max_search_probes) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
-        r = moon_phase_time(phase, s);
-        s -= 28;
-    }
-    return r;
+    return phase_search(phase, date, false, moon_phase_time);
 }
+
+namespace reference {
+
+TDateTime principal_phase(TMoonPhase phase, TDateTime date) {
+    return principal<TExtendedMath>(phase, date);
+}
+
+// The principal phases by the reference series; the octants as moon_phase_time finds them.
+TDateTime phase_time(TMoonPhase phase, TDateTime date) {
+    if (phase > mpWaningCrescent) return 0.0;
+    return phase % 2 == 0 ? reference::principal_phase(phase, date) : intermediate_phase(phase, date);
+}
+
+TDateTime next_phase(TMoonPhase phase, TDateTime date) {
+    return phase_search(phase, date, true, phase_time);
+}
+
+TDateTime last_phase(TMoonPhase phase, TDateTime date) {
+    return phase_search(phase, date, false, phase_time);
+}
+
+} // namespace reference
 
 } // namespace astro

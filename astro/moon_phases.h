@@ -36,7 +36,8 @@ struct TPhaseElements {
 TPhaseElements phase_elements(TMoonPhase phase, TDateTime date);
 
 /// New moon, first quarter, full moon or last quarter of the lunation that `date` picks. Any other value
-/// raises E_OutOfAlgorithmRange "Invalid TMoonPhase".
+/// raises E_OutOfAlgorithmRange "Invalid TMoonPhase". The periodic terms in double precision, after their
+/// arguments are reduced in extended precision (within 1e-9 day of the extended reference).
 TDateTime principal_phase(TMoonPhase phase, TDateTime date);
 
 /// One of the four octants, found by iterating on the Moon's age from `date` until it is within 0.0000001 day

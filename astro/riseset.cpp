@@ -3,21 +3,23 @@
 #include "astro/angles.h"
 #include "astro/errors.h"
 #include "astro/lunar_data.h"
+#include "astro/memo.h"
 #include "astro/moon_position.h"
+#include "astro/reference.h"
+#include "astro/riseset_method.h"
 #include "astro/sun.h"
 
 #include <cmath>
 
 namespace astro {
 
+using namespace riseset_method;
+
 namespace {
 
 // The Moon's standard altitude: 0.7275 times its horizontal parallax, less 34' of refraction.
 constexpr extended moon_parallax_factor = 0.7275L;
 constexpr extended horizon_refraction = 0.5666666666666667L;
-
-// Sidereal degrees per solar day, for the sidereal time at a fraction m of the day.
-constexpr extended sidereal_degrees_per_day = 360.985647L;
 
 // The Earth's figure for the observer's geocentric position: (b/a)^2, b/a and the equatorial radius in
 // metres.
@@ -53,6 +55,79 @@ void require_finite(TDateTime date, extended latitude, extended longitude, const
         throw E_NoRiseSet(message);
 }
 
+// The event `kind` from the working values of its day, by the path M.
+template <class M>
+double event(RiseSetEvent kind, TDateTime date, const TRiseSetWorkOf<typename M::real>& w) {
+    const auto h0_angle = hour_angle<M>(w);
+    if (std::isnan(h0_angle)) throw E_NoRiseSet(no_rise_set_message);
+    double result;
+    switch (kind) {
+    case Rise:
+    case CivilDawn:
+    case NauticalDawn:
+    case AstronomicalDawn:
+        result = at_fraction(date, rising_fraction<M>(w, h0_angle));
+        break;
+    case Set:
+    case CivilDusk:
+    case NauticalDusk:
+    case AstronomicalDusk:
+        result = at_fraction(date, setting_fraction<M>(w, h0_angle));
+        break;
+    case Transit:
+        result = at_fraction(date, transit_fraction<M>(w));
+        break;
+    default:
+        return 0;
+    }
+    if (std::isnan(result)) throw E_NoRiseSet(no_rise_set_message);
+    return result;
+}
+
+// The working values from the positions at 0 h UT of days d-1, d and d+1 that `position(t, pos)` gives and
+// the sidereal time `sidereal(d)`.
+template <class Position, class Sidereal>
+TRiseSetWork work_from(TDateTime date, extended h0, extended latitude, extended longitude,
+                       const char* message, Position&& position, Sidereal&& sidereal) {
+    require_finite(date, latitude, longitude, message);
+    const TDateTime d = rise_set_day(date);
+    TRiseSetWork w;
+    w.h0 = h0;
+    w.latitude = latitude;
+    w.longitude = longitude;
+    w.theta0 = sidereal(d);
+    TSkyPosition pos[3];
+    for (int i = 0; i < 3; ++i) position(d + (i - 1), pos[i]);
+    w.alpha1 = pos[0].right_ascension;
+    w.alpha2 = pos[1].right_ascension;
+    w.alpha3 = pos[2].right_ascension;
+    w.delta1 = pos[0].declination;
+    w.delta2 = pos[1].declination;
+    w.delta3 = pos[2].declination;
+    return w;
+}
+
+// The Sun at 0 h UT of one day: apparent right ascension and declination, and the apparent sidereal time.
+struct TSunSample {
+    double alpha = 0, delta = 0, theta = 0;
+};
+
+TSunSample sun_sample(TDateTime day) {
+    TSkyPosition pos;
+    sun_position(day, pos);
+    return {static_cast<double>(pos.right_ascension), static_cast<double>(pos.declination),
+            static_cast<double>(apparent_sidereal_time(day))};
+}
+
+// Samples keyed by their day number: 1024 consecutive days (almost three years) fit at once.
+TMemo<TSunSample, 1024> sun_sample_memo;
+
+TSunSample memo_sun_sample(TDateTime day) {
+    if (!(std::fabs(day) < 1e8)) return sun_sample(day);
+    return sun_sample_memo.get(static_cast<std::uint64_t>(static_cast<std::int64_t>(day)),
+                               [&] { return sun_sample(day); });
+}
+
 } // namespace
 
 TDateTime rise_set_day(TDateTime date) {
@@ -60,47 +135,15 @@ TDateTime rise_set_day(TDateTime date) {
 }
 
 extended reduce_day_fraction(extended x) {
-    extended r = x - std::trunc(x);
-    if (r < 0) r += 1.0L;
-    // A negative x of a few ulps rounds to exactly 1 above; the fraction is then 0.
-    if (r >= 1.0L) r = 0.0L;
-    return r;
+    return reduce_fraction(x);
 }
 
 extended interpolate3(extended y1, extended y2, extended y3, extended n) {
-    extended a = y2 - y1;
-    extended b = y3 - y2;
-    if (a > 100) a -= 360;
-    if (a < -100) a += 360;
-    if (b > 100) b -= 360;
-    if (b < -100) b += 360;
-    const extended c = b - a;
-    return y2 + (n / 2) * (a + b + n * c);
+    return interpolate(y1, y2, y3, n);
 }
 
 extended rise_set_correction(const TRiseSetWork& w, int which, extended m) {
-    const extended n = m; // universal time throughout: no Delta T
-    const extended alpha = interpolate3(w.alpha1, w.alpha2, w.alpha3, n);
-    const extended delta = interpolate3(w.delta1, w.delta2, w.delta3, n);
-    const extended theta = w.theta0 + sidereal_degrees_per_day * m;
-    extended hour_angle = normalize_degrees(theta - w.longitude - alpha);
-    if (hour_angle > 180) hour_angle -= 360;
-    switch (which) {
-    case 0:
-        return -hour_angle / 360;
-    case 1:
-    case 2: {
-        extended sin_h =
-            sin_deg(w.latitude) * sin_deg(delta) + cos_deg(w.latitude) * cos_deg(delta) * cos_deg(hour_angle);
-        // Rounding may carry a zenith passage a hair beyond 1.
-        if (sin_h > 1) sin_h = 1;
-        if (sin_h < -1) sin_h = -1;
-        const extended h = asin_deg(sin_h);
-        return (h - w.h0) / (360 * cos_deg(delta) * cos_deg(w.latitude) * sin_deg(hour_angle));
-    }
-    default:
-        return 0;
-    }
+    return correction<TExtendedMath>(w, which, m);
 }
 
 void topocentric_correction(TSkyPosition& pos, extended height, extended longitude, extended latitude,
@@ -125,83 +168,91 @@ void topocentric_correction(TSkyPosition& pos, extended height, extended longitu
 
 TRiseSetWork rise_set_work(bool sun, TDateTime date, extended h0, extended latitude, extended longitude,
                            const char* message) {
-    require_finite(date, latitude, longitude, message);
-    const TDateTime d = rise_set_day(date);
-    TRiseSetWork w;
-    w.h0 = h0;
-    w.latitude = latitude;
-    w.longitude = longitude;
-    w.theta0 = apparent_sidereal_time(d);
-    TSkyPosition pos[3];
-    for (int i = 0; i < 3; ++i) {
-        const TDateTime t = d + (i - 1);
+    const auto position = [&](TDateTime t, TSkyPosition& pos) {
         if (sun) {
-            sun_position(t, pos[i]);
+            sun_position(t, pos);
         } else {
-            moon_position(pos[i], t);
-            topocentric_correction(pos[i], 0, longitude, latitude, t);
+            moon_position(pos, t);
+            topocentric_correction(pos, 0, longitude, latitude, t);
         }
-    }
-    w.alpha1 = pos[0].right_ascension;
-    w.alpha2 = pos[1].right_ascension;
-    w.alpha3 = pos[2].right_ascension;
-    w.delta1 = pos[0].declination;
-    w.delta2 = pos[1].declination;
-    w.delta3 = pos[2].declination;
-    return w;
+    };
+    return work_from(date, h0, latitude, longitude, message, position,
+                     [](TDateTime d) { return apparent_sidereal_time(d); });
 }
 
 extended horizon_hour_angle(const TRiseSetWork& w, const char* message) {
-    const extended cos_h0 =
-        (sin_deg(w.h0) - sin_deg(w.latitude) * sin_deg(w.delta2)) / (cos_deg(w.latitude) * cos_deg(w.delta2));
-    // Written so that a NaN (a latitude that is not a number, say) fails the test as well.
-    if (!(cos_h0 >= -1 && cos_h0 <= 1)) throw E_NoRiseSet(message);
-    return acos_deg(cos_h0);
+    const extended h0_angle = hour_angle<TExtendedMath>(w);
+    if (std::isnan(h0_angle)) throw E_NoRiseSet(message);
+    return h0_angle;
+}
+
+TRiseSetWorkOf<double> TSunDay::work(double h0, double latitude, double longitude) const {
+    TRiseSetWorkOf<double> w;
+    w.alpha1 = alpha1;
+    w.alpha2 = alpha2;
+    w.alpha3 = alpha3;
+    w.delta1 = delta1;
+    w.delta2 = delta2;
+    w.delta3 = delta3;
+    w.theta0 = theta0;
+    w.h0 = h0;
+    w.latitude = latitude;
+    w.longitude = longitude;
+    return w;
+}
+
+double TSunDay::hour_angle(double h0, double latitude) const {
+    return riseset_method::hour_angle<TDoubleMath>(work(h0, latitude, 0));
+}
+
+double TSunDay::transit(double longitude) const {
+    return transit_fraction<TDoubleMath>(work(0, 0, longitude));
+}
+
+double TSunDay::rising(double h0, double h0_angle, double latitude, double longitude) const {
+    return rising_fraction<TDoubleMath>(work(h0, latitude, longitude), h0_angle);
+}
+
+double TSunDay::setting(double h0, double h0_angle, double latitude, double longitude) const {
+    return setting_fraction<TDoubleMath>(work(h0, latitude, longitude), h0_angle);
+}
+
+TSunDay sun_day(TDateTime date) {
+    TSunDay day;
+    day.day = rise_set_day(date);
+    const TSunSample before = memo_sun_sample(day.day - 1);
+    const TSunSample middle = memo_sun_sample(day.day);
+    const TSunSample after = memo_sun_sample(day.day + 1);
+    day.alpha1 = before.alpha;
+    day.alpha2 = middle.alpha;
+    day.alpha3 = after.alpha;
+    day.delta1 = before.delta;
+    day.delta2 = middle.delta;
+    day.delta3 = after.delta;
+    day.theta0 = middle.theta;
+    return day;
+}
+
+void clear_sun_day_memo() {
+    sun_sample_memo.clear();
 }
 
 double rise_transit_set(bool sun, RiseSetEvent kind, TDateTime date, extended latitude, extended longitude) {
     require_finite(date, latitude, longitude, no_rise_set_message);
-    extended h0 = standard_altitude(sun, kind);
-    if (!sun && (kind == Rise || kind == Set)) {
+    if (sun) {
+        const TSunDay day = sun_day(date);
+        const auto w = day.work(static_cast<double>(standard_altitude(true, kind)),
+                                static_cast<double>(latitude), static_cast<double>(longitude));
+        return event<TDoubleMath>(kind, date, w);
+    }
+    extended h0 = standard_altitude(false, kind);
+    if (kind == Rise || kind == Set) {
         TSkyPosition moon = moon_position(date);
         topocentric_correction(moon, 0, longitude, latitude, date);
         h0 = moon_parallax_factor * moon.parallax - horizon_refraction;
     }
-    const TRiseSetWork w = rise_set_work(sun, date, h0, latitude, longitude, no_rise_set_message);
-    const extended h0_angle = horizon_hour_angle(w, no_rise_set_message);
-
-    const extended m = (w.alpha2 + w.longitude - w.theta0) / 360;
-    extended m0 = reduce_day_fraction(m);
-    extended m1 = reduce_day_fraction(m - h0_angle / 360);
-    extended m2 = reduce_day_fraction(m + h0_angle / 360);
-    m0 += rise_set_correction(w, 0, m0);
-    m1 += rise_set_correction(w, 1, m1);
-    m2 += rise_set_correction(w, 2, m2);
-
-    extended fraction;
-    switch (kind) {
-    case Rise:
-    case CivilDawn:
-    case NauticalDawn:
-    case AstronomicalDawn:
-        fraction = m1;
-        break;
-    case Set:
-    case CivilDusk:
-    case NauticalDusk:
-    case AstronomicalDusk:
-        fraction = m2;
-        break;
-    case Transit:
-        fraction = m0;
-        break;
-    default:
-        return 0;
-    }
-    const extended result = rise_set_day(date) + fraction;
-    // A cosine of H0 of exactly -1 or 1 leaves sin H = 0 in the correction: no usable instant.
-    if (!std::isfinite(result)) throw E_NoRiseSet(no_rise_set_message);
-    return static_cast<double>(result);
+    return event<TExtendedMath>(kind, date,
+                                rise_set_work(false, date, h0, latitude, longitude, no_rise_set_message));
 }
 
 double sun_rise(TDateTime date, extended latitude, extended longitude) {
@@ -216,4 +267,38 @@ double sun_transit(TDateTime date, extended latitude, extended longitude) {
     return rise_transit_set(true, Transit, date, latitude, longitude);
 }
 
+namespace reference {
+
+// The working values of the Sun from reference positions, as rise_set_work computed them.
+TRiseSetWork sun_work(TDateTime date, extended h0, extended latitude, extended longitude,
+                      const char* message) {
+    return work_from(
+        date, h0, latitude, longitude, message,
+        [](TDateTime t, TSkyPosition& pos) { reference::sun_position(t, pos); },
+        [](TDateTime d) { return reference::apparent_sidereal_time(d); });
+}
+
+namespace {
+
+double sun_event(RiseSetEvent kind, TDateTime date, extended latitude, extended longitude) {
+    require_finite(date, latitude, longitude, no_rise_set_message);
+    return event<TExtendedMath>(
+        kind, date, sun_work(date, standard_altitude(true, kind), latitude, longitude, no_rise_set_message));
+}
+
+} // namespace
+
+double sun_rise(TDateTime date, extended latitude, extended longitude) {
+    return sun_event(Rise, date, latitude, longitude);
+}
+
+double sun_set(TDateTime date, extended latitude, extended longitude) {
+    return sun_event(Set, date, latitude, longitude);
+}
+
+double sun_transit(TDateTime date, extended latitude, extended longitude) {
+    return sun_event(Transit, date, latitude, longitude);
+}
+
+} // namespace reference
 } // namespace astro

@@ -33,20 +33,55 @@ inline constexpr const char* no_rise_set_message = "No rises or sets calculable"
 /// The working values of one rise, transit or set computation: right ascensions and declinations at 0 h UT of
 /// days d-1, d and d+1 (degrees; right ascensions as the position routines give them), apparent sidereal time
 /// at Greenwich at 0 h UT of day d, the altitude h0 sought, latitude (north positive) and longitude (west
-/// positive).
-struct TRiseSetWork {
-    extended alpha1 = 0, alpha2 = 0, alpha3 = 0;
-    extended delta1 = 0, delta2 = 0, delta3 = 0;
-    extended theta0 = 0;
-    extended h0 = 0;
-    extended latitude = 0;
-    extended longitude = 0;
+/// positive). In extended precision (TRiseSetWork) or double precision (the Sun's fast path).
+template <class Real>
+struct TRiseSetWorkOf {
+    Real alpha1 = 0, alpha2 = 0, alpha3 = 0;
+    Real delta1 = 0, delta2 = 0, delta3 = 0;
+    Real theta0 = 0;
+    Real h0 = 0;
+    Real latitude = 0;
+    Real longitude = 0;
 };
+using TRiseSetWork = TRiseSetWorkOf<extended>;
+
+/// What the Sun's rising, transit and setting at any altitude and any place need for one day: its apparent
+/// right ascension and declination at 0 h UT of the day before, the day and the day after, and the apparent
+/// sidereal time at Greenwich at 0 h UT of the day; double precision. sun_day computes it once per day and
+/// shares it.
+struct TSunDay {
+    TDateTime day = 0;                         ///< 0 h UT of the day, a whole day number
+    double alpha1 = 0, alpha2 = 0, alpha3 = 0; ///< right ascensions, degrees, as sun_position gives them
+    double delta1 = 0, delta2 = 0, delta3 = 0; ///< declinations, degrees
+    double theta0 = 0;                         ///< apparent sidereal time at 0 h UT of the day, degrees
+
+    /// The working values at altitude h0 (degrees), latitude (north positive) and longitude (west positive).
+    TRiseSetWorkOf<double> work(double h0, double latitude, double longitude) const;
+    /// Hour angle H0 (degrees, 0 to 180) at which the Sun crosses altitude h0 at that latitude, from the
+    /// middle declination; NaN when it does not cross it that day (polar day or night) or an input is not a
+    /// number.
+    double hour_angle(double h0, double latitude) const;
+    /// The day fraction of the upper transit: the first estimate reduced into [0, 1) plus one correction (not
+    /// reduced again).
+    double transit(double longitude) const;
+    /// The day fraction of the rising (setting) through h0, given its hour angle h0_angle: the first estimate
+    /// reduced into [0, 1) plus one correction (not reduced again).
+    double rising(double h0, double h0_angle, double latitude, double longitude) const;
+    double setting(double h0, double h0_angle, double latitude, double longitude) const;
+};
+
+/// The Sun's day of `date` (rounded down to its 0 h UT): computed once and kept in a bounded, thread-safe
+/// memo shared by all places and all routines of the library; the same bits as computing it anew. A date that
+/// is not a finite number is computed without the memo.
+TSunDay sun_day(TDateTime date);
+
+/// Forgets the memoised Sun days (for measurements; no result depends on it).
+void clear_sun_day_memo();
 
 /// Instant (UT date-time) of the event `kind` of the Sun (sun = true) or the Moon on the day of `date`; the
 /// fraction is the time of day in UT and may fall a few minutes outside the day. A kind above 8 gives 0.
 /// Raises E_NoRiseSet "No rises or sets calculable" when the body does not reach h0 that day (Transit too) or
-/// an input is not a finite number.
+/// an input is not a finite number. The Sun's events come from sun_day, in double precision.
 double rise_transit_set(bool sun, RiseSetEvent kind, TDateTime date, extended latitude, extended longitude);
 
 /// Sunrise, sunset and the Sun's upper transit: rise_transit_set with the Sun and Rise, Set, Transit.

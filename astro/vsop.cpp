@@ -1,5 +1,8 @@
 #include "astro/vsop.h"
 
+#include "astro/precision.h"
+#include "astro/reference.h"
+
 #include <cmath>
 
 namespace astro {
@@ -17,6 +20,48 @@ TVSOPTerm table_term(const TVSOPSeries (&series)[vsop_max_power + 1], std::int32
 // The FK5 constants (Meeus, chapter 32), arc seconds as degrees: 0.09033" and 0.03916".
 constexpr extended fk5_longitude_shift_deg = -0.09033L / 3600.0L;
 constexpr extended fk5_latitude_factor_deg = 0.03916L / 3600.0L;
+
+// The corrections dL and dB (radians) that carry L and B (radians) from the dynamical frame of VSOP87 into
+// FK5, T in Julian centuries (Meeus 32.3).
+template <class M>
+void fk5_correction(typename M::real T, typename M::real L, typename M::real B, typename M::real& dL,
+                    typename M::real& dB) {
+    using R = typename M::real;
+    const R l_prime = L + T * M::degrees_to_radians(R(-1.397L) - R(0.00031L) * T);
+    const R c = M::cos_rad(l_prime);
+    const R s = M::sin_rad(l_prime);
+    dL = M::degrees_to_radians(R(fk5_longitude_shift_deg)) +
+         M::degrees_to_radians(R(fk5_latitude_factor_deg)) * (c + s) * M::tan_rad(B);
+    dB = M::degrees_to_radians(R(fk5_latitude_factor_deg)) * (c - s);
+}
+
+// Terms summed per group, each group in a fixed order: the lanes of the vectorised loop, the same sums
+// whatever vector width the compiler chooses.
+constexpr int sum_lanes = 4;
+
+// The sum of the terms first.. of one series at tau (Julian millennia).
+double series_sum(const TVSOPSeriesTurns& s, int first, double tau) {
+    double lane[sum_lanes] = {0, 0, 0, 0};
+    const int whole = s.count - (s.count - first) % sum_lanes;
+    for (int i = first; i < whole; i += sum_lanes) {
+#pragma omp simd
+        for (int j = 0; j < sum_lanes; ++j)
+            lane[j] += s.amplitude[i + j] * cos_turns(s.phase[i + j] + s.frequency[i + j] * tau);
+    }
+    double rest = 0;
+    for (int i = whole; i < s.count; ++i)
+        rest += s.amplitude[i] * cos_turns(s.phase[i] + s.frequency[i] * tau);
+    return ((lane[0] + lane[1]) + (lane[2] + lane[3])) + rest;
+}
+
+// The sum of one series: a leading constant term (frequency and phase 0; 6283 radians per millennium in L1)
+// in extended precision from the extended table, whose double would round away the last digits of the small
+// periodic terms summed after it; the periodic terms in double precision.
+extended series_value(const TVSOPSeries& exact, const TVSOPSeriesTurns& fast, double tau) {
+    if (exact.count > 0 && exact.terms[0].frequency == 0 && exact.terms[0].phase == 0)
+        return exact.terms[0].amplitude * 1e-8L + series_sum(fast, 1, tau);
+    return series_sum(fast, 0, tau);
+}
 
 } // namespace
 
@@ -55,13 +100,8 @@ extended TVSOP::evaluate_series(TTermAccessor accessor) const {
 }
 
 void TVSOP::to_fk5(extended& L, extended& B) const {
-    const extended T = 10 * tau();
-    const extended l_prime = L + T * degrees_to_radians(-1.397L - 0.00031L * T);
-    const extended c = std::cos(l_prime);
-    const extended s = std::sin(l_prime);
-    const extended dL = degrees_to_radians(fk5_longitude_shift_deg) +
-                        degrees_to_radians(fk5_latitude_factor_deg) * (c + s) * tan_rad(B);
-    const extended dB = degrees_to_radians(fk5_latitude_factor_deg) * (c - s);
+    extended dL, dB;
+    fk5_correction<TExtendedMath>(10 * tau(), L, B, dL, dB);
     L = L + dL;
     B = B + dB;
 }
@@ -86,7 +126,32 @@ const TVSOPSeries* TVSOPEarth::series_table(TTermAccessor accessor) const {
 }
 
 void earth_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {
+    const extended tau = (static_cast<extended>(t) - vsop_epoch - 0.5L) / 365250.0L;
+    const auto tau_d = static_cast<double>(tau);
+    const TVSOPSeries* exact[3] = {vsop87d_earth_longitude, vsop87d_earth_latitude, vsop87d_earth_radius};
+    extended coordinate[3];
+    for (int c = 0; c < 3; ++c) {
+        // (((((S5 tau + S4) tau + S3) tau + S2) tau + S1) tau + S0, as evaluate_series.
+        extended sum = 0;
+        for (int p = vsop_max_power; p >= 0; --p)
+            sum = sum * tau + series_value(exact[c][p], vsop87d_earth_turns[c][p], tau_d);
+        coordinate[c] = sum;
+    }
+    L = coordinate[0];
+    B = coordinate[1];
+    R = coordinate[2];
+    double dL, dB;
+    fk5_correction<TDoubleMath>(10 * tau_d, static_cast<double>(L), static_cast<double>(B), dL, dB);
+    L = normalize_degrees(radians_to_degrees(L + dL));
+    B = radians_to_degrees(B + dB);
+}
+
+namespace reference {
+
+void earth_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {
     planet_heliocentric<TVSOPEarth>(t, L, B, R);
 }
+
+} // namespace reference
 
 } // namespace astro

@@ -37,7 +37,7 @@ void BM_SunRiseTransitSet(benchmark::State& state) {
         benchmark::DoNotOptimize(astro::sun_set(day, p.lat, p.lon));
     }
 }
-BENCHMARK(BM_SunRiseTransitSet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SunRiseTransitSet)->Unit(benchmark::kMicrosecond);
 
 // The six times of one day and place, as the prayer window lists them.
 void BM_PrayerDay(benchmark::State& state) {
@@ -53,6 +53,40 @@ void BM_PrayerDay(benchmark::State& state) {
         benchmark::DoNotOptimize(astro::ishaa_time(day, p.lat, p.lon));
     }
 }
-BENCHMARK(BM_PrayerDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrayerDay)->Unit(benchmark::kMicrosecond);
+
+// The same six times from prayer_times, which computes them together.
+void BM_PrayerTimes(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const TPlace& p = kPlaces[i % kPlaces.size()];
+        benchmark::DoNotOptimize(astro::prayer_times(day_of(i++), p.lat, p.lon));
+    }
+}
+BENCHMARK(BM_PrayerTimes)->Unit(benchmark::kMicrosecond);
+
+// One place-day with the Sun's days forgotten first: its three Sun positions computed anew.
+void BM_PrayerTimesCold(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const TPlace& p = kPlaces[i % kPlaces.size()];
+        astro::clear_sun_day_memo();
+        benchmark::DoNotOptimize(astro::prayer_times(day_of(i++), p.lat, p.lon));
+    }
+}
+BENCHMARK(BM_PrayerTimesCold)->Unit(benchmark::kMicrosecond);
+
+// The 30-day schedule of one place, as the schedule window and the command line compute it, from a memo that
+// knows none of its days: 32 Sun positions and 30 sidereal times, then the six times of each day.
+void BM_PrayerScheduleCold(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const TPlace& p = kPlaces[i % kPlaces.size()];
+        const double first = day_of(i++);
+        astro::clear_sun_day_memo();
+        for (int d = 0; d < 30; ++d) benchmark::DoNotOptimize(astro::prayer_times(first + d, p.lat, p.lon));
+    }
+}
+BENCHMARK(BM_PrayerScheduleCold)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -68,4 +68,15 @@ void BM_SeasonsOfYear(benchmark::State& state) {
 }
 BENCHMARK(BM_SeasonsOfYear)->Unit(benchmark::kMicrosecond);
 
+// One season instant, the years and seasons taken in turn across 1000..2399.
+void BM_SeasonStart(benchmark::State& state) {
+    constexpr astro::TSeason seasons[] = {astro::seSpring, astro::seSummer, astro::seAutumn, astro::seWinter};
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(astro::season_start(1000 + (i * 7) % 1400, seasons[i % 4]));
+        ++i;
+    }
+}
+BENCHMARK(BM_SeasonStart)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -5,6 +5,10 @@ The amplitudes are stored multiplied by 10^8 (units of 10^-8 radian for L and B,
 applied by shifting the decimal point in the published text, never by a floating multiplication, so each stored
 constant is the exact decimal value of the publication rounded once to the extended type by the compiler.
 
+The same terms are written a second time in double precision as a structure of arrays, for the vectorised
+evaluation: amplitudes in the published units, phases in turns and frequencies in turns per Julian millennium
+(the published radians divided by 2 pi in 60-digit decimal arithmetic, then rounded once to double).
+
 Usage: tools/gen_vsop_tables.py [input.tsv [output.cpp]]
 """
 
@@ -27,6 +31,9 @@ NAMES = {"L": "longitude", "B": "latitude", "R": "radius"}
 
 
 decimal.getcontext().prec = 60  # far more than any published number: scaleb stays exact
+TWO_PI = 2 * decimal.Decimal("3.14159265358979323846264338327950288419716939937510582097494459230781640629")
+# Values per line in the double-precision arrays.
+PER_LINE = 4
 
 
 def exact_decimal(text, where):
@@ -48,6 +55,13 @@ def literal(value):
     return text + "L"
 
 
+def double_literal(value):
+    """The C++ literal of the double nearest to value (Python's float() rounds a Decimal correctly, repr() gives
+    the shortest text that reads back as that double)."""
+    text = repr(float(value))
+    return text if "." in text or "e" in text else text + ".0"
+
+
 def read_rows(path):
     series = {}
     for where, fields in read_tsv(path, COLUMNS)[1]:
@@ -65,8 +79,10 @@ def read_rows(path):
         amplitude = exact_decimal(fields[3], where)
         if amplitude == 0:
             raise TableError(f"{where}: zero amplitude")
-        # Times 10^8 by moving the decimal point: exact.
-        terms.append((amplitude.scaleb(8), exact_decimal(fields[4], where), exact_decimal(fields[5], where)))
+        # Times 10^8 by moving the decimal point: exact. The published amplitude is kept for the double tables.
+        terms.append(
+            (amplitude.scaleb(8), exact_decimal(fields[4], where), exact_decimal(fields[5], where), amplitude)
+        )
     for coordinate, counts in EXPECTED.items():
         for power, count in enumerate(counts):
             got = len(series.get((coordinate, power), []))
@@ -83,9 +99,28 @@ def generate(series, source_name):
                 continue
             out.append("")
             out.append(f"constexpr TVSOPTerm earth_{coordinate}{power}[{count}] = {{")
-            for amplitude, phase, frequency in series[(coordinate, power)]:
+            for amplitude, phase, frequency, _ in series[(coordinate, power)]:
                 out.append(f"    {{{literal(amplitude)}, {literal(phase)}, {literal(frequency)}}},")
             out.append("};")
+    out.append("")
+    out.append("// Double precision, a structure of arrays per series: amplitude in radians or AU, phase in turns,")
+    out.append("// frequency in turns per Julian millennium.")
+    for coordinate in "LBR":
+        for power, count in enumerate(EXPECTED[coordinate]):
+            if count is None:
+                continue
+            terms = series[(coordinate, power)]
+            columns = {
+                "amplitude": [t[3] for t in terms],
+                "phase": [t[1] / TWO_PI for t in terms],
+                "frequency": [t[2] / TWO_PI for t in terms],
+            }
+            for column, values in columns.items():
+                out.append("")
+                out.append(f"constexpr double earth_{coordinate}{power}_{column}[{count}] = {{")
+                for start in range(0, count, PER_LINE):
+                    out.append("    " + " ".join(f"{double_literal(v)}," for v in values[start : start + PER_LINE]))
+                out.append("};")
     out.append("")
     out.append("} // namespace")
     for coordinate in "LBR":
@@ -97,10 +132,23 @@ def generate(series, source_name):
             else:
                 out.append(f"    {{earth_{coordinate}{power}, {count}}},")
         out.append("};")
+    out.append("")
+    out.append("const TVSOPSeriesTurns vsop87d_earth_turns[3][vsop_max_power + 1] = {")
+    for coordinate in "LBR":
+        out.append(f"    {{ // {NAMES[coordinate]}")
+        for power, count in enumerate(EXPECTED[coordinate]):
+            if count is None:
+                out.append("        {nullptr, nullptr, nullptr, 0},")
+            else:
+                name = f"earth_{coordinate}{power}"
+                out.append(f"        {{{name}_amplitude, {name}_phase, {name}_frequency, {count}}},")
+        out.append("    },")
+    out.append("};")
     about = [
         "VSOP87 version D (Bretagnon & Francou 1988), Earth, complete series in the published order.",
         "Amplitudes in units of 10^-8 radian (L, B) and 10^-8 AU (R), the published decimal point moved by",
-        "eight places; phases in radians; frequencies in radians per Julian millennium.",
+        "eight places; phases in radians; frequencies in radians per Julian millennium. Then the same terms in",
+        "double precision for the vectorised evaluation: amplitudes as published, phases and frequencies in turns.",
     ]
     return library_source("gen_vsop_tables", source_name, about, "astro/vsop.h", out)
 

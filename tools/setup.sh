@@ -8,6 +8,8 @@ packages=(
     g++ cmake ninja-build pkg-config clang-format
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the table generators and their check
+    python3
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace astro;
 
@@ -22,6 +23,24 @@ TEST(Angles, NormalizeDegreesReducesIntoOneTurn) {
         EXPECT_GE(r, 0.0L);
         EXPECT_LT(r, 360.0L);
     }
+}
+
+// round_half_even is std::nearbyint in the default rounding mode, computed without touching the environment.
+TEST(Angles, RoundHalfEvenIsNearbyint) {
+    const extended inf = std::numeric_limits<extended>::infinity();
+    const extended cases[] = {
+        0.5L,      1.5L,       2.5L,    -0.5L,    -1.5L,          -2.5L,       0.49999999999999999L,
+        1e18L,     -1e18L,     0x1p62L, -0x1p62L, 0x1p62L - 0.5L, 0x1p63L + 2, -0.0L,
+        123456.5L, -987654.5L, 1e-30L,  -1e-30L,  3e20L,          inf,         -inf};
+    for (const extended x : cases) {
+        const extended got = round_half_even(x);
+        EXPECT_EQ(got, std::nearbyint(x)) << static_cast<double>(x);
+        EXPECT_EQ(std::signbit(got), std::signbit(std::nearbyint(x))) << static_cast<double>(x);
+    }
+    EXPECT_TRUE(std::isnan(round_half_even(std::numeric_limits<extended>::quiet_NaN())));
+    // Every half-integer and its neighbours over a wide range.
+    for (extended x = -5000.5L; x < 5000; x += 0.25L)
+        ASSERT_EQ(round_half_even(x), std::nearbyint(x)) << static_cast<double>(x);
 }
 
 TEST(Angles, AngleDifferenceIsSignedAndHalfTurnIsPositive) {

@@ -1,6 +1,7 @@
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/hebrew.h"
+#include "astro/reference.h"
 #include "tests/astro/error_of.h"
 
 #include <cmath>
@@ -23,6 +24,34 @@ TEST(Hebrew, PesachWorkedExamples) {
         EXPECT_EQ(pesach_date(c.year),
                   encode_calendar_date(static_cast<std::uint16_t>(c.year), c.month, c.day))
             << c.year;
+}
+
+// Gauss's formula in integers (units of 10^-12) decides every year as the formula in extended precision does.
+// From 3430 on the formula's day of March passes 61 (the Hebrew calendar drifts against the Gregorian by a
+// day in about 230 years), where the formula's "April d - 31" is no date: those days fall in May, counted on
+// from 1 March. Every 15 Nisan falls on a Sunday, Tuesday, Thursday or Saturday.
+TEST(Hebrew, PesachInIntegersIsTheFormulaForEveryYear) {
+    int years = 0, in_may = 0;
+    for (std::int32_t year = 359; year <= 9999; ++year, ++years) {
+        const TDateTime pesach = pesach_date(year);
+        const std::string reference = error_of([&] { reference::pesach_date(year); });
+        if (reference == "no error") {
+            ASSERT_EQ(pesach, reference::pesach_date(year)) << year;
+        } else {
+            ASSERT_EQ(reference, "Invalid day") << year;
+            const TCalendarDate date = decode_calendar_date(pesach);
+            ASSERT_EQ(date.year, year);
+            ASSERT_EQ(date.month, 5) << year;
+            ++in_may;
+        }
+        const auto weekday =
+            ((static_cast<long long>(pesach) - 1) % 7 + 7) % 7; // 0 Sunday: day 1 is 31 December 1899
+        ASSERT_TRUE(weekday == 0 || weekday == 2 || weekday == 4 || weekday == 6) << year << " " << weekday;
+    }
+    EXPECT_EQ(years, 9641);
+    EXPECT_EQ(in_may, 3280);
+    EXPECT_EQ(decode_calendar_date(pesach_date(3430)), (TCalendarDate{3430, 5, 1}));
+    EXPECT_EQ(error_of([] { pesach_date(10000); }), "Invalid year");
 }
 
 TEST(Hebrew, PesachRejectsYearsBefore359) {

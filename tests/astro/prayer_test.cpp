@@ -9,6 +9,7 @@
 #include <limits>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace astro;
@@ -114,6 +115,92 @@ TEST(Prayer, InputThatIsNotANumberIsNotCalculable) {
     EXPECT_EQ(error_of<E_NoRiseSet>([&] { fedjr_time(std::nan(""), 20, 0); }), fedjr_message);
     EXPECT_EQ(error_of<E_NoRiseSet>([&] { ishaa_time(std::numeric_limits<double>::infinity(), 20, 0); }),
               ishaa_message);
+}
+
+// prayer_times: for places from pole to pole on days of both solstices and an equinox, each entry is the
+// value of its own routine, bit for bit, or that routine's failure message; with the Assr flag set and clear.
+TEST(PrayerTimes, EqualsTheSixRoutines) {
+    const auto outcome = [](auto&& f) -> std::pair<double, std::string> {
+        try {
+            return {f(), ""};
+        } catch (const E_NoRiseSet& e) {
+            return {0, e.what()};
+        }
+    };
+    int failures = 0, times = 0;
+    for (const TDateTime day :
+         {encode_calendar_date(2024, 6, 21) + 0.7, encode_calendar_date(2024, 12, 21),
+          encode_calendar_date(1200, 3, 20), encode_calendar_date(2390, 9, 23) + 0.99}) {
+        for (long double lat = -89.5L; lat < 90; lat += 8.5L) {
+            for (const long double lon : {-179.5L, -66.6L, 0.0L, 3.05L, 120.25L}) {
+                for (const bool flag : {true, false}) {
+                    const TPrayerTimes all = prayer_times(day, lat, lon, flag);
+                    const std::pair<double, std::string> one[prayer_count] = {outcome([&] { return fedjr_time(day, lat, lon); }),
+                                                                              outcome([&] { return sun_rise(day, lat, lon); }),
+                                                                              outcome([&] { return sun_transit(day, lat, lon); }),
+                                                                              outcome([&] { return assr_time(flag, day, lat, lon); }),
+                                                                              outcome([&] { return sun_set(day, lat, lon); }),
+                                                                              outcome([&] { return ishaa_time(day, lat, lon); })};
+                    for (int p = 0; p < prayer_count; ++p) {
+                        const std::string message = all.error[p] ? all.error[p] : "";
+                        EXPECT_EQ(message, one[p].second) << day << " " << lat << " " << lon << " " << p;
+                        EXPECT_EQ(all.time[p], one[p].first) << day << " " << lat << " " << lon << " " << p;
+                        (message.empty() ? times : failures) += 1;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(times + failures, 4 * 22 * 5 * 2 * prayer_count);
+    EXPECT_GT(failures, 200); // polar days and nights
+    EXPECT_GT(times, 4000);
+}
+
+TEST(PrayerTimes, InputThatIsNotANumberFailsEveryTime) {
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const double day = encode_calendar_date(2024, 5, 1);
+    for (const TPrayerTimes& all : {prayer_times(day, nan, 0), prayer_times(day, 20, nan),
+                                    prayer_times(std::numeric_limits<double>::infinity(), 20, 0)}) {
+        EXPECT_STREQ(all.error[prFedjr], fedjr_message);
+        EXPECT_STREQ(all.error[prSunrise], no_rise_set_message);
+        EXPECT_STREQ(all.error[prTransit], no_rise_set_message);
+        EXPECT_STREQ(all.error[prAssr], assr_message);
+        EXPECT_STREQ(all.error[prSunset], no_rise_set_message);
+        EXPECT_STREQ(all.error[prIshaa], ishaa_message);
+    }
+}
+
+// What a method with other altitudes needs from the day's Sun: the twilights of rise_transit_set come out of
+// TSunDay's hour angle, rising and setting at -6, -12 and -18 degrees, bit for bit.
+TEST(SunDay, GivesRisingAndSettingAtAnyAltitude) {
+    const struct {
+        RiseSetEvent dawn, dusk;
+        double h0;
+    } twilights[] = {{CivilDawn, CivilDusk, -6},
+                     {NauticalDawn, NauticalDusk, -12},
+                     {AstronomicalDawn, AstronomicalDusk, -18}};
+    for (const TDateTime date : {encode_calendar_date(2025, 1, 9) + 0.3, encode_calendar_date(1650, 7, 30)}) {
+        const TSunDay day = sun_day(date);
+        EXPECT_EQ(day.day, std::floor(date));
+        for (const double lat : {-45.0, 0.0, 36.75, 51.5}) {
+            for (const double lon : {-3.05, 74.0}) {
+                for (const auto& t : twilights) {
+                    const double h0_angle = day.hour_angle(t.h0, lat);
+                    ASSERT_FALSE(std::isnan(h0_angle)) << lat << " " << t.h0;
+                    EXPECT_EQ(static_cast<double>(
+                                  day.day + static_cast<long double>(day.rising(t.h0, h0_angle, lat, lon))),
+                              rise_transit_set(true, t.dawn, date, lat, lon));
+                    EXPECT_EQ(static_cast<double>(
+                                  day.day + static_cast<long double>(day.setting(t.h0, h0_angle, lat, lon))),
+                              rise_transit_set(true, t.dusk, date, lat, lon));
+                }
+                EXPECT_EQ(static_cast<double>(day.day + static_cast<long double>(day.transit(lon))),
+                          sun_transit(date, lat, lon));
+            }
+        }
+    }
+    // No astronomical night in London at midsummer: no hour angle at -18 degrees.
+    EXPECT_TRUE(std::isnan(sun_day(encode_calendar_date(2025, 6, 21)).hour_angle(-18, 51.5)));
 }
 
 TEST(Prayer, SameTimesFromSeveralThreads) {
