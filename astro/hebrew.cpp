@@ -13,14 +13,15 @@ namespace {
 // From 15 Nisan to the end of Elul the months have fixed lengths: 1 Tishri is 163 days after 15 Nisan.
 constexpr int pesach_to_new_year = 163;
 
-// The years Gauss's formula covers, and those whose day is computed here in integers (pesach_day); the years
-// on either side take the formula in extended precision, with its errors.
+// The years Gauss's formula covers, whose days are computed here in integers (pesach_day) and kept in a
+// table; the years on either side take the formula in extended precision, with its errors.
 constexpr std::int32_t first_formula_year = 359;
 constexpr std::int32_t last_civil_year = 9999;
 
 // Gauss's formula, Q = -1.904412361576 + 1.554241796621 a + 0.25 b - 0.003177794022 A + S, in units of
 // 10^-12: every constant is a whole number of them, so Q is exact and its integer and fractional parts are
-// decided without rounding. The extended-precision evaluation agrees for every year 359 to 9999.
+// decided without rounding. The extended-precision evaluation agrees for every year 359 to 9999 in which it
+// gives a date.
 constexpr std::int64_t q_unit = 1000000000000;
 constexpr std::int64_t q_constant = -1904412361576;
 constexpr std::int64_t q_per_a = 1554241796621;
@@ -32,13 +33,14 @@ constexpr std::int64_t q_threshold_c0 = 897723765000;
 
 // The date-time value of 00:00, 1 March of a civil year (Julian up to 1582, Gregorian from 1583; year >= 1):
 // Meeus, chapter 7, with INT(365.25 (Y + 4716)) = (1461 (Y + 4716)) div 4 and INT(30.6001 * 4) = 122.
-std::int64_t march_first(std::int64_t year) {
+constexpr std::int64_t march_first(std::int64_t year) {
     const std::int64_t b = year < 1583 ? 0 : 2 - year / 100 + year / 400;
     return 1461 * (year + 4716) / 4 + b - 2416420;
 }
 
-// 15 Nisan of a civil year 359..9999 as a day number.
-std::int64_t pesach_day(std::int64_t year) {
+// 15 Nisan of a civil year 359..9999 as a day number: day d of the formula counted on from 1 March. From 3430
+// on d passes 61 in some years (15 Nisan in May), where the formula's "April d - 31" is no date.
+constexpr std::int64_t pesach_day(std::int64_t year) {
     const std::int64_t s = year < 1583 ? 0 : (3 * (year / 100) - 5) / 4;
     const std::int64_t a = (12 * year + 12) % 19;
     const std::int64_t b = year % 4;
@@ -61,12 +63,26 @@ std::int64_t pesach_day(std::int64_t year) {
     return march_first(year) + day - 1;
 }
 
+// 15 Nisan of every civil year 359..9999, computed by the compiler.
+constexpr std::int32_t table_years = last_civil_year - first_formula_year + 1;
+constexpr std::array<std::int32_t, table_years> make_pesach_table() {
+    std::array<std::int32_t, table_years> table{};
+    for (std::int32_t i = 0; i < table_years; ++i)
+        table[i] = static_cast<std::int32_t>(pesach_day(first_formula_year + i));
+    return table;
+}
+constexpr std::array<std::int32_t, table_years> pesach_table = make_pesach_table();
+
+std::int64_t pesach_of(std::int64_t year) {
+    return pesach_table[static_cast<std::size_t>(year - first_formula_year)];
+}
+
 // 1 Tishri of the Hebrew year that begins in the autumn of a civil year.
 TDateTime new_year_of(std::int32_t civil_year) {
     return pesach_date(civil_year) + pesach_to_new_year;
 }
 
-int type_of_length(long long length) {
+constexpr int type_of_length(long long length) {
     for (std::size_t i = 0; i < hebrew_year_lengths.size(); ++i)
         if (hebrew_year_lengths[i] == length) return static_cast<int>(i);
     return 0;
@@ -93,22 +109,29 @@ constexpr TDayTable make_day_table() {
 }
 constexpr TDayTable day_table = make_day_table();
 
-// The Hebrew date of day x, or false outside the years where every step is integer arithmetic.
+// x rounded down, for |x| below 2^62.
+std::int64_t floor_to_integer(double x) {
+    auto i = static_cast<std::int64_t>(x);
+    if (static_cast<double>(i) > x) --i;
+    return i;
+}
+
+// The Hebrew date of the day of t, or false outside the years 361..9998, where every step is a table lookup.
 bool date_to_hebrew_directly(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
     if (!(std::fabs(t) < 3.0e6)) return false;
-    const auto x = static_cast<std::int64_t>(std::floor(t));
+    const std::int64_t x = floor_to_integer(t);
     // The civil year of x within a few days (x = 2 is 1 January 1900; the Julian calendar runs up to ten days
     // behind before 1582): enough, since 1 Tishri falls in September or October.
-    auto year = static_cast<std::int64_t>(std::floor(static_cast<double>(x - 2) / 365.2425)) + 1900;
+    std::int64_t year = 1900 + floor_to_integer(static_cast<double>(x - 2) * (1 / 365.2425));
     if (year < first_formula_year + 2 || year > last_civil_year - 1) return false;
-    std::int64_t start = pesach_day(year) + pesach_to_new_year;
+    std::int64_t start = pesach_of(year) + pesach_to_new_year;
     std::int64_t next_pesach;
     if (start > x) {
         next_pesach = start - pesach_to_new_year;
         --year;
-        start = pesach_day(year) + pesach_to_new_year;
+        start = pesach_of(year) + pesach_to_new_year;
     } else {
-        next_pesach = pesach_day(year + 1);
+        next_pesach = pesach_of(year + 1);
     }
     const std::int64_t length = next_pesach - (start - pesach_to_new_year);
     const auto& table = day_table[static_cast<std::size_t>(type_of_length(length))];
@@ -124,7 +147,7 @@ bool date_to_hebrew_directly(TDateTime t, std::uint16_t& y, std::uint16_t& m, st
 TDateTime pesach_date(std::int32_t civil_year) {
     if (civil_year < first_formula_year || civil_year > last_civil_year)
         return reference::pesach_date(civil_year);
-    return static_cast<TDateTime>(pesach_day(civil_year));
+    return static_cast<TDateTime>(pesach_of(civil_year));
 }
 
 int hebrew_year_type(std::int32_t hebrew_year) {
