@@ -217,6 +217,10 @@ double TSunDay::setting(double h0, double h0_angle, double latitude, double long
     return setting_fraction<TDoubleMath>(work(h0, latitude, longitude), h0_angle);
 }
 
+double TSunDay::declination_at(double m) const {
+    return interpolate(delta1, delta2, delta3, m);
+}
+
 TSunDay sun_day(TDateTime date) {
     TSunDay day;
     day.day = rise_set_day(date);

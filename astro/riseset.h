@@ -68,6 +68,10 @@ struct TSunDay {
     /// reduced into [0, 1) plus one correction (not reduced again).
     double rising(double h0, double h0_angle, double latitude, double longitude) const;
     double setting(double h0, double h0_angle, double latitude, double longitude) const;
+    /// The declination (degrees) at the day fraction m, interpolated from the three samples (Meeus 3.3), as
+    /// the correction step takes it: for an altitude that depends on the Sun at a given instant, such as a
+    /// shadow length at transit.
+    double declination_at(double m) const;
 };
 
 /// The Sun's day of `date` (rounded down to its 0 h UT): computed once and kept in a bounded, thread-safe

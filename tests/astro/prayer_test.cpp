@@ -2,6 +2,7 @@
 #include "astro/errors.h"
 #include "astro/prayer.h"
 #include "astro/riseset.h"
+#include "astro/sun.h"
 #include "tests/astro/error_of.h"
 
 #include <cmath>
@@ -198,6 +199,14 @@ TEST(SunDay, GivesRisingAndSettingAtAnyAltitude) {
                           sun_transit(date, lat, lon));
             }
         }
+    }
+    // The declination interpolated at the transit is the Sun's at that instant, to the interpolation's error.
+    const TDateTime date = encode_calendar_date(2025, 3, 20);
+    const TSunDay day = sun_day(date);
+    for (const double lon : {-120.0, 0.0, 150.0}) {
+        const double m = day.transit(lon);
+        EXPECT_NEAR(day.declination_at(m), static_cast<double>(sun_position(day.day + m).declination), 2e-5)
+            << lon;
     }
     // No astronomical night in London at midsummer: no hour angle at -18 degrees.
     EXPECT_TRUE(std::isnan(sun_day(encode_calendar_date(2025, 6, 21)).hour_angle(-18, 51.5)));
