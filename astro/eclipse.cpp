@@ -88,7 +88,7 @@ TEclipseKind next_eclipse(TDateTime& date, bool sun) {
     // their new and full moons lie before `date`.
     const TDateTime d2000 = encode_calendar_date(2000, 1, 1);
     const extended lunation = 36525.0L / 1236.85L;
-    const extended first = std::nearbyint((static_cast<extended>(date) - d2000) / lunation) - 2;
+    const extended first = round_half_even((static_cast<extended>(date) - d2000) / lunation) - 2;
     for (int i = 0; i < max_lunations; ++i) {
         TDateTime instant = static_cast<TDateTime>(d2000 + (first + i) * lunation);
         const TEclipseKind kind = eclipse(instant, sun);

@@ -1,5 +1,6 @@
 #include "astro/islamic.h"
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/lunar_data.h"
@@ -37,7 +38,7 @@ TDateTime islamic_epoch_day(bool civil_epoch) {
 
 bool islamic_is_long_year(const TIslamicDate& date) {
     const extended r = (date.year % 30) * 0.530588L;
-    return std::fabs(r - std::nearbyint(r)) < 0.183528001L;
+    return std::fabs(r - round_half_even(r)) < 0.183528001L;
 }
 
 bool islamic_date_valid(const TIslamicDate& date) {
@@ -91,7 +92,7 @@ TDateTime search_first_day(TDateTime first_noon_day) {
     for (int k = 0; k < first_day_search; ++k) {
         const TDateTime day = first_noon_day + k;
         const extended age = moon_age(day + 0.5);
-        if (age < half_lunation && std::nearbyint(age) >= 1) return day;
+        if (age < half_lunation && round_half_even(age) >= 1) return day;
     }
     throw E_OutOfAlgorithmRange("Out of range of the algorithm");
 }

@@ -60,7 +60,7 @@ extended moon_diameter(TDateTime date) {
 std::int32_t lunation_number(TDateTime date) {
     const TDateTime new_moon = last_phase(mpNewMoon, date);
     const extended lunations =
-        std::nearbyint((static_cast<extended>(new_moon) - lunation_epoch()) / synodic_month);
+        round_half_even((static_cast<extended>(new_moon) - lunation_epoch()) / synodic_month);
     // Only dates some hundred million years away overflow the 32-bit count.
     if (!(lunations >= -2147483648.0L && lunations < 2147483647.0L))
         throw E_OutOfAlgorithmRange("Out of range of the algorithm");

@@ -76,8 +76,9 @@ struct TDoubleMath {
     /// Sines (and cosines) of n angles in degrees below a few thousand, in vectorised loops.
     static void sin_cos_deg(const double* x, double* s, double* c, int n) { sin_cos_degrees(x, s, c, n); }
     static void sin_deg(const double* x, double* s, int n) { sin_degrees(x, s, n); }
+    /// As astro::normalize_degrees, for |x| below 2^51 turns.
     static double normalize_degrees(double x) {
-        const double q = std::nearbyint(x / 360.0);
+        const double q = nearest_integer(x / 360.0);
         double r = x - 360.0 * q;
         while (r < 0) r += 360.0;
         return r;

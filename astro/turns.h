@@ -48,11 +48,16 @@ inline double cos_quarter(double a) {
 
 } // namespace turns_detail
 
+/// The integer nearest to u, ties to even (std::nearbyint in the default rounding mode, without a call). For
+/// |u| < 2^51.
+inline double nearest_integer(double u) {
+    using namespace turns_detail;
+    return (u + round_shift) - round_shift;
+}
+
 /// u minus the nearest integer: [-1/2, 1/2], exact. For |u| < 2^51.
 inline double reduce_turns(double u) {
-    using namespace turns_detail;
-    const double n = (u + round_shift) - round_shift;
-    return u - n;
+    return u - nearest_integer(u);
 }
 
 /// cos(2 pi u).
