@@ -109,6 +109,22 @@ constexpr TDayTable make_day_table() {
 }
 constexpr TDayTable day_table = make_day_table();
 
+// The days from 1 Tishri to the first of each month (1..13), by year type: the year runs Tishri (7) .. Adar 2
+// (13), then Nisan (1) .. Elul (6).
+using TMonthStarts = std::array<std::array<std::uint16_t, 13>, hebrew_year_lengths.size()>;
+constexpr TMonthStarts make_month_starts() {
+    TMonthStarts starts{};
+    for (std::size_t type = 0; type < starts.size(); ++type) {
+        std::uint16_t days = 0;
+        for (int k = 0, month = 7; k < 13; ++k, month = month % 13 + 1) {
+            starts[type][month - 1] = days;
+            days = static_cast<std::uint16_t>(days + hebrew_month_lengths[month - 1][type]);
+        }
+    }
+    return starts;
+}
+constexpr TMonthStarts month_starts = make_month_starts();
+
 // x rounded down, for |x| below 2^62.
 std::int64_t floor_to_integer(double x) {
     auto i = static_cast<std::int64_t>(x);
@@ -160,14 +176,7 @@ TDateTime hebrew_to_date(std::uint16_t y, std::uint16_t m, std::uint16_t d) {
     if (m < 1 || m > 13 || (m == 13 && type < 3)) throw EConvertError("Invalid month");
     if (d < 1 || d > hebrew_month_lengths[m - 1][type]) throw EConvertError("Invalid day");
 
-    // The year runs Tishri (7) .. Adar 2 (13), then Nisan (1) .. Elul (6).
-    TDateTime offset = d - 1;
-    int month = 7;
-    for (int k = 0; k < (m + 6) % 13; ++k) {
-        offset += hebrew_month_lengths[month - 1][type];
-        month = month % 13 + 1;
-    }
-    return new_year_of(y - 3761) + offset;
+    return new_year_of(y - 3761) + month_starts[type][m - 1] + (d - 1);
 }
 
 void date_to_hebrew(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
