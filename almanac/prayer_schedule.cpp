@@ -1,8 +1,6 @@
 #include "almanac/prayer_schedule.h"
 
-#include "astro/errors.h"
 #include "astro/prayer.h"
-#include "astro/riseset.h"
 
 #include <cmath>
 
@@ -13,37 +11,26 @@ const TPrayerName& row(TPrayer prayer) {
     return prayer_names[static_cast<std::size_t>(prayer)];
 }
 
-// The instant (UT) of one prayer on the day `day` at `place`; raises astro::E_NoRiseSet with the prayer's
-// message.
-astro::TDateTime prayer_time(TPrayer prayer, astro::TDateTime day, const TPlace& place) {
-    const astro::extended lat = place.latitude, west = place.longitude_west;
-    switch (prayer) {
-    case TPrayer::fedjr:
-        return astro::fedjr_time(day, lat, west);
-    case TPrayer::shourouk:
-        return astro::sun_rise(day, lat, west);
-    case TPrayer::dhohr:
-        return astro::sun_transit(day, lat, west);
-    case TPrayer::asr:
-        return astro::assr_time(true, day, lat, west);
-    case TPrayer::ghouroub:
-        return astro::sun_set(day, lat, west);
-    case TPrayer::ishaa:
-        break;
-    }
-    return astro::ishaa_time(day, lat, west);
-}
+// The library's index of each prayer in astro::TPrayerTimes, which lists them in the same order.
+static_assert(static_cast<int>(TPrayer::fedjr) == astro::prFedjr &&
+              static_cast<int>(TPrayer::shourouk) == astro::prSunrise &&
+              static_cast<int>(TPrayer::dhohr) == astro::prTransit &&
+              static_cast<int>(TPrayer::asr) == astro::prAssr &&
+              static_cast<int>(TPrayer::ghouroub) == astro::prSunset &&
+              static_cast<int>(TPrayer::ishaa) == astro::prIshaa);
 
-// The times of one day into `day`: the only place that asks the library for prayer times.
+// The times of one day into `day`: the only place that asks the library for prayer times, all six at once
+// (from the day's Sun, which the library computes once per day for every place).
 void compute_times(TPrayerDay& day, const TPlace& place, bool sunrise) {
+    const astro::TPrayerTimes all = astro::prayer_times(day.date, place.latitude, place.longitude_west, true);
     for (const TPrayerName& p : prayer_names) {
         if (p.prayer == TPrayer::shourouk && !sunrise) continue;
-        try {
-            day.times.push_back({p.prayer, prayer_time(p.prayer, day.date, place)});
-        } catch (const astro::Exception& e) {
-            day.error = e.what();
+        const auto i = static_cast<std::size_t>(p.prayer);
+        if (all.error[i] != nullptr) {
+            day.error = all.error[i];
             return;
         }
+        day.times.push_back({p.prayer, all.time[i]});
     }
 }
 
