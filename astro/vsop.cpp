@@ -35,32 +35,45 @@ void fk5_correction(typename M::real T, typename M::real L, typename M::real B, 
     dB = M::degrees_to_radians(R(fk5_latitude_factor_deg)) * (c - s);
 }
 
-// Terms summed per group, each group in a fixed order: the lanes of the vectorised loop, the same sums
-// whatever vector width the compiler chooses.
+// The cosine and sine of 2 pi f tau for every distinct frequency f of the series, in a vectorised loop.
+struct TFrequencyTerms {
+    double cos[vsop87d_earth_frequency_count];
+    double sin[vsop87d_earth_frequency_count];
+
+    explicit TFrequencyTerms(double tau) {
+#pragma omp simd
+        for (int k = 0; k < vsop87d_earth_frequency_count; ++k)
+            sin_cos_turns(vsop87d_earth_frequency_turns[k] * tau, sin[k], cos[k]);
+    }
+};
+
+// Terms summed per lane, each lane in a fixed order.
 constexpr int sum_lanes = 4;
 
-// The sum of the terms first.. of one series at tau (Julian millennia).
-double series_sum(const TVSOPSeriesTurns& s, int first, double tau) {
+// The sum of the terms first.. of one series: A cos B cos(2 pi f tau) - A sin B sin(2 pi f tau).
+double series_sum(const TVSOPSeriesFast& s, int first, const TFrequencyTerms& f) {
     double lane[sum_lanes] = {0, 0, 0, 0};
-    const int whole = s.count - (s.count - first) % sum_lanes;
-    for (int i = first; i < whole; i += sum_lanes) {
-#pragma omp simd
-        for (int j = 0; j < sum_lanes; ++j)
-            lane[j] += s.amplitude[i + j] * cos_turns(s.phase[i + j] + s.frequency[i + j] * tau);
-    }
+    int i = first;
+    for (; i + sum_lanes <= s.count; i += sum_lanes)
+        for (int j = 0; j < sum_lanes; ++j) {
+            const int k = s.frequency[i + j];
+            lane[j] += s.a_cos_b[i + j] * f.cos[k] - s.a_sin_b[i + j] * f.sin[k];
+        }
     double rest = 0;
-    for (int i = whole; i < s.count; ++i)
-        rest += s.amplitude[i] * cos_turns(s.phase[i] + s.frequency[i] * tau);
+    for (; i < s.count; ++i) {
+        const int k = s.frequency[i];
+        rest += s.a_cos_b[i] * f.cos[k] - s.a_sin_b[i] * f.sin[k];
+    }
     return ((lane[0] + lane[1]) + (lane[2] + lane[3])) + rest;
 }
 
 // The sum of one series: a leading constant term (frequency and phase 0; 6283 radians per millennium in L1)
 // in extended precision from the extended table, whose double would round away the last digits of the small
 // periodic terms summed after it; the periodic terms in double precision.
-extended series_value(const TVSOPSeries& exact, const TVSOPSeriesTurns& fast, double tau) {
+extended series_value(const TVSOPSeries& exact, const TVSOPSeriesFast& fast, const TFrequencyTerms& f) {
     if (exact.count > 0 && exact.terms[0].frequency == 0 && exact.terms[0].phase == 0)
-        return exact.terms[0].amplitude * 1e-8L + series_sum(fast, 1, tau);
-    return series_sum(fast, 0, tau);
+        return exact.terms[0].amplitude * 1e-8L + series_sum(fast, 1, f);
+    return series_sum(fast, 0, f);
 }
 
 } // namespace
@@ -128,13 +141,14 @@ const TVSOPSeries* TVSOPEarth::series_table(TTermAccessor accessor) const {
 void earth_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {
     const extended tau = (static_cast<extended>(t) - vsop_epoch - 0.5L) / 365250.0L;
     const auto tau_d = static_cast<double>(tau);
+    const TFrequencyTerms f(tau_d);
     const TVSOPSeries* exact[3] = {vsop87d_earth_longitude, vsop87d_earth_latitude, vsop87d_earth_radius};
     extended coordinate[3];
     for (int c = 0; c < 3; ++c) {
         // (((((S5 tau + S4) tau + S3) tau + S2) tau + S1) tau + S0, as evaluate_series.
         extended sum = 0;
         for (int p = vsop_max_power; p >= 0; --p)
-            sum = sum * tau + series_value(exact[c][p], vsop87d_earth_turns[c][p], tau_d);
+            sum = sum * tau + series_value(exact[c][p], vsop87d_earth_fast[c][p], f);
         coordinate[c] = sum;
     }
     L = coordinate[0];

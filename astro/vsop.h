@@ -34,18 +34,23 @@ extern const TVSOPSeries vsop87d_earth_longitude[vsop_max_power + 1];
 extern const TVSOPSeries vsop87d_earth_latitude[vsop_max_power + 1];
 extern const TVSOPSeries vsop87d_earth_radius[vsop_max_power + 1];
 
-/// The terms of one coordinate for one power of tau again, in double precision as a structure of arrays for
-/// the vectorised evaluation: term i is amplitude[i] * cos(2 pi (phase[i] + frequency[i] * tau)), amplitude
-/// in radians or AU (the published values), phase in turns, frequency in turns per Julian millennium.
-struct TVSOPSeriesTurns {
-    const double* amplitude;
-    const double* phase;
-    const double* frequency;
+/// The terms of one coordinate for one power of tau again, in double precision for the fast evaluation, which
+/// computes the sine and cosine of each distinct frequency once: term i is
+/// a_cos_b[i] * cos(2 pi f tau) - a_sin_b[i] * sin(2 pi f tau) = A cos(B + C tau), with A and B the published
+/// amplitude (radians or AU) and phase, and f = vsop87d_earth_frequency_turns[frequency[i]] = C / 2 pi.
+struct TVSOPSeriesFast {
+    const double* a_cos_b;
+    const double* a_sin_b;
+    const std::uint16_t* frequency;
     std::int32_t count;
 };
 
+/// The distinct frequencies of the Earth's series, in increasing order, turns per Julian millennium.
+inline constexpr int vsop87d_earth_frequency_count = 704;
+extern const double* const vsop87d_earth_frequency_turns;
+
 /// The same series as above by coordinate (0 longitude, 1 latitude, 2 radius) and power. Generated with them.
-extern const TVSOPSeriesTurns vsop87d_earth_turns[3][vsop_max_power + 1];
+extern const TVSOPSeriesFast vsop87d_earth_fast[3][vsop_max_power + 1];
 
 /// Date-time value of 2000-01-01 00:00; J2000.0 (JD 2451545.0) is vsop_epoch + 0.5.
 inline constexpr TDateTime vsop_epoch = 36526.0;
@@ -121,8 +126,9 @@ void planet_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {
 
 /// Heliocentric position of the Earth at t, as planet_heliocentric with TVSOPEarth gives it (that evaluation
 /// in extended precision is the reference, astro/reference.h): the series summed in double precision from
-/// vsop87d_earth_turns, each term's argument reduced exactly to a fraction of a turn, and combined in
-/// extended precision. Within 1e-10 degree and 1e-15 AU of the reference over the years 999 to 2399.
+/// vsop87d_earth_fast, the sine and cosine of each distinct frequency computed once with its argument reduced
+/// exactly to a fraction of a turn, then combined in extended precision. Within 1e-11 degree and 1e-13 AU of
+/// the reference over the years 999 to 2399.
 void earth_heliocentric(TDateTime t, extended& L, extended& B, extended& R);
 
 } // namespace astro

@@ -5,9 +5,12 @@ The amplitudes are stored multiplied by 10^8 (units of 10^-8 radian for L and B,
 applied by shifting the decimal point in the published text, never by a floating multiplication, so each stored
 constant is the exact decimal value of the publication rounded once to the extended type by the compiler.
 
-The same terms are written a second time in double precision as a structure of arrays, for the vectorised
-evaluation: amplitudes in the published units, phases in turns and frequencies in turns per Julian millennium
-(the published radians divided by 2 pi in 60-digit decimal arithmetic, then rounded once to double).
+The same terms are written a second time in double precision for the fast evaluation, which computes the sine
+and cosine of each distinct frequency once (the 2425 terms have 704) and takes each term as
+A cos(B + C tau) = (A cos B) cos(C tau) - (A sin B) sin(C tau): per series, A cos B and A sin B (the sine and
+cosine of the published phase by their series in 60-digit decimal arithmetic) and the index of C in one table
+of the distinct frequencies in turns per Julian millennium (C / 2 pi, also in 60 digits), each rounded once to
+double.
 
 Usage: tools/gen_vsop_tables.py [input.tsv [output.cpp]]
 """
@@ -53,6 +56,27 @@ def literal(value):
     if "." not in text:
         text += ".0"
     return text + "L"
+
+
+def decimal_cos(x):
+    """cos x for a Decimal x of a few units, by its Taylor series in the 60-digit context: the same digits on
+    every machine (the float functions of the platform's C library could differ in the last place)."""
+    total, term, n = decimal.Decimal(1), decimal.Decimal(1), 0
+    while abs(term) > decimal.Decimal("1e-70"):
+        n += 2
+        term = -term * x * x / (n * (n - 1))
+        total += term
+    return total
+
+
+def decimal_sin(x):
+    """sin x, as decimal_cos."""
+    total, term, n = x, x, 1
+    while abs(term) > decimal.Decimal("1e-70"):
+        n += 2
+        term = -term * x * x / (n * (n - 1))
+        total += term
+    return total
 
 
 def double_literal(value):
@@ -102,25 +126,40 @@ def generate(series, source_name):
             for amplitude, phase, frequency, _ in series[(coordinate, power)]:
                 out.append(f"    {{{literal(amplitude)}, {literal(phase)}, {literal(frequency)}}},")
             out.append("};")
+    # The frequencies shared by the terms of all series, in increasing order: 704 for the 2425 terms.
+    frequencies = sorted({t[2] for terms in series.values() for t in terms})
+    index = {f: i for i, f in enumerate(frequencies)}
     out.append("")
-    out.append("// Double precision, a structure of arrays per series: amplitude in radians or AU, phase in turns,")
-    out.append("// frequency in turns per Julian millennium.")
+    out.append("// Double precision: the distinct frequencies of all series in turns per Julian millennium, then per")
+    out.append("// series A cos B and A sin B (radians or AU) and the index of the term's frequency.")
+    out.append("")
+    out.append(f"constexpr double frequency_turns[{len(frequencies)}] = {{")
+    for start in range(0, len(frequencies), PER_LINE):
+        chunk = frequencies[start : start + PER_LINE]
+        out.append("    " + " ".join(f"{double_literal(f / TWO_PI)}," for f in chunk))
+    out.append("};")
+    out.append(f"static_assert(sizeof frequency_turns / sizeof frequency_turns[0] == vsop87d_earth_frequency_count);")
     for coordinate in "LBR":
         for power, count in enumerate(EXPECTED[coordinate]):
             if count is None:
                 continue
             terms = series[(coordinate, power)]
             columns = {
-                "amplitude": [t[3] for t in terms],
-                "phase": [t[1] / TWO_PI for t in terms],
-                "frequency": [t[2] / TWO_PI for t in terms],
+                "a_cos_b": [double_literal(t[3] * decimal_cos(t[1])) for t in terms],
+                "a_sin_b": [double_literal(t[3] * decimal_sin(t[1])) for t in terms],
             }
             for column, values in columns.items():
                 out.append("")
                 out.append(f"constexpr double earth_{coordinate}{power}_{column}[{count}] = {{")
                 for start in range(0, count, PER_LINE):
-                    out.append("    " + " ".join(f"{double_literal(v)}," for v in values[start : start + PER_LINE]))
+                    out.append("    " + " ".join(f"{v}," for v in values[start : start + PER_LINE]))
                 out.append("};")
+            out.append("")
+            out.append(f"constexpr std::uint16_t earth_{coordinate}{power}_frequency[{count}] = {{")
+            per_line = 4 * PER_LINE
+            for start in range(0, count, per_line):
+                out.append("    " + " ".join(f"{index[t[2]]}," for t in terms[start : start + per_line]))
+            out.append("};")
     out.append("")
     out.append("} // namespace")
     for coordinate in "LBR":
@@ -133,7 +172,9 @@ def generate(series, source_name):
                 out.append(f"    {{earth_{coordinate}{power}, {count}}},")
         out.append("};")
     out.append("")
-    out.append("const TVSOPSeriesTurns vsop87d_earth_turns[3][vsop_max_power + 1] = {")
+    out.append("const double* const vsop87d_earth_frequency_turns = frequency_turns;")
+    out.append("")
+    out.append("const TVSOPSeriesFast vsop87d_earth_fast[3][vsop_max_power + 1] = {")
     for coordinate in "LBR":
         out.append(f"    {{ // {NAMES[coordinate]}")
         for power, count in enumerate(EXPECTED[coordinate]):
@@ -141,14 +182,15 @@ def generate(series, source_name):
                 out.append("        {nullptr, nullptr, nullptr, 0},")
             else:
                 name = f"earth_{coordinate}{power}"
-                out.append(f"        {{{name}_amplitude, {name}_phase, {name}_frequency, {count}}},")
+                out.append(f"        {{{name}_a_cos_b, {name}_a_sin_b, {name}_frequency, {count}}},")
         out.append("    },")
     out.append("};")
     about = [
         "VSOP87 version D (Bretagnon & Francou 1988), Earth, complete series in the published order.",
         "Amplitudes in units of 10^-8 radian (L, B) and 10^-8 AU (R), the published decimal point moved by",
         "eight places; phases in radians; frequencies in radians per Julian millennium. Then the same terms in",
-        "double precision for the vectorised evaluation: amplitudes as published, phases and frequencies in turns.",
+        "double precision for the fast evaluation: A cos B and A sin B (radians or AU, the published amplitude A),",
+        "and the term's frequency as an index into one table of the distinct frequencies, in turns per millennium.",
     ]
     return library_source("gen_vsop_tables", source_name, about, "astro/vsop.h", out)
 

@@ -36,13 +36,20 @@ TEST(Turns, SineAndCosineWithinFourUnitsOfTheLastPlaceOfOne) {
     std::vector<double> us{
         0, 0.25, 0.5, 0.75, 1, -0.25, 0.125, 1e-300, 1e-9, 0.2499999999999999, 0.2500000000000001};
     for (int i = 0; i < 200000; ++i) us.push_back(i % 2 ? small(random) : large(random));
-    double worst_cos = 0, worst_sin = 0;
+    double worst_cos = 0, worst_sin = 0, worst_pair = 0;
     for (const double u : us) {
         worst_cos = std::max(worst_cos, static_cast<double>(std::fabs(cos_turns(u) - reference_cos(u))));
         worst_sin = std::max(worst_sin, static_cast<double>(std::fabs(sin_turns(u) - reference_sin(u))));
+        double s, c;
+        sin_cos_turns(u, s, c);
+        worst_pair = std::max({worst_pair, static_cast<double>(std::fabs(s - reference_sin(u))),
+                               static_cast<double>(std::fabs(c - reference_cos(u)))});
+        ASSERT_EQ(c, cos_turns(u)) << u;
+        ASSERT_EQ(s, sin_turns(u)) << u;
     }
     EXPECT_LE(worst_cos, 4e-16);
     EXPECT_LE(worst_sin, 4e-16);
+    EXPECT_LE(worst_pair, 4e-16);
     EXPECT_EQ(cos_turns(0), 1.0);
     EXPECT_EQ(cos_turns(1), 1.0);
     EXPECT_EQ(cos_turns(0.5), -1.0);
