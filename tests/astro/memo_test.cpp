@@ -1,9 +1,10 @@
-// The library's memos (the Sun's days, the Chinese calendar's searches) are bounded, shared by every thread,
-// and give the bits the computation gives without them: results are compared cold (the memo forgotten before
-// each call), warm, and from several threads at once, one of them forgetting the memos meanwhile. The CI runs
-// these tests under ThreadSanitizer too (the tsan preset).
+// The library's memos (the Sun's days, the Chinese calendar's searches, the first days of Islamic months) are
+// bounded, shared by every thread, and give the bits the computation gives without them: results are compared
+// cold (the memo forgotten before each call), warm, and from several threads at once, one of them forgetting
+// the memos meanwhile. The CI runs these tests under ThreadSanitizer too (the tsan preset).
 #include "astro/calendar.h"
 #include "astro/chinese.h"
+#include "astro/islamic.h"
 #include "astro/prayer.h"
 #include "astro/riseset.h"
 
@@ -28,6 +29,7 @@ std::vector<T> on_threads(int n, const std::function<T(int)>& work) {
         while (!done) {
             clear_sun_day_memo();
             clear_chinese_calendar_memo();
+            clear_islamic_month_memo();
             std::this_thread::yield();
         }
     });
@@ -110,6 +112,22 @@ TEST(Memo, ChineseDatesColdWarmAndFromSeveralThreads) {
     for (int i = 0; i < n; ++i) warm[i] = date_to_chinese(day(i));
     EXPECT_EQ(warm, cold);
     EXPECT_EQ(on_threads<TChineseDate>(n, [&](int i) { return date_to_chinese(day(i)); }), cold);
+}
+
+TEST(Memo, IslamicDatesColdWarmAndFromSeveralThreads) {
+    // Days of four stretches 4,096 days apart, whose months' first days share memo slots.
+    constexpr int n = 240;
+    const auto day = [](int i) {
+        return encode_calendar_date(1990, 1, 1) + (i % 4) * 4096 + (i * 7) % 120 + 0.5;
+    };
+    std::vector<TIslamicDate> cold(n), warm(n);
+    for (int i = 0; i < n; ++i) {
+        clear_islamic_month_memo();
+        cold[i] = date_to_islamic(false, day(i));
+    }
+    for (int i = 0; i < n; ++i) warm[i] = date_to_islamic(false, day(i));
+    EXPECT_EQ(warm, cold);
+    EXPECT_EQ(on_threads<TIslamicDate>(n, [&](int i) { return date_to_islamic(false, day(i)); }), cold);
 }
 
 } // namespace
