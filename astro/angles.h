@@ -32,12 +32,18 @@ inline extended round_half_even(extended x) {
     return std::copysign((x + shift) - shift, x);
 }
 
-/// Angle congruent to x in [0, 360): x - 360 * round_half_even(x / 360), then +360 while negative.
-/// A negative x smaller in magnitude than the precision of 360 gives exactly 360.
+/// Angle congruent to x in [0, 360): x - 360 * round_half_even(x / 360), then +360 when negative.
+/// A negative x smaller in magnitude than the precision of 360 gives exactly 360. From |x| = 2^60 on, where
+/// 360 * q would no longer be exact, the exact remainder of fmod takes its place; so no x needs more than one
+/// step, and a NaN or an infinite x gives NaN.
 inline extended normalize_degrees(extended x) {
+    if (!(std::fabs(x) < 0x1p60L)) {
+        const extended r = std::fmod(x, 360.0L);
+        return r < 0 ? r + 360.0L : r;
+    }
     const extended q = round_half_even(x / 360.0L);
     extended r = x - 360.0L * q;
-    while (r < 0) r += 360.0L;
+    if (r < 0) r += 360.0L;
     return r;
 }
 

@@ -66,15 +66,18 @@ TDateTime winter_solstice_day(std::int32_t civil_year) {
 }
 
 TDateTime to_china_time(TDateTime t) {
+    check_instant(t);
     return t + china_offset(t);
 }
 
 TDateTime from_china_time(TDateTime t) {
+    check_instant(t);
     return t - china_offset(t);
 }
 
 std::uint8_t major_term_index(int m) {
-    return static_cast<std::uint8_t>(((2 * m + 18) % 24 + 24) % 24);
+    // m is reduced to its month of the year first, so that no m overflows 2 m + 18.
+    return static_cast<std::uint8_t>(((2 * (m % 12) + 18) % 24 + 24) % 24);
 }
 
 TDateTime solar_term_instant(int year, std::uint8_t k) {
@@ -85,6 +88,7 @@ TDateTime solar_term_instant(int year, std::uint8_t k) {
 }
 
 TDateTime next_major_term(TDateTime t) {
+    check_instant(t);
     std::uint16_t y, m, d;
     decode_calendar_date(t, y, m, d);
     int year = y, month = m;
@@ -100,6 +104,7 @@ TDateTime next_major_term(TDateTime t) {
 }
 
 TDateTime last_major_term(TDateTime t) {
+    check_instant(t);
     std::uint16_t y, m, d;
     decode_calendar_date(t, y, m, d);
     int year = y, month = m;
@@ -115,28 +120,35 @@ TDateTime last_major_term(TDateTime t) {
 }
 
 TDateTime new_moon_day_on_or_before(TDateTime x) {
+    check_instant(x);
     return memo_by_day(new_moon_before_memo, x,
                        [&] { return day_of(to_china_time(last_phase(mpNewMoon, from_china_time(x)))); });
 }
 
 TDateTime new_moon_day_on_or_after(TDateTime x) {
+    check_instant(x);
     return memo_by_day(new_moon_after_memo, x,
                        [&] { return day_of(to_china_time(next_phase(mpNewMoon, from_china_time(x)))); });
 }
 
 TDateTime term_day_on_or_after(TDateTime x) {
+    check_instant(x);
     return day_of(to_china_time(next_major_term(from_china_time(x))));
 }
 
 TDateTime term_day_before(TDateTime x) {
+    check_instant(x);
     return day_of(to_china_time(last_major_term(from_china_time(x))));
 }
 
 bool month_lacks_major_term(TDateTime s) {
+    check_instant(s);
     return term_day_before(s) == term_day_before(new_moon_day_on_or_after(s + 2));
 }
 
 bool lacking_month_between(TDateTime a, TDateTime b) {
+    check_instant(a);
+    check_instant(b);
     // Walks back month by month from a; the first month start not after b is the last one tested.
     for (;;) {
         if (month_lacks_major_term(a)) return true;
@@ -146,6 +158,8 @@ bool lacking_month_between(TDateTime a, TDateTime b) {
 }
 
 TDateTime chinese_new_year(std::int32_t civil_year) {
+    // winter_solstice_day's range for civil_year - 1 and civil_year, checked before the subtraction.
+    if (civil_year < 2 || civil_year > 9999) throw EConvertError("Invalid year");
     const TDateTime s0 = winter_solstice_day(civil_year - 1);
     const TDateTime s1 = winter_solstice_day(civil_year);
     const TDateTime a = new_moon_day_on_or_after(s0 + 1);  // the month after the solstice month
@@ -157,6 +171,7 @@ TDateTime chinese_new_year(std::int32_t civil_year) {
 }
 
 void date_to_chinese(TChineseDate& r, TDateTime t) {
+    check_instant(t);
     std::uint16_t year, month, day;
     decode_calendar_date(t, year, month, day);
     const TDateTime x = day_of(t);

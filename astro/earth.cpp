@@ -2,6 +2,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/errors.h"
 #include "astro/precision.h"
 #include "astro/reference.h"
 
@@ -19,6 +20,7 @@ extended centuries_since_j2000(TDateTime t) {
 template <class M>
 void nutation(TDateTime t, typename M::real& dpsi, typename M::real& eps) {
     using R = typename M::real;
+    check_instant(t);
     const extended T = centuries_since_j2000(t);
 
     // Fundamental arguments in degrees (Meeus 22), each a polynomial in T from the highest power down.
@@ -57,6 +59,7 @@ void nutation(TDateTime t, typename M::real& dpsi, typename M::real& eps) {
 
 template <class M>
 extended sidereal_time(TDateTime t) {
+    check_instant(t);
     const extended jd = datetime_to_jd(t);
     const extended T = (jd - j2000_jd) / days_per_century;
     typename M::real dpsi, eps;
@@ -70,6 +73,7 @@ extended sidereal_time(TDateTime t) {
 template <class M>
 void to_equatorial(TSkyPosition& pos, TDateTime t) {
     using R = typename M::real;
+    check_instant(t);
     R dpsi, eps;
     nutation<M>(t, dpsi, eps);
     const extended apparent = normalize_degrees(pos.longitude + dpsi);

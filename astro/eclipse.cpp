@@ -39,6 +39,7 @@ TEclipseKind classify_lunar(extended gamma, extended u) {
 } // namespace
 
 TEclipseKind eclipse(TDateTime& date, bool sun) {
+    check_instant(date);
     const TPhaseElements el = phase_elements(sun ? mpNewMoon : mpFullMoon, date);
     const extended k = el.k;
     const extended tk = k / 1236.85L;
@@ -83,6 +84,7 @@ TEclipseKind eclipse(TDateTime& date, bool sun) {
 }
 
 TEclipseKind next_eclipse(TDateTime& date, bool sun) {
+    check_instant(date);
     // Probe each lunation at its nominal start (1 January 2000 + k lunations of 36525 / 1236.85 days), where
     // phase_elements picks that lunation without doubt, beginning two lunations before the one `date` picks:
     // their new and full moons lie before `date`.

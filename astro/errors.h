@@ -1,6 +1,7 @@
 // Error classes of the astronomical library.
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -32,5 +33,19 @@ class E_NoRiseSet : public Exception {
 public:
     using Exception::Exception;
 };
+
+/// The message of E_OutOfAlgorithmRange for an input beyond what a routine covers.
+inline constexpr const char* out_of_range_message = "Out of range of the algorithm";
+
+/// The farthest instant from the epoch (1899-12-30) that the routines taking an instant accept, in days:
+/// about 27,000 years either way, far beyond the years of every series, yet where their angles and day counts
+/// still fit the arithmetic.
+inline constexpr double instant_limit_days = 10'000'000;
+
+/// Raises E_OutOfAlgorithmRange "Out of range of the algorithm" for an instant that is not a finite number or
+/// lies more than instant_limit_days from the epoch; the entry check of every routine taking an instant.
+inline void check_instant(double t) {
+    if (!(std::fabs(t) <= instant_limit_days)) throw E_OutOfAlgorithmRange(out_of_range_message);
+}
 
 } // namespace astro

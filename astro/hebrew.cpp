@@ -167,6 +167,10 @@ TDateTime pesach_date(std::int32_t civil_year) {
 }
 
 int hebrew_year_type(std::int32_t hebrew_year) {
+    // The civil years hebrew_year - 3761 and - 3760 must lie within pesach_date's range: checked here, with
+    // its errors, before the subtraction could overflow.
+    if (hebrew_year < first_formula_year + 3761) throw E_OutOfAlgorithmRange(out_of_range_message);
+    if (hebrew_year > last_civil_year + 3760) throw EConvertError("Invalid year");
     const TDateTime length = pesach_date(hebrew_year - 3760) - pesach_date(hebrew_year - 3761);
     return type_of_length(std::llround(length));
 }
@@ -180,6 +184,7 @@ TDateTime hebrew_to_date(std::uint16_t y, std::uint16_t m, std::uint16_t d) {
 }
 
 void date_to_hebrew(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
+    check_instant(t);
     if (!date_to_hebrew_directly(t, y, m, d)) reference::date_to_hebrew(t, y, m, d);
 }
 
@@ -215,6 +220,7 @@ TDateTime pesach_date(std::int32_t civil_year) {
 }
 
 void date_to_hebrew(TDateTime t, std::uint16_t& y, std::uint16_t& m, std::uint16_t& d) {
+    check_instant(t);
     std::uint16_t civil_year, civil_month, civil_day;
     decode_calendar_date(t, civil_year, civil_month, civil_day);
 

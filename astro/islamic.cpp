@@ -58,6 +58,7 @@ TDateTime islamic_to_date(const TIslamicDate& date, bool civil_epoch) {
 }
 
 void islamic_year_month(bool civil_epoch, TDateTime t, std::uint16_t& year, std::uint16_t& month) {
+    check_instant(t);
     const extended days = std::floor(t) - islamic_epoch_day(civil_epoch) + 1;
     std::int64_t y = static_cast<std::int64_t>(days / islamic_mean_year) + 1;
     const extended d = days - (y - 1) * islamic_mean_year; // days into the mean year, with a fraction
@@ -111,6 +112,7 @@ TDateTime first_day_after_new_moon(TDateTime new_moon) {
 } // namespace
 
 TDateTime islamic_month_first_day(TDateTime t) {
+    check_instant(t);
     const TDateTime day = std::floor(t);
     const TDateTime new_moon = last_phase(mpNewMoon, day + 0.5);
     const TDateTime first = first_day_after_new_moon(new_moon);
@@ -125,6 +127,7 @@ void clear_islamic_month_memo() {
 }
 
 void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t) {
+    check_instant(t);
     const TDateTime first = islamic_month_first_day(t);
     std::uint16_t year, month;
     islamic_year_month(civil_epoch, first + (numbering_day - 1), year, month);

@@ -28,12 +28,14 @@ std::uint16_t month_of(extended t) {
 } // namespace
 
 extended moon_age(TDateTime date) {
+    check_instant(date);
     const TSkyPosition sun = sun_position(date);
     const TSkyPosition moon = moon_position(date);
     return normalize_degrees(moon.longitude - sun.longitude) / 360.0L * synodic_month;
 }
 
 extended moon_phase_angle(TDateTime date) {
+    check_instant(date);
     const TSkyPosition sun = sun_position(date);
     const TSkyPosition moon = moon_position(date);
     const extended r = sun.radius;
@@ -46,18 +48,22 @@ extended moon_phase_angle(TDateTime date) {
 }
 
 extended moon_illuminated_fraction(TDateTime date) {
+    check_instant(date);
     return (1.0L + cos_deg(moon_phase_angle(date))) / 2.0L;
 }
 
 extended moon_distance(TDateTime date) {
+    check_instant(date);
     return moon_position(date).radius;
 }
 
 extended moon_diameter(TDateTime date) {
+    check_instant(date);
     return 2.0L * 358473400.0L / moon_position(date).radius;
 }
 
 std::int32_t lunation_number(TDateTime date) {
+    check_instant(date);
     const TDateTime new_moon = last_phase(mpNewMoon, date);
     const extended lunations =
         round_half_even((static_cast<extended>(new_moon) - lunation_epoch()) / synodic_month);
@@ -68,6 +74,9 @@ std::int32_t lunation_number(TDateTime date) {
 }
 
 TDateTime blue_moon_search(extended offset, TDateTime date) {
+    check_instant(date);
+    // The offset shifts the months by a fraction of a day (a time zone); the shifted instant is checked too.
+    check_instant(static_cast<double>(date + offset));
     TDateTime c = static_cast<TDateTime>(date - 1.0L + offset);
     for (;;) {
         c = next_phase(mpFullMoon, c + 1);

@@ -124,7 +124,7 @@ template <class F>
 TDateTime phase_search(TMoonPhase phase, TDateTime date, bool forward, F&& phase_time) {
     // An invalid phase is rejected before the search: moon_phase_time's 0.0 for it is also a valid instant.
     if (phase > mpWaningCrescent) throw E_OutOfAlgorithmRange("No TDateTime possible");
-    if (!std::isfinite(date)) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+    check_instant(date);
     const TDateTime step = forward ? 28 : -28;
     TDateTime s = date - step;
     TDateTime r = s;
@@ -139,6 +139,7 @@ TDateTime phase_search(TMoonPhase phase, TDateTime date, bool forward, F&& phase
 } // namespace
 
 TPhaseElements phase_elements(TMoonPhase phase, TDateTime date) {
+    check_instant(date);
     static const TDateTime d2000 = encode_calendar_date(2000, 1, 1);
     const extended t = (static_cast<extended>(date) - d2000) / 36525.0L;
 
@@ -165,6 +166,7 @@ TDateTime principal_phase(TMoonPhase phase, TDateTime date) {
 }
 
 TDateTime intermediate_phase(TMoonPhase phase, TDateTime date) {
+    check_instant(date);
     const extended target = static_cast<extended>(phase) * synodic_month / 8.0L;
     TDateTime x = date;
     for (int step = 0; step < max_octant_steps; ++step) {

@@ -2,6 +2,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/errors.h"
 #include "astro/moon_tables.h"
 #include "astro/precision.h"
 #include "astro/reference.h"
@@ -29,6 +30,7 @@ R eccentricity_factor(int m, R e, R e2) {
 // arguments in extended precision, the sums in M's precision.
 template <class M>
 void position(TSkyPosition& pos, TDateTime date) {
+    check_instant(date);
     using namespace moon_tables;
     using R = typename M::real;
 

@@ -50,9 +50,12 @@ extended standard_altitude(bool sun, RiseSetEvent kind) {
     }
 }
 
+// Inputs that are not finite numbers have no rise or set (the routine's own error); a finite instant farther
+// than check_instant allows is out of the algorithm's range.
 void require_finite(TDateTime date, extended latitude, extended longitude, const char* message) {
     if (!std::isfinite(date) || !std::isfinite(latitude) || !std::isfinite(longitude))
         throw E_NoRiseSet(message);
+    check_instant(date);
 }
 
 // The event `kind` from the working values of its day, by the path M.
@@ -131,6 +134,7 @@ TSunSample memo_sun_sample(TDateTime day) {
 } // namespace
 
 TDateTime rise_set_day(TDateTime date) {
+    check_instant(date);
     return std::floor(date);
 }
 
@@ -148,6 +152,7 @@ extended rise_set_correction(const TRiseSetWork& w, int which, extended m) {
 
 void topocentric_correction(TSkyPosition& pos, extended height, extended longitude, extended latitude,
                             TDateTime date) {
+    check_instant(date);
     const extended u = atan_deg(earth_axis_ratio_squared * tan_deg(latitude));
     const extended rho_sin_phi =
         earth_axis_ratio * sin_deg(u) + (height / earth_radius_m) * sin_deg(latitude);

@@ -2,6 +2,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/errors.h"
 #include "astro/precision.h"
 #include "astro/reference.h"
 #include "astro/vsop.h"
@@ -39,6 +40,7 @@ void sun_from_earth(TDateTime t, extended L, extended B, extended R, TSkyPositio
 } // namespace
 
 void sun_position(TDateTime t, TSkyPosition& pos) {
+    check_instant(t);
     extended L, B, R;
     earth_heliocentric(t, L, B, R);
     sun_from_earth<TDoubleMath>(t, L, B, R, pos);
@@ -48,6 +50,7 @@ void sun_position(TDateTime t, TSkyPosition& pos) {
 namespace reference {
 
 void sun_position(TDateTime t, TSkyPosition& pos) {
+    check_instant(t);
     extended L, B, R;
     reference::earth_heliocentric(t, L, B, R);
     sun_from_earth<TExtendedMath>(t, L, B, R, pos);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "astro/angles.h"
+#include "astro/errors.h"
 #include "astro/types.h"
 
 #include <cstdint>
@@ -110,10 +111,12 @@ protected:
 };
 
 /// Heliocentric position of the body TBody (a TVSOP descendant) at t, FK5 frame: L degrees in [0, 360),
-/// B degrees, R in AU. The one instance lives on the stack for the duration of the call.
+/// B degrees, R in AU. The one instance lives on the stack for the duration of the call. Raises
+/// E_OutOfAlgorithmRange for an instant that check_instant refuses.
 template <class TBody>
 void planet_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {
     static_assert(std::is_base_of_v<TVSOP, TBody>, "planet_heliocentric needs a TVSOP descendant");
+    check_instant(t);
     TBody body;
     body.set_date(t);
     R = body.eval_radius();

@@ -1,4 +1,5 @@
 #include "astro/calendar.h"
+#include "astro/errors.h"
 #include "astro/vsop.h"
 
 #include <cmath>
@@ -188,14 +189,14 @@ TEST(VsopEarth, AccessorWalkAndTableWalkAreIdentical) {
     }
 }
 
-// The zero term past the end would have a NaN value for a NaN date; the series still end.
+// The zero term past the end would have a NaN value for a NaN date; the series still end. The public routine
+// refuses such a date before evaluating anything.
 TEST(VsopEarth, NotANumberDateEndsTheSeries) {
     TAccessorOnlyEarth generic;
     generic.set_date(std::nan(""));
     EXPECT_TRUE(std::isnan(generic.eval_longitude()));
     extended L, B, R;
-    earth_heliocentric(std::nan(""), L, B, R);
-    EXPECT_TRUE(std::isnan(R));
+    EXPECT_THROW(earth_heliocentric(std::nan(""), L, B, R), E_OutOfAlgorithmRange);
 }
 
 // A made-up body: L = 1 + 2 tau^2 radians from one term in each of the powers 0 and 2, B = 0.5 cos(tau), no
