@@ -138,8 +138,16 @@ json convert(std::string_view from, std::string_view value, const almanac::TIsla
         moment = almanac::noon_of_chinese_date(c);
     } else if (from == "jd") {
         const auto jd = decimal_number(value);
-        if (!jd || *jd < 0) throw TInputError("Invalid Julian Day " + quoted(value));
-        moment = std::floor(static_cast<double>(astro::jd_to_datetime(*jd))) + 0.5;
+        if (!jd) throw TInputError("Invalid Julian Day " + quoted(value));
+        // The days of the years 999..2399: from 1 January 999 (proleptic Gregorian) to 31 December 2399.
+        const double first = almanac::datetime_from_parts(almanac::gregorian_years.first, 1, 1);
+        const double end = almanac::datetime_from_parts(almanac::gregorian_years.last + 1, 1, 1);
+        const double t = static_cast<double>(astro::jd_to_datetime(*jd));
+        if (!(t >= first && t < end))
+            throw TInputError("Julian Day " + std::string(value) + " lies outside the program's years " +
+                              std::to_string(almanac::gregorian_years.first) + ".." +
+                              std::to_string(almanac::gregorian_years.last));
+        moment = std::floor(t) + 0.5;
     } else {
         throw TInputError("Unknown calendar " + quoted(from) +
                           " (gregorian, hebrew, islamic, chinese or jd)");
@@ -181,7 +189,10 @@ json moon(double t) {
 }
 
 json phases(double from, double to, bool octants) {
-    if (to < from) throw TInputError("The end of the range lies before its start");
+    if (to <= from) throw TInputError("The end of the range lies before its start");
+    // Each octant is a search on the Moon's age: a century takes seconds, the program's years many minutes.
+    if (octants && to - from > max_octant_range_days)
+        throw TInputError("A range with --octants spans at most 100 years");
     std::vector<std::pair<double, int>> found;
     for (int p = 0; p < 8; ++p) {
         if (!octants && p % 2 == 1) continue;
@@ -200,7 +211,7 @@ json phases(double from, double to, bool octants) {
 }
 
 json eclipses(double from, double to, std::optional<bool> sun) {
-    if (to < from) throw TInputError("The end of the range lies before its start");
+    if (to <= from) throw TInputError("The end of the range lies before its start");
     std::vector<std::pair<double, json>> found;
     for (bool body : {true, false}) {
         if (sun && *sun != body) continue;

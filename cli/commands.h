@@ -22,6 +22,10 @@ json instant_json(double t);
 json convert(std::string_view from, std::string_view value, const almanac::TIslamicChoice& islamic = {});
 json feast(std::string_view name, long long year, const almanac::TIslamicChoice& islamic = {});
 json moon(double t);
+/// The longest range of days that phases() searches for octants: 100 Julian years.
+inline constexpr double max_octant_range_days = 36525;
+/// The phases from day `from` to the day before `to`; TInputError for an empty range or, with octants, one
+/// longer than max_octant_range_days.
 json phases(double from, double to, bool octants);
 json eclipses(double from, double to, std::optional<bool> sun);
 json seasons(long long year);

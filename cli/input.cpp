@@ -32,6 +32,14 @@ std::string quoted(std::string_view s) {
     return "'" + std::string(s) + "'";
 }
 
+bool is_decimal_integer(std::string_view s) {
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+    if (s.empty() || s.size() > 18) return false;
+    for (const char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 std::optional<double> decimal_number(std::string_view s) {
     if (s.empty()) return std::nullopt;
     double v = 0;
@@ -151,7 +159,7 @@ std::int32_t parse_time_zone(std::string_view text, std::string& canonical) {
     }
     const auto parts = split(s, ':');
     const auto bad = TInputError("Invalid time zone " + quoted(text) + " (expected [+|-]HH:MM)");
-    if (parts.size() != 2 || parts[0].empty() || parts[0].size() > 2 || parts[1].size() != 2) throw bad;
+    if (parts.size() != 2 || parts[0].size() != 2 || parts[1].size() != 2) throw bad;
     const auto h = whole_number(parts[0]), m = whole_number(parts[1]);
     if (!h || !m || *h > 23 || *m > 59) throw bad;
     canonical =

@@ -28,7 +28,8 @@ double parse_latitude(std::string_view text);
 /// Decimal degrees (EAST positive) or D[:M[:S]] followed by E or W, as the user writes a longitude: the
 /// result is degrees WEST of Greenwich, as the library takes them (the one conversion of the sign).
 double parse_longitude_west(std::string_view text);
-/// "[+|-]HH:MM": the offset of local time from UT in seconds; `canonical` receives "+HH:MM".
+/// "[+|-]HH:MM" with two digits each: the offset of local time from UT in seconds; `canonical` receives
+/// "+HH:MM".
 std::int32_t parse_time_zone(std::string_view text, std::string& canonical);
 /// `year` when it lies within `range`; else the message names the calendar and the range.
 int check_year(long long year, almanac::TYearRange range, std::string_view calendar);
@@ -39,6 +40,8 @@ int check_year(long long year, almanac::TYearRange range, std::string_view calen
 std::string quoted(std::string_view s);
 /// A non-negative decimal integer filling the whole text, as a field of `whole` named `what` in the message.
 int field(std::string_view text, std::string_view what, std::string_view whole);
+/// An optionally signed decimal integer filling the whole text (at most 18 digits).
+bool is_decimal_integer(std::string_view s);
 /// A decimal number (optionally signed) filling the whole text, or nullopt.
 std::optional<double> decimal_number(std::string_view s);
 std::vector<std::string_view> split(std::string_view s, char sep);

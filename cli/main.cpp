@@ -12,13 +12,19 @@
 #include "cli/text.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
+#include <string_view>
 
 namespace cli = almadex::cli;
 using cli::json;
@@ -33,16 +39,50 @@ double now_utc() {
     return unix_epoch + seconds / 86400.0;
 }
 
+/// Writes a whole document to standard output and flushes it; output that cannot be written (a full disk,
+/// /dev/full, a closed pipe) is an error: "cannot write output: <reason>".
+void write_output(std::string_view text) {
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0 ||
+        std::ferror(stdout))
+        throw std::runtime_error(std::string("cannot write output: ") +
+                                 (errno ? std::strerror(errno) : "write error"));
+}
+
+/// The help and version texts: CLI11 renders them, and they are written like any document.
+int exit_with_help(const CLI::App& app, const CLI::Error& e) {
+    std::ostringstream text;
+    const int status = app.exit(e, text, std::cerr);
+    try {
+        write_output(text.str());
+    } catch (const std::exception& failure) {
+        std::cerr << "almadex-cli: " << failure.what() << "\n";
+        return 1;
+    }
+    return status;
+}
+
+/// An option's value: an empty one is a usage error.
+const CLI::Validator non_empty(
+    [](const std::string& value) {
+        return value.empty() ? std::string("an empty value is not allowed") : "";
+    },
+    "", "NON_EMPTY");
+
+/// A decimal integer with an optional sign (not hexadecimal, octal or binary, which CLI11 reads too).
+const CLI::Validator decimal_integer(
+    [](const std::string& value) {
+        return cli::is_decimal_integer(value) ? std::string() : "'" + value + "' is not a decimal integer";
+    },
+    "", "DECIMAL");
+
 /// Prints a command's document as text, or as JSON with --json.
 class TOutput {
 public:
     void add_json_flag(CLI::App* sub) { sub->add_flag("--json", as_json_, "Print one JSON document"); }
     bool as_json() const { return as_json_; }
     void print(const json& doc, std::string (*text)(const json&)) const {
-        if (as_json_)
-            std::cout << doc.dump(2) << "\n";
-        else
-            std::cout << text(doc);
+        write_output(as_json_ ? doc.dump(2) + "\n" : text(doc));
     }
 
 private:
@@ -71,6 +111,7 @@ struct TIslamicOptions {
                "Shift of the Islamic dates, -2..+2 days, as announced where you live: +1 gives each day\n"
                "the calendar's date of the next day (the month began a day earlier here), -1 that of\n"
                "the day before")
+            ->check(decimal_integer)
             ->check(CLI::Range(-almanac::hijri_adjust_limit, almanac::hijri_adjust_limit));
     }
     almanac::TIslamicChoice choice() const { return {almanac::find_islamic_calendar(calendar)->id, adjust}; }
@@ -115,7 +156,7 @@ void add_feast(CLI::App& app, TOutput& out) {
     auto name = std::make_shared<std::string>();
     auto year = std::make_shared<long long>(0);
     sub->add_option("NAME", *name, feast_names_help())->required();
-    sub->add_option("YEAR", *year, "Year of the feast's calendar")->required();
+    sub->add_option("YEAR", *year, "Year of the feast's calendar")->required()->check(decimal_integer);
     auto islamic = std::make_shared<TIslamicOptions>();
     islamic->add_options(sub);
     out.add_json_flag(sub);
@@ -130,8 +171,8 @@ void add_moon(CLI::App& app, TOutput& out) {
     auto at = std::make_shared<std::string>();
     sub->add_option("--at", *at, "Instant (default: now, UTC)");
     out.add_json_flag(sub);
-    sub->final_callback([&out, at] {
-        out.print(cli::moon(at->empty() ? now_utc() : cli::parse_instant(*at)), cli::moon_text);
+    sub->final_callback([&out, sub, at] {
+        out.print(cli::moon(sub->count("--at") == 0 ? now_utc() : cli::parse_instant(*at)), cli::moon_text);
     });
 }
 
@@ -143,7 +184,12 @@ struct TRange {
         sub->add_option("--to", to, "Last day (included)")->required();
     }
     double first() const { return cli::parse_date(from); }
-    double end() const { return cli::parse_date(to) + 1; }
+    /// The day after the last; an end before the first day is refused.
+    double end() const {
+        const double last = cli::parse_date(to);
+        if (last < first()) throw cli::TInputError("The end of the range lies before its start");
+        return last + 1;
+    }
 };
 
 void add_phases(CLI::App& app, TOutput& out) {
@@ -176,7 +222,7 @@ void add_eclipses(CLI::App& app, TOutput& out) {
 void add_seasons(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("seasons", "The instants at which the four seasons of a year begin");
     auto year = std::make_shared<long long>(0);
-    sub->add_option("YEAR", *year, "Year")->required();
+    sub->add_option("YEAR", *year, "Year")->required()->check(decimal_integer);
     out.add_json_flag(sub);
     sub->final_callback([&out, year] { out.print(cli::seasons(*year), cli::seasons_text); });
 }
@@ -184,10 +230,11 @@ void add_seasons(CLI::App& app, TOutput& out) {
 void add_solar_term(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("solar-term", "The instant of solar longitude 15 K degrees within a year");
     auto year = std::make_shared<long long>(0), k = std::make_shared<long long>(0);
-    sub->add_option("YEAR", *year, "Year")->required();
+    sub->add_option("YEAR", *year, "Year")->required()->check(decimal_integer);
     sub->add_option("K", *k,
                     "0..23 (0 March equinox, 6 June solstice, 12 September equinox, 18 December solstice)")
-        ->required();
+        ->required()
+        ->check(decimal_integer);
     out.add_json_flag(sub);
     sub->final_callback([&out, year, k] { out.print(cli::solar_term(*year, *k), cli::solar_term_text); });
 }
@@ -241,7 +288,8 @@ void add_prayer(CLI::App& app, TOutput& out) {
     v->place.add_options(sub);
     sub->add_option("--tz", v->tz, "Offset of local time from UT, [+|-]HH:MM")->required();
     sub->add_option("--date", v->date, "First day (default: today, UTC)");
-    sub->add_option("--days", v->days, "Number of days (default 1; the schedule window makes 30)");
+    sub->add_option("--days", v->days, "Number of days (default 1; the schedule window makes 30)")
+        ->check(decimal_integer);
     sub->add_option("--names", v->names, "english (default) or arabic")
         ->check(CLI::IsMember({"english", "arabic"}));
     sub->add_flag("--no-sunrise", v->no_sunrise, "Leave out the sunrise (Shourouk)");
@@ -258,14 +306,21 @@ void add_prayer(CLI::App& app, TOutput& out) {
         request.days = v->days;
         request.arabic = v->names == "arabic";
         const auto schedule = cli::prayer_days(request);
-        if (out.as_json() || v->format == "json")
-            std::cout << cli::prayer_json(request, schedule).dump(2) << "\n";
-        else if (v->format == "csv")
-            std::cout << cli::prayer_csv(request, schedule);
-        else if (v->format == "ics")
-            std::cout << almanac::prayer_ics(request.place, schedule, request.arabic, now_utc());
-        else
-            std::cout << cli::prayer_text(request, schedule);
+        if (out.as_json() || v->format == "json") {
+            write_output(cli::prayer_json(request, schedule).dump(2) + "\n");
+        } else if (v->format == "csv") {
+            write_output(cli::prayer_csv(request, schedule));
+        } else if (v->format == "ics") {
+            // A calendar has no place for a day's error: the days left out are said on stderr, and a
+            // calendar without a single time is no result.
+            const cli::TLeftOut left_out = cli::left_out_of_calendar(request, schedule);
+            for (const std::string& line : left_out.lines) std::cerr << "almadex-cli: " << line << "\n";
+            if (left_out.nothing_computed)
+                throw cli::TInputError("No prayer time could be computed for these days");
+            write_output(almanac::prayer_ics(request.place, schedule, request.arabic, now_utc()));
+        } else {
+            write_output(cli::prayer_text(request, schedule));
+        }
     });
 }
 
@@ -302,15 +357,19 @@ int main(int argc, char** argv) {
          {add_convert, add_feast, add_moon, add_phases, add_eclipses, add_seasons, add_solar_term,
           add_position, add_riseset, add_prayer, add_between})
         add(app, out);
+    // No option's value may be empty (a value given as '' is a usage error, not a default or 0).
+    for (CLI::App* sub : app.get_subcommands({}))
+        for (CLI::Option* option : sub->get_options())
+            if (option->get_items_expected_min() > 0) option->check(non_empty);
 
     try {
         app.parse(argc, argv); // runs the chosen subcommand's callback
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        return exit_with_help(app, e);
     } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
+        return exit_with_help(app, e);
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        return exit_with_help(app, e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);
         return 2;

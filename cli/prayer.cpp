@@ -88,4 +88,28 @@ std::string prayer_csv(const TPrayerRequest& r, const std::vector<almanac::TPray
     return out;
 }
 
+TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
+    TLeftOut out;
+    out.nothing_computed = true;
+    for (const auto& d : days) {
+        if (!d.times.empty()) out.nothing_computed = false;
+        if (d.error.empty()) continue;
+        std::string line = iso_date(d.date) + " left out";
+        if (!d.times.empty()) {
+            // The first listed prayer after the last time the day has.
+            bool after_last = false;
+            for (const auto& p : almanac::prayer_names) {
+                if (!listed(r, p)) continue;
+                if (after_last) {
+                    line += " from " + std::string(almanac::prayer_name(p.prayer, r.arabic)) + " on";
+                    break;
+                }
+                after_last = p.prayer == d.times.back().prayer;
+            }
+        }
+        out.lines.push_back(line + ": " + d.error);
+    }
+    return out;
+}
+
 } // namespace almadex::cli

@@ -32,4 +32,13 @@ std::string prayer_text(const TPrayerRequest& request, const std::vector<almanac
 /// date, one column per prayer, error.
 std::string prayer_csv(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 
+/// What an iCalendar file of the schedule leaves out: one line per day with an error ("2024-06-21 left out:
+/// Fedjr is not calculable", or "... left out from El Dhohr on: ..." after the times it has), and whether no
+/// time at all was computed.
+struct TLeftOut {
+    std::vector<std::string> lines;
+    bool nothing_computed = false;
+};
+TLeftOut left_out_of_calendar(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
+
 } // namespace almadex::cli

@@ -30,11 +30,14 @@ std::string slurp(const std::string& path) {
     return s.str();
 }
 
-Result run(const std::string& args) {
+// Runs almadex-cli with `args`; `stdout_to` replaces the file its output goes to (/dev/full, say). The run is
+// stopped after `seconds` (status 124, as timeout(1) reports it).
+Result run(const std::string& args, const std::string& stdout_to = "", int seconds = 300) {
     // Named after this process: CTest runs the tests in parallel, each in its own process.
     const std::string stem = testing::TempDir() + "cli_" + std::to_string(getpid());
     const std::string out_file = stem + "_out.txt", err_file = stem + "_err.txt";
-    const std::string command = std::string(ALMADEX_CLI) + " " + args + " >" + out_file + " 2>" + err_file;
+    const std::string command = "timeout " + std::to_string(seconds) + " " + std::string(ALMADEX_CLI) + " " +
+                                args + " >" + (stdout_to.empty() ? out_file : stdout_to) + " 2>" + err_file;
     const int raw = std::system(command.c_str());
     Result r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -165,6 +168,30 @@ TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
         {"moon --at 2025-03-14T25:00", 1, "Invalid time"},
         {"between 2024-01-01", 2, ""},
         {"nonsense", 2, ""},
+        // Ranges that end before they start, by one day or more.
+        {"phases --from 2025-03-02 --to 2025-03-01", 1, "The end of the range lies before its start"},
+        {"eclipses --from 2025-03-02 --to 2025-03-01 --json", 1,
+         "The end of the range lies before its start"},
+        {"phases --from 2025-03-02 --to 2024-03-01", 1, "The end of the range lies before its start"},
+        // Empty values and numbers that are not decimal are usage errors.
+        {"moon --at ''", 2, "empty"},
+        {"moon --at '' --json", 2, "empty"},
+        {"feast easter 0x7e9", 2, "not a decimal integer"},
+        {"feast easter ''", 2, "not a decimal integer"},
+        {"seasons 0b11111101000", 2, "not a decimal integer"},
+        {"solar-term 2024 0x1", 2, "not a decimal integer"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --days ''", 2, "not a decimal integer"},
+        {"prayer --lat '' --lon 3E --tz +01:00", 2, "empty"},
+        {"convert --from gregorian ''", 2, "empty"},
+        // Zones are [+|-]HH:MM with two digits each.
+        {"prayer --lat 36N --lon 3E --tz 1:00", 1, "Invalid time zone '1:00'"},
+        {"prayer --lat 36N --lon 3E --tz +1:00", 1, "Invalid time zone"},
+        {"prayer --lat 36N --lon 3E --tz +01:0", 1, "Invalid time zone"},
+        // A Julian Day outside the years 999..2399, of either sign.
+        {"convert --from jd 0", 1, "Julian Day 0 lies outside the program's years 999..2399"},
+        {"convert --from jd -1 --json", 1, "lies outside the program's years 999..2399"},
+        {"convert --from jd 2085937.4", 1, "lies outside the program's years 999..2399"},
+        {"convert --from jd 2597641.5", 1, "lies outside the program's years 999..2399"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
@@ -322,6 +349,68 @@ TEST(Cli, BetweenCountsWholeDaysEitherWay) {
     EXPECT_EQ(run("between 2000-03-01 2000-01-01 --json").doc()["days"], 60);
     EXPECT_EQ(run("between 1999-12-31 2000-01-01 --json").doc()["days"], 1);
     EXPECT_EQ(run("between 2000-01-01 2001-01-01").out, "366 Day(s)\n");
+}
+
+// The program's years run from Julian Day 2085937.5 (1 January 999, 00:00) to 2597641.5 (1 January 2400).
+TEST(Cli, JulianDaysAtTheEndsOfTheYears) {
+    EXPECT_EQ(run("convert --from jd 2085937.5 --json").doc()["gregorian"],
+              (json{{"year", 999}, {"month", 1}, {"day", 1}}));
+    EXPECT_EQ(run("convert --from jd 2597641.4 --json").doc()["gregorian"],
+              (json{{"year", 2399}, {"month", 12}, {"day", 31}}));
+}
+
+// A range of octants is limited to a century, which takes seconds; the program's whole years would take many
+// minutes of searching with nothing printed.
+TEST(Cli, OctantRangesSpanAtMostACentury) {
+    const Result wide = run("phases --from 0999-01-01 --to 2399-12-31 --octants", "", 30);
+    EXPECT_EQ(wide.status, 1);
+    EXPECT_TRUE(wide.out.empty());
+    EXPECT_NE(wide.err.find("A range with --octants spans at most 100 years"), std::string::npos) << wide.err;
+    EXPECT_EQ(run("phases --from 2000-01-01 --to 2100-01-01 --octants --json").status, 1);
+    // Without octants the whole range is quick; a century of octants is allowed.
+    EXPECT_EQ(run("phases --from 0999-01-01 --to 2399-12-31 --json").status, 0);
+    EXPECT_EQ(run("phases --from 2000-01-01 --to 2001-12-31 --octants --json").doc().size(), 198u);
+}
+
+// Output that cannot be written is a failure with its reason, whatever the command and format.
+TEST(Cli, OutputThatCannotBeWrittenFails) {
+    for (const char* args :
+         {"seasons 2024", "seasons 2024 --json", "convert --from gregorian 2024-10-03",
+          "prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format ics",
+          "prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format csv",
+          "prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30",
+          "phases --from 2025-03-01 --to 2025-03-31", "--help", "prayer --help", "--version"}) {
+        const Result r = run(args, "/dev/full");
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find("cannot write output: No space left on device"), std::string::npos)
+            << args << " said: " << r.err;
+    }
+}
+
+// A calendar has no place for a day that could not be computed: the days left out are named on stderr, and a
+// calendar without a single time is an error.
+TEST(Cli, PrayerCalendarNamesTheDaysLeftOut) {
+    const Result none = run("prayer --lat 70N --lon 0 --tz +00:00 --date 2024-06-20 --days 3 --format ics");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.out.empty());
+    EXPECT_NE(none.err.find("2024-06-20 left out: Fedjr is not calculable\n"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("2024-06-22 left out: Fedjr is not calculable\n"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("No prayer time could be computed"), std::string::npos) << none.err;
+
+    // At 67 deg 30' N in early December the Sun rises and the noon prayer's day arc fails: the dawn and
+    // sunrise of those days are in the calendar, and the rest is named as left out.
+    const Result part =
+        run("prayer --lat 67:30N --lon 0 --tz +00:00 --date 2024-12-06 --days 2 --format ics --names arabic");
+    EXPECT_EQ(part.status, 0) << part.err;
+    EXPECT_NE(part.out.find("SUMMARY:El Fedjr"), std::string::npos);
+    EXPECT_NE(part.err.find("2024-12-06 left out from El Dhohr on: No rises or sets calculable"),
+              std::string::npos)
+        << part.err;
+
+    const Result whole =
+        run("prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 3 --format ics");
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_TRUE(whole.err.empty()) << whole.err;
 }
 
 TEST(Cli, HelpAndVersion) {
