@@ -1,5 +1,6 @@
 #include "app/data_files.h"
 
+#include "almanac/data_files.h"
 #include "app/messages.h"
 
 #include <QDir>
@@ -8,7 +9,9 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <cstdio>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -34,9 +37,41 @@ TDataFileLocation locate_data_file(const QString& program_folder, const QString&
     return {beside, user};
 }
 
+namespace {
+
+/// The process's umask, read without changing it where the system tells it (/proc/self/status).
+mode_t current_umask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned int mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status))
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(mask);
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+/// The file that writing `path` must replace: `path` itself, or for a symbolic link the file it points to
+/// (through every link of a chain, also when that file does not exist yet).
+QString file_behind(const QString& path) {
+    QString target = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(target);
+        if (!info.isSymLink()) break;
+        target = info.symLinkTarget();
+    }
+    return target;
+}
+
+} // namespace
+
 bool write_file_atomically(const QString& path, const QByteArray& content, QString& error,
                            const std::function<void()>& before_rename) {
-    const QFileInfo info(path);
+    const QFileInfo info(file_behind(path));
     if (!QDir().mkpath(info.absolutePath())) {
         error = QStringLiteral("cannot create the folder %1").arg(info.absolutePath());
         return false;
@@ -44,6 +79,15 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
     QTemporaryFile temp(info.absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!temp.open()) {
         error = temp.errorString();
+        return false;
+    }
+    // The permissions of the file replaced, or for a new file those of the umask (not the temporary 0600).
+    struct stat old {};
+    const mode_t mode = ::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &old) == 0
+                            ? (old.st_mode & 07777)
+                            : (0666 & ~current_umask());
+    if (::fchmod(temp.handle(), mode) != 0) {
+        error = QStringLiteral("cannot set the permissions of the file");
         return false;
     }
     if (temp.write(content) != content.size() || !temp.flush()) {
@@ -65,6 +109,27 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
     }
     temp.setAutoRemove(false); // it is the file now
     return true;
+}
+
+bool read_data_file_at_start(QWidget* parent, const QString& path, std::string& text) {
+    const almanac::TFileRead file = almanac::read_data_file(QFile::encodeName(path).toStdString());
+    if (file.state == almanac::TFileRead::TState::unreadable) {
+        show_message(parent, {QStringLiteral("Almadex"),
+                              QStringLiteral("%1 could not be read (%2); it will be left as it is.")
+                                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason)),
+                              QMessageBox::Warning, QMessageBox::Ok});
+        text.clear();
+        return false;
+    }
+    text = almanac::ini_text_as_utf8(file.bytes);
+    return true;
+}
+
+void report_damaged_file(QWidget* parent, const QString& path, const QString& damage) {
+    show_message(parent, {QStringLiteral("Almadex"),
+                          QStringLiteral("%1 is damaged: %2. What could be read of it was read.")
+                              .arg(QDir::toNativeSeparators(path), damage),
+                          QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void report_save_failure(QWidget* parent, const QString& path, const QString& error) {

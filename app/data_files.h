@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -27,10 +28,21 @@ bool folder_is_writable(const QString& folder);
 
 /// Writes `content` to `path` atomically: a temporary file in the same folder, flushed to disk, then renamed
 /// over the old file, so that an interruption leaves the old or the new file, never a truncated one.
+/// A path that is a symbolic link is written through to the file it points to (the link stays). The file
+/// keeps the permissions it had; a new file gets those the user's umask allows (0666 less the umask).
 /// Creates the folder if needed. On failure returns false with a reason in `error`; the old file is
 /// untouched. `before_rename`, for tests, runs between the temporary file and the rename.
 bool write_file_atomically(const QString& path, const QByteArray& content, QString& error,
                            const std::function<void()>& before_rename = {});
+
+/// Reads a data file for a window at start (see almanac::read_data_file): its text as UTF-8 (empty when there
+/// is no file) and true. A file that exists but cannot be read is said at once, naming the file and the
+/// reason ("... could not be read (Permission denied); it will be left as it is"), and gives false: the
+/// window keeps its defaults and must not save that file in this run.
+bool read_data_file_at_start(QWidget* parent, const QString& path, std::string& text);
+
+/// Tells the user that a data file is damaged and what was read of it.
+void report_damaged_file(QWidget* parent, const QString& path, const QString& damage);
 
 /// Tells the user, once per file and run, that a data file could not be saved.
 void report_save_failure(QWidget* parent, const QString& path, const QString& error);

@@ -3,11 +3,15 @@
 //   almadex                    the program
 //   almadex --measure-startup  prints how long creating the windows (with their first computations) takes
 #include "app/artwork.h"
+#include "app/data_files.h"
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/product.h"
+#include "app/single_instance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
@@ -17,6 +21,21 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(almadex::product_version());
     QApplication::setWindowIcon(almadex::program_icon()); // the main window shows today's Moon instead
     const bool measure = QApplication::arguments().contains(QStringLiteral("--measure-startup"));
+
+    // One program per user and data folder: a second start brings the first to the front and ends, so that
+    // the two never write the data files over each other.
+    const QString data_folder =
+        QFileInfo(almadex::locate_data_file(QApplication::applicationDirPath() + QDir::separator(),
+                                            QStringLiteral("dates.dat"))
+                      .write_path)
+            .absolutePath();
+    almadex::TSingleInstance instance(data_folder);
+    if (!instance.is_first()) {
+        if (instance.ask_first_to_come_forward()) return 0;
+        std::fprintf(stderr, "almadex: Almadex is already running and does not answer\n");
+        return 1;
+    }
+    QObject::connect(&instance, &almadex::TSingleInstance::come_forward, &almadex::bring_main_window_forward);
 
     QElapsedTimer clock;
     clock.start();

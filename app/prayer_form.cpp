@@ -1,5 +1,6 @@
 #include "app/prayer_form.h"
 
+#include "almanac/data_files.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
@@ -19,14 +20,9 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
-
-#define SI_NO_CONVERSION  // the char interface only: "gl.dat" holds ASCII (UTF-8 at most)
-#define SI_IMPLEMENTATION // Debian's SimpleIni.h keeps its template definitions behind this switch
-#include <SimpleIni.h>
 
 // Static libraries need their resources registered by name, outside any namespace.
 static void init_world_map_resources() {
@@ -42,19 +38,6 @@ constexpr int kMapWidth = 205;
 constexpr int kMapHeight = 126;
 constexpr int kGreenwichX = 93;
 constexpr int kEquatorY = 78;
-
-// The location file: its sections and keys, in the order written.
-constexpr const char* kLatitude = "Latitude";
-constexpr const char* kLongitude = "Longitude";
-constexpr const char* kTimeZone = "Time zone";
-constexpr const char* kDegrees = "Degrees";
-constexpr const char* kMinutes = "Minutes";
-constexpr const char* kSeconds = "Secondes";
-constexpr const char* kEquat = "Equat";
-constexpr const char* kGreen = "Green";
-constexpr const char* kSig = "Sig";
-constexpr const char* kDec = "Dec";
-const QString kDefaultDec = QStringLiteral("00:00");
 
 QString default_program_folder() {
     if (TMainForm* main = forms().main) return main->ProgramFolder();
@@ -73,43 +56,6 @@ void set_dms(TSpinEdit* degrees, TSpinEdit* minutes, TSpinEdit* seconds, double 
     degrees->setValue(field(v));
     minutes->setValue(field(frac(v) * 60));
     seconds->setValue(field(frac(frac(v) * 60) * 60));
-}
-
-/// A decimal integer of the location file; anything else (a missing key, garbage, a number out of range)
-/// reads as 0.
-int ini_integer(const CSimpleIniA& ini, const char* section, const char* key) {
-    const char* text = ini.GetValue(section, key, nullptr);
-    if (!text) return 0;
-    bool ok = false;
-    const int v = QString::fromUtf8(text).trimmed().toInt(&ok, 10);
-    return ok ? v : 0;
-}
-
-/// A list index of the location file: 0 or 1; anything else reads as 0 (the first entry).
-int ini_index(const CSimpleIniA& ini, const char* section, const char* key) {
-    const int v = ini_integer(ini, section, key);
-    return v == 1 ? 1 : 0;
-}
-
-/// The time-zone text of the location file as the masked field shows it ("hh:mm"), or "00:00" when it is
-/// missing or not a time of day.
-QString ini_time_zone(const CSimpleIniA& ini) {
-    const char* text = ini.GetValue(kTimeZone, kDec, nullptr);
-    if (!text) return kDefaultDec;
-    static const QRegularExpression shape(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
-    const QRegularExpressionMatch m = shape.match(QString::fromUtf8(text));
-    if (!m.hasMatch()) return kDefaultDec;
-    const int hours = m.captured(1).toInt();
-    const int minutes = m.captured(2).toInt();
-    if (hours > 23 || minutes > 59) return kDefaultDec;
-    return QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes, 2, 10, QLatin1Char('0'));
-}
-
-/// SimpleIni separates sections by two blank lines; the file keeps one, as initialisation files usually do.
-QByteArray one_blank_line_between_sections(const std::string& text) {
-    QByteArray out = QByteArray::fromStdString(text);
-    out.replace("\n\n\n", "\n\n");
-    return out;
 }
 
 /// The text of a place field as the schedule's heading shows it: 36° 12' 0" North.
@@ -295,49 +241,39 @@ void TPrayerForm::refresh_prayer_times() {
 // --- the location file ---
 
 void TPrayerForm::load_location() {
-    // A missing or unreadable file reads as an empty one: every key takes its default.
-    QByteArray bytes;
-    QFile file(location_read_path_);
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-    CSimpleIniA ini;
-    ini.SetUnicode(true);
-    if (ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) < 0) ini.Reset();
-
-    ui->LatEdit1->setValue(ini_integer(ini, kLatitude, kDegrees));
-    ui->LatEdit2->setValue(ini_integer(ini, kLatitude, kMinutes));
-    ui->LatEdit3->setValue(ini_integer(ini, kLatitude, kSeconds));
-    ui->LatEdit4->setCurrentIndex(ini_index(ini, kLatitude, kEquat));
-    ui->LonEdit1->setValue(ini_integer(ini, kLongitude, kDegrees));
-    ui->LonEdit2->setValue(ini_integer(ini, kLongitude, kMinutes));
-    ui->LonEdit3->setValue(ini_integer(ini, kLongitude, kSeconds));
-    ui->LonEdit4->setCurrentIndex(ini_index(ini, kLongitude, kGreen));
-    ui->TZSign->setCurrentIndex(ini_index(ini, kTimeZone, kSig));
-    ui->TZValue->setText(ini_time_zone(ini));
+    // A missing file reads as an empty one: every key takes its default. One that exists but cannot be read
+    // is said once and left as it is: the defaults are shown and the file is not saved in this run.
+    std::string text;
+    if (!read_data_file_at_start(this, location_read_path_, text)) save_allowed_ = false;
+    const almanac::TLocationFile l = almanac::parse_location(text);
+    ui->LatEdit1->setValue(l.latitude_degrees);
+    ui->LatEdit2->setValue(l.latitude_minutes);
+    ui->LatEdit3->setValue(l.latitude_seconds);
+    ui->LatEdit4->setCurrentIndex(l.equat);
+    ui->LonEdit1->setValue(l.longitude_degrees);
+    ui->LonEdit2->setValue(l.longitude_minutes);
+    ui->LonEdit3->setValue(l.longitude_seconds);
+    ui->LonEdit4->setCurrentIndex(l.green);
+    ui->TZSign->setCurrentIndex(l.sig);
+    ui->TZValue->setText(QString::fromStdString(l.dec));
 }
 
 void TPrayerForm::save_location() {
-    CSimpleIniA ini;
-    ini.SetUnicode(true);
-    ini.SetSpaces(false); // Key=Value, as initialisation files are written on Windows
-    const auto put = [&ini](const char* section, const char* key, int value) {
-        ini.SetValue(section, key, std::to_string(value).c_str());
-    };
-    put(kLatitude, kDegrees, ui->LatEdit1->value());
-    put(kLatitude, kMinutes, ui->LatEdit2->value());
-    put(kLatitude, kSeconds, ui->LatEdit3->value());
-    put(kLatitude, kEquat, ui->LatEdit4->currentIndex());
-    put(kLongitude, kDegrees, ui->LonEdit1->value());
-    put(kLongitude, kMinutes, ui->LonEdit2->value());
-    put(kLongitude, kSeconds, ui->LonEdit3->value());
-    put(kLongitude, kGreen, ui->LonEdit4->currentIndex());
-    put(kTimeZone, kSig, ui->TZSign->currentIndex());
-    ini.SetValue(kTimeZone, kDec, ui->TZValue->text().toUtf8().constData());
-
-    std::string text;
+    if (!save_allowed_) return;
+    almanac::TLocationFile l;
+    l.latitude_degrees = ui->LatEdit1->value();
+    l.latitude_minutes = ui->LatEdit2->value();
+    l.latitude_seconds = ui->LatEdit3->value();
+    l.equat = ui->LatEdit4->currentIndex();
+    l.longitude_degrees = ui->LonEdit1->value();
+    l.longitude_minutes = ui->LonEdit2->value();
+    l.longitude_seconds = ui->LonEdit3->value();
+    l.green = ui->LonEdit4->currentIndex();
+    l.sig = ui->TZSign->currentIndex();
+    l.dec = ui->TZValue->text().toStdString();
     QString error;
-    if (ini.Save(text) < 0) {
-        error = QStringLiteral("the location could not be formatted");
-    } else if (write_file_atomically(location_write_path_, one_blank_line_between_sections(text), error)) {
+    if (write_file_atomically(location_write_path_, QByteArray::fromStdString(almanac::format_location(l)),
+                              error)) {
         location_read_path_ = location_write_path_;
         return;
     }

@@ -78,7 +78,10 @@ public:
     void refresh_prayer_times();
 
     // --- the location file ---
+    /// Writes "gl.dat"; nothing when it could not be read at start (it is left as it is).
     void save_location();
+    /// Reads "gl.dat" into the fields; a file that exists but cannot be read is said once, and the fields
+    /// keep the defaults.
     void load_location();
     /// Sets the eight place fields from a point (x, y) of the 205 x 126 map.
     void set_location_from_map(int x, int y);
@@ -106,6 +109,7 @@ private:
     std::unique_ptr<Ui::TPrayerForm> ui;
     QString location_read_path_;
     QString location_write_path_;
+    bool save_allowed_ = true; ///< false after "gl.dat" could not be read at start
 };
 
 } // namespace almadex

@@ -1,5 +1,6 @@
 #include "app/repository_form.h"
 
+#include "almanac/data_files.h"
 #include "app/calendar_form.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
@@ -14,10 +15,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStringDecoder>
-#define SI_NO_CONVERSION  // the char interface only: UTF-8 is stored as it is
-#define SI_IMPLEMENTATION // Debian's SimpleIni.h keeps its template definitions behind this switch
-#include <SimpleIni.h>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -26,8 +23,6 @@
 
 namespace almadex {
 namespace {
-
-const char* const kGeneral = "General";
 
 /// Day, month and year separated by "/": the form in which entries are written and first read back.
 TFormatSettings day_first() {
@@ -55,33 +50,8 @@ std::optional<QDate> parse_entry_date(const QString& text) {
     return std::nullopt;
 }
 
-/// The bytes of an initialisation file as UTF-8: files of the earlier program were written in the ANSI
-/// code page, read here as Latin-1.
-QByteArray as_utf8(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError()) return bytes;
-    return QString::fromLatin1(bytes).toUtf8();
-}
-
-QByteArray read_bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-/// Loads an initialisation file; an unreadable or damaged file gives an empty one.
-void load_ini(CSimpleIniA& ini, const QString& path) {
-    const QByteArray bytes = as_utf8(read_bytes(path));
-    if (bytes.isEmpty()) return;
-    if (ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) < 0) ini.Reset();
-}
-
-QString from_ini(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-std::string section_name(int position) {
-    return "Date" + std::to_string(position);
+QString from_utf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 /// The entries' state image: a gold star on a calendar leaf.
@@ -208,44 +178,40 @@ void TRepositoryForm::FormDestroy() {
 }
 
 void TRepositoryForm::load_repository() {
-    CSimpleIniA ini;
-    ini.SetUnicode(true);
-    load_ini(ini, data_file_.read_path);
-    const long count = std::clamp(ini.GetLongValue(kGeneral, "N", 0), 0L, static_cast<long>(kMaxEntries));
-    if (count == 0) return;
+    std::string text;
+    // A file that exists but cannot be read is left as it is: said once, and not saved in this run.
+    if (!read_data_file_at_start(forms().main, data_file_.read_path, text)) {
+        save_allowed_ = false;
+        return;
+    }
     const double now = now_datetime();
     const QString default_date = format_date_time(u"dd/mm/yyyy", now, day_first()) + u' ' + time_to_str(now);
-    for (int i = 1; i <= count; ++i) {
-        const std::string section = section_name(i);
-        const char* description = ini.GetValue(section.c_str(), "Description", nullptr);
-        const char* value = ini.GetValue(section.c_str(), "Value", nullptr);
-        add_repository_entry(description ? from_ini(description) : QStringLiteral("No Description"),
-                             value ? from_ini(value) : default_date);
-    }
+    const almanac::TDatesFile file = almanac::parse_dates(text, default_date.toStdString());
+    if (!file.damage.empty()) report_damaged_file(forms().main, data_file_.read_path, from_utf8(file.damage));
+    for (const almanac::TDateEntry& entry : file.entries)
+        add_repository_entry(from_utf8(entry.description), from_utf8(entry.value));
 }
 
 bool TRepositoryForm::save_repository() {
+    if (!save_allowed_) return false;
     // The file is read again and updated, so that whatever else it holds (sections of a longer earlier
     // list among them) stays as it was.
-    CSimpleIniA ini;
-    ini.SetUnicode(true);
-    ini.SetSpaces(false);
-    load_ini(ini, QFileInfo::exists(data_file_.write_path) ? data_file_.write_path : data_file_.read_path);
-    const int count = EntryCount();
-    ini.SetValue(kGeneral, "N", std::to_string(count).c_str());
-    for (int row = 0; row < count; ++row) {
-        const std::string section = section_name(row + 1);
-        ini.SetValue(section.c_str(), "Description", EntryDescription(row).toUtf8().constData());
-        ini.SetValue(section.c_str(), "Value", EntryDate(row).toUtf8().constData());
-    }
-    std::string content;
+    const QString& source =
+        QFileInfo::exists(data_file_.write_path) ? data_file_.write_path : data_file_.read_path;
+    const almanac::TFileRead current = almanac::read_data_file(QFile::encodeName(source).toStdString());
     QString error;
-    if (ini.Save(content, false) < 0) {
-        error = QStringLiteral("the list cannot be written out");
-    } else if (write_file_atomically(data_file_.write_path, QByteArray::fromStdString(content), error,
-                                     before_rename_)) {
-        data_file_.read_path = data_file_.write_path;
-        return true;
+    if (current.state == almanac::TFileRead::TState::unreadable) {
+        error = QStringLiteral("the file could not be read again (%1)").arg(from_utf8(current.reason));
+    } else {
+        std::vector<almanac::TDateEntry> entries;
+        for (int row = 0; row < EntryCount(); ++row)
+            entries.push_back({EntryDescription(row).toStdString(), EntryDate(row).toStdString()});
+        const std::string content = almanac::format_dates(almanac::ini_text_as_utf8(current.bytes), entries);
+        if (write_file_atomically(data_file_.write_path, QByteArray::fromStdString(content), error,
+                                  before_rename_)) {
+            data_file_.read_path = data_file_.write_path;
+            return true;
+        }
     }
     report_save_failure(forms().main, data_file_.write_path, error);
     return false;
@@ -255,7 +221,9 @@ void TRepositoryForm::add_repository_entry(const QString& description, const QSt
     QTableWidget* list = ui->ListView1;
     const int row = list->rowCount();
     list->insertRow(row);
-    auto* caption = new QTableWidgetItem(state_image_, description);
+    // One line: a line break or another control character in a description becomes a space.
+    auto* caption =
+        new QTableWidgetItem(state_image_, from_utf8(almanac::one_line(description.toStdString())));
     caption->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     auto* date = new QTableWidgetItem(date_text);
     date->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);

@@ -52,14 +52,15 @@ public:
 
     /// The longest description.
     static constexpr int kMaxDescription = 35;
-    /// The most entries read from a file (a damaged count cannot make the list endless).
-    static constexpr int kMaxEntries = 10000;
 
-    /// Appends the entries of "dates.dat" to the list.
+    /// Appends the entries of "dates.dat" to the list. A file that exists but cannot be read is said once and
+    /// then left as it is (the list stays empty and is not saved in this run); a damaged one is said, and
+    /// only the entries it holds are read.
     void load_repository();
     /// Writes the list into "dates.dat", keeping what else the file holds; a failure is reported once.
-    /// Returns true when the file was written.
+    /// Returns true when the file was written (never after the file could not be read at start).
     bool save_repository();
+    /// Appends an entry; line breaks and other control characters of the description become spaces.
     void add_repository_entry(const QString& description, const QString& date_text);
 
     void FormCreate();
@@ -82,6 +83,7 @@ private:
     QIcon state_image_; ///< every entry's state image
     TDataFileLocation data_file_;
     std::function<void()> before_rename_;
+    bool save_allowed_ = true; ///< false after the file could not be read at start
 };
 
 } // namespace almadex

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -95,6 +96,57 @@ TEST_F(DataFiles, AFailedWriteIsReportedOnceAndTouchesNothing) {
     report_save_failure(nullptr, path, error);
     set_message_handler({});
     EXPECT_EQ(shown, 1);
+}
+
+// What a save does to the file: an existing file keeps its permissions; a new one (a data file or an exported
+// schedule, which are written the same way) gets those the umask allows, not the temporary file's 0600; a
+// symbolic link is written through to its target and stays a link.
+TEST_F(DataFiles, ASaveKeepsPermissionsFollowsLinksAndNewFilesFollowTheUmask) {
+    const auto mode_of = [](const QString& path) {
+        struct stat st {};
+        ::stat(QFile::encodeName(path).constData(), &st);
+        return st.st_mode & 07777;
+    };
+    QString error;
+    const struct { mode_t umask, created; } masks[] = {{022, 0644}, {077, 0600}, {002, 0664}, {027, 0640}};
+    for (const auto& m : masks) {
+        const mode_t old_mask = ::umask(m.umask);
+        const QString path = program.filePath(QStringLiteral("new-%1.rtf").arg(m.umask, 0, 8));
+        const bool written = write_file_atomically(path, "new", error);
+        ::umask(old_mask);
+        ASSERT_TRUE(written) << error.toStdString();
+        EXPECT_EQ(mode_of(path), m.created) << "umask " << std::oct << m.umask;
+    }
+
+    for (const mode_t mode : {0640, 0604, 0600, 0666, 0444}) {
+        const QString path = program.filePath(QStringLiteral("dates.dat"));
+        QFile::remove(path);
+        write_all(path, "old");
+        ::chmod(QFile::encodeName(path).constData(), mode);
+        ASSERT_TRUE(write_file_atomically(path, "new", error)) << error.toStdString();
+        EXPECT_EQ(mode_of(path), mode) << std::oct << mode;
+        EXPECT_EQ(read_all(path), "new");
+    }
+
+    // A link, a chain of two links, and a link to a file that does not exist yet.
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("target.dat"));
+    write_all(target, "old");
+    const QString link = program.filePath(QStringLiteral("link.dat"));
+    const QString chain = program.filePath(QStringLiteral("chain.dat"));
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(QFile::link(link, chain));
+    for (const QString& path : {link, chain}) {
+        ASSERT_TRUE(write_file_atomically(path, path.toUtf8(), error)) << error.toStdString();
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_TRUE(QFileInfo(chain).isSymLink());
+        EXPECT_EQ(read_all(target), path.toUtf8());
+    }
+    const QString dangling = program.filePath(QStringLiteral("dangling.dat"));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath(QStringLiteral("later.dat")), dangling));
+    ASSERT_TRUE(write_file_atomically(dangling, "made", error)) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+    EXPECT_EQ(read_all(elsewhere.filePath(QStringLiteral("later.dat"))), "made");
 }
 
 } // namespace

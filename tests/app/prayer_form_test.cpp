@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <functional>
 
 using namespace almadex;
 using almadex::testing::read_all;
@@ -187,9 +188,66 @@ TEST_F(PrayerForm, BrokenFilesGiveTheDefaultsOfWhatIsMissing) {
     }
 }
 
+// A gl.dat that exists but cannot be read is said once at start and left as it is: the window shows the
+// defaults and does not save the file in this run.
+TEST_F(PrayerForm, AnUnreadableLocationFileIsNeverOverwritten) {
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        const char* reason;
+    } cases[] = {
+        {"a folder", [](const QString& f) { QDir().mkdir(f); }, "not a regular file"},
+        {"a link to /dev/zero", [](const QString& f) { QFile::link(QStringLiteral("/dev/zero"), f); },
+         "not a regular file"},
+        {"larger than 16 MB",
+         [](const QString& f) { almadex::testing::write_all(f, QByteArray(17 * 1024 * 1024, '\n')); },
+         "larger than 16 MB"},
+        {"an input/output error", [](const QString& f) { QFile::link(QStringLiteral("/proc/self/mem"), f); },
+         "Input/output error"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(gl());
+        QDir(gl()).removeRecursively();
+        c.make(gl());
+        const QFileInfo before(gl());
+        messages.clear();
+        create();
+        EXPECT_EQ(place(), "0 0 0 North / 0 0 0 West / + 00:00") << c.name;
+        ASSERT_EQ(messages.size(), 1u) << c.name;
+        EXPECT_EQ(messages[0].text, QStringLiteral("%1 could not be read (%2); it will be left as it is.")
+                                        .arg(gl(), QString::fromLatin1(c.reason)))
+            << c.name;
+        set_place(36, 45, true, 3, 3, false, 0, "01:00");
+        form.reset(); // would write the file
+        const QFileInfo after(gl());
+        EXPECT_EQ(after.isSymLink(), before.isSymLink()) << c.name;
+        EXPECT_EQ(after.isDir(), before.isDir()) << c.name;
+        EXPECT_EQ(after.size(), before.size()) << c.name;
+        EXPECT_EQ(messages.size(), 1u) << c.name;
+    }
+}
+
+// A gl.dat saved by a Windows editor as "Unicode" (UTF-16 with its byte order mark) or UTF-8 with one.
+TEST_F(PrayerForm, ALocationFileInUtf16IsRead) {
+    const QString text = QStringLiteral("[Latitude]\r\nDegrees=36\r\nMinutes=45\r\nSecondes=8\r\nEquat=0\r\n"
+                                        "[Longitude]\r\nDegrees=3\r\nMinutes=3\r\nSecondes=31\r\nGreen=1\r\n"
+                                        "[Time zone]\r\nSig=0\r\nDec=01:00\r\n");
+    QByteArray le("\xFF\xFE", 2);
+    for (const QChar c : text)
+        le.append(static_cast<char>(c.unicode() & 0xFF)).append(static_cast<char>(c.unicode() >> 8));
+    for (const QByteArray& bytes : {le, QByteArray("\xEF\xBB\xBF") + text.toUtf8()}) {
+        write_gl(bytes);
+        create();
+        EXPECT_EQ(place(), "36 45 8 North / 3 3 31 East / + 01:00");
+        form.reset();
+        EXPECT_TRUE(read_text(gl()).startsWith(QStringLiteral("[Latitude]\nDegrees=36\n")));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(PrayerForm, AFailedWriteIsReportedOnce) {
-    QDir(folder.path()).mkdir(QStringLiteral("gl.dat")); // a folder where the file should be
     create();
+    QDir(folder.path()).mkdir(QStringLiteral("gl.dat")); // a folder comes to stand where the file goes
     form->save_location();
     form.reset(); // writes again
     ASSERT_EQ(messages.size(), 1u);

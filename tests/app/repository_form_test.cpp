@@ -15,8 +15,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace almadex;
@@ -90,19 +96,16 @@ TEST_F(RepositoryForm, ReadsTheEntriesInTheirOrder) {
     EXPECT_EQ(repository->DatePick()->date(), QDate(2024, 10, 3));
 }
 
-TEST_F(RepositoryForm, MissingKeysTakeTheirDefaultsAndBadCountsReadNothing) {
-    write_file("[General]\nN=3\n[Date1]\nValue=01/01/2000\n[Date2]\nDescription=Only a name\n");
+TEST_F(RepositoryForm, MissingKeysInAnExistingSectionTakeTheirDefaults) {
+    write_file("[General]\nN=2\n[Date1]\nValue=01/01/2000\n[Date2]\nDescription=Only a name\n");
     open_repository();
-    EXPECT_EQ(entries(),
-              (Entries{{QStringLiteral("No Description"), QStringLiteral("01/01/2000")},
-                       {QStringLiteral("Only a name"), QStringLiteral("03/10/2024 15:30:00")},
-                       {QStringLiteral("No Description"), QStringLiteral("03/10/2024 15:30:00")}}));
+    EXPECT_EQ(entries(), (Entries{{QStringLiteral("No Description"), QStringLiteral("01/01/2000")},
+                                  {QStringLiteral("Only a name"), QStringLiteral("03/10/2024 15:30:00")}}));
+    EXPECT_TRUE(messages.empty());
     close_repository();
 
-    for (const QByteArray& text :
-         {QByteArray(), QByteArray("[General]\nN=-4\n[Date1]\nDescription=x\n"),
-          QByteArray("[General]\nN=many\n[Date1]\nDescription=x\n"),
-          QByteArray("[Date1]\nDescription=x\nValue=01/01/2000\n"), QByteArray("\x00\x01\x02garbage", 10)}) {
+    for (const QByteArray& text : {QByteArray(), QByteArray("[Date1]\nDescription=x\nValue=01/01/2000\n"),
+                                   QByteArray("\x00\x01\x02garbage", 10)}) {
         write_file(text);
         open_repository();
         EXPECT_EQ(repository->EntryCount(), 0) << text.toStdString();
@@ -113,10 +116,154 @@ TEST_F(RepositoryForm, MissingKeysTakeTheirDefaultsAndBadCountsReadNothing) {
     EXPECT_EQ(repository->EntryCount(), 0);
 }
 
-TEST_F(RepositoryForm, ADamagedCountCannotMakeTheListEndless) {
-    write_file("[General]\nN=2000000000\n");
+// A count that is not a plain decimal number, or that names sections the file does not have, is reported
+// once; the entries whose sections exist are read in order and nothing is made up, also by the next save.
+TEST_F(RepositoryForm, ADamagedCountIsReportedAndMakesUpNoEntry) {
+    const QByteArray two = "[Date1]\nDescription=Wedding\nValue=14/02/1998\n"
+                           "[Date3]\nDescription=Birthday\nValue=03/10/1970\n";
+    const struct {
+        QByteArray count;
+        const char* damage;
+    } cases[] = {
+        {"N=0x10", "N=0x10 is not a decimal number"},
+        {"N=99999999999", "N=99999999999 names more entries than its 2 date sections"},
+        {"N=3", "N=3 names more entries than its 2 date sections"},
+        {"N=-4", "N=-4 is not a decimal number"},
+        {"N=many", "N=many is not a decimal number"},
+        {"N=", "N= is not a decimal number"},
+        {"N=2000000000", "N=2000000000 names more entries than its 2 date sections"},
+    };
+    for (const auto& c : cases) {
+        write_file("[General]\n" + c.count + "\n" + two);
+        messages.clear();
+        open_repository();
+        EXPECT_EQ(entries(), (Entries{{QStringLiteral("Wedding"), QStringLiteral("14/02/1998")},
+                                      {QStringLiteral("Birthday"), QStringLiteral("03/10/1970")}}))
+            << c.count.toStdString();
+        ASSERT_EQ(messages.size(), 1u) << c.count.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QString::fromLatin1(c.damage)))
+            << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(file())) << messages[0].text.toStdString();
+        close_repository();
+        const QString saved = QString::fromUtf8(contents());
+        EXPECT_TRUE(saved.contains(QStringLiteral("N=2\n"))) << saved.toStdString();
+        EXPECT_FALSE(saved.contains(QStringLiteral("No Description"))) << saved.toStdString();
+    }
+}
+
+// A description is one line: what would break the file's lines becomes spaces, and the list survives.
+TEST_F(RepositoryForm, ALineBreakInADescriptionCannotRewriteTheFile) {
+    write_file(kThree);
     open_repository();
-    EXPECT_EQ(repository->EntryCount(), TRepositoryForm::kMaxEntries);
+    add(QStringLiteral("x\n[General]\nN=0"), QDate(2020, 1, 2));
+    add(QStringLiteral("tab\there\rcr\x01"), QDate(2020, 1, 3));
+    EXPECT_EQ(repository->EntryDescription(3), QStringLiteral("x [General] N=0"));
+    close_repository();
+    EXPECT_TRUE(contents().contains("Description=x [General] N=0\n")) << contents().toStdString();
+    open_repository();
+    ASSERT_EQ(repository->EntryCount(), 5);
+    EXPECT_EQ(repository->EntryDescription(0), QStringLiteral("Wedding"));
+    EXPECT_EQ(repository->EntryDescription(4), QStringLiteral("tab here cr"));
+    EXPECT_TRUE(messages.empty());
+}
+
+// A dates.dat that exists but cannot be read is said once at start, naming the file and the reason, and is
+// left as it is: the list starts empty and the file is not saved in this run. Reading is bounded: only a
+// regular file of at most 16 MB is read, and a FIFO does not block.
+TEST_F(RepositoryForm, AnUnreadableFileIsNeverOverwritten) {
+    const QByteArray big(17 * 1024 * 1024, 'x');
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        const char* reason;
+    } cases[] = {
+        {"a folder", [](const QString& f) { QDir().mkdir(f); }, "not a regular file"},
+        {"a FIFO", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); },
+         "not a regular file"},
+        {"a link to /dev/zero", [](const QString& f) { QFile::link(QStringLiteral("/dev/zero"), f); },
+         "not a regular file"},
+        {"larger than 16 MB", [&](const QString& f) { almadex::testing::write_all(f, big); },
+         "larger than 16 MB"},
+        {"an input/output error", [](const QString& f) { QFile::link(QStringLiteral("/proc/self/mem"), f); },
+         "Input/output error"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        main->SetProgramFolder(folder.path());
+        const QString path = folder.filePath(QStringLiteral("dates.dat"));
+        c.make(path);
+        const QFileInfo before(path);
+        messages.clear();
+        // Reading a FIFO used to block start-up until something opened it for writing: it is opened so after
+        // a while, so that the test fails on what follows instead of hanging.
+        std::atomic<bool> started{false};
+        std::thread unblock([&] {
+            for (int i = 0; i < 100 && !started; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) ::close(fd);
+            }
+        });
+        open_repository();
+        started = true;
+        unblock.join();
+        EXPECT_EQ(repository->EntryCount(), 0) << c.name;
+        ASSERT_EQ(messages.size(), 1u) << c.name;
+        EXPECT_EQ(messages[0].text, QStringLiteral("%1 could not be read (%2); it will be left as it is.")
+                                        .arg(path, QString::fromLatin1(c.reason)))
+            << c.name;
+        add(QStringLiteral("New"), QDate(2010, 5, 6));
+        EXPECT_FALSE(repository->save_repository()) << c.name;
+        close_repository();
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink()) << c.name;
+        EXPECT_EQ(after.isDir(), before.isDir()) << c.name;
+        EXPECT_EQ(after.size(), before.size()) << c.name;
+        EXPECT_EQ(messages.size(), 1u) << c.name; // said once
+        main->SetProgramFolder(program.path());
+    }
+}
+
+// Files saved by Windows editors: UTF-16 with its byte order mark ("Unicode"), and UTF-8 with one.
+TEST_F(RepositoryForm, FilesInUtf16AndUtf8WithASignatureAreRead) {
+    const QString text = QStringLiteral("[General]\r\nN=2\r\n[Date1]\r\nDescription=No\u00ebl \u6625\u8282 "
+                                        "\U0001F386\r\nValue=25/12/2003\r\n[Date2]\r\nDescription=B\r\n"
+                                        "Value=01/01/2000\r\n");
+    QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+    for (const QChar c : text) {
+        le.append(static_cast<char>(c.unicode() & 0xFF)).append(static_cast<char>(c.unicode() >> 8));
+        be.append(static_cast<char>(c.unicode() >> 8)).append(static_cast<char>(c.unicode() & 0xFF));
+    }
+    for (const QByteArray& bytes : {le, be, QByteArray("\xEF\xBB\xBF") + text.toUtf8()}) {
+        write_file(bytes);
+        messages.clear();
+        open_repository();
+        EXPECT_EQ(entries(), (Entries{{QStringLiteral("No\u00ebl \u6625\u8282 \U0001F386"),
+                                       QStringLiteral("25/12/2003")},
+                                      {QStringLiteral("B"), QStringLiteral("01/01/2000")}}));
+        EXPECT_TRUE(messages.empty());
+        close_repository();
+        EXPECT_TRUE(contents().startsWith("[General]\r\nN=2\r\n") ||
+                    contents().startsWith("[General]\nN=2\n"))
+            << contents().toStdString(); // saved as UTF-8
+    }
+}
+
+// A dates.dat that is a symbolic link is saved to the file it points to, which keeps its permissions.
+TEST_F(RepositoryForm, ALinkedFileIsSavedThroughTheLink) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("my-dates.dat"));
+    almadex::testing::write_all(target, kThree);
+    const QFile::Permissions mode =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
+    QFile::setPermissions(target, mode);
+    ASSERT_TRUE(QFile::link(target, file()));
+    open_repository();
+    add(QStringLiteral("New"), QDate(2010, 5, 6));
+    close_repository();
+    EXPECT_TRUE(QFileInfo(file()).isSymLink());
+    EXPECT_TRUE(almadex::testing::read_all(target).contains("[Date4]\nDescription=New\n"));
+    EXPECT_EQ(QFile::permissions(target), mode);
 }
 
 TEST_F(RepositoryForm, RemovingTheSecondOfThreeWritesTwoAndLeavesTheOldThirdSection) {
@@ -206,8 +353,8 @@ TEST_F(RepositoryForm, AKilledWriteLeavesTheOldFileAndACompleteOneTheNew) {
 }
 
 TEST_F(RepositoryForm, AFailedWriteIsReported) {
-    QDir(program.path()).mkdir(QStringLiteral("dates.dat")); // a folder stands where the file should go
     open_repository();
+    QDir(program.path()).mkdir(QStringLiteral("dates.dat")); // a folder comes to stand where the file goes
     add(QStringLiteral("Lost?"), QDate(2010, 5, 6));
     EXPECT_FALSE(repository->save_repository());
     ASSERT_EQ(messages.size(), 1u);
