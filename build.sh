@@ -4,6 +4,7 @@
 #   ./build.sh test   install what is missing, build, and run every test (the library also under ASan/UBSan)
 #   ./build.sh bench  install what is missing, build, and run the benchmarks
 #   ./build.sh tables regenerate the coefficient tables of astro/ from astro/data/ (tools/tables.py)
+#   ./build.sh fuzz [SECONDS]  install what is missing, build the fuzz targets and run each for SECONDS (300)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,6 +44,15 @@ test)
     ctest --preset tsan
     step "all tests (build/)"
     ctest --preset default
+    # The data-file and settings readers, the command line's parsers and the library at hostile input, from
+    # the committed seeds: about two minutes with the build (./build.sh fuzz runs longer).
+    step "fuzz targets, 15 s each (build-fuzz/)"
+    tools/fuzz.sh 15
+    ;;
+fuzz)
+    tools/setup.sh
+    step "fuzz targets, ${2:-300} s each (build-fuzz/)"
+    exec tools/fuzz.sh "${2:-300}"
     ;;
 bench)
     tools/setup.sh
@@ -53,7 +63,7 @@ tables)
     exec tools/tables.py
     ;;
 *)
-    echo "usage: $0 run|test|bench|tables" >&2
+    echo "usage: $0 run|test|bench|tables|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
     # compiler and build
     g++ cmake ninja-build pkg-config clang-format
-    # tests and benchmarks
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # tests and benchmarks; the fuzz targets (clang's libFuzzer with its sanitizers)
+    googletest libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
     # the table generators and their check
     python3
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
