@@ -191,21 +191,7 @@ TEST_F(PrayerForm, BrokenFilesGiveTheDefaultsOfWhatIsMissing) {
 // A gl.dat that exists but cannot be read is said once at start and left as it is: the window shows the
 // defaults and does not save the file in this run.
 TEST_F(PrayerForm, AnUnreadableLocationFileIsNeverOverwritten) {
-    const struct {
-        const char* name;
-        std::function<void(const QString&)> make;
-        const char* reason;
-    } cases[] = {
-        {"a folder", [](const QString& f) { QDir().mkdir(f); }, "not a regular file"},
-        {"a link to /dev/zero", [](const QString& f) { QFile::link(QStringLiteral("/dev/zero"), f); },
-         "not a regular file"},
-        {"larger than 16 MB",
-         [](const QString& f) { almadex::testing::write_all(f, QByteArray(17 * 1024 * 1024, '\n')); },
-         "larger than 16 MB"},
-        {"an input/output error", [](const QString& f) { QFile::link(QStringLiteral("/proc/self/mem"), f); },
-         "Input/output error"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : almadex::testing::unreadable_files()) {
         QFile::remove(gl());
         QDir(gl()).removeRecursively();
         c.make(gl());

@@ -171,22 +171,9 @@ TEST_F(RepositoryForm, ALineBreakInADescriptionCannotRewriteTheFile) {
 // left as it is: the list starts empty and the file is not saved in this run. Reading is bounded: only a
 // regular file of at most 16 MB is read, and a FIFO does not block.
 TEST_F(RepositoryForm, AnUnreadableFileIsNeverOverwritten) {
-    const QByteArray big(17 * 1024 * 1024, 'x');
-    const struct {
-        const char* name;
-        std::function<void(const QString&)> make;
-        const char* reason;
-    } cases[] = {
-        {"a folder", [](const QString& f) { QDir().mkdir(f); }, "not a regular file"},
-        {"a FIFO", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); },
-         "not a regular file"},
-        {"a link to /dev/zero", [](const QString& f) { QFile::link(QStringLiteral("/dev/zero"), f); },
-         "not a regular file"},
-        {"larger than 16 MB", [&](const QString& f) { almadex::testing::write_all(f, big); },
-         "larger than 16 MB"},
-        {"an input/output error", [](const QString& f) { QFile::link(QStringLiteral("/proc/self/mem"), f); },
-         "Input/output error"},
-    };
+    std::vector<almadex::testing::TUnreadableFile> cases = almadex::testing::unreadable_files();
+    cases.push_back({"a FIFO", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); },
+                     "not a regular file"});
     for (const auto& c : cases) {
         QTemporaryDir folder;
         main->SetProgramFolder(folder.path());

@@ -11,12 +11,14 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QObject>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -53,6 +55,28 @@ inline void write_all(const QString& path, const QByteArray& data) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
     f.write(data);
+}
+
+/// A data file that exists and yet cannot be read: how to make it at a path, and the reason the program
+/// gives.
+struct TUnreadableFile {
+    const char* name;
+    std::function<void(const QString&)> make;
+    const char* reason;
+};
+
+/// The kinds every data file is tested with (a user without permission cannot be made while the tests run as
+/// root; an input/output error can: the memory of a process reads so from its start).
+inline std::vector<TUnreadableFile> unreadable_files() {
+    return {
+        {"a folder", [](const QString& f) { QDir().mkdir(f); }, "not a regular file"},
+        {"a link to /dev/zero", [](const QString& f) { QFile::link(QStringLiteral("/dev/zero"), f); },
+         "not a regular file"},
+        {"larger than 16 MB", [](const QString& f) { write_all(f, QByteArray(17 * 1024 * 1024, '\n')); },
+         "larger than 16 MB"},
+        {"an input/output error", [](const QString& f) { QFile::link(QStringLiteral("/proc/self/mem"), f); },
+         "Input/output error"},
+    };
 }
 
 /// The moment the window tests take for "now" unless they name another.
