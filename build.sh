@@ -46,8 +46,8 @@ test)
     ctest --preset default
     # The data-file and settings readers, the command line's parsers and the library at hostile input, from
     # the committed seeds: about two minutes with the build (./build.sh fuzz runs longer).
-    step "fuzz targets, 15 s each (build-fuzz/)"
-    tools/fuzz.sh 15
+    step "fuzz targets, 12 s each (build-fuzz/)"
+    tools/fuzz.sh 12
     ;;
 fuzz)
     tools/setup.sh

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the "fuzz" preset: clang, libFuzzer, ASan and UBSan, in build-fuzz/) and runs each
 # for SECONDS from its committed seed corpus (fuzz/corpus/<target>/), which it leaves unchanged: the inputs it
-# finds go to build-fuzz/corpus/<target>/, a crash, a hang or a broken promise to build-fuzz/artifacts/.
+# finds go to build-fuzz/corpus/<target>/, a crash, a hang or a broken promise to build-fuzz/artifacts/. Then
+# runs tools/hostile_run.py on the same build's almadex-cli and, through fuzz_astro, on the library.
 #   tools/fuzz.sh [SECONDS]    seconds per target (default 20)
 # Prints per target the inputs tried; exits non-zero when any target found a fault.
 set -euo pipefail
@@ -37,4 +38,8 @@ for t in "${targets[@]}"; do
     fi
 done
 echo "fuzz: $total inputs tried over ${#targets[@]} targets, ${#failed[@]} with a fault"
+
+# The same build's almadex-cli at wrong argument lists, and every routine of the library at extreme values.
+ASAN_OPTIONS=detect_leaks=0 tools/hostile_run.py build-fuzz/cli/almadex-cli || failed+=(hostile_cli)
+tools/hostile_run.py --library build-fuzz/fuzz/fuzz_astro || failed+=(hostile_library)
 [ ${#failed[@]} -eq 0 ]

@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build pkg-config clang-format
     # tests and benchmarks; the fuzz targets (clang's libFuzzer with its sanitizers)
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-    # the table generators and their check
+    # the table generators and their check, the hostile-input run
     python3
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
