@@ -23,8 +23,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace cli = almadex::cli;
 using cli::json;

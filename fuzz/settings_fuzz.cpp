@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -36,5 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!v.Left || v.Top);
     FUZZ_CHECK(!v.Run || v.Left);
     FUZZ_CHECK(!v.TipOn || v.Run);
+    // The Islamic calendar chosen: a known one, and an adjustment within its limit.
+    const almanac::TIslamicChoice choice = almadex::read_islamic_choice();
+    FUZZ_CHECK(std::abs(choice.adjust_days) <= almanac::hijri_adjust_limit);
     return 0;
 }

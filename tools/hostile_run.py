@@ -46,6 +46,11 @@ def argument_lists():
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--date", d])
         lists.append(["phases", "--from", d, "--to", "2025-01-01"])
     lists.append(["convert", "--from", "julian", "2024-10-03"])
+    for option, values in [("--islamic", ["", "hijri", "MOON", "civil "]),
+                           ("--hijri-adjust", ["", "3", "-3", "0x1", "1.0", "nan", "+", "99999999999"])]:
+        for v in values:
+            lists.append(["convert", "--from", "gregorian", "2025-03-01", option, v])
+            lists.append(["feast", "ramadan", "1446", option, v])
     lists.append(["convert", "--from", "gregorian"])
     for name, years in [("easter", ["", "0x7e9", "-2147483649", "99999999999999999999", "1e3", "2400", "998",
                                     "nan", "+", "0b101", "2024.0"]),

@@ -163,6 +163,7 @@ const TRoutine kRoutines[] = {
      }},
     {"date_to_islamic civil", [](double t) { date_to_islamic(true, t); }},
     {"date_to_islamic astronomical", [](double t) { date_to_islamic(false, t); }},
+    {"islamic_month_first_day", [](double t) { islamic_month_first_day(t); }},
 };
 
 // Rising, setting and the prayer times: E_NoRiseSet with their own message for what is not a number.
@@ -190,7 +191,7 @@ TEST(InstantRange, EveryRoutineRefusesAnInstantItCannotComputeWith) {
             EXPECT_EQ(outcome_in_child([&] { r.call(t); }), kOutOfRange) << r.name << "(" << t << ")";
             ++cases;
         }
-    EXPECT_EQ(cases, 39 * 13);
+    EXPECT_EQ(cases, 40 * 13);
 }
 
 TEST(InstantRange, RiseSetAndPrayerTimesRefuseFarInstantsAndKeepTheirMessageForNonNumbers) {
