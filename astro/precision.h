@@ -76,11 +76,13 @@ struct TDoubleMath {
     /// Sines (and cosines) of n angles in degrees below a few thousand, in vectorised loops.
     static void sin_cos_deg(const double* x, double* s, double* c, int n) { sin_cos_degrees(x, s, c, n); }
     static void sin_deg(const double* x, double* s, int n) { sin_degrees(x, s, n); }
-    /// As astro::normalize_degrees, for |x| below 2^51 turns.
+    /// As astro::normalize_degrees: in double precision below 2^50 turns, in extended precision beyond; one
+    /// step either way (a NaN or an infinite x gives NaN).
     static double normalize_degrees(double x) {
+        if (!(std::fabs(x) < 0x1p50 * 360.0)) return static_cast<double>(astro::normalize_degrees(x));
         const double q = nearest_integer(x / 360.0);
         double r = x - 360.0 * q;
-        while (r < 0) r += 360.0;
+        if (r < 0) r += 360.0;
         return r;
     }
 };

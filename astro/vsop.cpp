@@ -139,6 +139,7 @@ const TVSOPSeries* TVSOPEarth::series_table(TTermAccessor accessor) const {
 }
 
 void earth_heliocentric(TDateTime t, extended& L, extended& B, extended& R) {
+    check_instant(t);
     const extended tau = (static_cast<extended>(t) - vsop_epoch - 0.5L) / 365250.0L;
     const auto tau_d = static_cast<double>(tau);
     const TFrequencyTerms f(tau_d);

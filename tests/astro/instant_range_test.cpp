@@ -13,6 +13,8 @@
 #include "astro/moon_phases.h"
 #include "astro/moon_position.h"
 #include "astro/prayer.h"
+#include "astro/precision.h"
+#include "astro/reference.h"
 #include "astro/riseset.h"
 #include "astro/sun.h"
 #include "astro/vsop.h"
@@ -164,6 +166,42 @@ const TRoutine kRoutines[] = {
     {"date_to_islamic civil", [](double t) { date_to_islamic(true, t); }},
     {"date_to_islamic astronomical", [](double t) { date_to_islamic(false, t); }},
     {"islamic_month_first_day", [](double t) { islamic_month_first_day(t); }},
+    {"sun_day", [](double t) { sun_day(t); }},
+    // The extended-precision reference path beside the fast one.
+    {"reference::earth_heliocentric",
+     [](double t) {
+         extended L, B, R;
+         reference::earth_heliocentric(t, L, B, R);
+     }},
+    {"reference::nutation_obliquity",
+     [](double t) {
+         extended a, b;
+         reference::nutation_obliquity(t, a, b);
+     }},
+    {"reference::apparent_sidereal_time", [](double t) { reference::apparent_sidereal_time(t); }},
+    {"reference::ecliptic_to_equatorial",
+     [](double t) {
+         TSkyPosition p;
+         reference::ecliptic_to_equatorial(p, t);
+     }},
+    {"reference::sun_position",
+     [](double t) {
+         TSkyPosition p;
+         reference::sun_position(t, p);
+     }},
+    {"reference::moon_position",
+     [](double t) {
+         TSkyPosition p;
+         reference::moon_position(p, t);
+     }},
+    {"reference::principal_phase", [](double t) { reference::principal_phase(mpFullMoon, t); }},
+    {"reference::next_phase", [](double t) { reference::next_phase(mpFirstQuarter, t); }},
+    {"reference::last_phase", [](double t) { reference::last_phase(mpNewMoon, t); }},
+    {"reference::date_to_hebrew",
+     [](double t) {
+         std::uint16_t y, m, d;
+         reference::date_to_hebrew(t, y, m, d);
+     }},
 };
 
 // Rising, setting and the prayer times: E_NoRiseSet with their own message for what is not a number.
@@ -182,6 +220,12 @@ const struct {
     {"fedjr_time", fedjr_message, [](double t) { fedjr_time(t, 45, 0); }},
     {"assr_time", assr_message, [](double t) { assr_time(true, t, 45, 0); }},
     {"ishaa_time", ishaa_message, [](double t) { ishaa_time(t, 45, 0); }},
+    {"reference::sun_rise", no_rise_set_message, [](double t) { reference::sun_rise(t, 45, 0); }},
+    {"reference::sun_set", no_rise_set_message, [](double t) { reference::sun_set(t, 45, 0); }},
+    {"reference::sun_transit", no_rise_set_message, [](double t) { reference::sun_transit(t, 45, 0); }},
+    {"reference::fedjr_time", fedjr_message, [](double t) { reference::fedjr_time(t, 45, 0); }},
+    {"reference::assr_time", assr_message, [](double t) { reference::assr_time(true, t, 45, 0); }},
+    {"reference::ishaa_time", ishaa_message, [](double t) { reference::ishaa_time(t, 45, 0); }},
 };
 
 TEST(InstantRange, EveryRoutineRefusesAnInstantItCannotComputeWith) {
@@ -191,7 +235,7 @@ TEST(InstantRange, EveryRoutineRefusesAnInstantItCannotComputeWith) {
             EXPECT_EQ(outcome_in_child([&] { r.call(t); }), kOutOfRange) << r.name << "(" << t << ")";
             ++cases;
         }
-    EXPECT_EQ(cases, 40 * 13);
+    EXPECT_EQ(cases, 51 * 13);
 }
 
 TEST(InstantRange, RiseSetAndPrayerTimesRefuseFarInstantsAndKeepTheirMessageForNonNumbers) {
@@ -201,6 +245,16 @@ TEST(InstantRange, RiseSetAndPrayerTimesRefuseFarInstantsAndKeepTheirMessageForN
         for (const double t : {kNaN, kInf, -kInf})
             EXPECT_EQ(outcome_in_child([&] { r.call(t); }), std::string("E_NoRiseSet: ") + r.message)
                 << r.name << "(" << t << ")";
+    }
+    // The six times of a day at once: a far instant is refused; one that is not a number gives each time
+    // its message.
+    for (const double t : kFarButFinite)
+        EXPECT_EQ(outcome_in_child([&] { prayer_times(t, 45, 0); }), kOutOfRange)
+            << "prayer_times(" << t << ")";
+    for (const double t : {kNaN, kInf, -kInf}) {
+        const TPrayerTimes times = prayer_times(t, 45, 0);
+        EXPECT_STREQ(times.error[prFedjr], fedjr_message) << t;
+        EXPECT_STREQ(times.error[prIshaa], ishaa_message) << t;
     }
 }
 
@@ -278,6 +332,20 @@ TEST(InstantRange, NormalizeDegreesReducesHugeAnglesWithoutALoop) {
     }
     EXPECT_TRUE(std::isnan(normalize_degrees(std::numeric_limits<extended>::infinity())));
     EXPECT_TRUE(std::isnan(normalize_degrees(std::numeric_limits<extended>::quiet_NaN())));
+}
+
+// The double-precision path's reduction: one step at every size, the same result as the extended one where
+// both are exact.
+TEST(InstantRange, DoublePathReducesHugeAnglesWithoutALoop) {
+    for (const double x : {0x1p60, -0x1p60, 1e30, -1e30, DBL_MAX, -DBL_MAX, 0x1p52 * 360.0 + 720.0, 725.5,
+                           -0.0, -1e-20, 359.999999}) {
+        double r = -1;
+        EXPECT_EQ(outcome_in_child([&] { r = TDoubleMath::normalize_degrees(x); }), "returned") << x;
+        r = TDoubleMath::normalize_degrees(x);
+        EXPECT_EQ(r, static_cast<double>(normalize_degrees(static_cast<extended>(x)))) << x;
+    }
+    EXPECT_TRUE(std::isnan(TDoubleMath::normalize_degrees(std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(TDoubleMath::normalize_degrees(std::numeric_limits<double>::quiet_NaN())));
 }
 
 } // namespace
