@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
+#include "app/window_place.h"
 #include "ui_between_form.h"
 
 #include <QLabel>
@@ -50,13 +51,18 @@ QString TBetweenForm::StatusText() const {
 }
 
 void TBetweenForm::FormCreate() {
-    if (const TMainForm* main = forms().main) {
-        const QRect frame = main->frameGeometry();
-        move(frame.x() + frame.width(), frame.y() + frame.height() - frameGeometry().height());
-    }
     const QDate today = to_qdate(now_datetime());
     ui->DateTimePicker1->setDate(today);
     ui->DateTimePicker2->setDate(today);
+}
+
+void TBetweenForm::place() {
+    place_beside(this, forms().main, TBesideAlign::Bottom);
+}
+
+void TBetweenForm::setVisible(bool visible) {
+    if (visible && !isVisible()) run_guarded(this, [this] { place(); });
+    QWidget::setVisible(visible);
 }
 
 void TBetweenForm::DateTimePicker1Change() {

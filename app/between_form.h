@@ -27,9 +27,13 @@ public:
     /// The status bar's one panel.
     QString StatusText() const;
 
-    /// Places the window against the right edge of the converter window, bottoms aligned; both pickers on
-    /// today.
+    /// Both pickers on today.
     void FormCreate();
+    /// Places the window against the right edge of the converter window's frame, bottoms aligned, on its
+    /// screen.
+    void place();
+    /// Each showing places the window anew (place()).
+    void setVisible(bool visible) override;
     void DateTimePicker1Change();
     void DateTimePicker2Change();
 

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
+#include "app/window_place.h"
 #include "astro/calendar.h"
 #include "ui_calendar_form.h"
 
@@ -25,7 +26,6 @@ TCalendarForm::TCalendarForm(QWidget* parent) : QWidget(parent), ui(std::make_un
     ui->Calendar->setDateRange(FirstDay(), LastDay());
     connect(ui->BitBtn1, &QPushButton::clicked, this, guarded(this, &TCalendarForm::BitBtn1Click));
     connect(ui->Calendar, &QCalendarWidget::clicked, this, guarded(this, &TCalendarForm::CalendarClick));
-    FormCreate();
 }
 
 TCalendarForm::~TCalendarForm() = default;
@@ -48,10 +48,12 @@ void TCalendarForm::ShowLeapYear(int year) {
 }
 
 void TCalendarForm::FormCreate() {
-    if (const TMainForm* main = forms().main) {
-        const QRect frame = main->frameGeometry();
-        move(frame.x() + frame.width(), frame.y());
-    }
+    place_beside(this, forms().main);
+}
+
+void TCalendarForm::setVisible(bool visible) {
+    if (visible && !isVisible()) run_guarded(this, [this] { FormCreate(); });
+    QWidget::setVisible(visible);
 }
 
 void TCalendarForm::FormShow() {

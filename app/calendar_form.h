@@ -38,8 +38,10 @@ public:
     /// Writes "<year> is a leap year" or "<year> is not a leap year" (the Julian rule up to 1582).
     void ShowLeapYear(int year);
 
-    /// Places the window against the right edge of the converter window.
+    /// Places the window against the right edge of the converter window's frame, tops aligned, on its
+    /// screen; done each time the window is shown.
     void FormCreate();
+    void setVisible(bool visible) override;
     /// Moves the month calendar to the converter's moment.
     void FormShow();
     /// Keeps the window at least kMinWidth x kMinHeight.

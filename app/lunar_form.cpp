@@ -6,6 +6,7 @@
 #include "app/guard.h"
 #include "app/main_form.h"
 #include "app/messages.h"
+#include "app/window_place.h"
 #include "astro/seasons.h"
 #include "controls/moon.h"
 #include "ui_lunar_form.h"
@@ -81,14 +82,21 @@ QString TLunarForm::TimeText() const {
 }
 
 void TLunarForm::FormCreate() {
-    // To the right of the main window.
-    if (const TMainForm* main = forms().main) move(main->x() + main->frameGeometry().width(), main->y());
     NowBtnClick();
     try {
         SetBtnClick();
     } catch (...) {
         // The first update is only a courtesy: an error here must not stop the program's start.
     }
+}
+
+void TLunarForm::place() {
+    place_beside(this, forms().main);
+}
+
+void TLunarForm::setVisible(bool visible) {
+    if (visible && !isVisible()) run_guarded(this, [this] { place(); });
+    QWidget::setVisible(visible);
 }
 
 void TLunarForm::FormHide() {

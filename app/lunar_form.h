@@ -41,7 +41,12 @@ public:
     /// The time of day as typed, unfilled places as blanks ("  :  " when empty).
     QString TimeText() const;
 
+    /// Pastes the current time and updates the fields.
     void FormCreate();
+    /// Places the window against the right edge of the main window's frame, tops aligned, on its screen.
+    void place();
+    /// Each showing places the window anew (place()).
+    void setVisible(bool visible) override;
     /// Releases the main window's toolbar toggle AstroBtn.
     void FormHide();
     /// Puts the current local time, "hh:mm", into TimeEdit.

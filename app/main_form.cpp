@@ -18,6 +18,7 @@
 #include "app/repository_form.h"
 #include "app/settings.h"
 #include "app/shell_open.h"
+#include "app/window_place.h"
 #include "astro/errors.h"
 #include "controls/moon.h"
 #include "controls/spin_edit.h"
@@ -290,6 +291,19 @@ void TMainForm::ShowIntroFormTimerTimer() {
         intro->exec(); // the start-up window shows this window when it is done
     else
         show();
+}
+
+void TMainForm::setVisible(bool visible) {
+    if (visible && !testAttribute(Qt::WA_WState_Created)) {
+        // The final size first: a window that changes its size after it is created loses the frame position
+        // it was given before (its client area would take it).
+        const QPoint wanted = pos();
+        ensurePolished();
+        layout()->activate();
+        adjustSize();
+        place_reachable(this, wanted);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -173,6 +173,10 @@ public:
     void FormCreate();
     void ShowIntroFormTimerTimer();
 
+    /// The first showing places the window at its stored frame position, kept where its title bar can be
+    /// reached (see app/window_place.h).
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

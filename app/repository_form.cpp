@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
+#include "app/window_place.h"
 #include "ui_repository_form.h"
 
 #include <QApplication>
@@ -162,15 +163,20 @@ void TRepositoryForm::FormCreate() {
     const TMainForm* main = forms().main;
     const QString folder = main ? main->ProgramFolder() : QApplication::applicationDirPath();
     data_file_ = locate_data_file(folder, QStringLiteral("dates.dat"));
-    if (main) {
-        // Against the right edge of the main window, under the calendar window.
-        const QRect frame = main->frameGeometry();
-        const TCalendarForm* calendar = forms().calendar;
-        const int below = calendar ? calendar->frameGeometry().height() : 0;
-        move(frame.x() + frame.width(), frame.y() + below);
-    }
     load_repository();
     ui->DatePick->setDate(to_qdate(now_datetime()));
+}
+
+void TRepositoryForm::place() {
+    // Under the calendar window's place.
+    const TMainForm* main = forms().main;
+    const TCalendarForm* calendar = forms().calendar;
+    place_beside(this, main, TBesideAlign::Top, calendar ? frame_size(calendar, main).height() : 0);
+}
+
+void TRepositoryForm::setVisible(bool visible) {
+    if (visible && !isVisible()) run_guarded(this, [this] { place(); });
+    QWidget::setVisible(visible);
 }
 
 void TRepositoryForm::FormDestroy() {

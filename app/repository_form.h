@@ -63,7 +63,13 @@ public:
     /// Appends an entry; line breaks and other control characters of the description become spaces.
     void add_repository_entry(const QString& description, const QString& date_text);
 
+    /// Finds "dates.dat", reads it and sets the picker to today.
     void FormCreate();
+    /// Places the window against the right edge of the main window's frame, below the height of the
+    /// calendar window's frame, on its screen.
+    void place();
+    /// Each showing places the window anew (place()).
+    void setVisible(bool visible) override;
     void FormDestroy();
     /// Adds the description and the picked date, written dd/mm/yyyy.
     void AddBtnClick();

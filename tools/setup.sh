@@ -14,8 +14,9 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars
     libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev
-    # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display
-    poppler-utils libreoffice-writer-nogui xvfb xauth
+    # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display with a window
+    # manager, keys and window queries for the tests of the real program under it
+    poppler-utils libreoffice-writer-nogui xvfb xauth openbox xdotool x11-utils
     # packaging: the Debian package and the checks of its desktop entry and metainfo
     dpkg-dev file desktop-file-utils appstream
 )

@@ -83,6 +83,9 @@ TEST_F(BetweenForm, TypingADayCounts) {
 }
 
 TEST_F(BetweenForm, SitsAgainstTheMainWindowBottomsAligned) {
+    main->show();
+    main->move(120, 40); // showing places it against the main window where that window is now
+    between->show();
     const QRect frame = main->frameGeometry();
     EXPECT_EQ(between->pos().x(), frame.right() + 1);
     EXPECT_EQ(between->frameGeometry().bottom(), frame.bottom());

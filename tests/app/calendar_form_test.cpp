@@ -144,11 +144,17 @@ TEST_F(CalendarForm, TheWindowKeepsItsSmallestSize) {
     }
 }
 
-TEST_F(CalendarForm, ShowsWeekNumbersBesideTheMainWindow) {
+TEST_F(CalendarForm, ShowsWeekNumbersBesideTheMainWindowWhereItIsWhenShown) {
     EXPECT_EQ(calendar->Calendar()->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
-    // Against the right edge of the main window.
-    const QRect frame = main->frameGeometry();
-    EXPECT_EQ(calendar->pos(), QPoint(frame.right() + 1, frame.top()));
+    // Against the right edge of the main window, wherever that window has gone since the start.
+    main->show();
+    for (const QPoint main_at : {QPoint(150, 60), QPoint(20, 30)}) {
+        main->move(main_at);
+        calendar->show();
+        const QRect frame = main->frameGeometry();
+        EXPECT_EQ(calendar->pos(), QPoint(frame.right() + 1, frame.top()));
+        calendar->hide();
+    }
 }
 
 // Renders the window for the documentation: run with --gtest_also_run_disabled_tests and ALMADEX_SCREENSHOT

@@ -439,13 +439,17 @@ TEST_F(RepositoryForm, SitsUnderTheCalendarWindowAndIsShownByItsCommand) {
     TCalendarForm calendar;
     forms().calendar = &calendar;
     open_repository();
-    forms().calendar = nullptr;
-    // Against the right edge of the main window, under the calendar window.
-    const QRect frame = main->frameGeometry();
-    EXPECT_EQ(repository->pos(), QPoint(frame.right() + 1, frame.top() + calendar.frameGeometry().height()));
-    // Shown by the main window's command.
+    main->show();
+    calendar.show(); // its frame known
+    calendar.hide();
+    main->move(100, 70);
+    // Shown by the main window's command, against the right edge of the main window where it is now,
+    // under the calendar window.
     main->findChild<QAction*>(QStringLiteral("ToolRepositoryAction"))->trigger();
     EXPECT_TRUE(repository->isVisible());
+    const QRect frame = main->frameGeometry();
+    EXPECT_EQ(repository->pos(), QPoint(frame.right() + 1, frame.top() + calendar.frameGeometry().height()));
+    forms().calendar = nullptr;
 }
 
 TEST_F(RepositoryForm, DISABLED_Screenshot) {

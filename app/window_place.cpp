@@ -1,0 +1,87 @@
+#include "app/window_place.h"
+
+#include <QGuiApplication>
+#include <QMargins>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+
+namespace almadex {
+namespace {
+
+/// Coordinates beyond this are no place on any desktop (and keep the arithmetic below far from overflow).
+constexpr int kFarthest = 1000000;
+
+bool absurd(QRect r) {
+    const auto far = [](int v) { return std::abs(static_cast<long long>(v)) > kFarthest; };
+    return far(r.x()) || far(r.y()) || far(r.width()) || far(r.height());
+}
+
+/// One coordinate of a span [start, start + length) moved the shortest way into [low, low + room).
+int inside(int start, int length, int low, int room) {
+    if (length >= room) return low;
+    return std::clamp(start, low, low + room - length);
+}
+
+} // namespace
+
+QPoint frame_inside(QRect frame, QRect area) {
+    if (area.isEmpty()) return frame.topLeft();
+    if (absurd(frame)) frame.moveTopLeft(area.topLeft());
+    return {inside(frame.x(), frame.width(), area.x(), area.width()),
+            inside(frame.y(), frame.height(), area.y(), area.height())};
+}
+
+QPoint reachable_frame_position(QRect frame, int title_height, const QList<QRect>& screens, QRect primary) {
+    if (!absurd(frame)) {
+        const QRect title(frame.x(), frame.y(), frame.width(), std::max(title_height, 1));
+        const int grip = std::min(kTitleGrip, title.width());
+        for (const QRect& screen : screens) {
+            const QRect on = title.intersected(screen);
+            if (on.height() == title.height() && on.width() >= grip) return frame.topLeft();
+        }
+    }
+    return frame_inside(frame, primary);
+}
+
+QPoint beside_position(QRect anchor, QSize frame_size, TBesideAlign align, int down, QRect area) {
+    const int x = anchor.x() + anchor.width();
+    const int y =
+        align == TBesideAlign::Top ? anchor.y() + down : anchor.y() + anchor.height() - frame_size.height();
+    return frame_inside(QRect(QPoint(x, y), frame_size), area);
+}
+
+QSize frame_size(const QWidget* window, const QWidget* like) {
+    if (window->frameGeometry() != window->geometry() || !like) return window->frameGeometry().size();
+    const QRect frame = like->frameGeometry();
+    const QRect client = like->geometry();
+    return window->size().grownBy(QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                           frame.right() - client.right(), frame.bottom() - client.bottom()));
+}
+
+void place_beside(QWidget* window, const QWidget* anchor, TBesideAlign align, int down) {
+    if (!window || !anchor) return;
+    window->ensurePolished(); // a window whose size changes after it is created loses its frame position
+    const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    window->move(beside_position(anchor->frameGeometry(), frame_size(window, anchor), align, down, area));
+}
+
+void place_reachable(QWidget* window, QPoint wanted) {
+    if (!window) return;
+    // The frame is not known before the window manager has framed the window: its title bar is taken to be
+    // as high as the style draws one, and its borders as wide as the style's window frames.
+    const QStyle* style = window->style();
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect frame(wanted, window->size() + QSize(2 * border, title + border));
+    window->move(
+        reachable_frame_position(frame, title, screens, primary ? primary->availableGeometry() : QRect()));
+}
+
+} // namespace almadex
