@@ -6,6 +6,7 @@
 #include "app/auto_run.h"
 #include "app/between_form.h"
 #include "app/calendar_form.h"
+#include "app/command_keys.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
 #include "app/guard.h"
@@ -33,6 +34,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
 #include <QMenu>
@@ -133,10 +135,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
 
     add_islamic_options();
 
+    // The mouse over a panel, and Enter in any of its fields.
     for (QWidget* panel :
          {static_cast<QWidget*>(ui->GregorianPanel), static_cast<QWidget*>(ui->IslamicGroupBox),
-          static_cast<QWidget*>(ui->ChinesePanel), static_cast<QWidget*>(ui->JewishPanel)})
+          static_cast<QWidget*>(ui->ChinesePanel), static_cast<QWidget*>(ui->JewishPanel)}) {
         panel->installEventFilter(this);
+        for (QWidget* field : panel->findChildren<QWidget*>()) field->installEventFilter(this);
+    }
+    // The commands' shortcuts run whatever field has the focus; cut, copy and paste stay with the field.
+    give_command_keys_priority(this, {ui->Cut1, ui->Copy1, ui->Paste1});
     connect_handlers();
     FormCreate();
 }
@@ -156,7 +163,10 @@ void TMainForm::connect_handlers() {
             guarded(this, &TMainForm::IsMonthNameChange));
 
     const auto on = [this](QAction* action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this, guarded(this, handler));
+        connect(action, &QAction::triggered, this, [this, handler] {
+            settle_focused_field(this); // a field left blank shows the value the command reads
+            run_guarded(this, [&] { (this->*handler)(); });
+        });
     };
     on(ui->CurrentDate, &TMainForm::CurrentDateExecute);
     on(ui->ExitApp, &TMainForm::ExitAppExecute);
@@ -192,6 +202,8 @@ void TMainForm::connect_handlers() {
 
     connect(&show_intro_form_timer_, &QTimer::timeout, this,
             guarded(this, &TMainForm::ShowIntroFormTimerTimer));
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { run_guarded(this, [&] { PanelFocusChange(now); }); });
 }
 
 // --- what the other windows use ---
@@ -507,7 +519,42 @@ void TMainForm::JewishPanelMouseMove() {
     enable_convert(ui->JeConvert);
 }
 
+QPushButton* TMainForm::convert_button_of(const QWidget* widget) const {
+    const std::pair<const QWidget*, QPushButton*> panels[] = {{ui->GregorianPanel, ui->GConvert},
+                                                              {ui->IslamicGroupBox, ui->IConvert},
+                                                              {ui->ChinesePanel, ui->CConvert},
+                                                              {ui->JewishPanel, ui->JeConvert}};
+    for (const auto& [panel, button] : panels)
+        if (widget && (widget == panel || panel->isAncestorOf(widget))) return button;
+    return nullptr;
+}
+
+void TMainForm::PanelFocusChange(QWidget* now) {
+    if (QPushButton* button = convert_button_of(now)) enable_convert(button);
+}
+
+void TMainForm::PanelEnter(QPushButton* button) {
+    enable_convert(button);
+    if (button == ui->GConvert)
+        GConvertClick();
+    else if (button == ui->IConvert)
+        IConvertClick();
+    else if (button == ui->CConvert)
+        CConvertClick();
+    else if (button == ui->JeConvert)
+        JeConvertClick();
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QPushButton* button = convert_button_of(static_cast<QWidget*>(watched));
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            settle_focused_field(this);
+            run_guarded(this, [&] { PanelEnter(button); });
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == ui->GregorianPanel)
             run_guarded(this, [this] { GregorianPanelMouseMove(); });

@@ -91,6 +91,11 @@ public:
     void IslamicGroupBoxMouseMove();
     void ChinesePanelMouseMove();
     void JewishPanelMouseMove();
+    /// The keyboard focus entering a panel enables that panel's Convert button and disables the other
+    /// three, as the mouse does.
+    void PanelFocusChange(QWidget* now);
+    /// Enter in a field of a panel: converts that panel (`button` is its Convert button).
+    void PanelEnter(QPushButton* button);
     void JeMonthChange();
     void JeMonthNameChange();
     void IMonthChange();
@@ -206,6 +211,8 @@ private:
     void enable_convert(QPushButton* button);
     /// Writes the feast's day and month into its calendar's panel (the year stays) and converts that panel.
     void fill_feast(almanac::TFeastId id);
+    /// The Convert button of the panel that holds `widget`, or null.
+    QPushButton* convert_button_of(const QWidget* widget) const;
 
     std::unique_ptr<Ui::TMainForm> ui;
     TTipDialog* tips_dialog_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/prayer_form.h"
 
 #include "almanac/data_files.h"
+#include "app/command_keys.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
@@ -119,6 +120,7 @@ TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
     location_read_path_ = location.read_path;
     location_write_path_ = location.write_path;
 
+    give_command_keys_priority(this); // Ctrl+D and F5 whatever field has the focus
     connect_handlers();
     FormCreate();
 }

@@ -106,6 +106,10 @@ TRepositoryForm::TRepositoryForm(QWidget* parent)
     favorite_popup_menu_->setObjectName(QStringLiteral("FavoritePopupMenu"));
     remove1_ = favorite_popup_menu_->addAction(QStringLiteral("Remove"));
     remove1_->setObjectName(QStringLiteral("Remove1"));
+    // Delete in the list removes the selected entry, as the menu does.
+    remove1_->setShortcut(QKeySequence::Delete);
+    remove1_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list->addAction(remove1_);
 
     connect(remove1_, &QAction::triggered, this, guarded(this, &TRepositoryForm::Remove1Click));
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
