@@ -21,11 +21,9 @@ TBetweenForm::TBetweenForm(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     status_panel_->setObjectName(QStringLiteral("ResponseStatusPanel"));
     ui->ResponseStatusBar->addWidget(status_panel_, 1);
 
-    const QString long_date = QLocale().dateFormat(QLocale::LongFormat);
-    for (QDateEdit* picker : {ui->DateTimePicker1, ui->DateTimePicker2}) {
-        picker->setDisplayFormat(long_date);
+    // The pickers show the long date (TDatePicker).
+    for (QDateEdit* picker : {ui->DateTimePicker1, ui->DateTimePicker2})
         picker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    }
     // The client area of the design, or more where the long dates of the locale need it.
     setFixedSize(sizeHint().expandedTo(QSize(208, 104)));
     FormCreate();

@@ -102,8 +102,10 @@ TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
     names->addAction(ui->Usearabiannames);
     names->addAction(ui->Useenglishnames);
 
-    ui->Cal->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    // The long date (TDatePicker), within the years of the program's calendars.
+    ui->Cal->setDateRange(QDate(999, 1, 1), QDate(2399, 12, 31));
     ui->TimeEditor->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui->TimeEditor->setTabKeyNavigation(false); // Tab goes on to the next field, not to the next cell
     ui->TimeEditor->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6); // six rows in view
 
     // The picture for the screen's density; the label shows it in 205 x 126 display pixels.
@@ -335,7 +337,9 @@ void TPrayerForm::UseenglishnamesClick() {
 void TPrayerForm::CalChange() {
     ui->TimeEditor->setRowCount(0);
     show_prayer_times(from_qdate(ui->Cal->date()));
-    ui->TimeEditor->setFocus();
+    // A day chosen in the pop-up calendar hands the focus to the list; a day typed or stepped with the arrows
+    // leaves it in the field, where the user goes on typing.
+    if (!ui->Cal->hasFocus()) ui->TimeEditor->setFocus();
 }
 
 void TPrayerForm::MapMouseUp(Qt::MouseButton /*button*/, int x, int y) {

@@ -98,8 +98,8 @@ TRepositoryForm::TRepositoryForm(QWidget* parent)
     list->horizontalHeader()->setStretchLastSection(true);
     list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
     list->viewport()->setCursor(Qt::PointingHandCursor);
+    list->setTabKeyNavigation(false); // Tab goes on to the next field, not to the next cell
     ui->DescEdit->setMaxLength(kMaxDescription);
-    ui->DatePick->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     ui->DatePick->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
 
     favorite_popup_menu_ = new QMenu(this);
