@@ -41,6 +41,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -798,6 +799,27 @@ void TMainForm::CopyAllExecute() {
     QGuiApplication::clipboard()->setMimeData(calendars);
 }
 
+bool TMainForm::has_destination(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
+    return !printer.printerName().isEmpty() && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
+void TMainForm::renew_printer() {
+    if (!printer_) return;
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        fresh->setOutputFormat(QPrinter::PdfFormat);
+        fresh->setOutputFileName(printer_->outputFileName());
+    } else {
+        fresh->setPrinterName(printer_->printerName());
+    }
+    fresh->setPageLayout(printer_->pageLayout());
+    fresh->setCopyCount(printer_->copyCount());
+    fresh->setColorMode(printer_->colorMode());
+    fresh->setDuplex(printer_->duplex());
+    printer_ = std::move(fresh);
+}
+
 QPrinter& TMainForm::Printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
@@ -811,13 +833,19 @@ void TMainForm::Print1Click() {
     build_calendars_text();
     QPrinter& printer = Printer();
     printer.setDocName(product_name());
-    if (printer.isValid()) printing_edit_->document()->print(&printer);
-    if (!printer.isValid() || printer.printerState() == QPrinter::Error) {
-        QApplication::beep();
-        show_message(this, {QStringLiteral("Printer's trouble?"),
-                            QStringLiteral("Printing cannot proceed, please check the printer out !"),
-                            QMessageBox::Warning, QMessageBox::Ok});
+    // A printer that goes nowhere (no printer on the system and no file chosen) cannot start a job; a job
+    // that cannot start leaves the printer in its error state.
+    bool printed = false;
+    if (has_destination(printer) && printer.isValid()) {
+        printing_edit_->document()->print(&printer);
+        printed = printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
     }
+    if (printed) return;
+    renew_printer(); // the next job starts afresh, with the choices made in Print Setup
+    QApplication::beep();
+    show_message(this, {QStringLiteral("Printer's trouble?"),
+                        QStringLiteral("Printing cannot proceed, please check the printer out !"),
+                        QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void TMainForm::PrintSetup1Click() {

@@ -213,6 +213,10 @@ private:
     void fill_feast(almanac::TFeastId id);
     /// The Convert button of the panel that holds `widget`, or null.
     QPushButton* convert_button_of(const QWidget* widget) const;
+    /// True when the printer has somewhere to print to: an installed printer, or a file.
+    static bool has_destination(const QPrinter& printer);
+    /// Replaces the printer after a failed job by a fresh one with the same choices.
+    void renew_printer();
 
     std::unique_ptr<Ui::TMainForm> ui;
     TTipDialog* tips_dialog_ = nullptr;

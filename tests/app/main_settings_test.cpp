@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTextEdit>
@@ -358,6 +359,37 @@ TEST_F(MainSettings, APrintingFailureBeepsAndShowsThePrinterMessage) {
     EXPECT_EQ(messages[0].text, QStringLiteral("Printing cannot proceed, please check the printer out !"));
     EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
     EXPECT_EQ(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+// With no printer on the system (as here: the tests run without a print server) the first job fails: the
+// user hears and reads why, and a PDF file chosen afterwards in Print Setup is printed.
+TEST_F(MainSettings, WithoutAPrinterPrintingSaysSoAndPrintSetUpStillWorksAfterwards) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this system has a printer";
+    create_main();
+    action("Print1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Printer's trouble?"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("Printing cannot proceed, please check the printer out !"));
+    // Print Setup > Print to file, then printing again.
+    const QString pdf = scratch.filePath(QStringLiteral("after.pdf"));
+    TMainForm::SetPrinterSetupDialog([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    action("PrintSetup1")->trigger();
+    action("Print1")->trigger();
+    EXPECT_EQ(messages.size(), 1u) << messages.back().text.toStdString();
+    EXPECT_TRUE(QFile::exists(pdf));
+    // A second failure is reported again, and the printer stays usable.
+    pdf_printer(scratch.filePath(QStringLiteral("missing/folder/x.pdf")));
+    action("Print1")->trigger();
+    EXPECT_EQ(messages.size(), 2u);
+    const QString again = scratch.filePath(QStringLiteral("again.pdf"));
+    pdf_printer(again);
+    action("Print1")->trigger();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(QFile::exists(again));
 }
 
 TEST_F(MainSettings, ThePrinterSetUpAppliesToLaterJobs) {

@@ -1,0 +1,58 @@
+// Printing on a desktop without a printer, through the real menus and the real Print Setup dialog.
+#include "tests/xvfb/x_session.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+using namespace almadex::xvfb;
+
+namespace {
+
+class Printing : public TWindowTest {
+protected:
+    /// Chooses an item of the File menu by its underlined letter. Alt+F alone is no sure way there: "&File"
+    /// and "&Fill in..." share the letter, and Alt+F goes to each in turn.
+    void file_menu(const QString& letter) { key({QStringLiteral("alt+e"), QStringLiteral("Left"), letter}); }
+};
+
+/// The PDF files under `folder`, searched through its sub-folders.
+QStringList pdf_files(const QString& folder) {
+    QStringList out;
+    QDirIterator it(folder, {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) out << it.next();
+    return out;
+}
+
+TEST_F(Printing, WithoutAPrinterTheTroubleIsToldAndAFileChosenInPrintSetupIsPrinted) {
+    program.write_settings({QStringLiteral("Top=40"), QStringLiteral("Left=60"), QStringLiteral("Run=0"),
+                            QStringLiteral("TipOn=0")});
+    start_program();
+    ASSERT_TRUE(activate(program.main_window()));
+    // File > Print calendars: no printer, no file.
+    file_menu(QStringLiteral("p"));
+    const QString trouble = find_window(QStringLiteral("^Printer's trouble\\?$"), 5000);
+    ASSERT_FALSE(trouble.isEmpty()) << "no message about the printer";
+    activate(trouble);
+    key({QStringLiteral("Return")});
+    ASSERT_TRUE(window_gone(QStringLiteral("^Printer's trouble\\?$")));
+    // File > Print Setup: the dialog offers printing to a PDF file; OK takes it.
+    activate(program.main_window());
+    file_menu(QStringLiteral("r"));
+    const QString setup = find_window(QStringLiteral("^Print Setup$"), 5000);
+    ASSERT_FALSE(setup.isEmpty());
+    activate(setup);
+    key({QStringLiteral("Return")});
+    ASSERT_TRUE(window_gone(QStringLiteral("^Print Setup$")));
+    // Printing again writes the file, without a message.
+    activate(program.main_window());
+    file_menu(QStringLiteral("p"));
+    QStringList printed;
+    for (int i = 0; i < 30 && printed.isEmpty(); ++i) {
+        settle(100);
+        printed = pdf_files(QDir(program.folder()).filePath(QStringLiteral("..")));
+    }
+    EXPECT_EQ(printed.size(), 1) << printed.join(u' ').toStdString();
+    EXPECT_TRUE(find_window(QStringLiteral("^Printer's trouble\\?$"), 300).isEmpty());
+}
+
+} // namespace
