@@ -2,7 +2,9 @@
 
 #include "app/artwork.h"
 #include "app/guard.h"
+#include "app/messages.h"
 #include "app/product.h"
+#include "app/shell_open.h"
 #include "controls/url_label.h"
 #include "ui_info_form.h"
 
@@ -20,6 +22,13 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->URLLabel2->SetURLType(TURLLabel::utMailTo);
     ui->URLLabel2->SetCaption(mail_address());
     connect(ui->BitBtn3, &QPushButton::clicked, this, guarded(this, &TInfoForm::BitBtn3Click));
+    // A link the desktop cannot open is named, so that the user can open it by hand.
+    for (TURLLabel* link : {ui->URLLabel1, ui->URLLabel2}) {
+        connect(link, &TURLLabel::OpenFailed, this, [this](const QString& address) {
+            show_message(this, {product_name(), cannot_open_text(QUrl(address), QStringLiteral("The link")),
+                                QMessageBox::Information, QMessageBox::Ok});
+        });
+    }
 }
 
 TInfoForm::~TInfoForm() = default;

@@ -614,9 +614,9 @@ void TMainForm::HelpContentExecute() {
     const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/index.html");
     if (!QFileInfo::exists(html) && QFileInfo::exists(installed)) html = QDir::cleanPath(installed);
     if (QFileInfo::exists(chm))
-        shell_open(QUrl::fromLocalFile(chm));
+        shell_open_or_tell(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
     else if (QFileInfo::exists(html))
-        shell_open(QUrl::fromLocalFile(html));
+        shell_open_or_tell(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
     else
         show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
 }
@@ -630,7 +630,7 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::Almadexhomepage1Click() {
-    shell_open(QUrl(home_page()));
+    shell_open_or_tell(this, QUrl(home_page()), QStringLiteral("The home page"));
 }
 
 // --- the Moon window ---

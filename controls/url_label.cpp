@@ -6,8 +6,8 @@
 
 namespace {
 
-void open_with_desktop(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+bool open_with_desktop(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 TURLLabel::TOpener& opener() {
@@ -59,7 +59,8 @@ QString TURLLabel::Address() const {
 
 void TURLLabel::Click() {
     emit clicked();
-    opener()(Address());
+    const QString address = Address();
+    if (!opener()(address)) emit OpenFailed(address);
 }
 
 TURLLabel::TOpener TURLLabel::SetOpener(TOpener value) {

@@ -18,8 +18,9 @@ public:
     enum TURLType : std::uint8_t { utHTTP, utFTP, utMailTo };
     Q_ENUM(TURLType)
 
-    /// Receives the address to open; the default hands it to QDesktopServices::openUrl.
-    using TOpener = std::function<void(const QString& address)>;
+    /// Receives the address to open and says whether it could be opened; the default hands it to
+    /// QDesktopServices::openUrl.
+    using TOpener = std::function<bool(const QString& address)>;
 
     explicit TURLLabel(QWidget* parent = nullptr);
 
@@ -35,7 +36,8 @@ public:
 
     /// The prefix of the kind, followed by the caption unless the lower-cased caption already contains it.
     QString Address() const;
-    /// What a mouse click does: emits clicked(), then opens Address().
+    /// What a mouse click does: emits clicked(), then opens Address(); emits OpenFailed(Address()) when the
+    /// desktop cannot open it.
     void Click();
 
     /// Replaces the process-wide opener (an empty function restores the default); returns the previous one.
@@ -43,6 +45,7 @@ public:
 
 signals:
     void clicked();
+    void OpenFailed(const QString& address);
 
 protected:
     void enterEvent(QEnterEvent* event) override;

@@ -689,7 +689,10 @@ TEST_F(MainForm, HelpOpensTheCompiledHelpBesideTheProgramElseTheHtmlPage) {
     ASSERT_TRUE(dir.isValid());
     main->SetProgramFolder(dir.path());
     std::vector<QUrl> opened;
-    set_shell_opener([&](const QUrl& url) { opened.push_back(url); });
+    set_shell_opener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
 
     action("HelpContent")->trigger(); // neither file: a message, nothing opened
     EXPECT_TRUE(opened.empty());
@@ -716,6 +719,32 @@ TEST_F(MainForm, HelpOpensTheCompiledHelpBesideTheProgramElseTheHtmlPage) {
     EXPECT_EQ(opened[2].scheme(), QStringLiteral("https"));
 }
 
+// A desktop with no program to open the guide or a web address: the message names the file or the address.
+TEST_F(MainForm, HelpAndHomePageThatTheDesktopCannotOpenAreNamedInAMessage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("help")));
+    QFile html(dir.filePath(QStringLiteral("help/index.html")));
+    ASSERT_TRUE(html.open(QIODevice::WriteOnly));
+    html.close();
+    main->SetProgramFolder(dir.path());
+    set_shell_opener([](const QUrl&) { return false; });
+    struct Case {
+        const char* action;
+        QString named;
+    };
+    const Case cases[] = {
+        {"HelpContent", QDir::toNativeSeparators(dir.filePath(QStringLiteral("help/index.html")))},
+        {"Almadexhomepage1", QStringLiteral("https://")},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        action(c.action)->trigger();
+        ASSERT_EQ(messages.size(), 1u) << c.action;
+        EXPECT_TRUE(messages[0].text.contains(c.named)) << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("cannot be opened"))) << c.action;
+    }
+}
+
 TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
     QTemporaryDir prefix;
     ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
@@ -725,7 +754,10 @@ TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
     html.close();
     main->SetProgramFolder(prefix.filePath(QStringLiteral("bin")));
     std::vector<QUrl> opened;
-    set_shell_opener([&](const QUrl& url) { opened.push_back(url); });
+    set_shell_opener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
     action("HelpContent")->trigger();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0],

@@ -190,6 +190,19 @@ TEST_F(Startup, AboutShowsTheInformationWindowModallyOnItsFirstPage) {
     EXPECT_EQ(info()->result(), 1);
 }
 
+TEST_F(Startup, AboutLinksTheDesktopCannotOpenAreNamedInAMessage) {
+    const TURLLabel::TOpener previous = TURLLabel::SetOpener([](const QString&) { return false; });
+    for (const char* name : {"URLLabel1", "URLLabel2"}) {
+        messages.clear();
+        auto* link = info()->findChild<TURLLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(link, nullptr);
+        link->Click();
+        ASSERT_EQ(messages.size(), 1u) << name;
+        EXPECT_TRUE(messages[0].text.contains(link->Address())) << messages[0].text.toStdString();
+    }
+    TURLLabel::SetOpener(previous);
+}
+
 TEST_F(Startup, ExitClosesTheMainWindowWhichEndsTheProgramWhateverElseIsOpen) {
     main_form()->show();
     QWidget tool_window; // a tool window left open must not keep the program alive

@@ -12,7 +12,10 @@ namespace {
 class OpenerSpy {
 public:
     OpenerSpy() {
-        previous_ = TURLLabel::SetOpener([this](const QString& a) { opened.push_back(a); });
+        previous_ = TURLLabel::SetOpener([this](const QString& a) {
+            opened.push_back(a);
+            return true;
+        });
     }
     ~OpenerSpy() { TURLLabel::SetOpener(previous_); }
     QStringList opened;
@@ -58,6 +61,7 @@ TEST(TURLLabel, AMouseClickRunsTheClickEventThenOpensTheAddress) {
     TURLLabel::SetOpener([&](const QString& a) {
         order.push_back(QStringLiteral("open"));
         spy.opened.push_back(a);
+        return true;
     });
     QTest::mouseClick(&label, Qt::LeftButton, {}, label.rect().center());
     EXPECT_EQ(spy.opened, QStringList{QStringLiteral("mailto:info@example.org")});
@@ -65,6 +69,20 @@ TEST(TURLLabel, AMouseClickRunsTheClickEventThenOpensTheAddress) {
 
     QTest::mouseClick(&label, Qt::RightButton, {}, label.rect().center());
     EXPECT_EQ(spy.opened.size(), 1) << "only the left button opens";
+}
+
+TEST(TURLLabel, AnAddressTheDesktopCannotOpenIsToldWithTheAddress) {
+    OpenerSpy spy;
+    TURLLabel label;
+    label.SetURLType(TURLLabel::utMailTo);
+    label.SetCaption(QStringLiteral("info@example.org"));
+    QStringList failed;
+    QObject::connect(&label, &TURLLabel::OpenFailed, [&](const QString& a) { failed << a; });
+    label.Click();
+    EXPECT_TRUE(failed.isEmpty());
+    TURLLabel::SetOpener([](const QString&) { return false; });
+    label.Click();
+    EXPECT_EQ(failed, QStringList{QStringLiteral("mailto:info@example.org")});
 }
 
 TEST(TURLLabel, LooksLikeALink) {

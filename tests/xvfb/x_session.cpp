@@ -165,6 +165,13 @@ TProgram::TProgram() {
     // fail before its fix).
     const QString original = qEnvironmentVariable("ALMADEX_XVFB_PROGRAM", QStringLiteral(ALMADEX_PROGRAM));
     if (QFile::copy(original, copy)) executable_ = copy;
+    // The user's guide lies beside the program, as it is built and installed.
+    const QDir help(QFileInfo(original).dir().filePath(QStringLiteral("help")));
+    if (help.exists()) {
+        QDir(folder()).mkpath(QStringLiteral("help"));
+        for (const QString& name : help.entryList(QDir::Files))
+            QFile::copy(help.filePath(name), QDir(folder()).filePath(QStringLiteral("help/") + name));
+    }
     for (const char* sub : {"config", "data", "home"}) QDir(folder_.path()).mkpath(QLatin1String(sub));
 }
 

@@ -160,7 +160,7 @@ protected:
     void TearDown() override {
         if (session && HasFailure())
             std::cerr << "program output:\n" << program.output().toStdString() << '\n';
-        if (program.running()) program.exit();
+        if (program.running()) program.exit(3000); // a dialog left open: ended by the destructor
     }
     /// Starts the program; a failure ends the test.
     void start_program() { ASSERT_TRUE(program.start()) << program.output().toStdString(); }

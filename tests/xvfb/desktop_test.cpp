@@ -1,14 +1,17 @@
-// Printing on a desktop without a printer, through the real menus and the real Print Setup dialog.
+// A desktop without a printer and without a program to open files and addresses (no xdg-open), through the
+// real menus and the real Print Setup dialog: each failure is told.
 #include "tests/xvfb/x_session.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
+#include <QStandardPaths>
 
 using namespace almadex::xvfb;
 
 namespace {
 
-class Printing : public TWindowTest {
+class Desktop : public TWindowTest {
 protected:
     /// Chooses an item of the File menu by its underlined letter. Alt+F alone is no sure way there: "&File"
     /// and "&Fill in..." share the letter, and Alt+F goes to each in turn.
@@ -23,7 +26,7 @@ QStringList pdf_files(const QString& folder) {
     return out;
 }
 
-TEST_F(Printing, WithoutAPrinterTheTroubleIsToldAndAFileChosenInPrintSetupIsPrinted) {
+TEST_F(Desktop, WithoutAPrinterOrAnOpenerEachFailureIsTold) {
     program.write_settings({QStringLiteral("Top=40"), QStringLiteral("Left=60"), QStringLiteral("Run=0"),
                             QStringLiteral("TipOn=0")});
     start_program();
@@ -53,6 +56,16 @@ TEST_F(Printing, WithoutAPrinterTheTroubleIsToldAndAFileChosenInPrintSetupIsPrin
     }
     EXPECT_EQ(printed.size(), 1) << printed.join(u' ').toStdString();
     EXPECT_TRUE(find_window(QStringLiteral("^Printer's trouble\\?$"), 300).isEmpty());
+
+    // Help > Contents with nothing to open the guide (beside the program): a message names it.
+    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) return;
+    ASSERT_TRUE(QFile::exists(program.file(QStringLiteral("help/index.html"))));
+    activate(program.main_window());
+    key({QStringLiteral("F1")});
+    const QString message = find_window(QStringLiteral("^Almadex$"), 5000);
+    ASSERT_FALSE(message.isEmpty()) << "Help > Contents says nothing";
+    activate(message);
+    key({QStringLiteral("Return")});
 }
 
 } // namespace
