@@ -12,6 +12,7 @@
 #include "ui_lunar_form.h"
 
 #include <QHideEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QStyle>
 #include <optional>
@@ -44,12 +45,8 @@ QString date_time_text(double t, QStringView time_pattern) {
 TLunarForm::TLunarForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TLunarForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    fit_to_font();
     setFixedSize(size()); // not resizable
-    // Narrow letters, so that the eclipse line fits its field in the window's fixed width.
-    QFont narrow = font();
-    narrow.setStretch(QFont::Condensed);
-    narrow.setPointSizeF(7.5);
-    setFont(narrow);
 
     ui->NowBtn->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     ui->SetBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -88,6 +85,61 @@ void TLunarForm::FormCreate() {
     } catch (...) {
         // The first update is only a courtesy: an error here must not stop the program's start.
     }
+}
+
+void TLunarForm::fit_to_font() {
+    const QFontMetrics fm = fontMetrics();
+    const QList<QLabel*> labels = {ui->PhaseLabel,    ui->AgeMoonLabel, ui->LunationLabel, ui->DiameterLabel,
+                                   ui->DistanceLabel, ui->EclipseLabel, ui->BlueMoonLabel, ui->WinterLabel,
+                                   ui->SpringLabel,   ui->SummerLabel,  ui->AutomnLabel};
+    const QList<QLineEdit*> values = {ui->PhaseEdit,    ui->AgeMoonEdit, ui->LunationEdit, ui->DiameterEdit,
+                                      ui->DistanceEdit, ui->EclipseEdit, ui->BlueMoonEdit, ui->WinterEdit,
+                                      ui->SpringEdit,   ui->SummerEdit,  ui->AutomnEdit};
+    int label_needs = 0;
+    for (const QLabel* label : labels)
+        label_needs = std::max(label_needs, fm.horizontalAdvance(label->text()) + 2 * label->margin() + 2);
+    // The widest value: the eclipse line with the longest month abbreviation and kind, its digits at their
+    // widest ("8"), in the field with its frame and margins.
+    QString month, kind;
+    for (int m = 1; m <= 12; ++m) {
+        const QString name = QLocale().monthName(m, QLocale::ShortFormat);
+        if (fm.horizontalAdvance(name) > fm.horizontalAdvance(month)) month = name;
+    }
+    for (const std::string_view name : almanac::eclipse_kind_names) {
+        const QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        if (fm.horizontalAdvance(text) > fm.horizontalAdvance(kind)) kind = text;
+    }
+    const QString widest = month + QStringLiteral(" 28 8888 88:88:88 (") + kind + u')';
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, ui->EclipseEdit);
+    const int value_needs = fm.horizontalAdvance(widest) + 2 * frame + 2 * 2 + 2;
+
+    const int label_grow = std::max(0, label_needs - ui->PhaseLabel->width());
+    const int value_grow = std::max(0, value_needs - ui->EclipseEdit->width());
+    // The buttons of the time row: their text, icon and margins.
+    const auto button_grow = [&](const QPushButton* b) {
+        const int needs = fm.horizontalAdvance(QString(b->text()).remove(u'&')) + b->iconSize().width() + 4 +
+                          style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) +
+                          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+        return std::max(0, needs - b->width());
+    };
+    const int now_grow = button_grow(ui->NowBtn);
+    const int set_grow = button_grow(ui->SetBtn);
+    ui->NowBtn->resize(ui->NowBtn->width() + now_grow, ui->NowBtn->height());
+    ui->SetBtn->setGeometry(ui->SetBtn->x() + now_grow, ui->SetBtn->y(), ui->SetBtn->width() + set_grow,
+                            ui->SetBtn->height());
+    const int row_grow = std::max(0, ui->SetBtn->geometry().right() + 9 - ui->TimeGroupBox->width());
+    const int grow = std::max(label_grow + value_grow, row_grow);
+    if (grow == 0) return; // the designed size holds
+    for (QLabel* label : labels) label->resize(label->width() + label_grow, label->height());
+    for (QLineEdit* value : values) {
+        value->move(value->x() + label_grow, value->y());
+        value->resize(value->width() + value_grow, value->height());
+    }
+    for (QWidget* box : {static_cast<QWidget*>(ui->TimeGroupBox), static_cast<QWidget*>(ui->MoonGroupBox),
+                         static_cast<QWidget*>(ui->SeasonsGroupBox)})
+        box->resize(box->width() + grow, box->height());
+    ui->MoonPhaser->move(ui->MoonPhaser->x() + grow / 2, ui->MoonPhaser->y()); // still in the middle
+    resize(width() + grow, height());
 }
 
 void TLunarForm::place() {
@@ -149,10 +201,10 @@ void TLunarForm::SetBtnClick() {
         date_time_text(moon.next_lunar_eclipse, u"hh:mm:ss") + eclipse_text(moon.next_lunar_eclipse_kind));
     put(ui->BlueMoonEdit, date_time_text(moon.next_blue_moon, u"hh:mm"));
 
-    put(ui->WinterEdit, date_time_text(astro::season_start(year, astro::seWinter), u"h:m"));
-    put(ui->SpringEdit, date_time_text(astro::season_start(year, astro::seSpring), u"h:m"));
-    put(ui->SummerEdit, date_time_text(astro::season_start(year, astro::seSummer), u"h:m"));
-    put(ui->AutomnEdit, date_time_text(astro::season_start(year, astro::seAutumn), u"h:m"));
+    put(ui->WinterEdit, date_time_text(astro::season_start(year, astro::seWinter), u"hh:mm"));
+    put(ui->SpringEdit, date_time_text(astro::season_start(year, astro::seSpring), u"hh:mm"));
+    put(ui->SummerEdit, date_time_text(astro::season_start(year, astro::seSummer), u"hh:mm"));
+    put(ui->AutomnEdit, date_time_text(astro::season_start(year, astro::seAutumn), u"hh:mm"));
 }
 
 void TLunarForm::MoonPhaserClick() {

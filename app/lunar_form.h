@@ -41,6 +41,9 @@ public:
     /// The time of day as typed, unfilled places as blanks ("  :  " when empty).
     QString TimeText() const;
 
+    /// Widens the label and value columns, their boxes and the window as little as the longest label and the
+    /// widest value (the eclipse line) need at the window's font; the designed size stays when they fit.
+    void fit_to_font();
     /// Pastes the current time and updates the fields.
     void FormCreate();
     /// Places the window against the right edge of the main window's frame, tops aligned, on its screen.

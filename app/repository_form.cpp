@@ -90,11 +90,11 @@ TRepositoryForm::TRepositoryForm(QWidget* parent)
     ui->setupUi(this);
     state_image_ = favourite_icon();
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(305, 217);
+    setFixedSize(kWidth, kHeight);
 
     QTableWidget* list = ui->ListView1;
-    list->setColumnWidth(0, 145);
-    list->setColumnWidth(1, 120);
+    list->setColumnWidth(0, kDescriptionWidth);
+    list->setColumnWidth(1, kDateWidth);
     list->horizontalHeader()->setStretchLastSection(true);
     list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
     list->viewport()->setCursor(Qt::PointingHandCursor);
@@ -239,6 +239,16 @@ void TRepositoryForm::add_repository_entry(const QString& description, const QSt
     date->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     list->setItem(row, 0, caption);
     list->setItem(row, 1, date);
+    fit_to_entries();
+}
+
+void TRepositoryForm::fit_to_entries() {
+    QTableWidget* list = ui->ListView1;
+    const QAbstractItemView* view = list; // the widest entry of a column, with its icon and margins
+    const int description = std::max(kDescriptionWidth, view->sizeHintForColumn(0));
+    const int date = std::max(kDateWidth, view->sizeHintForColumn(1));
+    setFixedSize(kWidth + (description - kDescriptionWidth) + (date - kDateWidth), kHeight);
+    list->setColumnWidth(0, description);
 }
 
 // --- handlers ---
@@ -294,6 +304,7 @@ void TRepositoryForm::Remove1Click() {
     // Removing an entry selects nothing else: no other date is sent to the converter.
     const QSignalBlocker blocker(ui->ListView1->selectionModel());
     ui->ListView1->removeRow(rows.first().row());
+    fit_to_entries();
     ui->ListView1->clearSelection();
     ui->ListView1->viewport()->update();
 }

@@ -62,6 +62,14 @@ public:
     bool save_repository();
     /// Appends an entry; line breaks and other control characters of the description become spaces.
     void add_repository_entry(const QString& description, const QString& date_text);
+    /// The window's designed size and its list's columns.
+    static constexpr int kWidth = 305;
+    static constexpr int kHeight = 217;
+    static constexpr int kDescriptionWidth = 145;
+    static constexpr int kDateWidth = 120;
+    /// The columns as wide as their longest entry needs, at least as designed; the window grows by as much
+    /// (and returns to its designed width when the long entries are gone).
+    void fit_to_entries();
 
     /// Finds "dates.dat", reads it and sets the picker to today.
     void FormCreate();

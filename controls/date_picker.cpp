@@ -1,6 +1,7 @@
 #include "controls/date_picker.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -94,6 +95,37 @@ QString TDatePicker::long_date_format(const QLocale& locale) {
         i += 4;
     }
     return format;
+}
+
+int TDatePicker::widest_text_width() const {
+    const QFontMetrics fm = fontMetrics();
+    int width = 0;
+    for (const TPiece& p : pieces_of(displayFormat())) {
+        if (!p.section) {
+            width += fm.horizontalAdvance(p.pattern);
+            continue;
+        }
+        // Each section at its widest: every weekday, month and day, and years of every digit.
+        int widest = 0;
+        const auto consider = [&](QDate d) {
+            widest = std::max(widest, fm.horizontalAdvance(locale().toString(d, p.pattern)));
+        };
+        for (int day = 1; day <= 31; ++day) consider(QDate(2024, 1, day));
+        for (int month = 1; month <= 12; ++month) consider(QDate(2024, month, 1));
+        for (int digit = 1; digit <= 9; ++digit) consider(QDate(digit * 1111, 1, 1));
+        width += widest;
+    }
+    return width;
+}
+
+QSize TDatePicker::sizeHint() const {
+    QSize hint = QDateEdit::sizeHint();
+    // The base hint measures the range's first and last dates only.
+    const QFontMetrics fm = fontMetrics();
+    const int measured = std::max(fm.horizontalAdvance(textFromDateTime(minimumDateTime())),
+                                  fm.horizontalAdvance(textFromDateTime(maximumDateTime())));
+    hint.rwidth() += std::max(0, widest_text_width() - measured);
+    return hint;
 }
 
 TDatePicker::TSectionKind TDatePicker::current_kind() const {

@@ -35,6 +35,12 @@ public:
     /// The locale's long date format with a four-digit year.
     static QString long_date_format(const QLocale& locale);
 
+    /// Wide enough for the widest date of the format (the longest weekday and month names), not only for
+    /// the first and the last date of the range.
+    QSize sizeHint() const override;
+    /// The width of the widest date text of the display format, at the field's font.
+    int widest_text_width() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -67,7 +67,8 @@ protected:
 
 TEST_F(LunarForm, SmallToolWindowRightOfTheMainWindowWithAColourPicture) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Moon/Seasons..."));
-    EXPECT_EQ(form->size(), QSize(191, 401));
+    EXPECT_EQ(form->height(), 401);
+    EXPECT_GE(form->width(), 191); // wider where the default font needs it (see TextFit)
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->windowType(), Qt::Tool);
     EXPECT_FALSE(form->isVisible());
@@ -177,7 +178,7 @@ TEST_F(LunarForm, BlueMoonAndSeasonsOfTheMainWindowsYear) {
     update(2018, 1, 1, "12:00");
     EXPECT_EQ(text("BlueMoonEdit"), QStringLiteral("Jan 31 2018 13:27")); // 13:27:46, cut to the minute
     // The seasons in the library's single time scale, about a minute after the civil (UT) instants; the
-    // winter entry is the December solstice of the same year. Hours and minutes without leading zeros.
+    // winter entry is the December solstice of the same year. Hours and minutes with two digits each.
     struct Case {
         int year;
         const char* winter;
@@ -186,8 +187,8 @@ TEST_F(LunarForm, BlueMoonAndSeasonsOfTheMainWindowsYear) {
         const char* autumn;
     };
     const Case cases[] = {
-        {2025, "Dec 21 2025 15:4", "Mar 20 2025 9:2", "Jun 21 2025 2:43", "Sep 22 2025 18:20"},
-        {2024, "Dec 21 2024 9:21", "Mar 20 2024 3:7", "Jun 20 2024 20:52", "Sep 22 2024 12:44"},
+        {2025, "Dec 21 2025 15:04", "Mar 20 2025 09:02", "Jun 21 2025 02:43", "Sep 22 2025 18:20"},
+        {2024, "Dec 21 2024 09:21", "Mar 20 2024 03:07", "Jun 20 2024 20:52", "Sep 22 2024 12:44"},
     };
     for (const auto& c : cases) {
         update(c.year, 3, 14, "00:00");
@@ -197,6 +198,8 @@ TEST_F(LunarForm, BlueMoonAndSeasonsOfTheMainWindowsYear) {
         EXPECT_EQ(text("AutomnEdit"), QString::fromLatin1(c.autumn));
     }
     EXPECT_EQ(text("BlueMoonEdit"), QStringLiteral("May 31 2026 08:46"));
+    update(2026, 3, 14, "00:00");
+    EXPECT_EQ(text("AutomnEdit"), QStringLiteral("Sep 23 2026 00:06")); // "0:6" once
 }
 
 TEST_F(LunarForm, MoonDataInTheirNumberFormats) {

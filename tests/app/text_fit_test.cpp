@@ -1,0 +1,120 @@
+// Every text a window shows can be read whole at the default font: values, labels, lists, buttons, for the
+// widest values each window gives.
+#include "app/between_form.h"
+#include "app/calendar_form.h"
+#include "app/info_form.h"
+#include "app/intro_form.h"
+#include "app/lunar_form.h"
+#include "app/month_form.h"
+#include "app/prayer_form.h"
+#include "app/repository_form.h"
+#include "controls/spin_edit.h"
+#include "tests/support/app_test.h"
+#include "tests/support/text_fit.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace almadex;
+using almadex::testing::cut_texts;
+
+namespace {
+
+class TextFit : public almadex::testing::AppTest {
+protected:
+    QTemporaryDir program;
+
+    void SetUp() override {
+        AppTest::SetUp();
+        create_forms(program.path());
+        forms().main->ShowIntroFormTimer().stop();
+        forms().main->show();
+    }
+    void TearDown() override {
+        destroy_forms();
+        AppTest::TearDown();
+    }
+    static std::string cut(const QWidget* window) { return cut_texts(window).join(u'\n').toStdString(); }
+};
+
+TEST_F(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
+    TMainForm* main = forms().main;
+    EXPECT_EQ(cut(main), "") << "at start, the Julian Day with its decimals";
+    // Days that bring every Islamic and Hebrew month name and every stem and animal into the lists.
+    for (int month = 1; month <= 12; ++month) {
+        main->convert_gregorian(28, month, 2024);
+        EXPECT_EQ(cut(main), "") << "28/" << month << "/2024";
+    }
+    main->convert_gregorian(1, 1, 999);
+    EXPECT_EQ(cut(main), "") << "1/1/999";
+}
+
+TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
+    TLunarForm* lunar = forms().lunar;
+    lunar->show();
+    // The window's designed font as this desktop gives it, not a narrowed or smaller one.
+    EXPECT_GE(lunar->font().pointSizeF(), 8.0);
+    EXPECT_TRUE(lunar->font().stretch() == QFont::AnyStretch ||
+                lunar->font().stretch() == QFont::Unstretched);
+    TMainForm* main = forms().main;
+    auto* time = lunar->findChild<QLineEdit*>(QStringLiteral("TimeEdit"));
+    ASSERT_NE(time, nullptr);
+    time->setText(QStringLiteral("23:59"));
+    for (int year = 2026; year <= 2028; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            main->GYear()->setValue(year);
+            main->GMonth()->setValue(month);
+            main->GDay()->setValue(28);
+            lunar->SetBtn()->click();
+            EXPECT_EQ(cut(lunar), "") << "28/" << month << "/" << year;
+        }
+    }
+}
+
+TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
+    TPrayerForm* prayer = forms().prayer;
+    prayer->show();
+    for (int i = 1; i <= 3; ++i) {
+        prayer->LatEdit(i)->setValue(i == 1 ? 66 : 59);
+        prayer->LonEdit(i)->setValue(i == 1 ? 179 : 59);
+    }
+    prayer->LatEdit4()->setCurrentIndex(1);
+    prayer->TZSign()->setCurrentIndex(1);
+    prayer->TZValue()->setText(QStringLiteral("12:00"));
+    prayer->Cal()->setDate(QDate(2000, 9, 27)); // Wednesday, 27 September 2000
+    for (const char* names : {"Usearabiannames", "Useenglishnames"}) {
+        prayer->findChild<QAction*>(QString::fromLatin1(names))->trigger();
+        EXPECT_EQ(cut(prayer), "") << names;
+    }
+}
+
+TEST_F(TextFit, TheSmallWindows) {
+    TCalendarForm* calendar = forms().calendar;
+    calendar->show();
+    calendar->ShowLeapYear(2023);
+    EXPECT_EQ(cut(calendar), "");
+
+    TBetweenForm* between = forms().between;
+    between->show();
+    EXPECT_EQ(cut(between), "") << "before a date is chosen";
+    between->DateTimePicker1()->setDate(QDate(2000, 9, 27));
+    between->DateTimePicker2()->setDate(QDate(9999, 9, 29));
+    EXPECT_EQ(cut(between), "");
+
+    TRepositoryForm* repository = forms().repository;
+    repository->show();
+    repository->DatePick()->setDate(QDate(2000, 9, 27));
+    repository->add_repository_entry(QStringLiteral("Wedding anniversary of my parents"),
+                                     QStringLiteral("27/09/2000"));
+    EXPECT_EQ(cut(repository), "");
+
+    forms().intro->show();
+    EXPECT_EQ(cut(forms().intro), "");
+    forms().intro->hide();
+    EXPECT_EQ(cut(forms().info), "");
+}
+
+} // namespace
