@@ -45,7 +45,7 @@ struct TYearRange {
 };
 inline constexpr TYearRange gregorian_years{999, 2399};
 inline constexpr TYearRange islamic_years{389, 1833};
-inline constexpr TYearRange hebrew_years{4760, 6160};
+inline constexpr TYearRange hebrew_years{4759, 6160}; // 1 January 999 is in 4759
 
 // --- a day ---
 

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
+#include "app/messages.h"
 #include "app/product.h"
 #include "controls/tip_dialog.h"
 #include "ui_intro_form.h"
@@ -47,6 +48,7 @@ void TIntroForm::WaitingTimerTimer() {
 
 void TIntroForm::FormClose() {
     TMainForm* main = forms().main;
+    show_start_messages(main); // over the main window, now that it is up
     if (main && main->tips_at_startup()) main->AppTipShowExecute();
 }
 

@@ -300,10 +300,12 @@ void TMainForm::FormCreate() {
 
 void TMainForm::ShowIntroFormTimerTimer() {
     show_intro_form_timer_.stop(); // it fires once
-    if (TIntroForm* intro = forms().intro)
+    if (TIntroForm* intro = forms().intro) {
         intro->exec(); // the start-up window shows this window when it is done
-    else
+    } else {
         show();
+        show_start_messages(this);
+    }
 }
 
 void TMainForm::setVisible(bool visible) {
@@ -461,15 +463,22 @@ void TMainForm::CConvertClick() {
     date.Year = ui->CYear->value();
     date.LeapMonth = ui->CLeapMonth->isChecked();
     date.Cycle = ui->CCycles->value();
+    bool valid = true;
     try {
         fdate_ = almanac::noon_of_chinese_date(date);
     } catch (const astro::Exception&) {
         wrong_date(QStringLiteral("Please, note this Chinese date is invalid."));
         fdate_ = now_datetime();
+        valid = false;
     }
     set_noon();
     const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_, islamic_choice_);
-    fill_chinese_signs(shown); // the day, month and year keep what the user entered
+    // A valid date keeps its day, month and year as entered. After an invalid one the panel shows the day
+    // used, like the others: its signs beside the entered year would name another year.
+    if (valid)
+        fill_chinese_signs(shown);
+    else
+        fill_chinese(shown);
     fill_gregorian(shown);
     fill_islamic(shown);
     fill_julian(shown);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 namespace almadex {
 namespace {
@@ -21,6 +23,24 @@ QMessageBox::StandardButton show_message(QWidget* parent, const TMessage& messag
 
 void set_message_handler(TMessageHandler h) {
     handler() = std::move(h);
+}
+
+namespace {
+
+std::vector<TMessage>& held() {
+    static std::vector<TMessage> messages;
+    return messages;
+}
+
+} // namespace
+
+void hold_until_started(const TMessage& message) {
+    held().push_back(message);
+}
+
+void show_start_messages(QWidget* parent) {
+    const std::vector<TMessage> messages = std::exchange(held(), {});
+    for (const TMessage& m : messages) show_message(parent, m);
 }
 
 void show_error(QWidget* parent, const QString& text) {

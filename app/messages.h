@@ -27,4 +27,10 @@ void set_message_handler(TMessageHandler handler);
 /// The default error box: the program's title as caption, an error icon and the message.
 void show_error(QWidget* parent, const QString& text);
 
+/// Holds a message of the program's start (a window's first computation failed while it was created) until
+/// the program is up: show_start_messages then shows it over the main window, after the start-up window.
+void hold_until_started(const TMessage& message);
+/// Shows the held messages, in the order they came, and forgets them.
+void show_start_messages(QWidget* parent);
+
 } // namespace almadex

@@ -125,6 +125,9 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
     }
     schedule.days.resize(written);
     schedule_ = std::move(schedule);
+    // The report opens at its first line (the box's cursor followed the lines as they were added).
+    ui->MemoMonth->moveCursor(QTextCursor::Start);
+    ui->MemoMonth->ensureCursorVisible();
     return error;
 }
 

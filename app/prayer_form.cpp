@@ -7,6 +7,7 @@
 #include "app/forms.h"
 #include "app/guard.h"
 #include "app/main_form.h"
+#include "app/messages.h"
 #include "app/month_form.h"
 #include "astro/errors.h"
 #include "controls/spin_edit.h"
@@ -296,8 +297,21 @@ void TPrayerForm::set_location_from_map(int x, int y) {
 
 void TPrayerForm::FormCreate() {
     load_location();
-    // Today's times; a place where they cannot be computed shows its message, and the window still exists.
-    run_guarded(this, [this] { Currentdate1Click(); });
+    // Today's times. A saved place where they cannot be computed is told once the program is up (over the
+    // main window, not under the start-up window), and the window still exists.
+    try {
+        Currentdate1Click();
+    } catch (const std::exception& e) {
+        hold_until_started(
+            {QCoreApplication::applicationName(),
+             QStringLiteral(
+                 "Today's prayer times cannot be computed for the place saved in the prayer window "
+                 "(%1, %2): %3")
+                 .arg(dms_text(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, ui->LatEdit4),
+                      dms_text(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, ui->LonEdit4),
+                      QString::fromUtf8(e.what())),
+             QMessageBox::Warning, QMessageBox::Ok});
+    }
 }
 
 void TPrayerForm::FormDestroy() {

@@ -152,7 +152,7 @@ TEST_F(MainForm, WindowIsTheFixedConverterWithItsFivePanelsInOrder) {
         {"CCycles", 61, 84, -1, "between 61 and 84"},
         {"JeDay", 1, 30, -1, ""},
         {"JeMonth", 1, 13, -1, ""},
-        {"JeYear", 4760, 6160, -1, "between 4760 and 6160"},
+        {"JeYear", 4759, 6160, -1, "between 4759 and 6160"},
     };
     for (const auto& f : fields) {
         TSpinEdit* s = spin(f.name);
@@ -284,6 +284,24 @@ TEST_F(MainForm, HebrewConversionAndItsMessage) {
     EXPECT_EQ(gregorian(), QStringLiteral("11/3/2024"));
 }
 
+// The first days of the Gregorian range lie in Hebrew year 4759, which the field shows as it is.
+TEST_F(MainForm, TheFirstDaysOfTheRangeAreInHebrewYear4759BothWays) {
+    struct Case {
+        int day, month, year;
+        const char* hebrew;
+    };
+    // The panel reads its dates in the proleptic Gregorian calendar: 1 Tishri 4760 is Julian 13 September.
+    const Case cases[] = {{1, 1, 999, "5/10/4759"}, {18, 9, 999, "29/6/4759"}, {19, 9, 999, "1/7/4760"}};
+    for (const Case& c : cases) {
+        set_panel("GDay", c.day, "GMonth", c.month, "GYear", c.year);
+        main->GConvertClick();
+        EXPECT_EQ(hebrew(), QString::fromLatin1(c.hebrew)) << c.day << "/" << c.month;
+        main->JeConvertClick();
+        EXPECT_EQ(gregorian(), QStringLiteral("%1/%2/%3").arg(c.day).arg(c.month).arg(c.year));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(MainForm, IslamicConversionAndItsMessageThatChangesNothingElse) {
     set_panel("GDay", 23, "GMonth", 4, "GYear", 2024);
     main->GConvertClick();
@@ -325,14 +343,19 @@ TEST_F(MainForm, ChineseConversionAndItsMessage) {
     EXPECT_EQ(combo("CZodiac")->currentText(), QStringLiteral("Dragon"));
     EXPECT_EQ(combo("CStem")->currentText(), QStringLiteral("Jia"));
 
+    // Month 13 of year 40 (a Gui Rabbit year): the panel shows today like the others, with today's stem
+    // and animal, never year 40 beside the signs of another year.
     spin("CMonth")->setValue(13);
+    spin("CYear")->setValue(40);
     main->CConvertClick();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               QStringLiteral("Please, note this Chinese date is invalid.\nPlease, check this out."));
     EXPECT_EQ(messages[0].caption, QStringLiteral("Wrong date !"));
-    EXPECT_EQ(chinese(), QStringLiteral("1/13/41 cycle 78")); // as entered
-    EXPECT_EQ(gregorian(), QStringLiteral("3/10/2024"));      // today
+    EXPECT_EQ(chinese(), QStringLiteral("1/9/41 cycle 78")); // today
+    EXPECT_EQ(combo("CStem")->currentText(), QStringLiteral("Jia"));
+    EXPECT_EQ(combo("CZodiac")->currentText(), QStringLiteral("Dragon"));
+    EXPECT_EQ(gregorian(), QStringLiteral("3/10/2024")); // today
     EXPECT_EQ(hebrew(), QStringLiteral("1/7/5785"));
 
     // A leap flag on a month of a year without a leap month.

@@ -17,7 +17,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <cmath>
 
@@ -91,6 +93,18 @@ protected:
 };
 
 // --- the schedule ---
+
+TEST_F(MonthForm, TheScheduleOpensAtItsFirstLineEachTime) {
+    QTextEdit* memo = month->MemoMonth();
+    for (const QDate day : {QDate(2024, 3, 15), QDate(2024, 7, 1)}) {
+        prayer->Cal()->setDate(day);
+        action("Nextmonth1")->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(memo->verticalScrollBar()->value(), 0) << day.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(memo->textCursor().block().text(), QStringLiteral("Prayers time for location: "));
+        memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum()); // the user reads on
+    }
+}
 
 TEST_F(MonthForm, ThirtyDaysFromThePickedDayWithSixTimesEach) {
     action("Nextmonth1")->trigger();

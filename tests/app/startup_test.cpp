@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -145,6 +146,40 @@ TEST_F(Startup, TheStartUpTimerRunsTheModalIntroUntilItEnds) {
     EXPECT_TRUE(main_form()->isVisible());
     EXPECT_EQ(tips_shown, 1);
     EXPECT_TRUE(messages.empty());
+}
+
+// A place saved in the prayer window where today's times cannot be computed: the message says that it is
+// about that place, and it comes once the start-up window has gone, over the main window, before the tip.
+TEST_F(Startup, ThePrayerPlacesTroubleIsToldAfterTheStartUpWindow) {
+    destroy_forms();
+    almadex::testing::write_all(QDir(program.path()).filePath(QStringLiteral("gl.dat")),
+                                "[Latitude]\nDegrees=89\n");
+    messages.clear();
+    create_forms(program.path());
+    main_form()->ShowIntroFormTimer().stop();
+    main_form()->TipsDialog()->OnExecute = [this](QObject*, bool&) {
+        ++tips_shown;
+        QTimer::singleShot(0, [] { forms().main->TipsDialog()->Form().accept(); });
+    };
+    EXPECT_TRUE(messages.empty()) << "nothing while the windows are created";
+    bool main_shown_first = false;
+    int tips_before = -1;
+    set_message_handler([&](const TMessage& m) {
+        messages.push_back(m);
+        main_shown_first = main_form()->isVisible() && !intro()->isVisible();
+        tips_before = tips_shown;
+        return QMessageBox::Ok;
+    });
+    intro()->show();
+    EXPECT_TRUE(messages.empty());
+    for (int tick = 0; tick < 3; ++tick) intro()->WaitingTimerTimer();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("prayer window"))) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("89\u00b0 0' 0\" North")));
+    EXPECT_TRUE(messages[0].text.endsWith(QStringLiteral("Fedjr is not calculable")));
+    EXPECT_TRUE(main_shown_first);
+    EXPECT_EQ(tips_before, 0);
+    EXPECT_EQ(tips_shown, 1);
 }
 
 TEST_F(Startup, UntickingShowTipsAtStartupIsKeptByTheDialog) {

@@ -105,6 +105,9 @@ protected:
     }
     void TearDown() override {
         destroy_main();
+        // Messages held for the end of a start that the test did not finish are dropped with the test.
+        set_message_handler([](const TMessage&) { return QMessageBox::Ok; });
+        show_start_messages(nullptr);
         set_message_handler({});
         set_clock({});
     }
