@@ -13,12 +13,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -797,6 +799,23 @@ TEST_F(MainForm, TheShippedHelpPageLiesBesideTheProgram) {
     const QString text = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("999 to 2399")));
     EXPECT_TRUE(text.contains(QStringLiteral("Pesach")));
+}
+
+// A tip that names a shortcut names one the converter's commands answer to.
+TEST_F(MainForm, EveryShortcutTheTipsNameBelongsToACommand) {
+    QStringList named;
+    const QRegularExpression shortcut(QStringLiteral("Ctrl\\+[A-Z]"));
+    for (const QString& tip : main->TipsDialog()->Tips()) {
+        for (auto it = shortcut.globalMatch(tip); it.hasNext();) {
+            const QKeySequence keys(it.next().captured());
+            named << keys.toString();
+            bool found = false;
+            for (const QAction* a : main->findChildren<QAction*>())
+                found = found || (a->isEnabled() && a->shortcuts().contains(keys));
+            EXPECT_TRUE(found) << keys.toString().toStdString() << " in \"" << tip.toStdString() << '"';
+        }
+    }
+    EXPECT_EQ(named.size(), 5); // E, P, O, N, Y
 }
 
 TEST_F(MainForm, TipsDialogIsConfiguredWithTheSixTips) {
