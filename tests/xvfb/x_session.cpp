@@ -261,6 +261,19 @@ bool window_gone(const QString& title_pattern, int timeout_ms) {
 }
 
 TWindowGeometry window_geometry(const QString& window) {
+    // A window just shown may not be framed and placed yet: read until two readings a moment apart agree
+    // and the frame is known (up to two seconds).
+    TWindowGeometry last = raw_window_geometry(window);
+    for (int i = 0; i < 20; ++i) {
+        settle(100);
+        const TWindowGeometry now = raw_window_geometry(window);
+        if (now.frame == last.frame && now.client == last.client && now.frame != now.client) return now;
+        last = now;
+    }
+    return last;
+}
+
+TWindowGeometry raw_window_geometry(const QString& window) {
     TWindowGeometry g;
     const auto info = run_tool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
     if (!info) return g;
@@ -309,13 +322,20 @@ bool type(const QString& text) {
 }
 
 bool move_frame(const QString& window, int x, int y) {
-    // The program's windows ask for north-west gravity: the window manager puts the frame's corner at the
-    // point asked for.
-    const bool ok = run_tool(QStringLiteral("xdotool"),
-                             {QStringLiteral("windowmove"), window, QString::number(x), QString::number(y)})
-                        .has_value();
-    settle(300);
-    return ok && window_geometry(window).frame.topLeft() == QPoint(x, y);
+    // The window manager takes the point as the frame's corner or as the client's, as the window's gravity
+    // says: a second move corrects by what the first one missed.
+    QPoint asked(x, y);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!run_tool(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), window,
+                                                  QString::number(asked.x()), QString::number(asked.y())}))
+            return false;
+        const QPoint before = raw_window_geometry(window).frame.topLeft();
+        wait_for([&] { return raw_window_geometry(window).frame.topLeft() != before; }, 1000, 100);
+        const QPoint at = window_geometry(window).frame.topLeft();
+        if (at == QPoint(x, y)) return true;
+        asked += QPoint(x, y) - at;
+    }
+    return false;
 }
 
 bool click_at(int x, int y) {

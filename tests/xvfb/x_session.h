@@ -113,8 +113,11 @@ private:
 QString find_window(const QString& title_pattern, int timeout_ms = 10000);
 /// True once no visible window matches (waits up to `timeout_ms`).
 bool window_gone(const QString& title_pattern, int timeout_ms = 5000);
-/// Frame and client area of a window; an empty frame when the window is gone.
+/// Frame and client area of a window once the window manager has placed it; an empty frame when the window
+/// is gone.
 TWindowGeometry window_geometry(const QString& window);
+/// The same, read once.
+TWindowGeometry raw_window_geometry(const QString& window);
 /// Raises and focuses the window and waits until it is active.
 bool activate(const QString& window);
 /// Presses keys in the focused window, e.g. "ctrl+e", "Tab", "Return".
