@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
+#include <utility>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QDate& d, std::ostream* os) {
@@ -32,27 +34,22 @@ struct Picker {
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(&picker, &in);
     }
-    /// Keys as xdotool names them: a character, or one of the named keys below.
+    /// Keys by name ("End", "BackSpace", "SelectAll" for Ctrl+A, "space") or characters, blank-separated.
     void press(const QString& keys) {
+        static const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named{
+            {QStringLiteral("End"), {Qt::Key_End, {}}},
+            {QStringLiteral("Home"), {Qt::Key_Home, {}}},
+            {QStringLiteral("Right"), {Qt::Key_Right, {}}},
+            {QStringLiteral("Left"), {Qt::Key_Left, {}}},
+            {QStringLiteral("Up"), {Qt::Key_Up, {}}},
+            {QStringLiteral("BackSpace"), {Qt::Key_Backspace, {}}},
+            {QStringLiteral("Escape"), {Qt::Key_Escape, {}}},
+            {QStringLiteral("SelectAll"), {Qt::Key_A, Qt::ControlModifier}},
+            {QStringLiteral("space"), {Qt::Key_Space, {}}},
+        };
         for (const QString& k : keys.split(u' ', Qt::SkipEmptyParts)) {
-            if (k == QStringLiteral("End"))
-                QTest::keyClick(&picker, Qt::Key_End);
-            else if (k == QStringLiteral("Home"))
-                QTest::keyClick(&picker, Qt::Key_Home);
-            else if (k == QStringLiteral("Right"))
-                QTest::keyClick(&picker, Qt::Key_Right);
-            else if (k == QStringLiteral("Left"))
-                QTest::keyClick(&picker, Qt::Key_Left);
-            else if (k == QStringLiteral("Up"))
-                QTest::keyClick(&picker, Qt::Key_Up);
-            else if (k == QStringLiteral("BackSpace"))
-                QTest::keyClick(&picker, Qt::Key_Backspace);
-            else if (k == QStringLiteral("Escape"))
-                QTest::keyClick(&picker, Qt::Key_Escape);
-            else if (k == QStringLiteral("SelectAll"))
-                QTest::keyClick(&picker, Qt::Key_A, Qt::ControlModifier);
-            else if (k == QStringLiteral("space"))
-                QTest::keyClick(&picker, Qt::Key_Space, Qt::NoModifier);
+            if (const auto it = named.find(k); it != named.end())
+                QTest::keyClick(&picker, it->second.first, it->second.second);
             else
                 QTest::keyClicks(&picker, k);
         }

@@ -8,33 +8,7 @@ using namespace almadex::xvfb;
 
 namespace {
 
-class DatePickers : public TWindowTest {
-protected:
-    void SetUp() override {
-        TWindowTest::SetUp();
-        if (IsSkipped()) return;
-        program.write_settings({QStringLiteral("Top=40"), QStringLiteral("Left=60"), QStringLiteral("Run=0"),
-                                QStringLiteral("TipOn=0")});
-        start_program();
-    }
-    /// The text of the focused field, selected and copied.
-    QString field_text() {
-        clear_clipboard();
-        key({QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
-        QString text;
-        for (int i = 0; i < 40 && text.isEmpty(); ++i) {
-            settle(50);
-            text = clipboard_text();
-        }
-        return text;
-    }
-};
-
-QStringList keys(std::initializer_list<const char*> list) {
-    QStringList out;
-    for (const char* k : list) out << QString::fromLatin1(k);
-    return out;
-}
+class DatePickers : public TWindowTest {};
 
 TEST_F(DatePickers, TypingAWholeDateOrOneSectionOfIt) {
     struct Window {
@@ -63,17 +37,16 @@ TEST_F(DatePickers, TypingAWholeDateOrOneSectionOfIt) {
         {"a whole date with spaces", keys({"ctrl+a", "2", "9", "space", "2", "space", "2", "0", "2", "4"}),
          "Thursday, 29 February 2024"},
     };
+    start_program_at(60, 40);
     for (const Window& w : windows) {
-        ASSERT_TRUE(activate(program.main_window()));
-        key({QString::fromLatin1(w.shortcut)});
-        const QString window = find_window(QString::fromLatin1(w.title));
+        const QString window = open_window(QString::fromLatin1(w.shortcut), QString::fromLatin1(w.title));
         ASSERT_FALSE(window.isEmpty()) << w.title;
         ASSERT_TRUE(activate(window)) << w.title;
         key(w.to_picker);
         for (const Typing& t : typings) {
             key(t.keys);
             key({QStringLiteral("Right")}); // leaves nothing half typed
-            EXPECT_EQ(field_text(), QString::fromLatin1(t.expected)) << w.title << ": " << t.what;
+            EXPECT_EQ(copied_field_text(), QString::fromLatin1(t.expected)) << w.title << ": " << t.what;
         }
     }
 }

@@ -27,9 +27,7 @@ QStringList pdf_files(const QString& folder) {
 }
 
 TEST_F(Desktop, WithoutAPrinterOrAnOpenerEachFailureIsTold) {
-    program.write_settings({QStringLiteral("Top=40"), QStringLiteral("Left=60"), QStringLiteral("Run=0"),
-                            QStringLiteral("TipOn=0")});
-    start_program();
+    start_program_at(60, 40);
     ASSERT_TRUE(activate(program.main_window()));
     // File > Print calendars: no printer, no file.
     file_menu(QStringLiteral("p"));

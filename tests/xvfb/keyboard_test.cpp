@@ -16,36 +16,19 @@ protected:
     void SetUp() override {
         TWindowTest::SetUp();
         if (IsSkipped()) return;
-        program.write_settings({QStringLiteral("Top=40"), QStringLiteral("Left=60"), QStringLiteral("Run=0"),
-                                QStringLiteral("TipOn=0")});
         QFile dates(program.file(QStringLiteral("dates.dat")));
         ASSERT_TRUE(dates.open(QIODevice::WriteOnly));
         dates.write("[General]\nN=2\n[Date1]\nDescription=Wedding\nValue=14/02/1998\n"
                     "[Date2]\nDescription=Christmas\nValue=25/12/2003\n");
         dates.close();
-        start_program();
+        start_program_at(60, 40);
         ASSERT_TRUE(activate(program.main_window()));
-    }
-    /// The text on the clipboard once something is there (up to two seconds).
-    static QString wait_for_clipboard() {
-        QString text;
-        for (int i = 0; i < 40 && text.isEmpty(); ++i) {
-            settle(50);
-            text = clipboard_text();
-        }
-        return text;
     }
     /// The calendars text, through the Edit menu (whatever the shortcuts do).
     QStringList calendars() {
         clear_clipboard();
         key({QStringLiteral("alt+e"), QStringLiteral("y")});
         return wait_for_clipboard().split(u'\n');
-    }
-    /// The text of the focused field, selected and copied with Ctrl+C.
-    QString field_text() {
-        clear_clipboard();
-        key({QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
-        return wait_for_clipboard();
     }
     void tab(int times) {
         for (int i = 0; i < times; ++i) key({QStringLiteral("Tab")});
@@ -94,18 +77,18 @@ TEST_F(Keyboard, CommandShortcutsRunWhateverNumberFieldHasTheFocus) {
 TEST_F(Keyboard, CutCopyAndPasteStayWithTheFieldAndNoFieldIsLeftBlank) {
     tab(2); // the Gregorian year
     type(QStringLiteral("2024"));
-    EXPECT_EQ(field_text(), QStringLiteral("2024"));
+    EXPECT_EQ(copied_field_text(), QStringLiteral("2024"));
     key({QStringLiteral("ctrl+x")});
     EXPECT_EQ(clipboard_text(), QStringLiteral("2024"));
     key({QStringLiteral("ctrl+v")});
-    EXPECT_EQ(field_text(), QStringLiteral("2024"));
+    EXPECT_EQ(copied_field_text(), QStringLiteral("2024"));
     // Emptied and left: the field shows the year it stands for, the smallest.
     key({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace"), QStringLiteral("Tab"),
          QStringLiteral("shift+Tab")});
-    EXPECT_EQ(field_text(), QStringLiteral("999"));
+    EXPECT_EQ(copied_field_text(), QStringLiteral("999"));
     // Emptied, and a command run from the field: the field shows the year the command took.
     key({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace"), QStringLiteral("ctrl+m")});
-    EXPECT_EQ(field_text(), QStringLiteral("999"));
+    EXPECT_EQ(copied_field_text(), QStringLiteral("999"));
     EXPECT_EQ(calendars().value(0), QStringLiteral("Gregorian: Day:25 Month:12 Year:999"));
 }
 
@@ -116,11 +99,6 @@ TEST_F(Keyboard, EnterConvertsThePanelAndTabReachesItsConvertButton) {
         QStringList keys;
         int line;
         QString expected;
-    };
-    const auto keys = [](std::initializer_list<const char*> list) {
-        QStringList out;
-        for (const char* k : list) out << QString::fromLatin1(k);
-        return out;
     };
     const Step steps[] = {
         {"Enter in the Gregorian year",
@@ -147,8 +125,8 @@ TEST_F(Keyboard, EnterConvertsThePanelAndTabReachesItsConvertButton) {
 // Delete removes the selected entry of the dates repository (two entries at the start), as its menu's Remove
 // does.
 TEST_F(Keyboard, DeleteRemovesTheSelectedRepositoryEntry) {
-    key({QStringLiteral("ctrl+alt+r")});
-    const QString repository = find_window(QStringLiteral("^Dates Repository$"));
+    const QString repository =
+        open_window(QStringLiteral("ctrl+alt+r"), QStringLiteral("^Dates Repository$"));
     ASSERT_FALSE(repository.isEmpty());
     ASSERT_TRUE(activate(repository));
     key({QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Delete")}); // the first entry selected

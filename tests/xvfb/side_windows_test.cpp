@@ -11,15 +11,7 @@ protected:
     void SetUp() override {
         TWindowTest::SetUp();
         if (IsSkipped()) return;
-        program.write_settings({QStringLiteral("Top=40"), QStringLiteral("Left=60"), QStringLiteral("Run=0"),
-                                QStringLiteral("TipOn=0")});
-        start_program();
-    }
-    /// Shows a tool window with the converter's shortcut; gives its X id.
-    QString open(const QString& shortcut, const QString& title) {
-        activate(program.main_window());
-        key({shortcut});
-        return find_window(title, 5000);
+        start_program_at(60, 40);
     }
     /// Closes a window as its close box does.
     void close(const QString& window, const QString& title) {
@@ -48,7 +40,7 @@ TEST_F(SideWindows, OpenAgainstTheMainWindowWhereItIsNow) {
         ASSERT_EQ(main.topLeft(), place);
         for (const Case& c : cases) {
             const QString title = QString::fromLatin1(c.title);
-            const QString window = open(QString::fromLatin1(c.shortcut), title);
+            const QString window = open_window(QString::fromLatin1(c.shortcut), title);
             ASSERT_FALSE(window.isEmpty()) << c.title;
             const QRect side = window_geometry(window).frame;
             EXPECT_EQ(side.left(), main.right() + 1)
@@ -65,7 +57,7 @@ TEST_F(SideWindows, OpenAgainstTheMainWindowWhereItIsNow) {
 TEST_F(SideWindows, StayOnTheScreenBesideAMainWindowAtItsEdge) {
     const QRect screen(0, 0, TXSession::kScreenWidth, TXSession::kScreenHeight);
     ASSERT_TRUE(move_frame(program.main_window(), TXSession::kScreenWidth - 250, 500));
-    const QString calendar = open(QStringLiteral("ctrl+n"), QStringLiteral("^Calendar$"));
+    const QString calendar = open_window(QStringLiteral("ctrl+n"), QStringLiteral("^Calendar$"));
     ASSERT_FALSE(calendar.isEmpty());
     const QRect frame = window_geometry(calendar).frame;
     EXPECT_TRUE(screen.contains(frame)) << ::testing::PrintToString(frame);

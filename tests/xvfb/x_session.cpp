@@ -313,6 +313,12 @@ bool key(const QStringList& keys) {
     return ok;
 }
 
+QStringList keys(std::initializer_list<const char*> names) {
+    QStringList out;
+    for (const char* name : names) out << QString::fromLatin1(name);
+    return out;
+}
+
 bool type(const QString& text) {
     const bool ok = run_tool(QStringLiteral("xdotool"),
                              {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text})
@@ -350,6 +356,21 @@ bool click_at(int x, int y) {
 QString clipboard_text() {
     QCoreApplication::processEvents();
     return QGuiApplication::clipboard()->text();
+}
+
+QString wait_for_clipboard() {
+    QString text;
+    for (int i = 0; i < 40 && text.isEmpty(); ++i) {
+        settle(50);
+        text = clipboard_text();
+    }
+    return text;
+}
+
+QString copied_field_text() {
+    clear_clipboard();
+    key({QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
+    return wait_for_clipboard();
 }
 
 void clear_clipboard() {

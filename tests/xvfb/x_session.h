@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -122,6 +123,8 @@ TWindowGeometry raw_window_geometry(const QString& window);
 bool activate(const QString& window);
 /// Presses keys in the focused window, e.g. "ctrl+e", "Tab", "Return".
 bool key(const QStringList& keys);
+/// Key names as a list: keys({"Tab", "2", "0"}).
+QStringList keys(std::initializer_list<const char*> names);
 /// Types text in the focused window.
 bool type(const QString& text);
 /// Moves a window so that its frame's top-left corner lies at (x, y).
@@ -131,6 +134,10 @@ bool click_at(int x, int y);
 
 /// The text on the clipboard (the program puts the calendars there with Ctrl+Y).
 QString clipboard_text();
+/// The text on the clipboard once something is there (up to two seconds).
+QString wait_for_clipboard();
+/// The text of the focused field, selected (Ctrl+A) and copied (Ctrl+C).
+QString copied_field_text();
 /// Empties the clipboard.
 void clear_clipboard();
 
@@ -167,6 +174,19 @@ protected:
     }
     /// Starts the program; a failure ends the test.
     void start_program() { ASSERT_TRUE(program.start()) << program.output().toStdString(); }
+    /// Starts the program with its converter window's frame at (left, top), without the tip of the day.
+    void start_program_at(int left, int top) {
+        program.write_settings({QStringLiteral("Top=%1").arg(top), QStringLiteral("Left=%1").arg(left),
+                                QStringLiteral("Run=0"), QStringLiteral("TipOn=0")});
+        start_program();
+    }
+    /// Shows a window with a shortcut of the converter window; gives the window's X id (empty when it does
+    /// not come).
+    QString open_window(const QString& shortcut, const QString& title) {
+        activate(program.main_window());
+        key({shortcut});
+        return find_window(title, 5000);
+    }
 };
 
 } // namespace almadex::xvfb
