@@ -41,15 +41,15 @@ protected:
 };
 
 TEST_F(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
-    TMainForm* main = forms().main;
-    EXPECT_EQ(cut(main), "") << "at start, the Julian Day with its decimals";
+    TMainForm* converter = forms().main;
+    EXPECT_EQ(cut(converter), "") << "at start, the Julian Day with its decimals";
     // Days that bring every Islamic and Hebrew month name and every stem and animal into the lists.
     for (int month = 1; month <= 12; ++month) {
-        main->convert_gregorian(28, month, 2024);
-        EXPECT_EQ(cut(main), "") << "28/" << month << "/2024";
+        converter->convert_gregorian(28, month, 2024);
+        EXPECT_EQ(cut(converter), "") << "28/" << month << "/2024";
     }
-    main->convert_gregorian(1, 1, 999);
-    EXPECT_EQ(cut(main), "") << "1/1/999";
+    converter->convert_gregorian(1, 1, 999);
+    EXPECT_EQ(cut(converter), "") << "1/1/999";
 }
 
 TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
@@ -59,15 +59,15 @@ TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
     EXPECT_GE(lunar->font().pointSizeF(), 8.0);
     EXPECT_TRUE(lunar->font().stretch() == QFont::AnyStretch ||
                 lunar->font().stretch() == QFont::Unstretched);
-    TMainForm* main = forms().main;
+    TMainForm* converter = forms().main;
     auto* time = lunar->findChild<QLineEdit*>(QStringLiteral("TimeEdit"));
     ASSERT_NE(time, nullptr);
     time->setText(QStringLiteral("23:59"));
     for (int year = 2026; year <= 2028; ++year) {
         for (int month = 1; month <= 12; ++month) {
-            main->GYear()->setValue(year);
-            main->GMonth()->setValue(month);
-            main->GDay()->setValue(28);
+            converter->GYear()->setValue(year);
+            converter->GMonth()->setValue(month);
+            converter->GDay()->setValue(28);
             lunar->SetBtn()->click();
             EXPECT_EQ(cut(lunar), "") << "28/" << month << "/" << year;
         }
