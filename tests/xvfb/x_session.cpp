@@ -67,20 +67,32 @@ TXSession* TXSession::get(QString* why_not) {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        std::unique_ptr<TXSession> s(new TXSession);
-        if (s->start(failure)) session = std::move(s);
+        // Another server may take the display this one was about to take: a second try picks another.
+        for (int attempt = 0; attempt < 3 && !session; ++attempt) {
+            std::unique_ptr<TXSession> s(new TXSession);
+            if (s->start(failure))
+                session = std::move(s);
+            else if (!missing_tools().isEmpty())
+                break;
+        }
     }
     if (why_not) *why_not = failure;
     return session.get();
 }
 
+QStringList TXSession::missing_tools() {
+    QStringList missing;
+    for (const char* tool : {"Xvfb", "openbox", "xdotool", "xwininfo", "xprop"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    return missing;
+}
+
 bool TXSession::start(QString& why_not) {
-    for (const char* tool : {"Xvfb", "openbox", "xdotool", "xwininfo", "xprop"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-            why_not =
-                QStringLiteral("%1 is not installed (tools/setup.sh installs it)").arg(QLatin1String(tool));
-            return false;
-        }
+    if (const QStringList missing = missing_tools(); !missing.isEmpty()) {
+        why_not = missing.join(QStringLiteral(", ")) +
+                  QStringLiteral(" not installed (tools/setup.sh installs them)");
+        return false;
     }
     // -displayfd: the server picks a free display and writes its number when it accepts connections.
     server_.start(QStringLiteral("Xvfb"),
@@ -92,7 +104,7 @@ bool TXSession::start(QString& why_not) {
         return false;
     }
     QByteArray number;
-    QDeadlineTimer deadline(10000);
+    QDeadlineTimer deadline(30000); // long on a busy machine
     while (!number.contains('\n') && !deadline.hasExpired() && server_.state() == QProcess::Running) {
         server_.waitForReadyRead(200);
         number += server_.readAllStandardOutput();
@@ -119,7 +131,7 @@ bool TXSession::start(QString& why_not) {
                                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
             return out && out->contains(QStringLiteral("window id"));
         },
-        10000, 100);
+        30000, 100);
     if (!ready) why_not = QStringLiteral("openbox does not come up");
     return ready;
 }
