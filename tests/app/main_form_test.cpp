@@ -1,5 +1,6 @@
 // The converter window: start-up fill, the four conversions and their messages, the month-name lists, the
 // Convert buttons, the feast commands, the menus and toolbar, help and home page.
+#include "almanac/day.h"
 #include "app/shell_open.h"
 #include "astro/hebrew.h"
 #include "controls/spin_edit.h"
@@ -174,6 +175,22 @@ TEST_F(MainForm, WindowIsTheFixedConverterWithItsFivePanelsInOrder) {
     EXPECT_EQ(child<QLineEdit>("JuDay")->toolTip(),
               QStringLiteral("number of day elapsed since January 1st, 4712 b.c."));
     EXPECT_EQ(child<QPushButton>("JeConvert")->toolTip(), QStringLiteral("Convert this Hebrew date"));
+}
+
+// The year fields admit exactly the years the use cases and almadex-cli accept (the ranges stand in the
+// window's layout and in the almanac: they must not drift apart).
+TEST_F(MainForm, YearFieldsAdmitTheYearsOfTheUseCases) {
+    const struct {
+        const char* field;
+        almanac::TYearRange years;
+    } cases[] = {{"GYear", almanac::gregorian_years},
+                 {"IYear", almanac::islamic_years},
+                 {"JeYear", almanac::hebrew_years}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(spin(c.field)->minimum(), c.years.first);
+        EXPECT_EQ(spin(c.field)->maximum(), c.years.last);
+    }
 }
 
 TEST_F(MainForm, JulianDayUsesTheLocaleDecimalSeparatorWithoutGrouping) {
