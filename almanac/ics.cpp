@@ -1,11 +1,16 @@
 #include "almanac/ics.h"
 
 #include "almanac/datetime_parts.h"
+#include "almanac/time_zone.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <libical/ical.h>
 #include <memory>
+#include <optional>
+#include <stdexcept>
+#include <unicode/unistr.h>
+#include <unicode/vtzone.h>
 
 namespace almanac {
 namespace {
@@ -28,6 +33,32 @@ icaltimetype utc_time(astro::TDateTime t) {
     return it;
 }
 
+icaltimetype local_time(const TDateTimeParts& p) {
+    icaltimetype it = icaltime_null_time();
+    it.year = p.year;
+    it.month = p.month;
+    it.day = p.day;
+    it.hour = p.hour;
+    it.minute = p.minute;
+    it.second = p.second;
+    it.is_date = 0;
+    return it;
+}
+
+// The zone's VTIMEZONE from ICU, with its transitions from `from` (a date-time value in UT) on.
+icalcomponent* vtimezone(const std::string& zone, astro::TDateTime from) {
+    std::unique_ptr<icu::VTimeZone> vzone(
+        icu::VTimeZone::createVTimeZoneByID(icu::UnicodeString::fromUTF8(zone)));
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString text;
+    if (vzone) vzone->write((from - 25569) * 86400000.0, text, status);
+    std::string utf8;
+    text.toUTF8String(utf8);
+    icalcomponent* c = U_SUCCESS(status) && !utf8.empty() ? icalparser_parse_string(utf8.c_str()) : nullptr;
+    if (c == nullptr) throw std::invalid_argument("Unknown time zone: " + zone);
+    return c;
+}
+
 std::string coordinate(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.4f", v + 0.0); // never "-0.0000"
@@ -37,7 +68,7 @@ std::string coordinate(double v) {
 } // namespace
 
 std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic,
-                       astro::TDateTime stamp) {
+                       astro::TDateTime stamp, const TPrayerOptions& options) {
     std::unique_ptr<icalcomponent, ComponentDeleter> calendar(
         icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
                             icalproperty_new_prodid("-//Almadex//almadex-cli " ALMADEX_VERSION "//EN"),
@@ -47,6 +78,13 @@ std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days,
     const double longitude_east = 0.0 - place.longitude_west;
     const double latitude = place.latitude + 0.0;
     const std::string where = coordinate(latitude) + "_" + coordinate(longitude_east);
+    const std::string description =
+        "Method: " + method_title(options.method) + ". Local time: " + zone_title(options) + ".";
+    std::optional<TTimeZone> zone;
+    if (!options.zone.empty()) zone.emplace(options.zone);
+    if (zone)
+        icalcomponent_add_component(calendar.get(),
+                                    vtimezone(options.zone, days.empty() ? stamp : days.front().date - 1));
     for (const TPrayerDay& day : days) {
         const TDateTimeParts date = date_parts(day.date);
         char ymd[16];
@@ -55,9 +93,20 @@ std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days,
             const std::string uid =
                 std::string(ymd) + "-" + std::string(prayer_key(time.prayer)) + "-" + where + "@almadex";
             const std::string summary(prayer_name(time.prayer, arabic));
+            icalproperty* start = nullptr;
+            if (!zone) {
+                start = icalproperty_new_dtstart(utc_time(time.ut));
+            } else {
+                // The local time by the offset in force at that instant, which the reader's VTIMEZONE gives
+                // back.
+                start =
+                    icalproperty_new_dtstart(local_time(datetime_parts(time.ut, zone->offset_at(time.ut))));
+                icalproperty_add_parameter(start, icalparameter_new_tzid(options.zone.c_str()));
+            }
             icalcomponent* event = icalcomponent_vanew(
                 ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid.c_str()), icalproperty_new_dtstamp(dtstamp),
-                icalproperty_new_dtstart(utc_time(time.ut)), icalproperty_new_summary(summary.c_str()),
+                start, icalproperty_new_summary(summary.c_str()),
+                icalproperty_new_description(description.c_str()),
                 icalproperty_new_geo(icalgeotype{latitude, longitude_east}),
                 icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), static_cast<void*>(nullptr));
             icalcomponent_add_component(calendar.get(), event);

@@ -14,7 +14,10 @@ namespace almanac {
 /// before its failure included). The UID of an event is made of its day, its prayer's key and the place
 /// (latitude and EAST longitude with four decimals), so that importing the same schedule again updates the
 /// events. `stamp` is the DTSTAMP of every event: the moment the calendar is made, a date-time value in UTC.
+/// Each event's DESCRIPTION names the options' method and zone. With a zone, the events start at their local
+/// times with its TZID, and the calendar carries the zone's VTIMEZONE (its rules from the first day on, by
+/// ICU); else they start in UTC. Raises std::invalid_argument for a zone the tz database does not know.
 std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic,
-                       astro::TDateTime stamp);
+                       astro::TDateTime stamp, const TPrayerOptions& options = {});
 
 } // namespace almanac

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "almanac/datetime_parts.h"
+#include "almanac/prayer_methods.h"
 #include "astro/types.h"
 
 #include <array>
@@ -45,10 +46,16 @@ struct TPlace {
 struct TPrayerOptions {
     bool sunrise = true;                 ///< include Shourouk
     std::int32_t utc_offset_seconds = 0; ///< the fixed offset of local time: local = UT + offset
+    std::string zone;                    ///< an IANA zone, whose offsets replace the fixed one; "" for none
+    TMethodChoice method;                ///< the day-arc fractions by default
 };
 
-/// The offset of local time from UT in force on `day` (seconds, added to UT).
+/// The offset of local time from UT in force on `day` (seconds, added to UT): the zone's at the day's local
+/// noon, else the fixed offset. Raises std::invalid_argument for a zone the tz database does not know.
 std::int32_t utc_offset_on(const TPrayerOptions& options, astro::TDateTime day);
+
+/// The zone's name, else the fixed offset as "UT+HH:MM".
+std::string zone_title(const TPrayerOptions& options);
 
 struct TPrayerTime {
     TPrayer prayer = TPrayer::fedjr;
@@ -61,15 +68,20 @@ struct TPrayerDay {
     std::int32_t utc_offset_seconds = 0; ///< of this day
     /// In the order of the day: every time when `error` is empty, else those before the first that failed.
     std::vector<TPrayerTime> times;
-    std::string error; ///< the message of the first time that could not be computed; "" when none
+    /// The message of the first time that could not be computed; "" when none. With the day-arc method the
+    /// first failure ends the day; with the other methods every time that can be computed is listed, and the
+    /// messages of those that cannot (one each, "; " between them) are here.
+    std::string error;
     /// The local date and time of one of this day's times, to the second (see datetime_parts).
     TDateTimeParts local(const TPrayerTime& time) const {
         return datetime_parts(time.ut, utc_offset_seconds);
     }
 };
 
-/// The times of `days` days from the day of `first_day` on (none for days <= 0). A time that cannot be
-/// computed ends its day, with its message in the day's error; the following days are computed all the same.
+/// The times of `days` days from the day of `first_day` on (none for days <= 0), by the options' method, with
+/// its offsets and the user's adjustments, rounded as chosen. A time that cannot be computed carries its
+/// message in the day's error; the following days are computed all the same. Raises std::invalid_argument for
+/// an unknown zone or a choice outside its bounds (check_method_choice).
 std::vector<TPrayerDay> prayer_schedule(const TPlace& place, astro::TDateTime first_day, int days,
                                         const TPrayerOptions& options);
 

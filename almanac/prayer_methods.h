@@ -1,0 +1,170 @@
+// The calculation methods of prayer times a user can follow: the program's own day-arc fractions (the
+// default) and the methods of Muslim authorities by their published twilight angles, intervals and minute
+// offsets; with the Asr school, Dhuhr's minutes after the transit, the user's own adjustments, rounding and
+// the high-latitude rules.
+#pragma once
+
+#include "almanac/islamic.h"
+#include "astro/prayer_methods.h"
+#include "astro/types.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace almanac {
+
+enum class TMethodId : std::uint8_t {
+    almadex, ///< the day-arc fractions of astro/prayer.h
+    mwl,
+    isna,
+    egypt,
+    umm_al_qura,
+    karachi,
+    tehran,
+    jafari,
+    gulf,
+    kuwait,
+    qatar,
+    singapore,
+    france,
+    turkey,
+    dubai,
+    moonsighting,
+    custom, ///< the user's own angles or intervals
+};
+
+/// One method as its authority publishes it. Angles in degrees below the horizon; intervals and offsets in
+/// minutes. Offsets by prayer in the order Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha.
+struct TPrayerMethod {
+    TMethodId id;
+    std::string_view key;   ///< on the command line and in the location file
+    std::string_view title; ///< in menus, schedules and files
+    double fajr_angle;
+    double isha_angle;           ///< used when isha_minutes is 0
+    double isha_minutes;         ///< > 0: Isha this long after Maghrib
+    double isha_minutes_ramadan; ///< the interval in Ramadan (0: as the rest of the year)
+    double maghrib_angle;        ///< 0: at sunset
+    bool seasonal;               ///< the Moonsighting Committee's seasonal bound on Fajr and Isha
+    std::array<int, 6> offsets;  ///< the authority's fixed minutes, added to the computed times
+    std::string_view source;
+};
+
+// clang-format off
+inline constexpr std::array<TPrayerMethod, 17> prayer_methods{{
+    {TMethodId::almadex, "almadex", "Almadex (day-arc fractions)", 0, 0, 0, 0, 0, false, {},
+     "Fedjr and Ishaa at 0.295167222223 of the half day arc from sunrise and sunset, Assr at half the "
+     "geometric half arc after the transit"},
+    {TMethodId::mwl, "mwl", "Muslim World League", 18, 17, 0, 0, 0, false, {},
+     "Muslim World League, Makkah: Fajr 18, Isha 17 degrees"},
+    {TMethodId::isna, "isna", "Islamic Society of North America", 15, 15, 0, 0, 0, false, {},
+     "ISNA Fiqh Council of North America: Fajr 15, Isha 15 degrees"},
+    {TMethodId::egypt, "egypt", "Egyptian General Authority of Survey", 19.5, 17.5, 0, 0, 0, false, {},
+     "Egyptian General Authority of Survey: Fajr 19.5, Isha 17.5 degrees"},
+    {TMethodId::umm_al_qura, "umm-al-qura", "Umm al-Qura, Makkah", 18.5, 0, 90, 120, 0, false, {},
+     "Umm al-Qura University, Makkah: Fajr 18.5 degrees, Isha 90 minutes after Maghrib, 120 in Ramadan"},
+    {TMethodId::karachi, "karachi", "University of Islamic Sciences, Karachi", 18, 18, 0, 0, 0, false, {},
+     "University of Islamic Sciences, Karachi: Fajr 18, Isha 18 degrees"},
+    {TMethodId::tehran, "tehran", "Institute of Geophysics, University of Tehran", 17.7, 14, 0, 0, 4.5, false,
+     {}, "Institute of Geophysics, University of Tehran: Fajr 17.7, Isha 14, Maghrib 4.5 degrees"},
+    {TMethodId::jafari, "jafari", "Shia Ithna Ashari, Leva Institute, Qum", 16, 14, 0, 0, 4, false, {},
+     "Leva Research Institute, Qum: Fajr 16, Isha 14, Maghrib 4 degrees"},
+    {TMethodId::gulf, "gulf", "Gulf region", 19.5, 0, 90, 0, 0, false, {},
+     "Gulf region: Fajr 19.5 degrees, Isha 90 minutes after Maghrib"},
+    {TMethodId::kuwait, "kuwait", "Kuwait", 18, 17.5, 0, 0, 0, false, {},
+     "Ministry of Awqaf and Islamic Affairs, Kuwait: Fajr 18, Isha 17.5 degrees"},
+    {TMethodId::qatar, "qatar", "Qatar", 18, 0, 90, 0, 0, false, {},
+     "Ministry of Awqaf and Islamic Affairs, Qatar: Fajr 18 degrees, Isha 90 minutes after Maghrib"},
+    {TMethodId::singapore, "singapore", "Singapore, Malaysia, Indonesia", 20, 18, 0, 0, 0, false, {},
+     "MUIS Singapore, JAKIM Malaysia, KEMENAG Indonesia: Fajr 20, Isha 18 degrees"},
+    {TMethodId::france, "france", "France (UOIF)", 12, 12, 0, 0, 0, false, {},
+     "Union des Organisations Islamiques de France: Fajr 12, Isha 12 degrees"},
+    {TMethodId::turkey, "turkey", "Turkey (Diyanet)", 18, 17, 0, 0, 0, false, {0, -7, 5, 4, 7, 0},
+     "Diyanet Isleri Baskanligi: Fajr 18, Isha 17 degrees; its safety intervals (temkin): sunrise -7, Dhuhr "
+     "+5, Asr +4, Maghrib +7 minutes"},
+    {TMethodId::dubai, "dubai", "Dubai", 18.2, 18.2, 0, 0, 0, false, {0, -3, 3, 3, 3, 0},
+     "Islamic Affairs and Charitable Activities Department, Dubai: Fajr 18.2, Isha 18.2 degrees; sunrise -3, "
+     "Dhuhr +3, Asr +3, Maghrib +3 minutes"},
+    {TMethodId::moonsighting, "moonsighting", "Moonsighting Committee Worldwide", 18, 18, 0, 0, 0, true,
+     {0, 0, 5, 0, 3, 0},
+     "Moonsighting Committee Worldwide (moonsighting.com): Fajr 18, Isha 18 degrees bounded by Shaukat's "
+     "seasonal intervals; Dhuhr 5 minutes after the transit, Maghrib 3 minutes after sunset"},
+    {TMethodId::custom, "custom", "Custom", 18, 17, 0, 0, 0, false, {}, "the user's own angles or intervals"},
+}};
+// clang-format on
+
+const TPrayerMethod& prayer_method(TMethodId id);
+/// The method of a command-line or file key, or null.
+const TPrayerMethod* find_prayer_method(std::string_view key);
+
+/// Asr by the shadow's length: one length plus the noon shadow (Shafi'i, Maliki, Hanbali) or two (Hanafi).
+enum class TAsrSchool : std::uint8_t { standard, hanafi };
+
+/// The high-latitude rule chosen: the one recommended for the place's latitude, or a given one.
+enum class THighLatitudeChoice : std::uint8_t {
+    recommended,
+    none,
+    middle_of_night,
+    seventh_of_night,
+    twilight_angle
+};
+
+struct TChoiceName {
+    std::string_view key;
+    std::string_view title;
+};
+inline constexpr std::array<TChoiceName, 2> asr_school_names{{
+    {"standard", "Shafi'i, Maliki, Hanbali (shadow 1)"},
+    {"hanafi", "Hanafi (shadow 2)"},
+}};
+inline constexpr std::array<TChoiceName, 5> high_latitude_names{{
+    {"auto", "Recommended for the latitude"},
+    {"none", "None"},
+    {"middle", "Middle of the night"},
+    {"seventh", "One-seventh of the night"},
+    {"angle", "Twilight angle / 60 of the night"},
+}};
+inline constexpr std::array<TChoiceName, 3> polar_names{{
+    {"none", "None"},
+    {"nearest-day", "Nearest day with sunrise and sunset"},
+    {"nearest-latitude", "Nearest latitude with sunrise and sunset"},
+}};
+
+/// Everything that decides how a day's times are computed and shown, besides the place and the zone.
+struct TMethodChoice {
+    TMethodId method = TMethodId::almadex;
+    TAsrSchool asr = TAsrSchool::standard;
+    THighLatitudeChoice high_latitude = THighLatitudeChoice::recommended;
+    astro::TPolarRule polar = astro::TPolarRule::none;
+    int dhuhr_minutes = 0;        ///< after the transit, besides the method's own offset
+    std::array<int, 6> adjust{};  ///< the user's minutes by prayer (Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha)
+    bool round_to_minute = false; ///< else to the second, as shown
+    /// The angles and intervals of the custom method.
+    double custom_fajr_angle = 18;
+    double custom_isha_angle = 17;
+    double custom_isha_minutes = 0;
+    double custom_maghrib_angle = 0;
+    TIslamicChoice islamic; ///< the calendar that says when it is Ramadan
+    friend bool operator==(const TMethodChoice&, const TMethodChoice&) = default;
+};
+
+/// The title shown for the choice: the method's, "Custom" with its parameters.
+std::string method_title(const TMethodChoice& choice);
+
+/// The rule applied at a latitude: the choice's, or the recommended one.
+astro::THighLatitudeRule high_latitude_rule(const TMethodChoice& choice, double latitude);
+
+/// The library's parameters of an angle method on the day of `day` at `latitude` (not for the day-arc
+/// method): the method's or the custom angles, the Isha interval of Ramadan by the choice's calendar, the Asr
+/// school, the high-latitude and polar rules.
+astro::TAngleMethod angle_method(const TMethodChoice& choice, double latitude, astro::TDateTime day);
+
+/// The minutes added to each prayer: the method's offsets, Dhuhr's minutes and the user's adjustments.
+std::array<int, 6> offset_minutes(const TMethodChoice& choice);
+
+/// Checks the choice's numbers: angles 0..30 degrees, intervals 0..300 minutes, adjustments and Dhuhr's
+/// minutes -120..120; std::invalid_argument with the message to show otherwise.
+void check_method_choice(const TMethodChoice& choice);
+
+} // namespace almanac

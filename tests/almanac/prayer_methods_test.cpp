@@ -1,0 +1,419 @@
+// The calculation methods against a second, independent computation with each authority's published
+// parameters (tests/data/prayer_method_cases.tsv): the U.S. Naval Observatory's approximate solar coordinates
+// and a bisection on the Sun's altitude. Also the Moonsighting Committee's seasonal intervals, Umm al-Qura's
+// Isha in Ramadan, the high-latitude rules and the direction of the Kaaba.
+#include "almanac/datetime_parts.h"
+#include "almanac/prayer_schedule.h"
+#include "astro/prayer_methods.h"
+#include "astro/qibla.h"
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace almanac;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRad = kPi / 180;
+constexpr double kMinute = 1.0 / 1440;
+
+// USNO, "Approximate Solar Coordinates": right ascension and declination (degrees) and the Greenwich mean
+// sidereal time (degrees) at a date-time value t (days since 1899-12-30, UT).
+struct TSun {
+    double ra, dec, gmst;
+};
+TSun usno_sun(double t) {
+    const double d = t + 2415018.5 - 2451545.0;
+    const double g = (357.529 + 0.98560028 * d) * kRad;
+    const double q = 280.459 + 0.98564736 * d;
+    const double l = (q + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kRad;
+    const double e = (23.439 - 0.00000036 * d) * kRad;
+    TSun s;
+    s.ra = std::atan2(std::cos(e) * std::sin(l), std::cos(l)) / kRad;
+    s.dec = std::asin(std::sin(e) * std::sin(l)) / kRad;
+    s.gmst = std::fmod(280.46061837 + 360.98564736629 * d, 360.0);
+    return s;
+}
+
+double altitude(double t, double lat, double lon_east) {
+    const TSun s = usno_sun(t);
+    const double h = (s.gmst + lon_east - s.ra) * kRad;
+    return std::asin(std::sin(lat * kRad) * std::sin(s.dec * kRad) +
+                     std::cos(lat * kRad) * std::cos(s.dec * kRad) * std::cos(h)) /
+           kRad;
+}
+
+// The upper transit nearest local noon of the UT day `day`: the hour angle driven to zero.
+double transit(double day, double lon_east) {
+    double t = day + 0.5 - lon_east / 360;
+    for (int i = 0; i < 10; ++i) {
+        const TSun s = usno_sun(t);
+        double h = std::remainder(s.gmst + lon_east - s.ra, 360.0);
+        t -= h / 360.98564736629;
+    }
+    return t;
+}
+
+// The crossing of altitude h between the transit and half a day before (rising) or after (setting), by
+// bisection; NaN when the Sun does not cross it.
+double crossing(double noon, double h, bool rising, double lat, double lon_east) {
+    double a = noon, b = rising ? noon - 0.5 : noon + 0.5;
+    if ((altitude(a, lat, lon_east) - h) * (altitude(b, lat, lon_east) - h) > 0) return std::nan("");
+    for (int i = 0; i < 60; ++i) {
+        const double m = (a + b) / 2;
+        if (altitude(m, lat, lon_east) > h)
+            a = m;
+        else
+            b = m;
+    }
+    return (a + b) / 2;
+}
+
+// Shaukat's seasonal minutes, written from his tables: a, b, c, d at days 0, 91, 137, 183 after the winter
+// solstice, joined by straight lines, mirrored after day 183.
+double shaukat(const std::array<double, 4>& k, double lat, int days) {
+    std::array<double, 4> v;
+    for (int i = 0; i < 4; ++i) v[i] = 75 + k[i] / 55 * std::fabs(lat);
+    const double x[] = {0, 91, 137, 183, 229, 275, 366};
+    const double y[] = {v[0], v[1], v[2], v[3], v[2], v[1], v[0]};
+    for (int i = 0; i < 6; ++i)
+        if (days < x[i + 1]) return y[i] + (y[i + 1] - y[i]) * (days - x[i]) / (x[i + 1] - x[i]);
+    return v[0];
+}
+const std::array<double, 4> kShaukatFajr{28.65, 19.44, 32.74, 48.10};
+const std::array<double, 4> kShaukatIsha{25.60, 2.05, -9.21, 6.14};
+
+struct TCase {
+    std::string method, isha, maghrib, city;
+    double fajr_angle = 0, asr = 1, latitude = 0, longitude_east = 0;
+    std::array<int, 6> offsets{};
+    int year = 0, month = 0, day = 0;
+};
+
+std::vector<TCase> read_cases() {
+    std::ifstream in(ALMADEX_TEST_DATA "/prayer_method_cases.tsv");
+    std::vector<TCase> cases;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream row(line);
+        std::vector<std::string> f;
+        std::string field;
+        while (std::getline(row, field, '\t')) f.push_back(field);
+        if (f.size() != 10) {
+            ADD_FAILURE() << "bad row: " << line;
+            continue;
+        }
+        TCase c;
+        c.method = f[0];
+        c.fajr_angle = std::stod(f[1]);
+        c.isha = f[2];
+        c.maghrib = f[3];
+        std::sscanf(f[4].c_str(), "%d,%d,%d,%d,%d,%d", &c.offsets[0], &c.offsets[1], &c.offsets[2],
+                    &c.offsets[3], &c.offsets[4], &c.offsets[5]);
+        c.asr = std::stod(f[5]);
+        c.city = f[6];
+        c.latitude = std::stod(f[7]);
+        c.longitude_east = std::stod(f[8]);
+        std::sscanf(f[9].c_str(), "%d-%d-%d", &c.year, &c.month, &c.day);
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+int days_since_solstice(int year, int month, int day, double lat) {
+    const double t = datetime_from_parts(year, month, day);
+    const int m = lat >= 0 ? 12 : 6;
+    double s = datetime_from_parts(year, m, 21);
+    if (s > t) s = datetime_from_parts(year - 1, m, 21);
+    return static_cast<int>(t - s);
+}
+
+// The six UT instants of a case by the independent computation.
+std::array<double, 6> expected_times(const TCase& c) {
+    const double day = datetime_from_parts(c.year, c.month, c.day);
+    const double lat = c.latitude, lon = c.longitude_east;
+    const double noon = transit(day, lon);
+    std::array<double, 6> t{};
+    const double sunrise = crossing(noon, -0.8333, true, lat, lon);
+    const double sunset = crossing(noon, -0.8333, false, lat, lon);
+    t[0] = crossing(noon, -c.fajr_angle, true, lat, lon);
+    t[1] = sunrise;
+    t[2] = noon;
+    const double dec = usno_sun(noon).dec;
+    const double asr_altitude = std::atan(1 / (c.asr + std::tan(std::fabs(lat - dec) * kRad))) / kRad;
+    t[3] = crossing(noon, asr_altitude, false, lat, lon);
+    t[4] = c.maghrib == "sunset" ? sunset : crossing(noon, -std::stod(c.maghrib), false, lat, lon);
+    if (c.isha.find("min") != std::string::npos)
+        t[5] = t[4] + std::stod(c.isha) * kMinute;
+    else
+        t[5] = crossing(noon, -std::stod(c.isha), false, lat, lon);
+    if (c.method == "moonsighting") {
+        const int days = days_since_solstice(c.year, c.month, c.day, lat);
+        t[0] = std::max(t[0], sunrise - shaukat(kShaukatFajr, lat, days) * kMinute);
+        t[5] = std::min(t[5], sunset + shaukat(kShaukatIsha, lat, days) * kMinute);
+    }
+    for (int i = 0; i < 6; ++i) t[i] += c.offsets[i] * kMinute;
+    return t;
+}
+
+TMethodChoice choice_of(const TCase& c) {
+    TMethodChoice m;
+    m.method = find_prayer_method(c.method)->id;
+    m.asr = c.asr == 2 ? TAsrSchool::hanafi : TAsrSchool::standard;
+    if (m.method == TMethodId::custom) {
+        m.custom_fajr_angle = c.fajr_angle;
+        if (c.isha.find("min") != std::string::npos)
+            m.custom_isha_minutes = std::stod(c.isha);
+        else
+            m.custom_isha_angle = std::stod(c.isha);
+    }
+    return m;
+}
+
+TEST(PrayerMethods, EachMethodAgreesWithAnIndependentComputationWithinAMinute) {
+    const auto cases = read_cases();
+    ASSERT_EQ(cases.size(), 19u);
+    std::array<bool, prayer_methods.size()> seen{};
+    double largest = 0;
+    for (const TCase& c : cases) {
+        TPrayerOptions options;
+        options.method = choice_of(c);
+        seen[static_cast<std::size_t>(options.method.method)] = true;
+        const auto days = prayer_schedule({c.latitude, -c.longitude_east},
+                                          datetime_from_parts(c.year, c.month, c.day), 1, options);
+        ASSERT_EQ(days.size(), 1u);
+        ASSERT_TRUE(days[0].error.empty()) << c.city << ": " << days[0].error;
+        ASSERT_EQ(days[0].times.size(), 6u);
+        const auto expected = expected_times(c);
+        for (std::size_t i = 0; i < 6; ++i) {
+            const double error = std::fabs(days[0].times[i].ut - expected[i]) / kMinute;
+            largest = std::max(largest, error);
+            EXPECT_LT(error, 1.0) << c.method << " " << c.city << " " << prayer_key(days[0].times[i].prayer)
+                                  << ": " << iso_instant(days[0].times[i].ut) << " expected "
+                                  << iso_instant(expected[i]);
+        }
+    }
+    // Every method but the day-arc fractions has its case.
+    for (std::size_t i = 1; i < seen.size(); ++i) EXPECT_TRUE(seen[i]) << prayer_methods[i].key;
+    std::printf("largest difference from the independent computation: %.3f min\n", largest);
+}
+
+TEST(PrayerMethods, ShaukatSeasonalIntervalsAtTwoLatitudes) {
+    // At 55 degrees the four values are 75 + the coefficient: a at the solstice, d half a year later.
+    EXPECT_NEAR(astro::seasonal_fajr_minutes(55, 0), 103.65, 1e-9);
+    EXPECT_NEAR(astro::seasonal_fajr_minutes(55, 91), 94.44, 1e-9);
+    EXPECT_NEAR(astro::seasonal_fajr_minutes(55, 137), 107.74, 1e-9);
+    EXPECT_NEAR(astro::seasonal_fajr_minutes(-55, 183), 123.10, 1e-9);
+    EXPECT_NEAR(astro::seasonal_isha_minutes(55, 137), 65.79, 1e-9);
+    for (const double lat : {30.0, -48.0})
+        for (int day = 0; day < 366; ++day) {
+            EXPECT_NEAR(astro::seasonal_fajr_minutes(lat, day), shaukat(kShaukatFajr, lat, day), 1e-9)
+                << lat << " " << day;
+            EXPECT_NEAR(astro::seasonal_isha_minutes(lat, day), shaukat(kShaukatIsha, lat, day), 1e-9)
+                << lat << " " << day;
+        }
+    // Days from the winter solstice of the place's hemisphere.
+    EXPECT_EQ(astro::days_since_winter_solstice(datetime_from_parts(2026, 3, 21), 40), 90);
+    EXPECT_EQ(astro::days_since_winter_solstice(datetime_from_parts(2026, 3, 21), -40), 273);
+    EXPECT_EQ(astro::days_since_winter_solstice(datetime_from_parts(2026, 12, 21), 40), 0);
+
+    // At 50 N in June 18-degree twilight never ends: Fajr and Isha come from the seasonal intervals.
+    TPrayerOptions options;
+    options.method.method = TMethodId::moonsighting;
+    options.method.high_latitude = THighLatitudeChoice::none;
+    const double day = datetime_from_parts(2026, 6, 10);
+    const auto days = prayer_schedule({50, 0}, day, 1, options);
+    ASSERT_TRUE(days[0].error.empty()) << days[0].error;
+    const int since = days_since_solstice(2026, 6, 10, 50);
+    EXPECT_NEAR((days[0].times[1].ut - days[0].times[0].ut) / kMinute, shaukat(kShaukatFajr, 50, since),
+                1e-6);
+    // Isha against Maghrib, which carries the method's 3 minutes.
+    EXPECT_NEAR((days[0].times[5].ut - days[0].times[4].ut) / kMinute, shaukat(kShaukatIsha, 50, since) - 3,
+                1e-6);
+}
+
+TEST(PrayerMethods, UmmAlQuraIshaIsTwoHoursAfterMaghribInRamadanOnly) {
+    struct Row {
+        int year, month, day;
+        TIslamicCalendar calendar;
+        double minutes;
+    };
+    // Ramadan 1447 of Umm al-Qura: 18 February to 19 March 2026.
+    const Row rows[] = {
+        {2026, 2, 17, TIslamicCalendar::umm_al_qura, 90}, {2026, 2, 18, TIslamicCalendar::umm_al_qura, 120},
+        {2026, 3, 5, TIslamicCalendar::umm_al_qura, 120}, {2026, 3, 19, TIslamicCalendar::umm_al_qura, 120},
+        {2026, 3, 20, TIslamicCalendar::umm_al_qura, 90}, {2026, 7, 1, TIslamicCalendar::civil, 90},
+        {2026, 3, 1, TIslamicCalendar::civil, 120},
+    };
+    for (const Row& r : rows) {
+        TPrayerOptions options;
+        options.method.method = TMethodId::umm_al_qura;
+        options.method.islamic.calendar = r.calendar;
+        const auto days =
+            prayer_schedule({21.4225, -39.8262}, datetime_from_parts(r.year, r.month, r.day), 1, options);
+        ASSERT_EQ(days[0].times.size(), 6u);
+        EXPECT_NEAR((days[0].times[5].ut - days[0].times[4].ut) / kMinute, r.minutes, 1e-6)
+            << r.year << "-" << r.month << "-" << r.day;
+    }
+}
+
+TEST(PrayerMethods, HighLatitudeRulesBoundFajrAndIshaByAPortionOfTheNight) {
+    // Oslo in June: 18 degrees is never reached.
+    const double day = datetime_from_parts(2026, 6, 21);
+    struct Row {
+        THighLatitudeChoice rule;
+        double portion;
+    };
+    const Row rows[] = {{THighLatitudeChoice::middle_of_night, 0.5},
+                        {THighLatitudeChoice::seventh_of_night, 1.0 / 7},
+                        {THighLatitudeChoice::twilight_angle, 18.0 / 60},
+                        {THighLatitudeChoice::recommended, 18.0 / 60}};
+    for (const Row& r : rows) {
+        TPrayerOptions options;
+        options.method.method = TMethodId::mwl;
+        options.method.high_latitude = r.rule;
+        const auto days = prayer_schedule({59.91, -10.75}, day, 1, options);
+        ASSERT_EQ(days[0].times.size(), 6u) << days[0].error;
+        const auto& t = days[0].times;
+        const double night = t[1].ut + 1 - t[4].ut;
+        EXPECT_NEAR(t[1].ut - t[0].ut, r.portion * night, 1e-9);
+        const double isha_portion = r.rule == THighLatitudeChoice::middle_of_night    ? 0.5
+                                    : r.rule == THighLatitudeChoice::seventh_of_night ? 1.0 / 7
+                                                                                      : 17.0 / 60;
+        EXPECT_NEAR(t[5].ut - t[4].ut, isha_portion * night, 1e-9);
+    }
+    // Without a rule each failing prayer says why, and the others are listed.
+    TPrayerOptions none;
+    none.method.method = TMethodId::mwl;
+    none.method.high_latitude = THighLatitudeChoice::none;
+    const auto days = prayer_schedule({59.91, -10.75}, day, 1, none);
+    EXPECT_EQ(days[0].times.size(), 4u);
+    EXPECT_NE(days[0].error.find(astro::fajr_angle_message), std::string::npos);
+    EXPECT_NE(days[0].error.find(astro::isha_angle_message), std::string::npos);
+    EXPECT_EQ(astro::recommended_high_latitude_rule(30), astro::THighLatitudeRule::none);
+    EXPECT_EQ(astro::recommended_high_latitude_rule(-52), astro::THighLatitudeRule::twilight_angle);
+}
+
+TEST(PrayerMethods, PolarDaysTakeTheNearestDayOrLatitudeOrSayWhy) {
+    const double day = datetime_from_parts(2026, 6, 21);
+    TPrayerOptions options;
+    options.method.method = TMethodId::mwl;
+    const auto plain = prayer_schedule({78.22, -15.65}, day, 1, options); // Longyearbyen
+    // The Sun's transit and the Asr shadow exist in the polar day; the rest says why it does not.
+    ASSERT_EQ(plain[0].times.size(), 2u);
+    EXPECT_EQ(plain[0].times[0].prayer, TPrayer::dhohr);
+    EXPECT_EQ(plain[0].times[1].prayer, TPrayer::asr);
+    EXPECT_EQ(plain[0].error, astro::no_sunrise_message);
+    for (const auto rule : {astro::TPolarRule::nearest_day, astro::TPolarRule::nearest_latitude}) {
+        options.method.polar = rule;
+        const auto days = prayer_schedule({78.22, -15.65}, day, 1, options);
+        ASSERT_EQ(days[0].times.size(), 6u) << days[0].error;
+        for (std::size_t i = 1; i < 6; ++i) EXPECT_LT(days[0].times[i - 1].ut, days[0].times[i].ut);
+        // Times of this very day.
+        EXPECT_NEAR(days[0].times[2].ut, day + 0.5 - 15.65 / 360, 0.02);
+    }
+}
+
+TEST(PrayerMethods, AdjustmentsDhuhrMinutesAndRounding) {
+    const double day = datetime_from_parts(2026, 3, 15);
+    TPrayerOptions options;
+    options.method.method = TMethodId::mwl;
+    const auto plain = prayer_schedule({36.75, -3.05}, day, 1, options);
+    options.method.adjust = {2, 0, 0, 0, 0, -1};
+    options.method.dhuhr_minutes = 4;
+    const auto moved = prayer_schedule({36.75, -3.05}, day, 1, options);
+    const int expected[] = {2, 0, 4, 0, 0, -1};
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_NEAR((moved[0].times[i].ut - plain[0].times[i].ut) / kMinute, expected[i], 1e-6);
+    options.method.round_to_minute = true;
+    options.utc_offset_seconds = 3600;
+    for (const auto& t : prayer_schedule({36.75, -3.05}, day, 1, options)[0].times) {
+        const double local = (t.ut + 1.0 / 24) / kMinute;
+        EXPECT_NEAR(local, std::round(local), 1e-6);
+    }
+    options.method.adjust[0] = 121;
+    EXPECT_THROW(prayer_schedule({36.75, -3.05}, day, 1, options), std::invalid_argument);
+}
+
+TEST(PrayerMethods, TheDayArcMethodIsTheDefaultAndUnchanged) {
+    const double day = datetime_from_parts(2024, 12, 7);
+    const auto schedule = prayer_schedule({36.75, -3.05}, day, 3, {});
+    for (const auto& d : schedule) {
+        const auto all = astro::prayer_times(d.date, 36.75, -3.05, true);
+        ASSERT_EQ(d.times.size(), 6u);
+        for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(d.times[i].ut, all.time[i]);
+    }
+    EXPECT_EQ(method_title({}), "Almadex (day-arc fractions)");
+}
+
+// Great-circle course and distance by vectors: the direction to the Kaaba projected on the plane tangent at
+// the place, against the local north and east.
+void vector_qibla(double lat, double lon_east, double& course, double& km) {
+    const auto unit = [](double la, double lo) {
+        return std::array<double, 3>{std::cos(la * kRad) * std::cos(lo * kRad),
+                                     std::cos(la * kRad) * std::sin(lo * kRad), std::sin(la * kRad)};
+    };
+    const auto p = unit(lat, lon_east), k = unit(21.4225, 39.8262);
+    const std::array<double, 3> north{-std::sin(lat * kRad) * std::cos(lon_east * kRad),
+                                      -std::sin(lat * kRad) * std::sin(lon_east * kRad),
+                                      std::cos(lat * kRad)};
+    const std::array<double, 3> east{-std::sin(lon_east * kRad), std::cos(lon_east * kRad), 0};
+    const auto dot = [](const std::array<double, 3>& a, const std::array<double, 3>& b) {
+        return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+    };
+    course = std::atan2(dot(k, east), dot(k, north)) / kRad;
+    if (course < 0) course += 360;
+    const std::array<double, 3> cross{p[1] * k[2] - p[2] * k[1], p[2] * k[0] - p[0] * k[2],
+                                      p[0] * k[1] - p[1] * k[0]};
+    km = 6371.0088 * std::atan2(std::sqrt(dot(cross, cross)), dot(p, k));
+}
+
+TEST(Qibla, DirectionAndDistanceFromCities) {
+    struct Row {
+        const char* city;
+        double lat, lon_east, about;
+    };
+    const Row rows[] = {{"London", 51.5074, -0.1278, 119},
+                        {"New York", 40.7128, -74.0060, 58.5},
+                        {"Jakarta", -6.2088, 106.8456, 295},
+                        {"Sydney", -33.8688, 151.2093, 277.5}};
+    for (const Row& r : rows) {
+        const astro::TQibla q = astro::qibla(r.lat, -r.lon_east);
+        double course = 0, km = 0;
+        vector_qibla(r.lat, r.lon_east, course, km);
+        EXPECT_NEAR(q.direction, course, 0.1) << r.city;
+        EXPECT_NEAR(q.direction, r.about, 1.0) << r.city;
+        EXPECT_NEAR(q.distance_km, km, 1.0) << r.city;
+    }
+    EXPECT_NEAR(astro::qibla(21.4225, -39.8262).distance_km, 0, 1e-6);
+}
+
+} // namespace
+
+#include "prayer_sweep.h"
+
+namespace {
+
+// A shard of the exhaustive sweep (tests/almanac/prayer_methods_exhaustive_test.cpp): places near both ends,
+// the equator and the latitudes where the high-latitude rule begins.
+TEST(PrayerMethodsSweep, Shard) {
+    long place_days = 0;
+    for (const int place : {0, 1, 40, 249, 420, 498, 499}) {
+        const prayer_sweep::TCounts c = prayer_sweep::sweep(place, place);
+        EXPECT_EQ(c.jumps, 0);
+        EXPECT_EQ(c.out_of_order, 0);
+        EXPECT_EQ(c.failures, 0);
+        place_days += c.place_days;
+    }
+    EXPECT_EQ(place_days, 7L * 365 * 33);
+    EXPECT_GT(prayer_sweep::polar_check(4), 0);
+}
+
+} // namespace
