@@ -253,11 +253,16 @@ void add_position(CLI::App& app, TOutput& out) {
 /// --lat and --lon of a place.
 struct TPlaceOptions {
     std::string lat, lon;
-    void add_options(CLI::App* sub) {
+    /// Not required: the command checks them itself (see check_given).
+    void add_options(CLI::App* sub, bool required = true) {
         sub->add_option("--lat", lat, "Latitude: decimal degrees (north positive) or D:M:S with N/S")
-            ->required();
+            ->required(required);
         sub->add_option("--lon", lon, "Longitude: decimal degrees (EAST positive) or D:M:S with E/W")
-            ->required();
+            ->required(required);
+    }
+    void check_given() const {
+        if (lat.empty()) throw CLI::RequiredError("--lat");
+        if (lon.empty()) throw CLI::RequiredError("--lon");
     }
 };
 
@@ -276,32 +281,113 @@ void add_riseset(CLI::App& app, TOutput& out) {
     });
 }
 
+// The keys of a table of names, for CLI11's checks.
+template <class Table>
+std::vector<std::string> keys_of(const Table& table) {
+    std::vector<std::string> keys;
+    for (const auto& row : table) keys.emplace_back(row.key);
+    return keys;
+}
+
+template <class Table>
+std::size_t index_of(const Table& table, const std::string& key) {
+    std::size_t i = 0;
+    while (i < table.size() && table[i].key != key) ++i;
+    return i;
+}
+
 void add_prayer(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("prayer", "Daily Muslim prayer times for a place, in local time");
     struct TValues {
         TPlaceOptions place;
         std::string tz, date, names = "english", format = "text";
-        int days = 1;
-        bool no_sunrise = false;
+        std::string method = "almadex", asr = "standard", high_lat = "auto", polar = "none", adjust,
+                    round = "second";
+        std::optional<double> fajr_angle, isha_angle, isha_minutes, maghrib_angle;
+        int days = 1, dhuhr = 0;
+        bool no_sunrise = false, qibla = false, list_methods = false;
+        TIslamicOptions islamic;
     };
     auto v = std::make_shared<TValues>();
-    v->place.add_options(sub);
-    sub->add_option("--tz", v->tz, "Offset of local time from UT, [+|-]HH:MM")->required();
+    v->place.add_options(sub, false); // not with --list-methods
+    sub->add_option("--tz", v->tz,
+                    "Local time: an offset from UT, [+|-]HH:MM, or a zone of the tz database such as\n"
+                    "Europe/Paris, whose daylight saving time is applied day by day (required)");
     sub->add_option("--date", v->date, "First day (default: today, UTC)");
     sub->add_option("--days", v->days, "Number of days (default 1; the schedule window makes 30)")
         ->check(decimal_integer);
     sub->add_option("--names", v->names, "english (default) or arabic")
         ->check(CLI::IsMember({"english", "arabic"}));
     sub->add_flag("--no-sunrise", v->no_sunrise, "Leave out the sunrise (Shourouk)");
-    sub->add_option("--format", v->format, "text (the schedule's layout), json, csv or ics (RFC 5545, UTC)")
+    sub->add_option("--method", v->method,
+                    "Calculation method (default almadex, the day-arc fractions); see --list-methods")
+        ->check(CLI::IsMember(keys_of(almanac::prayer_methods)));
+    sub->add_option("--asr", v->asr,
+                    "Asr school: standard (Shafi'i, Maliki, Hanbali; shadow 1) or hanafi (shadow 2)")
+        ->check(CLI::IsMember(keys_of(almanac::asr_school_names)));
+    sub->add_option("--high-lat", v->high_lat,
+                    "Rule where twilight does not end or the night is short: auto (recommended for the\n"
+                    "latitude: none below 45 degrees, else angle), none, middle (of the night), seventh\n"
+                    "(of the night) or angle (twilight angle / 60 of the night)")
+        ->check(CLI::IsMember(keys_of(almanac::high_latitude_names)));
+    sub->add_option("--polar", v->polar,
+                    "Days without sunrise or sunset: none (not calculable), nearest-day or nearest-latitude")
+        ->check(CLI::IsMember(keys_of(almanac::polar_names)));
+    sub->add_option("--adjust", v->adjust, "Minutes added per prayer, such as fajr=+2,isha=-1");
+    sub->add_option("--dhuhr", v->dhuhr, "Dhuhr this many minutes after the transit (default 0)");
+    sub->add_option("--round", v->round, "Round the times to the second (default) or to the minute")
+        ->check(CLI::IsMember({"second", "minute"}));
+    sub->add_option("--fajr-angle", v->fajr_angle, "Custom method: Fajr's angle, degrees");
+    sub->add_option("--isha-angle", v->isha_angle, "Custom method: Isha's angle, degrees");
+    sub->add_option("--isha-minutes", v->isha_minutes, "Custom method: Isha this many minutes after Maghrib");
+    sub->add_option("--maghrib-angle", v->maghrib_angle, "Custom method: Maghrib's angle (default: sunset)");
+    v->islamic.add_options(sub);
+    sub->add_flag("--qibla", v->qibla, "Add the direction of the Kaaba from true north and its distance");
+    sub->add_flag("--list-methods", v->list_methods, "List the methods with their parameters and sources");
+    sub->add_option("--format", v->format,
+                    "text (the schedule's layout), json, csv or ics (RFC 5545: UTC, or the zone's local\n"
+                    "times with its VTIMEZONE)")
         ->check(CLI::IsMember({"text", "json", "csv", "ics"}));
     out.add_json_flag(sub);
     sub->final_callback([&out, v] {
+        if (v->list_methods) {
+            if (out.as_json() || v->format == "json")
+                std::cout << cli::method_list_json().dump(2) << "\n";
+            else
+                std::cout << cli::method_list_text();
+            return;
+        }
+        v->place.check_given();
+        if (v->tz.empty()) throw CLI::RequiredError("--tz");
         cli::TPrayerRequest request;
         request.place.latitude = cli::parse_latitude(v->place.lat);
         request.place.longitude_west = cli::parse_longitude_west(v->place.lon);
-        request.options.utc_offset_seconds = cli::parse_time_zone(v->tz, request.tz_text);
+        cli::parse_prayer_zone(v->tz, request);
         request.options.sunrise = !v->no_sunrise;
+        almanac::TMethodChoice& m = request.options.method;
+        m.method = almanac::find_prayer_method(v->method)->id;
+        m.asr = static_cast<almanac::TAsrSchool>(index_of(almanac::asr_school_names, v->asr));
+        m.high_latitude =
+            static_cast<almanac::THighLatitudeChoice>(index_of(almanac::high_latitude_names, v->high_lat));
+        m.polar = static_cast<astro::TPolarRule>(index_of(almanac::polar_names, v->polar));
+        if (!v->adjust.empty()) m.adjust = cli::parse_adjustments(v->adjust);
+        m.dhuhr_minutes = v->dhuhr;
+        m.round_to_minute = v->round == "minute";
+        if (v->fajr_angle) m.custom_fajr_angle = *v->fajr_angle;
+        if (v->isha_angle) m.custom_isha_angle = *v->isha_angle;
+        if (v->isha_minutes) m.custom_isha_minutes = *v->isha_minutes;
+        if (v->maghrib_angle) m.custom_maghrib_angle = *v->maghrib_angle;
+        if ((v->fajr_angle || v->isha_angle || v->isha_minutes || v->maghrib_angle) &&
+            m.method != almanac::TMethodId::custom)
+            throw cli::TInputError(
+                "--fajr-angle, --isha-angle, --isha-minutes and --maghrib-angle need --method custom");
+        m.islamic = v->islamic.choice();
+        try {
+            almanac::check_method_choice(m);
+        } catch (const std::invalid_argument& e) {
+            throw cli::TInputError(e.what());
+        }
+        request.qibla = v->qibla;
         request.date = v->date.empty() ? std::floor(now_utc()) : cli::parse_date(v->date);
         request.days = v->days;
         request.arabic = v->names == "arabic";
@@ -317,7 +403,8 @@ void add_prayer(CLI::App& app, TOutput& out) {
             for (const std::string& line : left_out.lines) std::cerr << "almadex-cli: " << line << "\n";
             if (left_out.nothing_computed)
                 throw cli::TInputError("No prayer time could be computed for these days");
-            write_output(almanac::prayer_ics(request.place, schedule, request.arabic, now_utc()));
+            write_output(
+                almanac::prayer_ics(request.place, schedule, request.arabic, now_utc(), request.options));
         } else {
             write_output(cli::prayer_text(request, schedule));
         }
@@ -350,7 +437,8 @@ int main(int argc, char** argv) {
         "  almadex-cli convert --from gregorian 2024-10-03\n"
         "  almadex-cli feast easter 2025 --json\n"
         "  almadex-cli moon --at 2025-03-14T00:00\n"
-        "  almadex-cli prayer --lat 36:45N --lon 3:03E --tz +01:00 --days 30 --format ics > prayers.ics");
+        "  almadex-cli prayer --lat 36:45N --lon 3:03E --tz +01:00 --days 30 --format ics > prayers.ics\n"
+        "  almadex-cli prayer --lat 48.8566 --lon 2.3522 --tz Europe/Paris --method mwl --qibla");
 
     TOutput out;
     for (void (*add)(CLI::App&, TOutput&) :

@@ -1,8 +1,11 @@
 #include "cli/prayer.h"
 
 #include "almanac/datetime_parts.h"
+#include "almanac/time_zone.h"
+#include "astro/qibla.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace almadex::cli {
 namespace {
@@ -30,6 +33,21 @@ bool listed(const TPrayerRequest& r, const almanac::TPrayerName& p) {
     return r.options.sunrise || p.prayer != almanac::TPrayer::shourouk;
 }
 
+std::string number(double v, const char* format) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return buf;
+}
+
+std::string qibla_text(const TPrayerRequest& r) {
+    const astro::TQibla q = astro::qibla(r.place.latitude, r.place.longitude_west);
+    return "Qibla: " + number(q.direction, "%.1f") + "\u00b0 from true north, " +
+           number(q.distance_km, "%.0f") + " km to the Kaaba\n";
+}
+
+// The second names of the prayers on the command line.
+constexpr std::array<std::string_view, 6> plain_keys{"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
+
 } // namespace
 
 std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& r) {
@@ -39,16 +57,91 @@ std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& r) {
     return almanac::prayer_schedule(r.place, r.date, r.days, r.options);
 }
 
+void parse_prayer_zone(std::string_view text, TPrayerRequest& request) {
+    if (!text.empty() &&
+        (text.front() == '+' || text.front() == '-' || (text.front() >= '0' && text.front() <= '9'))) {
+        request.options.utc_offset_seconds = parse_time_zone(text, request.tz_text);
+        request.options.zone.clear();
+        return;
+    }
+    if (!almanac::is_time_zone(text))
+        throw TInputError("Invalid time zone " + quoted(text) +
+                          " (expected [+|-]HH:MM or a zone of the tz database such as Europe/Paris)");
+    request.options.zone = std::string(text);
+    request.options.utc_offset_seconds = 0;
+    request.tz_text = std::string(text);
+}
+
+std::array<int, 6> parse_adjustments(std::string_view text) {
+    std::array<int, 6> minutes{};
+    const auto bad = [&](std::string_view item) {
+        return TInputError("Invalid adjustment " + quoted(item) +
+                           " (expected PRAYER=[+|-]MINUTES, -120..120, such as fajr=+2,isha=-1)");
+    };
+    for (const std::string_view item : split(text, ',')) {
+        const auto eq = item.find('=');
+        if (eq == std::string_view::npos) throw bad(item);
+        const std::string_view key = item.substr(0, eq);
+        std::string_view value = item.substr(eq + 1);
+        if (!value.empty() && value.front() == '+') value.remove_prefix(1);
+        const auto n = value.find('.') == std::string_view::npos ? decimal_number(value) : std::nullopt;
+        if (!n || std::fabs(*n) > 120) throw bad(item);
+        std::size_t i = 0;
+        while (i < 6 && key != plain_keys[i] && key != almanac::prayer_names[i].key) ++i;
+        if (i == 6) throw bad(item);
+        minutes[i] = static_cast<int>(*n);
+    }
+    return minutes;
+}
+
+json method_list_json() {
+    json list = json::array();
+    for (const auto& m : almanac::prayer_methods) {
+        json offsets = json::object();
+        for (std::size_t i = 0; i < 6; ++i)
+            if (m.offsets[i] != 0) offsets[std::string(plain_keys[i])] = m.offsets[i];
+        list.push_back({{"key", m.key},
+                        {"title", m.title},
+                        {"fajr_angle", m.fajr_angle},
+                        {"isha_angle", m.isha_angle},
+                        {"isha_minutes", m.isha_minutes},
+                        {"isha_minutes_ramadan", m.isha_minutes_ramadan},
+                        {"maghrib_angle", m.maghrib_angle},
+                        {"seasonal", m.seasonal},
+                        {"offsets", offsets},
+                        {"source", m.source}});
+    }
+    return list;
+}
+
+std::string method_list_text() {
+    std::string out;
+    for (const auto& m : almanac::prayer_methods) {
+        out += std::string(m.key) + ": " + std::string(m.title) + "\n    " + std::string(m.source) + "\n";
+    }
+    return out;
+}
+
 json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
     json list = json::array();
     for (const auto& d : days) {
-        json day{{"date", iso_date(d.date)}};
+        json day{{"date", iso_date(d.date)}, {"utc_offset", almanac::offset_text(d.utc_offset_seconds)}};
         if (!d.error.empty()) day["error"] = d.error;
         for (const auto& t : d.times) day[std::string(almanac::prayer_key(t.prayer))] = local_time(d, t);
         list.push_back(std::move(day));
     }
-    return json{
-        {"latitude", r.place.latitude}, {"longitude", longitude_east(r)}, {"tz", r.tz_text}, {"days", list}};
+    json doc{{"latitude", r.place.latitude},
+             {"longitude", longitude_east(r)},
+             {"tz", r.tz_text},
+             {"method", almanac::prayer_method(r.options.method.method).key},
+             {"method_title", almanac::method_title(r.options.method)},
+             {"zone", r.options.zone.empty() ? json(nullptr) : json(r.options.zone)}};
+    if (r.qibla) {
+        const astro::TQibla q = astro::qibla(r.place.latitude, r.place.longitude_west);
+        doc["qibla"] = {{"direction", q.direction}, {"distance_km", q.distance_km}};
+    }
+    doc["days"] = std::move(list);
+    return doc;
 }
 
 std::string prayer_text(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
@@ -57,9 +150,17 @@ std::string prayer_text(const TPrayerRequest& r, const std::vector<almanac::TPra
     out +=
         "Latitude: " + dms_text(r.place.latitude) + " " + (r.place.latitude < 0 ? "South" : "North") + "\n";
     out += "Longitude: " + dms_text(east) + " " + (east <= 0 ? "West" : "East") + "\n";
-    out += "Local Time: UT" + r.tz_text + "\n";
+    out +=
+        r.options.zone.empty() ? "Local Time: UT" + r.tz_text + "\n" : "Local Time: " + r.options.zone + "\n";
+    if (r.options.method.method != almanac::TMethodId::almadex)
+        out += "Method: " + almanac::method_title(r.options.method) + "\n";
+    if (r.qibla) out += qibla_text(r);
+    const almanac::TPrayerDay* previous = nullptr;
     for (const auto& d : days) {
         out += "\nDate: " + iso_date(d.date) + "\n";
+        if (!r.options.zone.empty() && (!previous || previous->utc_offset_seconds != d.utc_offset_seconds))
+            out += "UT offset: " + almanac::offset_text(d.utc_offset_seconds) + "\n";
+        previous = &d;
         for (const auto& t : d.times)
             out += std::string(almanac::prayer_name(t.prayer, r.arabic)) + ": " + local_time(d, t) + "\n";
         if (!d.error.empty()) out += d.error + "\n";
@@ -96,15 +197,26 @@ TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac
         if (d.error.empty()) continue;
         std::string line = iso_date(d.date) + " left out";
         if (!d.times.empty()) {
-            // The first listed prayer after the last time the day has.
-            bool after_last = false;
+            // The listed prayers the day lacks: after its last time ("from ... on"), or, with a method that
+            // lists every time it can compute, also before it ("without ..., ...").
+            std::vector<std::string_view> missing;
+            bool gap = false, after_last = false;
             for (const auto& p : almanac::prayer_names) {
                 if (!listed(r, p)) continue;
-                if (after_last) {
-                    line += " from " + std::string(almanac::prayer_name(p.prayer, r.arabic)) + " on";
-                    break;
+                bool has = false;
+                for (const auto& t : d.times) has = has || t.prayer == p.prayer;
+                if (!has) {
+                    missing.push_back(almanac::prayer_name(p.prayer, r.arabic));
+                    if (!after_last) gap = true;
                 }
-                after_last = p.prayer == d.times.back().prayer;
+                after_last = after_last || p.prayer == d.times.back().prayer;
+            }
+            if (!gap && !missing.empty()) {
+                line += " from " + std::string(missing.front()) + " on";
+            } else if (!missing.empty()) {
+                line += " without";
+                for (std::size_t i = 0; i < missing.size(); ++i)
+                    line += (i ? ", " : " ") + std::string(missing[i]);
             }
         }
         out.lines.push_back(line + ": " + d.error);

@@ -5,7 +5,9 @@
 #include "almanac/prayer_schedule.h"
 #include "cli/commands.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace almadex::cli {
@@ -13,28 +15,44 @@ namespace almadex::cli {
 struct TPrayerRequest {
     almanac::TPlace place; ///< longitude WEST positive, converted once from the user's east-positive input
     almanac::TPrayerOptions options;
-    std::string tz_text = "+00:00"; ///< the offset as given, "+HH:MM"
+    std::string tz_text = "+00:00"; ///< the offset as given, "+HH:MM", or the zone's name
     double date = 0;                ///< the first day
     int days = 1;
     bool arabic = false;
+    bool qibla = false; ///< add the direction of the Kaaba and its distance
 };
+
+/// --tz: an offset "[+|-]HH:MM" (its canonical text in tz_text) or an IANA zone name (options.zone); raises
+/// TInputError "Invalid time zone ..." for anything else.
+void parse_prayer_zone(std::string_view text, TPrayerRequest& request);
+/// --adjust "fajr=+2,isha=-1": minutes by prayer (fajr or fedjr, sunrise or shourouk, dhuhr or dhohr, asr,
+/// maghrib or ghouroub, isha or ishaa), -120..120; raises TInputError "Invalid adjustment ...".
+std::array<int, 6> parse_adjustments(std::string_view text);
+
+/// The methods with their parameters, offsets and sources: text, or JSON with --json.
+json method_list_json();
+std::string method_list_text();
 
 /// The request's schedule; raises TInputError for a number of days outside 1..3660 or days outside the
 /// years 999..2399.
 std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& request);
 
-/// {"latitude", "longitude" (east positive, as the user writes it), "tz", "days": [{"date", the local times
-/// "HH:MM:SS" by key, "error"}]}.
+/// {"latitude", "longitude" (east positive, as the user writes it), "tz", "method", "method_title", "zone"
+/// (the IANA name or null), "qibla" (with --qibla: "direction" degrees from true north, "distance_km"),
+/// "days": [{"date", "utc_offset" "+HH:MM", the local times "HH:MM:SS" by key, "error"}]}.
 json prayer_json(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 /// The schedule window's layout: the place, the zone, then per day "Date: YYYY-MM-DD" and "Name: HH:MM:SS"
-/// lines (a failed day adds its message after the times it has).
+/// lines (a failed day adds its message after the times it has). A method other than the day-arc fractions
+/// adds its line "Method: ..." after the zone, --qibla a line "Qibla: ...", and with a zone each day whose
+/// offset differs from the day before (and the first) says "UT offset: +HH:MM" after its date.
 std::string prayer_text(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 /// date, one column per prayer, error.
 std::string prayer_csv(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 
 /// What an iCalendar file of the schedule leaves out: one line per day with an error ("2024-06-21 left out:
-/// Fedjr is not calculable", or "... left out from El Dhohr on: ..." after the times it has), and whether no
-/// time at all was computed.
+/// Fedjr is not calculable", or "... left out from El Dhohr on: ..." after the times it has, or "... left out
+/// without Dawn, Sun rise, ...: ..." where a method lists the times it can compute around those it cannot), and
+/// whether no time at all was computed.
 struct TLeftOut {
     std::vector<std::string> lines;
     bool nothing_computed = false;
