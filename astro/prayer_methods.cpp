@@ -3,7 +3,9 @@
 #include "astro/calendar.h"
 #include "astro/riseset.h"
 #include "astro/riseset_method.h"
+#include "astro/turns.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,45 +17,88 @@ namespace {
 
 constexpr double nan_time = std::numeric_limits<double>::quiet_NaN();
 constexpr double minutes_per_day = 1440;
+constexpr double degrees_per_radian = 180 / 3.14159265358979323846;
 
-// One day at one place: the Sun's working values and the sines and cosines that every hour angle shares.
+// One day at one place: the Sun's working values, with what every crossing shares computed once (the sines
+// and cosines of the latitude and of the middle declination, the differences of the three-point
+// interpolation).
 struct TPlaceDay {
     TRiseSetWorkOf<double> w;
     double sin_lat, cos_lat, sin_dec, cos_dec;
+    double alpha_ab, alpha_c, delta_ab, delta_c; // Meeus 3.3: a + b and c of the right ascension, declination
     double m0;      // first estimate of the transit, the one nearest the local mean noon
     double transit; // its corrected day fraction
 
-    TPlaceDay(const TSunDay& day, double latitude, double longitude)
-        : w(day.work(0, latitude, longitude)), sin_lat(TDoubleMath::sin_deg(latitude)),
-          cos_lat(TDoubleMath::cos_deg(latitude)), sin_dec(TDoubleMath::sin_deg(day.delta2)),
-          cos_dec(TDoubleMath::cos_deg(day.delta2)) {
+    TPlaceDay(const TSunDay& day, double latitude, double longitude) : w(day.work(0, latitude, longitude)) {
+        sin_cos_turns(latitude / 360, sin_lat, cos_lat);
+        sin_cos_turns(day.delta2 / 360, sin_dec, cos_dec);
+        const auto differences = [](double y1, double y2, double y3, double& ab, double& c) {
+            double a = y2 - y1, b = y3 - y2;
+            if (a > 100) a -= 360;
+            if (a < -100) a += 360;
+            if (b > 100) b -= 360;
+            if (b < -100) b += 360;
+            ab = a + b;
+            c = b - a;
+        };
+        differences(w.alpha1, w.alpha2, w.alpha3, alpha_ab, alpha_c);
+        differences(w.delta1, w.delta2, w.delta3, delta_ab, delta_c);
         const double estimate = transit_estimate(w);
         m0 = estimate + std::round(0.5 + longitude / 360 - estimate);
-        transit = m0 + correction<TDoubleMath>(w, 0, m0);
+        transit = m0 - local_hour_angle(m0) / 360;
     }
 
-    // Hour angle (degrees) at which the Sun's centre crosses altitude h (degrees); NaN when it does not.
-    double hour_angle_at(double h) const {
-        const double c = (TDoubleMath::sin_deg(h) - sin_lat * sin_dec) / (cos_lat * cos_dec);
-        if (!(c >= -1 && c <= 1)) return nan_time;
-        return TDoubleMath::acos_deg(c);
+    double alpha_at(double n) const { return w.alpha2 + (n / 2) * (alpha_ab + n * alpha_c); }
+    double delta_at(double n) const { return w.delta2 + (n / 2) * (delta_ab + n * delta_c); }
+
+    // The Sun's local hour angle at the day fraction m, -180 to 180 degrees (Meeus 15.2, no Delta T).
+    double local_hour_angle(double m) const {
+        const double theta = w.theta0 + static_cast<double>(sidereal_degrees_per_day) * m;
+        double h = TDoubleMath::normalize_degrees(theta - w.longitude - alpha_at(m));
+        if (h > 180) h -= 360;
+        return h;
     }
 
-    // The day fraction of the crossing of altitude h before (rising) or after (setting) the transit, one
-    // correction step (Meeus 15.2) from the estimate m0 -+ H / 360, not reduced into the UT day, so that a
-    // place far from Greenwich gets its own evening, not the one of the day before; NaN when the Sun does not
-    // cross h.
-    double crossing(double h, bool rising) const {
-        const double angle = hour_angle_at(h);
-        if (std::isnan(angle)) return nan_time;
-        TRiseSetWorkOf<double> at = w;
-        at.h0 = h;
-        const double m = rising ? m0 - angle / 360 : m0 + angle / 360;
-        const double step = correction<TDoubleMath>(at, rising ? 1 : 2, m);
-        // Where the Sun only just reaches h (H near 0 or 180 degrees) the step divides by almost nothing: a
-        // step beyond an hour means the crossing is not determined, and the time is taken as not calculable.
-        if (!(std::fabs(step) <= 1.0 / 24)) return nan_time;
-        return m + step;
+    // The day fractions of the crossings of the altitudes h[k] (degrees) before (rising[k]) or after the
+    // transit, one correction step (Meeus 15.2) each from the estimate m0 -+ H / 360, not reduced into the UT
+    // day, so that a place far from Greenwich gets its own evening, not the one of the day before; NaN where
+    // the Sun does not cross h[k]. The step is Meeus's (h' - h) / (360 cos delta cos phi sin H) with the
+    // difference of the altitudes taken from that of their sines, (sin h' - sin h) / cos h: the same to the
+    // second order, without an arcsine. The sines and cosines of all of them are taken together; the
+    // altitude h[given] (NaN) comes as its sine and cosine.
+    static constexpr int most = 6;
+    void crossings(const double* h, const bool* rising, double* out, int n, int given, double sin_given,
+                   double cos_given) const {
+        double sin_h[most], cos_h[most], m[most], delta[most], hour[most];
+        double sin_d[most], cos_d[most], sin_hour[most], cos_hour[most];
+        sin_cos_degrees(h, sin_h, cos_h, n);
+        sin_h[given] = sin_given;
+        cos_h[given] = cos_given;
+        double angles[most];
+        for (int k = 0; k < n; ++k) {
+            // Sunrise and sunset, and Fajr and Isha of the methods with one angle for both, share theirs.
+            int same = 0;
+            while (same < k && h[same] != h[k]) ++same;
+            const double c = (sin_h[k] - sin_lat * sin_dec) / (cos_lat * cos_dec);
+            const double angle = same < k            ? angles[same]
+                                 : c >= -1 && c <= 1 ? std::acos(c) * degrees_per_radian
+                                                     : nan_time;
+            angles[k] = angle;
+            m[k] = rising[k] ? m0 - angle / 360 : m0 + angle / 360;
+            delta[k] = std::isnan(angle) ? 0 : delta_at(m[k]);
+            hour[k] = std::isnan(angle) ? 0 : local_hour_angle(m[k]);
+        }
+        sin_cos_degrees(delta, sin_d, cos_d, n);
+        sin_cos_degrees(hour, sin_hour, cos_hour, n);
+        for (int k = 0; k < n; ++k) {
+            const double sin_alt = sin_lat * sin_d[k] + cos_lat * cos_d[k] * cos_hour[k];
+            const double step = (sin_alt - sin_h[k]) * degrees_per_radian /
+                                (cos_h[k] * 360 * cos_d[k] * cos_lat * sin_hour[k]);
+            // Where the Sun only just reaches h (H near 0 or 180 degrees) the step divides by almost nothing:
+            // a step beyond an hour means the crossing is not determined, and the time is taken as not
+            // calculable.
+            out[k] = std::fabs(step) <= 1.0 / 24 ? m[k] + step : nan_time;
+        }
     }
 };
 
@@ -87,9 +132,28 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     f.fill(nan_time);
     TMethodTimes r;
     f[prTransit] = p.transit;
-    const double rise = p.crossing(static_cast<double>(sun_standard_altitude), true);
-    const double set = p.crossing(static_cast<double>(sun_standard_altitude), false);
+    // Asr: the altitude at which the shadow is asr_shadow lengths plus the noon shadow (cot A = s + tan|phi -
+    // delta|), with the declination at the transit.
+    double sin_noon, cos_noon; // of the Sun's zenith distance at the transit
+    sin_cos_turns(std::fabs(latitude - p.delta_at(p.transit)) / 360, sin_noon, cos_noon);
+    const double cot = m.asr_shadow + sin_noon / cos_noon;
+    const double hypotenuse = std::sqrt(1 + cot * cot); // sin A = 1 / hypotenuse, cos A = cot / hypotenuse
+    const bool isha_by_angle = !(m.isha_minutes > 0);
+    // Sunrise, sunset, Fajr, Asr, then Isha and Maghrib where they are at angles: all crossings at once.
+    double h[TPlaceDay::most] = {static_cast<double>(sun_standard_altitude),
+                                 static_cast<double>(sun_standard_altitude), -m.fajr_angle, nan_time};
+    bool rising[TPlaceDay::most] = {true, false, true, false, false, false};
+    int n = 4;
+    const int isha_k = isha_by_angle ? n++ : -1;
+    if (isha_by_angle) h[isha_k] = -m.isha_angle;
+    const int maghrib_k = m.maghrib_angle > 0 ? n++ : -1;
+    if (maghrib_k >= 0) h[maghrib_k] = -m.maghrib_angle;
+    double x[TPlaceDay::most];
+    p.crossings(h, rising, x, n, 3, 1 / hypotenuse, cot / hypotenuse);
+    const double rise = x[0], set = x[1];
     f[prSunrise] = rise;
+    f[prFedjr] = x[2];
+    f[prAssr] = x[3];
     const bool has_night = !std::isnan(rise) && !std::isnan(set);
     const double night = rise + 1 - set; // sunset to the next sunrise, taken as this sunrise a day later
     // Fajr (or Isha, or Maghrib at an angle) no further into the night than the rule's portion of it, and
@@ -104,19 +168,11 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
         }
     };
     f[prSunset] = set;
-    if (m.maghrib_angle > 0) {
-        f[prSunset] = p.crossing(-m.maghrib_angle, false);
+    if (maghrib_k >= 0) {
+        f[prSunset] = x[maghrib_k];
         bound(prSunset, m.maghrib_angle, set, 1);
     }
-    // Asr: the altitude at which the shadow is asr_shadow lengths plus the noon shadow (cot A = s + tan|phi -
-    // delta|), with the declination at the transit.
-    const double delta = interpolate(p.w.delta1, p.w.delta2, p.w.delta3, p.transit);
-    const double cot = m.asr_shadow + std::tan(std::fabs(latitude - delta) * TDoubleMath::pi / 180);
-    f[prAssr] = p.crossing(std::atan(1 / cot) * 180 / TDoubleMath::pi, false);
-    f[prFedjr] = p.crossing(-m.fajr_angle, true);
-    const bool isha_by_angle = !(m.isha_minutes > 0);
-    f[prIshaa] =
-        isha_by_angle ? p.crossing(-m.isha_angle, false) : f[prSunset] + m.isha_minutes / minutes_per_day;
+    f[prIshaa] = isha_by_angle ? x[isha_k] : f[prSunset] + m.isha_minutes / minutes_per_day;
     // The Moonsighting Committee's seasonal bound.
     if (m.seasonal && has_night) {
         const int days = days_since_winter_solstice(day, latitude);
@@ -207,12 +263,19 @@ double seasonal_isha_minutes(double latitude, int days) {
 }
 
 int days_since_winter_solstice(TDateTime date, double latitude) {
+    // Days before the first of each month in a common year; the solstice taken on the 21st of its month.
+    static constexpr int before_month[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     const TCalendarDate d = gregorian_date_of(date);
-    const std::uint16_t month = latitude >= 0 ? 12 : 6;
-    const TDateTime day = std::floor(date);
-    TDateTime solstice = gregorian_datetime(d.year, month, 21);
-    if (solstice > day) solstice = gregorian_datetime(static_cast<std::uint16_t>(d.year - 1), month, 21);
-    return static_cast<int>(day - solstice);
+    const auto leap = [](int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; };
+    const auto day_of_year = [&](int y, int month, int day) {
+        return before_month[month - 1] + day + (month > 2 && leap(y) ? 1 : 0);
+    };
+    const int month = latitude >= 0 ? 12 : 6;
+    const int today = day_of_year(d.year, d.month, d.day);
+    const int solstice = day_of_year(d.year, month, 21);
+    if (today >= solstice) return today - solstice;
+    const int previous_year = 365 + (leap(d.year - 1) ? 1 : 0);
+    return today + previous_year - day_of_year(d.year - 1, month, 21);
 }
 
 THighLatitudeRule recommended_high_latitude_rule(double latitude) {
