@@ -167,6 +167,15 @@ TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
         {"prayer --lat 36:75N --lon 0 --tz +00:00", 1, "Invalid latitude"},
         {"prayer --lat 36N --lon 3X --tz +00:00", 1, "Invalid longitude"},
         {"prayer --lat 36N --lon 3E --tz 5", 1, "Invalid time zone"},
+        {"prayer --lat 36N --lon 3E --tz Europe/Atlantis", 1, "Invalid time zone 'Europe/Atlantis'"},
+        {"prayer --lat 36N --lon 3E", 2, "--tz is required"},
+        {"prayer --lon 3E --tz +01:00", 2, "--lat is required"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --method hanbali", 2, "--method: hanbali not in"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --adjust fajr=+121", 1, "Invalid adjustment 'fajr=+121'"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --adjust dawn=2", 1, "Invalid adjustment 'dawn=2'"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --adjust fajr=1.5", 1, "Invalid adjustment"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --fajr-angle 15", 1, "need --method custom"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --method custom --fajr-angle 45", 1, "between 0 and 30"},
         {"riseset --lat north --lon 0 --date 2024-01-01", 1, "Invalid latitude"},
         {"moon --at 2025-03-14T25:00", 1, "Invalid time"},
         {"between 2024-01-01", 2, ""},
@@ -312,6 +321,49 @@ TEST(Cli, PrayerScheduleInEveryFormat) {
     const json polar = run("prayer --lat 70 --lon 0 --tz +00:00 --date 2024-06-21 --json").doc();
     EXPECT_EQ(polar["days"][0]["error"], "Fedjr is not calculable");
     EXPECT_FALSE(polar["days"][0].contains("fedjr"));
+}
+
+TEST(Cli, PrayerMethodsZonesAndQibla) {
+    const std::string paris = "prayer --lat 48.8566 --lon 2.3522 --date 2026-03-27 --days 4";
+    const json doc = run(paris + " --tz Europe/Paris --method mwl --asr hanafi --qibla --json").doc();
+    EXPECT_EQ(doc["method"], "mwl");
+    EXPECT_EQ(doc["method_title"], "Muslim World League");
+    EXPECT_EQ(doc["zone"], "Europe/Paris");
+    EXPECT_EQ(doc["tz"], "Europe/Paris");
+    const char* offsets[] = {"+01:00", "+01:00", "+02:00", "+02:00"};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(doc["days"][i]["utc_offset"], offsets[i]) << i;
+    EXPECT_NEAR(doc["qibla"]["direction"].get<double>(), 119.2, 0.1);
+    // Noon moves by an hour on the clock with the change, by seconds in the sky.
+    EXPECT_EQ(doc["days"][1]["dhohr"].get<std::string>().substr(0, 2), "12");
+    EXPECT_EQ(doc["days"][2]["dhohr"].get<std::string>().substr(0, 2), "13");
+    // A fixed offset has no zone; the adjustment moves Fajr by two minutes.
+    const json fixed = run(paris + " --tz +01:00 --method mwl --json").doc();
+    EXPECT_TRUE(fixed["zone"].is_null());
+    const json moved = run(paris + " --tz +01:00 --method mwl --adjust fajr=+2,isha=-1 --json").doc();
+    const auto minutes = [](const json& t) {
+        const std::string s = t.get<std::string>();
+        return std::stoi(s.substr(0, 2)) * 60 + std::stoi(s.substr(3, 2));
+    };
+    EXPECT_NEAR(minutes(moved["days"][0]["fedjr"]) - minutes(fixed["days"][0]["fedjr"]), 2, 1);
+    EXPECT_NEAR(minutes(moved["days"][0]["ishaa"]) - minutes(fixed["days"][0]["ishaa"]), -1, 1);
+    // The text says the method, the Qibla and each change of the offset.
+    const Result text = run(paris + " --tz Europe/Paris --method isna --qibla");
+    EXPECT_NE(text.out.find("Local Time: Europe/Paris\nMethod: Islamic Society of North America\nQibla: 119.2"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("Date: 2026-03-29\nUT offset: +02:00\n"), std::string::npos);
+    EXPECT_EQ(text.out.find("Date: 2026-03-28\nUT offset"), std::string::npos);
+    // The iCalendar file with the zone.
+    const Result ics = run(paris + " --tz Europe/Paris --method mwl --format ics");
+    EXPECT_NE(ics.out.find("BEGIN:VTIMEZONE\r\nTZID:Europe/Paris"), std::string::npos);
+    EXPECT_NE(ics.out.find("DTSTART;TZID=Europe/Paris:20260329T"), std::string::npos);
+    // The list of methods, with their sources.
+    const json methods = run("prayer --list-methods --json").doc();
+    ASSERT_EQ(methods.size(), 17u);
+    EXPECT_EQ(methods[4]["key"], "umm-al-qura");
+    EXPECT_EQ(methods[4]["isha_minutes_ramadan"], 120);
+    EXPECT_EQ(methods[13]["offsets"]["sunrise"], -7);
+    EXPECT_NE(run("prayer --list-methods").out.find("dubai: Dubai\n"), std::string::npos);
 }
 
 TEST(Cli, PrayerCalendarIsValidICalendar) {
