@@ -1,6 +1,7 @@
 #include "app/month_form.h"
 
 #include "almanac/ics.h"
+#include "almanac/time_zone.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
 #include "app/forms.h"
@@ -108,12 +109,24 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
     add_line(QStringLiteral("Prayers time for location: "));
     add_line(QStringLiteral("Latitude: ") + schedule.latitude);
     add_line(QStringLiteral("Longitude: ") + schedule.longitude);
-    add_line(QStringLiteral("Local Time: UT") + schedule.time_zone);
+    const bool zone = !schedule.options.zone.empty();
+    add_line(zone ? QStringLiteral("Local Time: ") + QString::fromStdString(schedule.options.zone)
+                  : QStringLiteral("Local Time: UT") + schedule.time_zone);
+    // The day-arc method keeps the report's first lines as they always were; another method is named.
+    if (schedule.options.method.method != almanac::TMethodId::almadex)
+        add_line(QStringLiteral("Method: ") +
+                 QString::fromStdString(almanac::method_title(schedule.options.method)));
     QString error;
     std::size_t written = 0;
+    const almanac::TPrayerDay* previous = nullptr;
     for (const almanac::TPrayerDay& day : schedule.days) {
         add_line(QString());
         add_line(QStringLiteral("Date: ") + date_to_str(day.date));
+        // With a zone, the offset of the first day and of each day where it changes.
+        if (zone && (!previous || previous->utc_offset_seconds != day.utc_offset_seconds))
+            add_line(QStringLiteral("UT offset: ") +
+                     QString::fromStdString(almanac::offset_text(day.utc_offset_seconds)));
+        previous = &day;
         for (const almanac::TPrayerTime& time : day.times)
             add_line(prayer_title(time.prayer, schedule.arabic) + QStringLiteral(": ") +
                      time_to_str(day.local(time)));
@@ -190,7 +203,7 @@ QByteArray TMonthForm::icalendar_text() const {
     // Every event carries the moment the calendar is made, in UTC.
     const double stamp = from_qdatetime(to_qdatetime(now_datetime()).toUTC());
     return QByteArray::fromStdString(
-        almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic, stamp));
+        almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic, stamp, schedule_.options));
 }
 
 bool TMonthForm::save_report(const QString& path, bool icalendar) {

@@ -28,7 +28,8 @@ struct TSchedule {
     QString longitude; ///< 3° 45' 0" East
     QString time_zone; ///< +01:00
     almanac::TPlace place;
-    bool arabic = false; ///< the Arabic names
+    bool arabic = false;             ///< the Arabic names
+    almanac::TPrayerOptions options; ///< the method and the zone, named in the report and the calendar
     std::vector<almanac::TPrayerDay> days;
 };
 

@@ -1,6 +1,8 @@
 #include "app/prayer_form.h"
 
 #include "almanac/data_files.h"
+#include "almanac/prayer_file.h"
+#include "almanac/time_zone.h"
 #include "app/command_keys.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
@@ -9,7 +11,9 @@
 #include "app/main_form.h"
 #include "app/messages.h"
 #include "app/month_form.h"
+#include "app/prayer_method_dialog.h"
 #include "astro/errors.h"
+#include "astro/qibla.h"
 #include "controls/spin_edit.h"
 #include "ui_prayer_form.h"
 
@@ -20,8 +24,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QListView>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -58,6 +67,35 @@ void set_dms(TSpinEdit* degrees, TSpinEdit* minutes, TSpinEdit* seconds, double 
     degrees->setValue(field(v));
     minutes->setValue(field(frac(v) * 60));
     seconds->setValue(field(frac(frac(v) * 60) * 60));
+}
+
+/// A compass rose with the Qibla's direction: north up, the needle toward the Kaaba.
+QPixmap qibla_picture(double direction, int size, qreal ratio) {
+    QPixmap picture(QSize(size, size) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(size / 2.0, size / 2.0);
+    const double r = size / 2.0 - 1;
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, r, r);
+    p.setPen(QPen(Qt::red, 1.5));
+    p.drawLine(centre + QPointF(0, -r), centre + QPointF(0, -r + 4)); // north
+    p.translate(centre);
+    p.rotate(direction);
+    QPainterPath needle;
+    needle.moveTo(0, -r + 2);
+    needle.lineTo(3, 0);
+    needle.lineTo(-3, 0);
+    needle.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 110, 60));
+    p.drawPath(needle);
+    p.setBrush(Qt::darkGray);
+    p.drawEllipse(QPointF(0, 0), 1.5, 1.5);
+    return picture;
 }
 
 /// The text of a place field as the schedule's heading shows it: 36° 12' 0" North.
@@ -123,9 +161,157 @@ TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
     location_read_path_ = location.read_path;
     location_write_path_ = location.write_path;
 
+    build_method_menu();
+    build_zone_and_qibla();
+    run_method_dialog = [](TPrayerMethodDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     give_command_keys_priority(this); // Ctrl+D and F5 whatever field has the focus
     connect_handlers();
     FormCreate();
+}
+
+void TPrayerForm::build_method_menu() {
+    method_menu_ = new QMenu(QStringLiteral("&Method"), this);
+    method_menu_->setObjectName(QStringLiteral("Method1"));
+    menuBar()->addMenu(method_menu_);
+    const auto item_name = [](const char* prefix, std::string_view key) {
+        QString name =
+            QString::fromLatin1(prefix) + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+        return name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    };
+    const auto text = [](std::string_view v) {
+        return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
+    };
+    const auto group = [this, &item_name, &text](QMenu* menu, const char* prefix, const auto& table) {
+        auto* g = new QActionGroup(menu);
+        g->setExclusive(true);
+        int index = 0;
+        for (const auto& row : table) {
+            QAction* a = menu->addAction(text(row.title));
+            a->setObjectName(item_name(prefix, row.key));
+            a->setCheckable(true);
+            a->setData(index++);
+            g->addAction(a);
+            connect(a, &QAction::triggered, this, guarded(this, &TPrayerForm::MethodClick));
+        }
+    };
+    group(method_menu_, "method_", almanac::prayer_methods);
+    method_menu_->addSeparator();
+    group(method_menu_->addMenu(QStringLiteral("&Asr")), "asr_", almanac::asr_school_names);
+    group(method_menu_->addMenu(QStringLiteral("&High latitudes")), "highlat_", almanac::high_latitude_names);
+    group(method_menu_->addMenu(QStringLiteral("Days without sunrise or sunset")), "polar_",
+          almanac::polar_names);
+    QAction* round = method_menu_->addAction(QStringLiteral("Round to the minute"));
+    round->setObjectName(QStringLiteral("round_minute"));
+    round->setCheckable(true);
+    connect(round, &QAction::triggered, this, guarded(this, &TPrayerForm::MethodClick));
+    QAction* adjust = method_menu_->addAction(QStringLiteral("Adjustments..."));
+    adjust->setObjectName(QStringLiteral("Adjustments1"));
+    connect(adjust, &QAction::triggered, this, guarded(this, &TPrayerForm::Adjustments1Click));
+    set_method_choice(method_choice_);
+}
+
+void TPrayerForm::build_zone_and_qibla() {
+    // The zone beside the offset: the fixed offset, the system's zone, then every zone of the tz database.
+    zone_box_ = new QComboBox(ui->GroupBox1);
+    zone_box_->setObjectName(QStringLiteral("TZZone"));
+    zone_box_->setToolTip(QStringLiteral("Time zone with daylight saving time"));
+    zone_box_->setGeometry(172, 100, 60, 22);
+    zone_box_->view()->setMinimumWidth(240);
+    zone_box_->addItem(QStringLiteral("Fixed"), QString());
+    const QString system = QString::fromStdString(almanac::system_time_zone());
+    if (!system.isEmpty()) zone_box_->addItem(system, system);
+    for (const std::string& name : almanac::time_zone_names()) {
+        const QString zone = QString::fromStdString(name);
+        if (zone != system) zone_box_->addItem(zone, zone);
+    }
+    connect(zone_box_, &QComboBox::currentIndexChanged, this, guarded(this, &TPrayerForm::TZZoneChange));
+
+    qibla_compass_ = new QLabel(ui->ClientArea);
+    qibla_compass_->setObjectName(QStringLiteral("QiblaCompass"));
+    qibla_compass_->setGeometry(346, 138, 28, 28);
+    qibla_text_ = new QLabel(ui->ClientArea);
+    qibla_text_->setObjectName(QStringLiteral("QiblaText"));
+    qibla_text_->setGeometry(378, 140, 72, 22);
+}
+
+void TPrayerForm::set_method_choice(const almanac::TMethodChoice& choice) {
+    method_choice_ = choice;
+    const auto check = [this](const char* prefix, std::size_t index) {
+        for (QAction* a : method_menu_->findChildren<QAction*>())
+            if (a->objectName().startsWith(QLatin1String(prefix)) &&
+                a->data().toInt() == static_cast<int>(index))
+                a->setChecked(true);
+    };
+    check("method_", static_cast<std::size_t>(choice.method));
+    check("asr_", static_cast<std::size_t>(choice.asr));
+    check("highlat_", static_cast<std::size_t>(choice.high_latitude));
+    check("polar_", static_cast<std::size_t>(choice.polar));
+    if (auto* round = method_menu_->findChild<QAction*>(QStringLiteral("round_minute")))
+        round->setChecked(choice.round_to_minute);
+}
+
+QString TPrayerForm::zone_name() const {
+    return zone_box_->currentData().toString();
+}
+
+void TPrayerForm::set_zone_name(const QString& name) {
+    const int i = name.isEmpty() ? 0 : zone_box_->findData(name);
+    zone_box_->setCurrentIndex(i < 0 ? 0 : i);
+    TZZoneChange();
+}
+
+void TPrayerForm::MethodClick() {
+    almanac::TMethodChoice c = method_choice_;
+    for (QAction* a : method_menu_->findChildren<QAction*>()) {
+        if (!a->isChecked()) continue;
+        const QString name = a->objectName();
+        const int i = a->data().toInt();
+        if (name.startsWith(QLatin1String("method_"))) c.method = static_cast<almanac::TMethodId>(i);
+        if (name.startsWith(QLatin1String("asr_"))) c.asr = static_cast<almanac::TAsrSchool>(i);
+        if (name.startsWith(QLatin1String("highlat_")))
+            c.high_latitude = static_cast<almanac::THighLatitudeChoice>(i);
+        if (name.startsWith(QLatin1String("polar_"))) c.polar = static_cast<astro::TPolarRule>(i);
+    }
+    if (auto* round = method_menu_->findChild<QAction*>(QStringLiteral("round_minute")))
+        c.round_to_minute = round->isChecked();
+    set_method_choice(c);
+    refresh_prayer_times();
+}
+
+void TPrayerForm::Adjustments1Click() {
+    TPrayerMethodDialog dialog(this);
+    dialog.load(method_choice_);
+    if (!run_method_dialog(dialog)) return;
+    almanac::TMethodChoice c = method_choice_;
+    dialog.save(c);
+    almanac::check_method_choice(c); // the dialog's bounds keep it valid; a fault is reported, not stored
+    set_method_choice(c);
+    refresh_prayer_times();
+}
+
+void TPrayerForm::TZZoneChange() {
+    const QString zone = zone_name();
+    ui->TZSign->setEnabled(zone.isEmpty());
+    ui->TZValue->setReadOnly(!zone.isEmpty());
+    if (zone.isEmpty()) return;
+    const almanac::TTimeZone rules(zone.toStdString());
+    const int seconds = rules.standard_offset_at(from_qdate(ui->Cal->date()));
+    const int minutes = std::abs(seconds) / 60;
+    ui->TZSign->setCurrentIndex(seconds < 0 ? 1 : 0);
+    ui->TZValue->setText(QStringLiteral("%1:%2")
+                             .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                             .arg(minutes % 60, 2, 10, QLatin1Char('0')));
+}
+
+void TPrayerForm::show_qibla() {
+    const astro::TQibla q = astro::qibla(prayer_latitude(), prayer_longitude());
+    qibla_compass_->setPixmap(qibla_picture(q.direction, 28, devicePixelRatioF()));
+    qibla_text_->setText(QStringLiteral("Qibla %1\u00b0").arg(q.direction, 0, 'f', 1));
+    const QString tip = QStringLiteral("Qibla: %1\u00b0 from true north, %2 km to the Kaaba")
+                            .arg(q.direction, 0, 'f', 1)
+                            .arg(QLocale().toString(q.distance_km, 'f', 0));
+    qibla_compass_->setToolTip(tip);
+    qibla_text_->setToolTip(tip);
 }
 
 TPrayerForm::~TPrayerForm() {
@@ -207,6 +393,9 @@ almanac::TPrayerOptions TPrayerForm::prayer_options() const {
     almanac::TPrayerOptions options;
     options.sunrise = IncludeSunrise();
     options.utc_offset_seconds = static_cast<std::int32_t>(std::llround(time_zone_offset() * 86400));
+    options.zone = zone_name().toStdString();
+    options.method = method_choice_;
+    if (TMainForm* main = forms().main) options.method.islamic = main->islamic_choice();
     return options;
 }
 
@@ -228,9 +417,16 @@ void TPrayerForm::set_time(const QString& name, const QString& time) {
 
 void TPrayerForm::show_prayer_times(double date) {
     const almanac::TPlace where = place();
+    show_qibla();
     format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
     const almanac::TPrayerOptions options = prayer_options(); // an invalid zone stops here, before any row
     const almanac::TPrayerDay day = almanac::prayer_schedule(where, date, 1, options).front();
+    // The day's own offset, daylight saving time included, beside the zone's standard one in the fields.
+    zone_box_->setToolTip(options.zone.empty() ? QStringLiteral("Time zone with daylight saving time")
+                                               : QStringLiteral("%1: UT%2 on this day")
+                                                     .arg(QString::fromStdString(options.zone),
+                                                          QString::fromStdString(
+                                                              almanac::offset_text(day.utc_offset_seconds))));
     const bool arabic = ArabianNames();
     for (const almanac::TPrayerTime& time : day.times)
         set_time(prayer_title(time.prayer, arabic), time_to_str(day.local(time)));
@@ -261,6 +457,10 @@ void TPrayerForm::load_location() {
     ui->LonEdit4->setCurrentIndex(l.green);
     ui->TZSign->setCurrentIndex(l.sig);
     ui->TZValue->setText(QString::fromStdString(l.dec));
+    // The method and the zone, in sections of their own (almanac/prayer_file.h).
+    const almanac::TPrayerFileChoice choice = almanac::parse_prayer_choice(text);
+    set_method_choice(choice.method);
+    set_zone_name(QString::fromStdString(choice.zone));
 }
 
 void TPrayerForm::save_location() {
@@ -277,8 +477,10 @@ void TPrayerForm::save_location() {
     l.sig = ui->TZSign->currentIndex();
     l.dec = ui->TZValue->text().toStdString();
     QString error;
-    if (write_file_atomically(location_write_path_, QByteArray::fromStdString(almanac::format_location(l)),
-                              error)) {
+    // The method and the zone in sections of their own after the place's (almanac/prayer_file.h).
+    const std::string text = almanac::format_location(l) +
+                             almanac::format_prayer_choice({method_choice_, zone_name().toStdString()});
+    if (write_file_atomically(location_write_path_, QByteArray::fromStdString(text), error)) {
         location_read_path_ = location_write_path_;
         return;
     }
@@ -385,6 +587,7 @@ void TPrayerForm::Nextmonth1Click() {
     format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
     const almanac::TPrayerOptions options = prayer_options(); // an invalid zone stops here, before any line
     schedule.arabic = ArabianNames();
+    schedule.options = options;
     schedule.days = almanac::prayer_schedule(schedule.place, first_day, 30, options);
 
     // A day that could not be computed ends the report there; the window then stays as it was.

@@ -8,13 +8,16 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QTableWidget;
 class TSpinEdit;
 
@@ -23,6 +26,8 @@ class TPrayerForm;
 }
 
 namespace almadex {
+
+class TPrayerMethodDialog;
 
 /// A prayer's name in the Arabic set ("El Fedjr" ...) or the English set ("Dawn" ...), as the prayer and
 /// schedule windows show it.
@@ -51,8 +56,26 @@ public:
     double time_zone_offset() const;
     /// The place of the fields.
     almanac::TPlace place() const;
-    /// The options of the menu and the time zone (see time_zone_offset).
+    /// The options of the menus, the method and the time zone (see time_zone_offset; a zone of the tz
+    /// database when one is chosen), with the Islamic calendar of the main window for Ramadan.
     almanac::TPrayerOptions prayer_options() const;
+
+    // --- the calculation method, the zone and the Qibla ---
+    const almanac::TMethodChoice& method_choice() const { return method_choice_; }
+    /// Sets the choice and checks its items in the Method menu (no refresh).
+    void set_method_choice(const almanac::TMethodChoice& choice);
+    /// The zone chosen beside the offset ("" for the fixed offset): TZZone, the system's zone first.
+    QString zone_name() const;
+    /// Chooses a zone by name ("" or an unknown name: the fixed offset).
+    void set_zone_name(const QString& name);
+    QComboBox* TZZone() const { return zone_box_; }
+    QLabel* QiblaCompass() const { return qibla_compass_; }
+    QLabel* QiblaText() const { return qibla_text_; }
+    /// The Method menu (object name Method1) and its items (method_<key>, asr_<key>, highlat_<key>,
+    /// polar_<key>, round_minute, Adjustments1).
+    QMenu* MethodMenu() const { return method_menu_; }
+    /// Runs the adjustments dialog; true when accepted (tests replace it).
+    std::function<bool(TPrayerMethodDialog&)> run_method_dialog;
 
     // --- what the schedule reads ---
     TSpinEdit* LatEdit(int i) const; ///< LatEdit1..3
@@ -98,6 +121,13 @@ public:
     void UseenglishnamesClick();
     void CalChange();
     void MapMouseUp(Qt::MouseButton button, int x, int y);
+    /// A Method menu item: the choice from the menu's checked items, then refresh.
+    void MethodClick();
+    /// "Adjustments...": the dialog, then refresh when accepted.
+    void Adjustments1Click();
+    /// A zone chosen: the offset fields show its standard offset and are read-only; the fixed offset
+    /// makes them editable again. No refresh, as for the offset fields.
+    void TZZoneChange();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,11 +135,19 @@ protected:
 private:
     void connect_handlers();
     void set_time(const QString& name, const QString& time);
+    void build_method_menu();
+    void build_zone_and_qibla();
+    void show_qibla();
 
     std::unique_ptr<Ui::TPrayerForm> ui;
     QString location_read_path_;
     QString location_write_path_;
     bool save_allowed_ = true; ///< false after "gl.dat" could not be read at start
+    almanac::TMethodChoice method_choice_;
+    QMenu* method_menu_ = nullptr;
+    QComboBox* zone_box_ = nullptr;
+    QLabel* qibla_compass_ = nullptr;
+    QLabel* qibla_text_ = nullptr;
 };
 
 } // namespace almadex

@@ -1,7 +1,9 @@
 // The prayer window: its controls and menus, the location file "gl.dat" (first start, files of the Windows
 // program, broken files, round trip, a failed write), the day's prayer times and their failures, the time
 // zone, and the world map.
+#include "almanac/time_zone.h"
 #include "app/prayer_form.h"
+#include "app/prayer_method_dialog.h"
 #include "controls/spin_edit.h"
 #include "tests/support/app_test.h"
 
@@ -14,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <array>
 #include <functional>
 
 using namespace almadex;
@@ -443,6 +447,118 @@ TEST_F(PrayerForm, DISABLED_Screenshots) {
                     ->grab()
                     .scaled(410, 252, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                     .save(dir + QStringLiteral("/world_map.png")));
+}
+
+} // namespace
+
+namespace {
+
+// --- the calculation method, the zone and the Qibla ---
+
+TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
+    create();
+    set_place(36, 45, true, 3, 3, false, 0, "01:00");
+    set_day(QDate(2026, 12, 7));
+    const QStringList arcs = times();
+    ASSERT_EQ(arcs.size(), 6);
+    action("method_mwl")->trigger();
+    const QStringList mwl = times();
+    ASSERT_EQ(mwl.size(), 6);
+    EXPECT_NE(mwl[0], arcs[0]);                 // 18-degree dawn, not the day-arc fraction
+    EXPECT_EQ(mwl[1].left(4), arcs[1].left(4)); // the same sunrise to a few seconds
+    action("asr_hanafi")->trigger();
+    EXPECT_GT(QTime::fromString(times()[3], long_time_pattern()),
+              QTime::fromString(mwl[3], long_time_pattern()));
+    action("round_minute")->trigger();
+    for (const QString& t : times())
+        EXPECT_EQ(QTime::fromString(t, long_time_pattern()).second(), 0) << t.toStdString();
+    EXPECT_EQ(form->method_choice().method, almanac::TMethodId::mwl);
+    EXPECT_EQ(form->method_choice().asr, almanac::TAsrSchool::hanafi);
+
+    // The adjustments dialog, answered by the test.
+    form->run_method_dialog = [](TPrayerMethodDialog& dialog) {
+        dialog.adjust(0)->setValue(5);
+        dialog.dhuhr()->setValue(2);
+        return true;
+    };
+    const QStringList before = times();
+    action("Adjustments1")->trigger();
+    EXPECT_EQ(QTime::fromString(before[0], long_time_pattern())
+                  .secsTo(QTime::fromString(times()[0], long_time_pattern())),
+              300);
+    EXPECT_EQ(QTime::fromString(before[2], long_time_pattern())
+                  .secsTo(QTime::fromString(times()[2], long_time_pattern())),
+              120);
+
+    form->set_zone_name(QStringLiteral("Europe/Paris"));
+    form.reset();
+    const QString file = read_text(gl());
+    // An older reader still finds its sections, the zone's standard offset among them.
+    EXPECT_TRUE(file.startsWith(QStringLiteral("[Latitude]\nDegrees=36\nMinutes=45\n")))
+        << file.toStdString();
+    EXPECT_NE(file.indexOf(QStringLiteral("[Time zone]\nSig=0\nDec=01:00\n")), -1) << file.toStdString();
+    EXPECT_NE(file.indexOf(QStringLiteral("[Prayer method]\nMethod=mwl\nAsr=hanafi\n")), -1)
+        << file.toStdString();
+    EXPECT_NE(file.indexOf(QStringLiteral("Adjust=5,0,0,0,0,0\n")), -1);
+    EXPECT_NE(file.indexOf(QStringLiteral("[Prayer zone]\nName=Europe/Paris\n")), -1);
+    create();
+    EXPECT_EQ(form->method_choice().method, almanac::TMethodId::mwl);
+    EXPECT_EQ(form->method_choice().adjust[0], 5);
+    EXPECT_EQ(form->method_choice().dhuhr_minutes, 2);
+    EXPECT_TRUE(form->method_choice().round_to_minute);
+    EXPECT_TRUE(action("method_mwl")->isChecked());
+    EXPECT_TRUE(action("asr_hanafi")->isChecked());
+    EXPECT_EQ(form->zone_name(), QStringLiteral("Europe/Paris"));
+}
+
+TEST_F(PrayerForm, UnknownOrOutOfRangeMethodValuesReadAsTheDefaults) {
+    write_gl("[Prayer method]\nMethod=astrology\nAsr=hanafi\nAdjust=1,2,3\nDhuhr=500\nFajrAngle=95\n"
+             "[Prayer zone]\nName=Mars/Olympus\n");
+    create();
+    EXPECT_EQ(form->method_choice().method, almanac::TMethodId::almadex);
+    EXPECT_EQ(form->method_choice().asr, almanac::TAsrSchool::hanafi);
+    EXPECT_EQ(form->method_choice().adjust, (std::array<int, 6>{}));
+    EXPECT_EQ(form->method_choice().dhuhr_minutes, 0);
+    EXPECT_EQ(form->method_choice().custom_fajr_angle, 18);
+    EXPECT_EQ(form->zone_name(), QString());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PrayerForm, AZoneSetsItsStandardOffsetAndTheScheduleFollowsItsClock) {
+    create();
+    QComboBox* zones = combo("TZZone");
+    EXPECT_EQ(zones->itemData(0).toString(), QString()); // the fixed offset first
+    const QString system = QString::fromStdString(almanac::system_time_zone());
+    if (!system.isEmpty()) {
+        EXPECT_EQ(zones->itemData(1).toString(), system); // then the system's zone
+    }
+    set_place(48, 51, true, 2, 21, false, 1, "03:00");
+    form->set_zone_name(QStringLiteral("Europe/Paris"));
+    EXPECT_EQ(combo("TZSign")->currentIndex(), 0);
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("01:00"));
+    EXPECT_TRUE(form->TZValue()->isReadOnly());
+    EXPECT_FALSE(combo("TZSign")->isEnabled());
+    set_day(QDate(2026, 3, 15));
+    const QStringList winter = times();
+    set_day(QDate(2026, 4, 15));
+    EXPECT_EQ(times()[2].left(2), QStringLiteral("13")); // noon at 13:5x in summer time
+    EXPECT_EQ(zones->toolTip(), QStringLiteral("Europe/Paris: UT+02:00 on this day"));
+    EXPECT_EQ(winter[2].left(2), QStringLiteral("12"));
+    form->set_zone_name(QString());
+    EXPECT_FALSE(form->TZValue()->isReadOnly());
+    EXPECT_TRUE(combo("TZSign")->isEnabled());
+}
+
+TEST_F(PrayerForm, TheQiblaFollowsThePlace) {
+    create();
+    set_place(51, 30, true, 0, 8, true, 0, "00:00"); // London
+    action("Update1")->trigger();
+    EXPECT_EQ(child<QLabel>("QiblaText")->text(), QStringLiteral("Qibla 119.0\u00b0"));
+    EXPECT_FALSE(child<QLabel>("QiblaCompass")->pixmap().isNull());
+    EXPECT_NE(child<QLabel>("QiblaCompass")->toolTip().indexOf(QStringLiteral("km to the Kaaba")), -1);
+    set_place(6, 12, false, 106, 51, false, 0, "07:00"); // Jakarta
+    action("Update1")->trigger();
+    EXPECT_EQ(child<QLabel>("QiblaText")->text().left(9), QStringLiteral("Qibla 295"));
 }
 
 } // namespace

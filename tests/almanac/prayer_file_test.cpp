@@ -1,0 +1,76 @@
+// The method and the zone in "gl.dat": a round trip of every field, nothing written for the default, and the
+// defaults for what an older or damaged file lacks.
+#include "almanac/prayer_file.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace almanac;
+
+namespace {
+
+const std::string kPlace =
+    "[Latitude]\nDegrees=48\nMinutes=51\nSecondes=0\nEquat=0\n\n[Longitude]\nDegrees=2\n"
+    "Minutes=21\nSecondes=0\nGreen=1\n\n[Time zone]\nSig=0\nDec=01:00\n";
+
+TEST(PrayerFile, EveryFieldSurvivesARoundTripAfterThePlace) {
+    TPrayerFileChoice c;
+    c.method.method = TMethodId::custom;
+    c.method.asr = TAsrSchool::hanafi;
+    c.method.high_latitude = THighLatitudeChoice::seventh_of_night;
+    c.method.polar = astro::TPolarRule::nearest_latitude;
+    c.method.dhuhr_minutes = -3;
+    c.method.adjust = {2, 0, -1, 4, 7, -120};
+    c.method.round_to_minute = true;
+    c.method.custom_fajr_angle = 16.5;
+    c.method.custom_isha_angle = 15;
+    c.method.custom_isha_minutes = 80;
+    c.method.custom_maghrib_angle = 4.5;
+    c.zone = "Europe/Paris";
+    const std::string text = kPlace + format_prayer_choice(c);
+    EXPECT_EQ(text.substr(kPlace.size()),
+              "\n[Prayer method]\nMethod=custom\nAsr=hanafi\nHighLatitude=seventh\n"
+              "Polar=nearest-latitude\nDhuhr=-3\nAdjust=2,0,-1,4,7,-120\nRound=1\n"
+              "FajrAngle=16.5\nIshaAngle=15\nIshaMinutes=80\nMaghribAngle=4.5\n"
+              "\n[Prayer zone]\nName=Europe/Paris\n");
+    EXPECT_EQ(parse_prayer_choice(text), c);
+}
+
+TEST(PrayerFile, TheDefaultWritesNothingAndAnOlderFileReadsAsTheDefault) {
+    EXPECT_EQ(format_prayer_choice({}), "");
+    TPrayerFileChoice islamic_only;
+    islamic_only.method.islamic.calendar = TIslamicCalendar::civil; // kept by the converter, not here
+    EXPECT_EQ(format_prayer_choice(islamic_only), "");
+    EXPECT_EQ(parse_prayer_choice(kPlace), TPrayerFileChoice{});
+    EXPECT_EQ(parse_prayer_choice(""), TPrayerFileChoice{});
+    EXPECT_EQ(parse_prayer_choice("\xff\xfe garbage ["), TPrayerFileChoice{});
+}
+
+TEST(PrayerFile, DamagedValuesReadAsTheirDefaults) {
+    struct Row {
+        const char* lines;
+        const char* what;
+    };
+    const Row rows[] = {
+        {"Method=astrology", "an unknown method"},
+        {"Asr=maliki", "an unknown school"},
+        {"HighLatitude=polar", "an unknown rule"},
+        {"Dhuhr=500", "minutes beyond their bound"},
+        {"Dhuhr=5x", "not a number"},
+        {"Adjust=1,2,3", "too few adjustments"},
+        {"Adjust=1,2,3,4,5,6,7", "too many adjustments"},
+        {"Adjust=1,2,3,4,5,1.5", "a fraction of a minute"},
+        {"Round=2", "a flag beyond 1"},
+        {"FajrAngle=95", "an angle beyond 30"},
+        {"IshaMinutes=-5", "a negative interval"},
+    };
+    for (const Row& r : rows) {
+        const TPrayerFileChoice c = parse_prayer_choice(kPlace + "\n[Prayer method]\n" + r.lines + "\n");
+        EXPECT_EQ(c, TPrayerFileChoice{}) << r.what;
+    }
+    EXPECT_EQ(parse_prayer_choice("[Prayer zone]\nName=Mars/Olympus\n").zone, "");
+    EXPECT_EQ(parse_prayer_choice("[Prayer zone]\nName=Asia/Jakarta\n").zone, "Asia/Jakarta");
+    EXPECT_EQ(parse_prayer_choice("[Prayer method]\nMethod=mwl\nAsr=hanafi\n").method.method, TMethodId::mwl);
+}
+
+} // namespace
