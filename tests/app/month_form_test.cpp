@@ -133,6 +133,27 @@ TEST_F(MonthForm, ThirtyDaysFromThePickedDayWithSixTimesEach) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(MonthForm, AMethodAndAZoneAreNamedWithEachChangeOfTheOffsetAndTheCalendarHasTheZone) {
+    place(48, 51, true, 2, 21, false, 0, "01:00"); // Paris
+    prayer->set_zone_name(QStringLiteral("Europe/Paris"));
+    prayer->Cal()->setDate(QDate(2026, 3, 15));
+    action("method_mwl")->trigger();
+    action("Nextmonth1")->trigger();
+    EXPECT_TRUE(messages.empty());
+    const QStringList l = lines();
+    EXPECT_EQ(l[3], QStringLiteral("Local Time: Europe/Paris"));
+    EXPECT_EQ(l[4], QStringLiteral("Method: Muslim World League"));
+    // The offset of the first day, then of 29 March, and nowhere else.
+    const QStringList offsets = l.filter(QStringLiteral("UT offset: "));
+    EXPECT_EQ(offsets, (QStringList{QStringLiteral("UT offset: +01:00"), QStringLiteral("UT offset: +02:00")}));
+    const int change = static_cast<int>(l.indexOf(QStringLiteral("UT offset: +02:00")));
+    EXPECT_EQ(l[change - 1], QStringLiteral("Date: 29/03/2026"));
+    const QByteArray ics = month->icalendar_text();
+    EXPECT_NE(ics.indexOf("BEGIN:VTIMEZONE"), -1);
+    EXPECT_NE(ics.indexOf("DTSTART;TZID=Europe/Paris:20260329T"), -1);
+    EXPECT_NE(ics.indexOf("Method: Muslim World League. Local time: Europe/Paris."), -1);
+}
+
 TEST_F(MonthForm, FiveTimesADayWithoutSunriseUnderArabicNames) {
     action("includesunrise")->trigger();
     action("Usearabiannames")->trigger();
