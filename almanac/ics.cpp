@@ -19,20 +19,7 @@ struct ComponentDeleter {
     void operator()(icalcomponent* c) const { icalcomponent_free(c); }
 };
 
-icaltimetype utc_time(astro::TDateTime t) {
-    const TDateTimeParts p = datetime_parts(t);
-    icaltimetype it = icaltime_null_time();
-    it.year = p.year;
-    it.month = p.month;
-    it.day = p.day;
-    it.hour = p.hour;
-    it.minute = p.minute;
-    it.second = p.second;
-    it.is_date = 0;
-    it.zone = icaltimezone_get_utc_timezone();
-    return it;
-}
-
+// A date-time of the parts, floating (no zone) until one is set.
 icaltimetype local_time(const TDateTimeParts& p) {
     icaltimetype it = icaltime_null_time();
     it.year = p.year;
@@ -42,6 +29,12 @@ icaltimetype local_time(const TDateTimeParts& p) {
     it.minute = p.minute;
     it.second = p.second;
     it.is_date = 0;
+    return it;
+}
+
+icaltimetype utc_time(astro::TDateTime t) {
+    icaltimetype it = local_time(datetime_parts(t));
+    it.zone = icaltimezone_get_utc_timezone();
     return it;
 }
 
