@@ -145,7 +145,8 @@ TEST_F(MonthForm, AMethodAndAZoneAreNamedWithEachChangeOfTheOffsetAndTheCalendar
     EXPECT_EQ(l[4], QStringLiteral("Method: Muslim World League"));
     // The offset of the first day, then of 29 March, and nowhere else.
     const QStringList offsets = l.filter(QStringLiteral("UT offset: "));
-    EXPECT_EQ(offsets, (QStringList{QStringLiteral("UT offset: +01:00"), QStringLiteral("UT offset: +02:00")}));
+    EXPECT_EQ(offsets,
+              (QStringList{QStringLiteral("UT offset: +01:00"), QStringLiteral("UT offset: +02:00")}));
     const int change = static_cast<int>(l.indexOf(QStringLiteral("UT offset: +02:00")));
     EXPECT_EQ(l[change - 1], QStringLiteral("Date: 29/03/2026"));
     const QByteArray ics = month->icalendar_text();

@@ -348,8 +348,9 @@ TEST(Cli, PrayerMethodsZonesAndQibla) {
     EXPECT_NEAR(minutes(moved["days"][0]["ishaa"]) - minutes(fixed["days"][0]["ishaa"]), -1, 1);
     // The text says the method, the Qibla and each change of the offset.
     const Result text = run(paris + " --tz Europe/Paris --method isna --qibla");
-    EXPECT_NE(text.out.find("Local Time: Europe/Paris\nMethod: Islamic Society of North America\nQibla: 119.2"),
-              std::string::npos)
+    EXPECT_NE(
+        text.out.find("Local Time: Europe/Paris\nMethod: Islamic Society of North America\nQibla: 119.2"),
+        std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("Date: 2026-03-29\nUT offset: +02:00\n"), std::string::npos);
     EXPECT_EQ(text.out.find("Date: 2026-03-28\nUT offset"), std::string::npos);
