@@ -334,7 +334,8 @@ TEST(PrayerMethods, AdjustmentsDhuhrMinutesAndRounding) {
         EXPECT_NEAR((moved[0].times[i].ut - plain[0].times[i].ut) / kMinute, expected[i], 1e-6);
     options.method.round_to_minute = true;
     options.utc_offset_seconds = 3600;
-    for (const auto& t : prayer_schedule({36.75, -3.05}, day, 1, options)[0].times) {
+    const auto rounded = prayer_schedule({36.75, -3.05}, day, 1, options);
+    for (const auto& t : rounded[0].times) {
         const double local = (t.ut + 1.0 / 24) / kMinute;
         EXPECT_NEAR(local, std::round(local), 1e-6);
     }
