@@ -6,6 +6,7 @@
 #include "astro/turns.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -263,19 +264,14 @@ double seasonal_isha_minutes(double latitude, int days) {
 }
 
 int days_since_winter_solstice(TDateTime date, double latitude) {
-    // Days before the first of each month in a common year; the solstice taken on the 21st of its month.
-    static constexpr int before_month[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const TCalendarDate d = gregorian_date_of(date);
-    const auto leap = [](int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; };
-    const auto day_of_year = [&](int y, int month, int day) {
-        return before_month[month - 1] + day + (month > 2 && leap(y) ? 1 : 0);
-    };
-    const int month = latitude >= 0 ? 12 : 6;
-    const int today = day_of_year(d.year, d.month, d.day);
-    const int solstice = day_of_year(d.year, month, 21);
-    if (today >= solstice) return today - solstice;
-    const int previous_year = 365 + (leap(d.year - 1) ? 1 : 0);
-    return today + previous_year - day_of_year(d.year - 1, month, 21);
+    // The proleptic Gregorian calendar of <chrono>; the date-time value counts days from 1899-12-30.
+    using namespace std::chrono;
+    const sys_days day{days{static_cast<long>(std::floor(date)) - 25569}};
+    const year y = year_month_day{day}.year();
+    const month m = latitude >= 0 ? December : June;
+    sys_days solstice{y / m / 21};
+    if (solstice > day) solstice = sys_days{(y - years{1}) / m / 21};
+    return static_cast<int>((day - solstice).count());
 }
 
 THighLatitudeRule recommended_high_latitude_rule(double latitude) {
