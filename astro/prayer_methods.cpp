@@ -1,6 +1,5 @@
 #include "astro/prayer_methods.h"
 
-#include "astro/calendar.h"
 #include "astro/riseset.h"
 #include "astro/riseset_method.h"
 #include "astro/turns.h"
