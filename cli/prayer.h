@@ -51,8 +51,8 @@ std::string prayer_csv(const TPrayerRequest& request, const std::vector<almanac:
 
 /// What an iCalendar file of the schedule leaves out: one line per day with an error ("2024-06-21 left out:
 /// Fedjr is not calculable", or "... left out from El Dhohr on: ..." after the times it has, or "... left out
-/// without Dawn, Sun rise, ...: ..." where a method lists the times it can compute around those it cannot), and
-/// whether no time at all was computed.
+/// without Dawn, Sun rise, ...: ..." where a method lists the times it can compute around those it cannot),
+/// and whether no time at all was computed.
 struct TLeftOut {
     std::vector<std::string> lines;
     bool nothing_computed = false;

@@ -462,6 +462,15 @@ TEST(Cli, PrayerCalendarNamesTheDaysLeftOut) {
     EXPECT_NE(part.err.find("2024-12-06 left out from El Dhohr on: No rises or sets calculable"),
               std::string::npos)
         << part.err;
+    // A method that lists every time it can compute: in the midnight sun Dhuhr and Asr are there, the others
+    // are named.
+    const Result around =
+        run("prayer --lat 78.22 --lon 15.65 --tz +00:00 --date 2026-06-21 --format ics --method mwl");
+    EXPECT_EQ(around.status, 0) << around.err;
+    EXPECT_NE(around.out.find("SUMMARY:Zenith"), std::string::npos);
+    EXPECT_NE(around.err.find("2026-06-21 left out without Dawn, Sun rise, Sun set, Night: No rises or sets"),
+              std::string::npos)
+        << around.err;
 
     const Result whole =
         run("prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 3 --format ics");
