@@ -23,9 +23,17 @@ UDate udate(astro::TDateTime t) {
     return (t - unix_epoch_day) * 86400000.0;
 }
 
+// A zone of the tz database by its name; null for anything else (ICU would give its "Etc/Unknown" zone, or a
+// custom zone for names such as "GMT+5").
 std::unique_ptr<icu::TimeZone> create_zone(std::string_view name) {
-    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(
-        icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), static_cast<int32_t>(name.size())))));
+    const icu::UnicodeString id =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), static_cast<int32_t>(name.size())));
+    icu::UnicodeString canonical;
+    UBool system = false;
+    UErrorCode status = U_ZERO_ERROR;
+    icu::TimeZone::getCanonicalID(id, canonical, system, status);
+    if (U_FAILURE(status) || !system || canonical == icu::UnicodeString(u"Etc/Unknown")) return nullptr;
+    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
     if (!zone || *zone == icu::TimeZone::getUnknown()) return nullptr;
     return zone;
 }

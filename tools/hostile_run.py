@@ -92,8 +92,20 @@ def argument_lists():
         lists.append(["prayer", "--lat", lat, "--lon", "3E", "--tz", "+01:00"])
     for lon in bad_lon:
         lists.append(["prayer", "--lat", "36N", "--lon", lon, "--tz", "+01:00"])
-    for tz in ["1:00", "+24:00", "+1:00", "", "UTC", "+01:60", "01:00:00", "+0100", "++01:00", "-", "nan"]:
+    # Offsets and zone names the tz database does not have ("UTC" is one of its zones).
+    for tz in ["1:00", "+24:00", "+1:00", "", "+01:60", "01:00:00", "+0100", "++01:00", "-", "nan",
+               "Mars/Olympus", "Europe/../../etc/passwd", "utc+1", "Europe/Paris\n", "Etc/Unknown"]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", tz])
+    # The calculation method's options.
+    for option, value in [("--method", "astrology"), ("--method", ""), ("--asr", "maliki"), ("--high-lat", "1"),
+                          ("--polar", "never"), ("--adjust", "fajr"), ("--adjust", "fajr=+121"),
+                          ("--adjust", "fajr=1,fajr"), ("--adjust", "dawn=2"), ("--adjust", "isha=1e9"),
+                          ("--dhuhr", "500"), ("--dhuhr", "x"), ("--round", "hour")]:
+        lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", option, value])
+    for option, value in [("--fajr-angle", "nan"), ("--fajr-angle", "95"), ("--isha-angle", "-1"),
+                          ("--isha-minutes", "1e9"), ("--maghrib-angle", "inf")]:
+        lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--method", "custom", option, value])
+    lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--fajr-angle", "15"])
     for days in ["0", "3661", "-1", "0x10", "", "1e3", "99999999999", "2147483648"]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", days])
     for date in ["", "2400-01-01", "2399-12-31"]:

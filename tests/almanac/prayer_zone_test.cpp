@@ -42,6 +42,9 @@ TEST(TimeZone, OffsetsOfZonesAcrossTheirChanges) {
     }
     EXPECT_EQ(TTimeZone("Europe/Paris").standard_offset_at(datetime_from_parts(2026, 7, 1)), 3600);
     EXPECT_FALSE(is_time_zone("Europe/Atlantis"));
+    EXPECT_FALSE(is_time_zone("Etc/Unknown"));
+    EXPECT_FALSE(is_time_zone("GMT+5")); // a custom zone of ICU, not of the tz database
+    EXPECT_TRUE(is_time_zone("UTC"));
     EXPECT_FALSE(is_time_zone(""));
     EXPECT_TRUE(is_time_zone("Asia/Jakarta"));
     EXPECT_THROW(TTimeZone("Mars/Olympus"), std::invalid_argument);
