@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QListView>
 #include <QLocale>
 #include <QMenu>
@@ -31,6 +32,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -164,6 +166,11 @@ TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
     build_method_menu();
     build_zone_and_qibla();
     run_method_dialog = [](TPrayerMethodDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    choose_zone = [](QWidget* owner, const QStringList& zones, int current, bool& ok) {
+        return QInputDialog::getItem(owner, QStringLiteral("Time zone"),
+                                     QStringLiteral("Time zone (the system's first):"), zones, current, false,
+                                     &ok);
+    };
     give_command_keys_priority(this); // Ctrl+D and F5 whatever field has the focus
     connect_handlers();
     FormCreate();
@@ -212,19 +219,13 @@ void TPrayerForm::build_method_menu() {
 
 void TPrayerForm::build_zone_and_qibla() {
     // The zone beside the offset: the fixed offset, the system's zone, then every zone of the tz database.
-    zone_box_ = new QComboBox(ui->GroupBox1);
+    zone_box_ = new QPushButton(QStringLiteral("Zone..."), ui->GroupBox1);
     zone_box_->setObjectName(QStringLiteral("TZZone"));
     zone_box_->setToolTip(QStringLiteral("Time zone with daylight saving time"));
     zone_box_->setGeometry(172, 100, 60, 22);
-    zone_box_->view()->setMinimumWidth(240);
-    zone_box_->addItem(QStringLiteral("Fixed"), QString());
-    const QString system = QString::fromStdString(almanac::system_time_zone());
-    if (!system.isEmpty()) zone_box_->addItem(system, system);
-    for (const std::string& name : almanac::time_zone_names()) {
-        const QString zone = QString::fromStdString(name);
-        if (zone != system) zone_box_->addItem(zone, zone);
-    }
-    connect(zone_box_, &QComboBox::currentIndexChanged, this, guarded(this, &TPrayerForm::TZZoneChange));
+    connect(zone_box_, &QPushButton::clicked, this, guarded(this, &TPrayerForm::TZZoneClick));
+    // In the tab order right after the offset it stands beside, not after the last field of the window.
+    setTabOrder(ui->TZValue, zone_box_);
 
     qibla_compass_ = new QLabel(ui->ClientArea);
     qibla_compass_->setObjectName(QStringLiteral("QiblaCompass"));
@@ -251,12 +252,32 @@ void TPrayerForm::set_method_choice(const almanac::TMethodChoice& choice) {
 }
 
 QString TPrayerForm::zone_name() const {
-    return zone_box_->currentData().toString();
+    return zone_;
+}
+
+QStringList TPrayerForm::zone_choices() {
+    QStringList zones{QStringLiteral("Fixed offset")};
+    const QString system = QString::fromStdString(almanac::system_time_zone());
+    if (!system.isEmpty()) zones << system;
+    for (const std::string& name : almanac::time_zone_names()) {
+        const QString zone = QString::fromStdString(name);
+        if (zone != system) zones << zone;
+    }
+    return zones;
+}
+
+void TPrayerForm::TZZoneClick() {
+    const QStringList zones = zone_choices();
+    const int current = zone_.isEmpty() ? 0 : std::max<int>(0, static_cast<int>(zones.indexOf(zone_)));
+    bool ok = false;
+    const QString chosen = choose_zone(this, zones, current, ok);
+    if (!ok) return;
+    set_zone_name(chosen == zones.first() ? QString() : chosen);
 }
 
 void TPrayerForm::set_zone_name(const QString& name) {
-    const int i = name.isEmpty() ? 0 : zone_box_->findData(name);
-    zone_box_->setCurrentIndex(i < 0 ? 0 : i);
+    zone_ = almanac::is_time_zone(name.toStdString()) ? name : QString();
+    zone_box_->setText(zone_.isEmpty() ? QStringLiteral("Zone...") : QStringLiteral("Zone"));
     TZZoneChange();
 }
 

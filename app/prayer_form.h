@@ -18,6 +18,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QTableWidget;
 class TSpinEdit;
 
@@ -68,7 +69,11 @@ public:
     QString zone_name() const;
     /// Chooses a zone by name ("" or an unknown name: the fixed offset).
     void set_zone_name(const QString& name);
-    QComboBox* TZZone() const { return zone_box_; }
+    /// "Zone...": chooses among zone_choices() (tests replace choose_zone).
+    QPushButton* TZZone() const { return zone_box_; }
+    /// "Fixed offset", then the system's zone, then every zone of the tz database.
+    static QStringList zone_choices();
+    std::function<QString(QWidget*, const QStringList&, int, bool&)> choose_zone;
     QLabel* QiblaCompass() const { return qibla_compass_; }
     QLabel* QiblaText() const { return qibla_text_; }
     /// The Method menu (object name Method1) and its items (method_<key>, asr_<key>, highlat_<key>,
@@ -128,6 +133,8 @@ public:
     /// A zone chosen: the offset fields show its standard offset and are read-only; the fixed offset
     /// makes them editable again. No refresh, as for the offset fields.
     void TZZoneChange();
+    /// "Zone...": the list of zones; the choice, then TZZoneChange.
+    void TZZoneClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -145,7 +152,8 @@ private:
     bool save_allowed_ = true; ///< false after "gl.dat" could not be read at start
     almanac::TMethodChoice method_choice_;
     QMenu* method_menu_ = nullptr;
-    QComboBox* zone_box_ = nullptr;
+    QPushButton* zone_box_ = nullptr;
+    QString zone_;
     QLabel* qibla_compass_ = nullptr;
     QLabel* qibla_text_ = nullptr;
 };
