@@ -29,14 +29,6 @@ TMemo<TDateTime, 16384> term_memo;
 TMemo<TDateTime, 16384> new_moon_before_memo;
 TMemo<TDateTime, 16384> new_moon_after_memo;
 
-// The new-moon days are memoised for whole day arguments, keyed by the day number (a whole value is its day
-// number); any other argument is computed directly.
-template <typename F>
-TDateTime memo_by_day(TMemo<TDateTime, 16384>& memo, TDateTime x, F&& compute) {
-    if (!(std::fabs(x) < 1e8) || x != std::floor(x)) return compute();
-    return memo.get(static_cast<std::uint64_t>(static_cast<std::int64_t>(x)), compute);
-}
-
 TDateTime day_of(TDateTime t) {
     return std::floor(t);
 }
@@ -121,14 +113,14 @@ TDateTime last_major_term(TDateTime t) {
 
 TDateTime new_moon_day_on_or_before(TDateTime x) {
     check_instant(x);
-    return memo_by_day(new_moon_before_memo, x,
-                       [&] { return day_of(to_china_time(last_phase(mpNewMoon, from_china_time(x)))); });
+    return new_moon_before_memo.get_by_day(
+        x, [&] { return day_of(to_china_time(last_phase(mpNewMoon, from_china_time(x)))); });
 }
 
 TDateTime new_moon_day_on_or_after(TDateTime x) {
     check_instant(x);
-    return memo_by_day(new_moon_after_memo, x,
-                       [&] { return day_of(to_china_time(next_phase(mpNewMoon, from_china_time(x)))); });
+    return new_moon_after_memo.get_by_day(
+        x, [&] { return day_of(to_china_time(next_phase(mpNewMoon, from_china_time(x)))); });
 }
 
 TDateTime term_day_on_or_after(TDateTime x) {

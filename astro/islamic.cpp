@@ -104,9 +104,7 @@ TMemo<TDateTime, 4096> first_day_memo;
 
 TDateTime first_day_after_new_moon(TDateTime new_moon) {
     const TDateTime first_noon_day = std::ceil(new_moon - 0.5); // the first day whose noon is not before it
-    if (!(std::fabs(first_noon_day) < 1e8)) return search_first_day(first_noon_day);
-    return first_day_memo.get(static_cast<std::uint64_t>(static_cast<std::int64_t>(first_noon_day)),
-                              [&] { return search_first_day(first_noon_day); });
+    return first_day_memo.get_by_day(first_noon_day, [&] { return search_first_day(first_noon_day); });
 }
 
 } // namespace

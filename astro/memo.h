@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -27,6 +28,14 @@ public:
         std::lock_guard lock(mutex_);
         slot = {key, value, true};
         return value;
+    }
+
+    /// The value for the day value x, keyed by its day number when x is a whole day within 1e8 days of the
+    /// epoch; any other argument is computed directly, unmemoised.
+    template <class F>
+    Value get_by_day(double x, F&& compute) {
+        if (!(std::fabs(x) < 1e8) || x != std::floor(x)) return compute();
+        return get(static_cast<std::uint64_t>(static_cast<std::int64_t>(x)), compute);
     }
 
     /// Forgets every value (for measurements: no result depends on it).

@@ -126,9 +126,7 @@ TSunSample sun_sample(TDateTime day) {
 TMemo<TSunSample, 1024> sun_sample_memo;
 
 TSunSample memo_sun_sample(TDateTime day) {
-    if (!(std::fabs(day) < 1e8)) return sun_sample(day);
-    return sun_sample_memo.get(static_cast<std::uint64_t>(static_cast<std::int64_t>(day)),
-                               [&] { return sun_sample(day); });
+    return sun_sample_memo.get_by_day(day, [&] { return sun_sample(day); });
 }
 
 } // namespace
