@@ -17,87 +17,152 @@ namespace {
 
 constexpr double nan_time = std::numeric_limits<double>::quiet_NaN();
 constexpr double minutes_per_day = 1440;
-constexpr double degrees_per_radian = 180 / 3.14159265358979323846;
+constexpr double pi = 3.14159265358979323846;
+constexpr double degrees_per_radian = 180 / pi;
+constexpr double turns_per_radian = 1 / (2 * pi);
 
-// One day at one place: the Sun's working values, with what every crossing shares computed once (the sines
-// and cosines of the latitude and of the middle declination, the differences of the three-point
-// interpolation).
+// sin x and cos x for |x| <= 0.36 radians (20.6 degrees) by their Taylor series to x^11 and x^12, within
+// 3e-16 there: the Sun's standard altitude and the methods' twilight angles, for which a polynomial costs a
+// fraction of a full reduction. The coefficients are products of reciprocals formed at compile time: a
+// division in the chain would cost more than the whole polynomial.
+constexpr double small_angle_limit = 0.36;
+constexpr double s3 = -1.0 / 6, s5 = s3 * (-1.0 / 20), s7 = s5 * (-1.0 / 42), s9 = s7 * (-1.0 / 72),
+                 s11 = s9 * (-1.0 / 110);
+constexpr double c2 = -1.0 / 2, c4 = c2 * (-1.0 / 12), c6 = c4 * (-1.0 / 30), c8 = c6 * (-1.0 / 56),
+                 c10 = c8 * (-1.0 / 90), c12 = c10 * (-1.0 / 132);
+constexpr double sin_small(double x) {
+    const double z = x * x;
+    return x + x * z * (s3 + z * (s5 + z * (s7 + z * (s9 + z * s11))));
+}
+constexpr double cos_small(double x) {
+    const double z = x * x;
+    return 1 + z * (c2 + z * (c4 + z * (c6 + z * (c8 + z * (c10 + z * c12)))));
+}
+// sin and cos of an angle in turns of up to small_angle_limit radians, else by the full reduction.
+inline void sin_cos_small(double turns, double& s, double& c) {
+    const double x = turns * (2 * pi); // radians
+    if (std::fabs(x) <= small_angle_limit) {
+        s = sin_small(x);
+        c = cos_small(x);
+    } else {
+        sin_cos_turns(turns, s, c);
+    }
+}
+// The same for the changes of the declination and of the hour angle over a correction step, a few degrees:
+// to x^7 and x^8 up to 0.1 radians (5.7 degrees), within 3e-15.
+constexpr double tiny_angle_limit = 0.1;
+inline void sin_cos_tiny(double turns, double& s, double& c) {
+    const double x = turns * (2 * pi);
+    if (std::fabs(x) <= tiny_angle_limit) {
+        const double z = x * x;
+        s = x + x * z * (s3 + z * (s5 + z * s7));
+        c = 1 + z * (c2 + z * (c4 + z * (c6 + z * c8)));
+    } else {
+        sin_cos_turns(turns, s, c);
+    }
+}
+
+constexpr double standard_altitude_radians = static_cast<double>(sun_standard_altitude) / degrees_per_radian;
+constexpr double sin_standard = sin_small(standard_altitude_radians);
+constexpr double cos_standard = cos_small(standard_altitude_radians);
+
+constexpr double sidereal_turns_per_day = static_cast<double>(sidereal_degrees_per_day / 360);
+
+// One day at one place: the Sun's working values in turns, with what every crossing shares computed once
+// (the sines and cosines of the latitude and of the middle declination, the differences of the three-point
+// interpolation, the hour angle at 0 h UT).
 struct TPlaceDay {
-    TRiseSetWorkOf<double> w;
     double sin_lat, cos_lat, sin_dec, cos_dec;
+    double inverse_cos_lat_dec;                  // 1 / (cos phi cos delta)
     double alpha_ab, alpha_c, delta_ab, delta_c; // Meeus 3.3: a + b and c of the right ascension, declination
+    double hour0;   // the local hour angle at 0 h UT, from the middle right ascension
     double m0;      // first estimate of the transit, the one nearest the local mean noon
     double transit; // its corrected day fraction
 
-    TPlaceDay(const TSunDay& day, double latitude, double longitude) : w(day.work(0, latitude, longitude)) {
+    TPlaceDay(const TSunDay& day, double latitude, double longitude) {
         sin_cos_turns(latitude / 360, sin_lat, cos_lat);
         sin_cos_turns(day.delta2 / 360, sin_dec, cos_dec);
+        inverse_cos_lat_dec = 1 / (cos_lat * cos_dec);
         const auto differences = [](double y1, double y2, double y3, double& ab, double& c) {
             double a = y2 - y1, b = y3 - y2;
             if (a > 100) a -= 360;
             if (a < -100) a += 360;
             if (b > 100) b -= 360;
             if (b < -100) b += 360;
-            ab = a + b;
-            c = b - a;
+            ab = (a + b) / 360;
+            c = (b - a) / 360;
         };
-        differences(w.alpha1, w.alpha2, w.alpha3, alpha_ab, alpha_c);
-        differences(w.delta1, w.delta2, w.delta3, delta_ab, delta_c);
-        const double estimate = transit_estimate(w);
-        m0 = estimate + std::round(0.5 + longitude / 360 - estimate);
-        transit = m0 - local_hour_angle(m0) / 360;
+        differences(day.alpha1, day.alpha2, day.alpha3, alpha_ab, alpha_c);
+        differences(day.delta1, day.delta2, day.delta3, delta_ab, delta_c);
+        const double estimate = (day.alpha2 + longitude - day.theta0) / 360;
+        m0 = estimate + nearest_integer(0.5 + longitude / 360 - estimate);
+        hour0 = reduce_turns((day.theta0 - longitude - day.alpha2) / 360);
+        transit = m0 - local_hour_turns(m0, 0);
     }
 
-    double alpha_at(double n) const { return w.alpha2 + (n / 2) * (alpha_ab + n * alpha_c); }
-    double delta_at(double n) const { return w.delta2 + (n / 2) * (delta_ab + n * delta_c); }
-
-    // The Sun's local hour angle at the day fraction m, -180 to 180 degrees (Meeus 15.2, no Delta T).
-    double local_hour_angle(double m) const {
-        const double theta = w.theta0 + static_cast<double>(sidereal_degrees_per_day) * m;
-        double h = TDoubleMath::normalize_degrees(theta - w.longitude - alpha_at(m));
-        if (h > 180) h -= 360;
-        return h;
+    // The Sun's local hour angle at the day fraction m less `from`, in turns, -1/2 to 1/2 (Meeus 15.2, no
+    // Delta T).
+    double local_hour_turns(double m, double from) const {
+        return reduce_turns(hour0 + sidereal_turns_per_day * m - (m / 2) * (alpha_ab + m * alpha_c) - from);
     }
 
-    // The day fractions of the crossings of the altitudes h[k] (degrees) before (rising[k]) or after the
-    // transit, one correction step (Meeus 15.2) each from the estimate m0 -+ H / 360, not reduced into the UT
-    // day, so that a place far from Greenwich gets its own evening, not the one of the day before; NaN where
-    // the Sun does not cross h[k]. The step is Meeus's (h' - h) / (360 cos delta cos phi sin H) with the
-    // difference of the altitudes taken from that of their sines, (sin h' - sin h) / cos h: the same to the
-    // second order, without an arcsine. The sines and cosines of all of them are taken together; the
-    // altitude h[given] (NaN) comes as its sine and cosine.
+    // The sine and cosine of the declination at the day fraction n, from those of the middle declination
+    // and its small change.
+    void sin_cos_delta(double n, double& s, double& c) const {
+        double sin_change, cos_change;
+        sin_cos_tiny((n / 2) * (delta_ab + n * delta_c), sin_change, cos_change);
+        s = sin_dec * cos_change + cos_dec * sin_change;
+        c = cos_dec * cos_change - sin_dec * sin_change;
+    }
+
+    // The day fractions of the crossings of the altitudes whose sines and cosines are sin_h[k], cos_h[k]
+    // (h[k] degrees, equal altitudes sharing their hour angle) before (rising[k]) or after the transit, one
+    // correction step (Meeus 15.2) each from the estimate m0 -+ H, not reduced into the UT day, so that a
+    // place far from Greenwich gets its own evening, not the one of the day before; NaN where the Sun does
+    // not cross h[k]. The step is Meeus's (h' - h) / (360 cos delta cos phi sin H) with the difference of the
+    // altitudes taken from that of their sines, (sin h' - sin h) / cos h: the same to the second order,
+    // without an arcsine. The declination and the hour angle at the estimate differ from the middle
+    // declination and from -+H by a degree or two, so their sines and cosines follow from the angle-sum
+    // formulas with the short series of the small differences.
     static constexpr int most = 6;
-    void crossings(const double* h, const bool* rising, double* out, int n, int given, double sin_given,
-                   double cos_given) const {
-        double sin_h[most], cos_h[most], m[most], delta[most], hour[most];
-        double sin_d[most], cos_d[most], sin_hour[most], cos_hour[most];
-        sin_cos_degrees(h, sin_h, cos_h, n);
-        sin_h[given] = sin_given;
-        cos_h[given] = cos_given;
-        double angles[most];
+    void crossings(const double* h, const double* sin_h, const double* cos_h, const bool* rising, double* out,
+                   int n) const {
+        double angles[most], cos_angles[most], sin_angles[most];
         for (int k = 0; k < n; ++k) {
             // Sunrise and sunset, and Fajr and Isha of the methods with one angle for both, share theirs.
             int same = 0;
             while (same < k && h[same] != h[k]) ++same;
-            const double c = (sin_h[k] - sin_lat * sin_dec) / (cos_lat * cos_dec);
-            const double angle = same < k            ? angles[same]
-                                 : c >= -1 && c <= 1 ? std::acos(c) * degrees_per_radian
-                                                     : nan_time;
-            angles[k] = angle;
-            m[k] = rising[k] ? m0 - angle / 360 : m0 + angle / 360;
-            delta[k] = std::isnan(angle) ? 0 : delta_at(m[k]);
-            hour[k] = std::isnan(angle) ? 0 : local_hour_angle(m[k]);
+            if (same < k) {
+                angles[k] = angles[same];
+                cos_angles[k] = cos_angles[same];
+                sin_angles[k] = sin_angles[same];
+            } else {
+                const double c = (sin_h[k] - sin_lat * sin_dec) * inverse_cos_lat_dec;
+                angles[k] = c >= -1 && c <= 1 ? std::acos(c) * turns_per_radian : nan_time;
+                cos_angles[k] = c;
+                sin_angles[k] = std::sqrt(1 - c * c);
+            }
         }
-        sin_cos_degrees(delta, sin_d, cos_d, n);
-        sin_cos_degrees(hour, sin_hour, cos_hour, n);
         for (int k = 0; k < n; ++k) {
-            const double sin_alt = sin_lat * sin_d[k] + cos_lat * cos_d[k] * cos_hour[k];
-            const double step = (sin_alt - sin_h[k]) * degrees_per_radian /
-                                (cos_h[k] * 360 * cos_d[k] * cos_lat * sin_hour[k]);
+            const double sign = rising[k] ? -1 : 1; // the hour angle's sign at the crossing
+            const double angle = sign * angles[k];  // turns
+            const double m = m0 + angle;
+            double sin_d, cos_d;
+            sin_cos_delta(m, sin_d, cos_d);
+            // H = angle + e at the estimate.
+            double sin_e, cos_e;
+            sin_cos_tiny(local_hour_turns(m, angle), sin_e, cos_e);
+            const double c = cos_angles[k];
+            const double s = sign * sin_angles[k];
+            const double cos_hour = c * cos_e - s * sin_e;
+            const double sin_hour = s * cos_e + c * sin_e;
+            const double sin_alt = sin_lat * sin_d + cos_lat * cos_d * cos_hour;
+            const double step =
+                (sin_alt - sin_h[k]) * turns_per_radian / (cos_h[k] * cos_d * cos_lat * sin_hour);
             // Where the Sun only just reaches h (H near 0 or 180 degrees) the step divides by almost nothing:
             // a step beyond an hour means the crossing is not determined, and the time is taken as not
             // calculable.
-            out[k] = std::fabs(step) <= 1.0 / 24 ? m[k] + step : nan_time;
+            out[k] = std::fabs(step) <= 1.0 / 24 ? m + step : nan_time;
         }
     }
 };
@@ -132,24 +197,30 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     f.fill(nan_time);
     TMethodTimes r;
     f[prTransit] = p.transit;
-    // Asr: the altitude at which the shadow is asr_shadow lengths plus the noon shadow (cot A = s + tan|phi -
-    // delta|), with the declination at the transit.
-    double sin_noon, cos_noon; // of the Sun's zenith distance at the transit
-    sin_cos_turns(std::fabs(latitude - p.delta_at(p.transit)) / 360, sin_noon, cos_noon);
-    const double cot = m.asr_shadow + sin_noon / cos_noon;
+    // Asr: the altitude A at which the shadow is asr_shadow lengths plus the noon shadow, cot A = s + tan z
+    // with z = |phi - delta| the Sun's zenith distance at the transit, delta there.
+    double sin_d, cos_d;
+    p.sin_cos_delta(p.transit, sin_d, cos_d);
+    const double sin_z = std::fabs(p.sin_lat * cos_d - p.cos_lat * sin_d);
+    const double cos_z = p.cos_lat * cos_d + p.sin_lat * sin_d;
+    const double cot = m.asr_shadow + sin_z / cos_z;
     const double hypotenuse = std::sqrt(1 + cot * cot); // sin A = 1 / hypotenuse, cos A = cot / hypotenuse
     const bool isha_by_angle = !(m.isha_minutes > 0);
     // Sunrise, sunset, Fajr, Asr, then Isha and Maghrib where they are at angles: all crossings at once.
     double h[TPlaceDay::most] = {static_cast<double>(sun_standard_altitude),
                                  static_cast<double>(sun_standard_altitude), -m.fajr_angle, nan_time};
+    double sin_h[TPlaceDay::most] = {sin_standard, sin_standard, 0, 1 / hypotenuse};
+    double cos_h[TPlaceDay::most] = {cos_standard, cos_standard, 0, cot / hypotenuse};
     bool rising[TPlaceDay::most] = {true, false, true, false, false, false};
     int n = 4;
     const int isha_k = isha_by_angle ? n++ : -1;
     if (isha_by_angle) h[isha_k] = -m.isha_angle;
     const int maghrib_k = m.maghrib_angle > 0 ? n++ : -1;
     if (maghrib_k >= 0) h[maghrib_k] = -m.maghrib_angle;
+    for (int k = 0; k < n; ++k)
+        if (k == 2 || k > 3) sin_cos_small(h[k] / 360, sin_h[k], cos_h[k]);
     double x[TPlaceDay::most];
-    p.crossings(h, rising, x, n, 3, 1 / hypotenuse, cot / hypotenuse);
+    p.crossings(h, sin_h, cos_h, rising, x, n);
     const double rise = x[0], set = x[1];
     f[prSunrise] = rise;
     f[prFedjr] = x[2];
@@ -194,7 +265,7 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
         asr_shadow_message, maghrib_angle_message, isha_angle_message};
     const bool polar = std::isnan(rise) || std::isnan(set);
     for (int i = 0; i < prayer_count; ++i) {
-        const double t = at_fraction(day, f[i]);
+        const double t = day + f[i];
         if (std::isnan(t)) {
             // On a day without sunrise or sunset every time says so; else the time's own reason.
             r.error[i] = polar ? no_sunrise_message : messages[i];
