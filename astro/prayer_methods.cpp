@@ -83,17 +83,15 @@ struct TPlaceDay {
         sin_cos_turns(latitude / 360, sin_lat, cos_lat);
         sin_cos_turns(day.delta2 / 360, sin_dec, cos_dec);
         inverse_cos_lat_dec = 1 / (cos_lat * cos_dec);
-        const auto differences = [](double y1, double y2, double y3, double& ab, double& c) {
-            double a = y2 - y1, b = y3 - y2;
-            if (a > 100) a -= 360;
-            if (a < -100) a += 360;
-            if (b > 100) b -= 360;
-            if (b < -100) b += 360;
+        // Meeus 3.3's a + b and c = b - a, in turns.
+        const auto in_turns = [](double y1, double y2, double y3, double& ab, double& c) {
+            double a, b;
+            differences(y1, y2, y3, a, b);
             ab = (a + b) / 360;
             c = (b - a) / 360;
         };
-        differences(day.alpha1, day.alpha2, day.alpha3, alpha_ab, alpha_c);
-        differences(day.delta1, day.delta2, day.delta3, delta_ab, delta_c);
+        in_turns(day.alpha1, day.alpha2, day.alpha3, alpha_ab, alpha_c);
+        in_turns(day.delta1, day.delta2, day.delta3, delta_ab, delta_c);
         const double estimate = (day.alpha2 + longitude - day.theta0) / 360;
         m0 = estimate + nearest_integer(0.5 + longitude / 360 - estimate);
         hour0 = reduce_turns((day.theta0 - longitude - day.alpha2) / 360);

@@ -24,15 +24,23 @@ R reduce_fraction(R x) {
     return r;
 }
 
-/// Meeus, formula 3.3, with a difference beyond 100 degrees between neighbours taken as a full-turn wrap.
+/// The first differences a = y2 - y1 and b = y3 - y2 of Meeus's formula 3.3, a difference beyond 100 degrees
+/// between neighbours taken as a full-turn wrap.
 template <class R>
-R interpolate(R y1, R y2, R y3, R n) {
-    R a = y2 - y1;
-    R b = y3 - y2;
+void differences(R y1, R y2, R y3, R& a, R& b) {
+    a = y2 - y1;
+    b = y3 - y2;
     if (a > 100) a -= 360;
     if (a < -100) a += 360;
     if (b > 100) b -= 360;
     if (b < -100) b += 360;
+}
+
+/// Meeus, formula 3.3, with the wrapped differences above.
+template <class R>
+R interpolate(R y1, R y2, R y3, R n) {
+    R a, b;
+    differences(y1, y2, y3, a, b);
     const R c = b - a;
     return y2 + (n / 2) * (a + b + n * c);
 }
