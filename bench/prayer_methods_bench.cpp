@@ -1,9 +1,6 @@
-#include "astro/calendar.h"
-#include "astro/prayer.h"
 #include "astro/prayer_methods.h"
-#include "astro/riseset.h"
+#include "bench/place_days.h"
 
-#include <array>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -15,23 +12,6 @@ namespace {
 // Asr) costs less than the day-arc fractions' four. Compare them in one run with
 // --benchmark_enable_random_interleaving=true and repetitions: the machine's noise exceeds the margin of
 // a single run.
-struct TPlace {
-    double lat, lon; // degrees; longitude west positive
-};
-constexpr std::array<TPlace, 8> kPlaces{{{-60.0, 68.3},
-                                         {-33.9, -18.4},
-                                         {-6.2, -106.8},
-                                         {0.0, 0.0},
-                                         {21.4, -39.8},
-                                         {36.8, -3.0},
-                                         {48.9, 123.1},
-                                         {60.0, -25.0}}};
-
-double day_of(std::size_t i) {
-    static const double first = astro::encode_calendar_date(2024, 1, 1);
-    return first + static_cast<double>((i * 23) % 366);
-}
-
 astro::TAngleMethod method(int which) {
     astro::TAngleMethod m;
     m.high_latitude = astro::THighLatitudeRule::twilight_angle;
@@ -56,25 +36,21 @@ astro::TAngleMethod method(int which) {
     return m;
 }
 
-void BM_MethodTimes(benchmark::State& state) {
+void method_times(benchmark::State& state, bool cold) {
     const astro::TAngleMethod m = method(static_cast<int>(state.range(0)));
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const TPlace& p = kPlaces[i % kPlaces.size()];
-        benchmark::DoNotOptimize(astro::method_prayer_times(day_of(i++), p.lat, p.lon, m));
-    }
+    bench::over_place_days(state, cold, [&m](const bench::TPlace& p, double day) {
+        benchmark::DoNotOptimize(astro::method_prayer_times(day, p.lat, p.lon, m));
+    });
+}
+
+void BM_MethodTimes(benchmark::State& state) {
+    method_times(state, false);
 }
 // 0 Muslim World League, 1 Umm al-Qura, 2 Tehran with Hanafi Asr, 3 Moonsighting Committee.
 BENCHMARK(BM_MethodTimes)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 void BM_MethodTimesCold(benchmark::State& state) {
-    const astro::TAngleMethod m = method(static_cast<int>(state.range(0)));
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const TPlace& p = kPlaces[i % kPlaces.size()];
-        astro::clear_sun_day_memo();
-        benchmark::DoNotOptimize(astro::method_prayer_times(day_of(i++), p.lat, p.lon, m));
-    }
+    method_times(state, true);
 }
 BENCHMARK(BM_MethodTimesCold)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
