@@ -75,8 +75,8 @@ struct TSunDay {
 };
 
 /// The Sun's day of `date` (rounded down to its 0 h UT): computed once and kept in a bounded, thread-safe
-/// memo shared by all places and all routines of the library; the same bits as computing it anew. A date that
-/// is not a finite number is computed without the memo.
+/// memo shared by all places and all routines of the library; the same bits as computing it anew. An instant
+/// that check_instant refuses (not a finite number, or too far from the epoch) raises E_OutOfAlgorithmRange.
 TSunDay sun_day(TDateTime date);
 
 /// Forgets the memoised Sun days (for measurements; no result depends on it).
