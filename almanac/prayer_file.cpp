@@ -19,10 +19,8 @@ constexpr const char* kZone = "Prayer zone";
 template <class Table>
 std::size_t key_index(const CSimpleIniA& ini, const char* key, const Table& table) {
     const char* text = ini.GetValue(kMethod, key, nullptr);
-    if (text)
-        for (std::size_t i = 0; i < table.size(); ++i)
-            if (table[i].key == std::string_view(text)) return i;
-    return 0;
+    const std::size_t i = text ? row_of_key(table, text) : table.size();
+    return i < table.size() ? i : 0;
 }
 
 /// A decimal number filling the value (spaces around it allowed) within [low, high], else `fallback`.

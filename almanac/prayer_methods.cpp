@@ -18,9 +18,8 @@ const TPrayerMethod& prayer_method(TMethodId id) {
 }
 
 const TPrayerMethod* find_prayer_method(std::string_view key) {
-    for (const TPrayerMethod& m : prayer_methods)
-        if (m.key == key) return &m;
-    return nullptr;
+    const std::size_t i = row_of_key(prayer_methods, key);
+    return i < prayer_methods.size() ? &prayer_methods[i] : nullptr;
 }
 
 std::string method_title(const TMethodChoice& choice) {

@@ -94,6 +94,14 @@ inline constexpr std::array<TPrayerMethod, 17> prayer_methods{{
 }};
 // clang-format on
 
+/// The row of `key` in a table with keys (the methods, or the names of a choice below), or the table's size.
+template <class Table>
+constexpr std::size_t row_of_key(const Table& table, std::string_view key) {
+    std::size_t i = 0;
+    while (i < table.size() && table[i].key != key) ++i;
+    return i;
+}
+
 const TPrayerMethod& prayer_method(TMethodId id);
 /// The method of a command-line or file key, or null.
 const TPrayerMethod* find_prayer_method(std::string_view key);

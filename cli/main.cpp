@@ -289,13 +289,6 @@ std::vector<std::string> keys_of(const Table& table) {
     return keys;
 }
 
-template <class Table>
-std::size_t index_of(const Table& table, const std::string& key) {
-    std::size_t i = 0;
-    while (i < table.size() && table[i].key != key) ++i;
-    return i;
-}
-
 void add_prayer(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("prayer", "Daily Muslim prayer times for a place, in local time");
     struct TValues {
@@ -366,10 +359,10 @@ void add_prayer(CLI::App& app, TOutput& out) {
         request.options.sunrise = !v->no_sunrise;
         almanac::TMethodChoice& m = request.options.method;
         m.method = almanac::find_prayer_method(v->method)->id;
-        m.asr = static_cast<almanac::TAsrSchool>(index_of(almanac::asr_school_names, v->asr));
-        m.high_latitude =
-            static_cast<almanac::THighLatitudeChoice>(index_of(almanac::high_latitude_names, v->high_lat));
-        m.polar = static_cast<astro::TPolarRule>(index_of(almanac::polar_names, v->polar));
+        m.asr = static_cast<almanac::TAsrSchool>(almanac::row_of_key(almanac::asr_school_names, v->asr));
+        m.high_latitude = static_cast<almanac::THighLatitudeChoice>(
+            almanac::row_of_key(almanac::high_latitude_names, v->high_lat));
+        m.polar = static_cast<astro::TPolarRule>(almanac::row_of_key(almanac::polar_names, v->polar));
         if (!v->adjust.empty()) m.adjust = cli::parse_adjustments(v->adjust);
         m.dhuhr_minutes = v->dhuhr;
         m.round_to_minute = v->round == "minute";
