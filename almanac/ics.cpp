@@ -9,8 +9,6 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <unicode/unistr.h>
-#include <unicode/vtzone.h>
 
 namespace almanac {
 namespace {
@@ -38,17 +36,11 @@ icaltimetype utc_time(astro::TDateTime t) {
     return it;
 }
 
-// The zone's VTIMEZONE from ICU, with its transitions from `from` (a date-time value in UT) on.
-icalcomponent* vtimezone(const std::string& zone, astro::TDateTime from) {
-    std::unique_ptr<icu::VTimeZone> vzone(
-        icu::VTimeZone::createVTimeZoneByID(icu::UnicodeString::fromUTF8(zone)));
-    UErrorCode status = U_ZERO_ERROR;
-    icu::UnicodeString text;
-    if (vzone) vzone->write((from - 25569) * 86400000.0, text, status);
-    std::string utf8;
-    text.toUTF8String(utf8);
-    icalcomponent* c = U_SUCCESS(status) && !utf8.empty() ? icalparser_parse_string(utf8.c_str()) : nullptr;
-    if (c == nullptr) throw std::invalid_argument("Unknown time zone: " + zone);
+// The zone's VTIMEZONE, with its transitions from `from` (a date-time value in UT) on.
+icalcomponent* vtimezone(const TTimeZone& zone, astro::TDateTime from) {
+    const std::string text = zone.vtimezone(from);
+    icalcomponent* c = text.empty() ? nullptr : icalparser_parse_string(text.c_str());
+    if (c == nullptr) throw std::invalid_argument("Unknown time zone: " + zone.name());
     return c;
 }
 
@@ -77,7 +69,7 @@ std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days,
     if (!options.zone.empty()) zone.emplace(options.zone);
     if (zone)
         icalcomponent_add_component(calendar.get(),
-                                    vtimezone(options.zone, days.empty() ? stamp : days.front().date - 1));
+                                    vtimezone(*zone, days.empty() ? stamp : days.front().date - 1));
     for (const TPrayerDay& day : days) {
         const TDateTimeParts date = date_parts(day.date);
         char ymd[16];

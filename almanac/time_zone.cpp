@@ -8,6 +8,7 @@
 #include <unicode/strenum.h>
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
+#include <unicode/vtzone.h>
 
 namespace almanac {
 
@@ -38,6 +39,16 @@ std::unique_ptr<icu::TimeZone> create_zone(std::string_view name) {
     return zone;
 }
 
+// Seconds added to UT at the instant: the standard offset, with daylight saving time or without; 0 when ICU
+// fails.
+std::int32_t zone_offset(const icu::TimeZone& zone, astro::TDateTime ut, bool with_dst) {
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t raw = 0, dst = 0;
+    zone.getOffset(udate(ut), false, raw, dst, status);
+    if (U_FAILURE(status)) return 0;
+    return (raw + (with_dst ? dst : 0)) / 1000;
+}
+
 } // namespace
 
 TTimeZone::TTimeZone(std::string_view name)
@@ -56,11 +67,7 @@ TTimeZone::TTimeZone(TTimeZone&&) noexcept = default;
 TTimeZone& TTimeZone::operator=(TTimeZone&&) noexcept = default;
 
 std::int32_t TTimeZone::offset_at(astro::TDateTime ut) const {
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t raw = 0, dst = 0;
-    zone_->zone->getOffset(udate(ut), false, raw, dst, status);
-    if (U_FAILURE(status)) return 0;
-    return (raw + dst) / 1000;
+    return zone_offset(*zone_->zone, ut, true);
 }
 
 std::int32_t TTimeZone::offset_on_day(astro::TDateTime day) const {
@@ -72,11 +79,18 @@ std::int32_t TTimeZone::offset_on_day(astro::TDateTime day) const {
 }
 
 std::int32_t TTimeZone::standard_offset_at(astro::TDateTime ut) const {
+    return zone_offset(*zone_->zone, ut, false);
+}
+
+std::string TTimeZone::vtimezone(astro::TDateTime from) const {
+    std::unique_ptr<icu::VTimeZone> rules(
+        icu::VTimeZone::createVTimeZoneByID(icu::UnicodeString::fromUTF8(name_)));
     UErrorCode status = U_ZERO_ERROR;
-    int32_t raw = 0, dst = 0;
-    zone_->zone->getOffset(udate(ut), false, raw, dst, status);
-    if (U_FAILURE(status)) return 0;
-    return raw / 1000;
+    icu::UnicodeString text;
+    if (rules) rules->write(udate(from), text, status);
+    std::string utf8;
+    if (U_SUCCESS(status)) text.toUTF8String(utf8);
+    return utf8;
 }
 
 bool is_time_zone(std::string_view name) {

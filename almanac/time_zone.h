@@ -30,6 +30,9 @@ public:
     std::int32_t offset_on_day(astro::TDateTime day) const;
     /// The standard (winter) offset at the instant, without daylight saving time.
     std::int32_t standard_offset_at(astro::TDateTime ut) const;
+    /// The zone's rules as an iCalendar VTIMEZONE (by ICU), with its transitions from the instant `from` (a
+    /// date-time value in UT) on; "" when ICU cannot write them.
+    std::string vtimezone(astro::TDateTime from) const;
 
 private:
     struct TRules; // ICU's zone
