@@ -344,10 +344,8 @@ void add_prayer(CLI::App& app, TOutput& out) {
     out.add_json_flag(sub);
     sub->final_callback([&out, v] {
         if (v->list_methods) {
-            if (out.as_json() || v->format == "json")
-                std::cout << cli::method_list_json().dump(2) << "\n";
-            else
-                std::cout << cli::method_list_text();
+            write_output(out.as_json() || v->format == "json" ? cli::method_list_json().dump(2) + "\n"
+                                                              : cli::method_list_text());
             return;
         }
         v->place.check_given();

@@ -435,7 +435,8 @@ TEST(Cli, OutputThatCannotBeWrittenFails) {
           "prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format ics",
           "prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format csv",
           "prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30",
-          "phases --from 2025-03-01 --to 2025-03-31", "--help", "prayer --help", "--version"}) {
+          "phases --from 2025-03-01 --to 2025-03-31", "prayer --list-methods", "prayer --list-methods --json",
+          "--help", "prayer --help", "--version"}) {
         const Result r = run(args, "/dev/full");
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find("cannot write output: No space left on device"), std::string::npos)
