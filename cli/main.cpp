@@ -327,7 +327,8 @@ void add_prayer(CLI::App& app, TOutput& out) {
                     "Days without sunrise or sunset: none (not calculable), nearest-day or nearest-latitude")
         ->check(CLI::IsMember(keys_of(almanac::polar_names)));
     sub->add_option("--adjust", v->adjust, "Minutes added per prayer, such as fajr=+2,isha=-1");
-    sub->add_option("--dhuhr", v->dhuhr, "Dhuhr this many minutes after the transit (default 0)");
+    sub->add_option("--dhuhr", v->dhuhr, "Dhuhr this many minutes after the transit (default 0)")
+        ->check(decimal_integer);
     sub->add_option("--round", v->round, "Round the times to the second (default) or to the minute")
         ->check(CLI::IsMember({"second", "minute"}));
     sub->add_option("--fajr-angle", v->fajr_angle, "Custom method: Fajr's angle, degrees");

@@ -82,9 +82,8 @@ std::array<int, 6> parse_adjustments(std::string_view text) {
         const auto eq = item.find('=');
         if (eq == std::string_view::npos) throw bad(item);
         const std::string_view key = item.substr(0, eq);
-        std::string_view value = item.substr(eq + 1);
-        if (!value.empty() && value.front() == '+') value.remove_prefix(1);
-        const auto n = value.find('.') == std::string_view::npos ? decimal_number(value) : std::nullopt;
+        const std::string_view value = item.substr(eq + 1);
+        const auto n = is_decimal_integer(value) ? decimal_number(value) : std::nullopt;
         if (!n || std::fabs(*n) > 120) throw bad(item);
         std::size_t i = 0;
         while (i < 6 && key != plain_keys[i] && key != almanac::prayer_names[i].key) ++i;
