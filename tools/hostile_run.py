@@ -100,7 +100,8 @@ def argument_lists():
     for option, value in [("--method", "astrology"), ("--method", ""), ("--asr", "maliki"), ("--high-lat", "1"),
                           ("--polar", "never"), ("--adjust", "fajr"), ("--adjust", "fajr=+121"),
                           ("--adjust", "fajr=1,fajr"), ("--adjust", "dawn=2"), ("--adjust", "isha=1e9"),
-                          ("--dhuhr", "500"), ("--dhuhr", "x"), ("--round", "hour")]:
+                          ("--adjust", "fajr=1e1"), ("--adjust", "fajr=+-2"), ("--dhuhr", "500"),
+                          ("--dhuhr", "x"), ("--dhuhr", "0x10"), ("--round", "hour")]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", option, value])
     for option, value in [("--fajr-angle", "nan"), ("--fajr-angle", "95"), ("--isha-angle", "-1"),
                           ("--isha-minutes", "1e9"), ("--maghrib-angle", "inf")]:
@@ -131,7 +132,8 @@ def argument_lists():
                  ["eclipses", "--from", "2025-01-01", "--to", "2026-12-31"],
                  ["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", "30", "--format", "ics"],
                  ["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", "30", "--format", "csv"],
-                 ["between", "2000-01-01", "2001-01-01"], ["--help"], ["--version"], ["prayer", "--help"]]:
+                 ["between", "2000-01-01", "2001-01-01"], ["prayer", "--list-methods"], ["--help"], ["--version"],
+                 ["prayer", "--help"]]:
         lists.append(good + [">/dev/full"])
     return lists
 
