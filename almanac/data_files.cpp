@@ -1,5 +1,7 @@
 #include "almanac/data_files.h"
 
+#include "almanac/simple_ini.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -12,11 +14,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#define SI_NO_CONVERSION  // the char interface only: the text is UTF-8 already
-#define SI_IMPLEMENTATION // Debian's SimpleIni.h keeps its template definitions behind this switch
-#include <SimpleIni.h>
-
 namespace almanac {
+
+void load_ini(CSimpleIniA& ini, std::string_view text) {
+    ini.SetUnicode(true);
+    ini.SetSpaces(false); // Key=Value, as initialisation files are written on Windows
+    // A NUL would end the text early for the parser: it is a control character like any other.
+    std::string copy(text);
+    std::replace(copy.begin(), copy.end(), '\0', ' ');
+    if (!copy.empty() && ini.LoadData(copy.data(), copy.size()) < 0) ini.Reset();
+}
+
 namespace {
 
 // --- reading ---
@@ -134,16 +142,6 @@ std::string_view trimmed(std::string_view s) {
 }
 
 // --- initialisation files ---
-
-/// An initialisation file loaded from UTF-8 text; text that SimpleIni cannot take leaves it empty.
-void load(CSimpleIniA& ini, std::string_view text) {
-    ini.SetUnicode(true);
-    ini.SetSpaces(false); // Key=Value, as initialisation files are written on Windows
-    // A NUL would end the text early for the parser: it is a control character like any other.
-    std::string copy(text);
-    std::replace(copy.begin(), copy.end(), '\0', ' ');
-    if (!copy.empty() && ini.LoadData(copy.data(), copy.size()) < 0) ini.Reset();
-}
 
 std::string value_of(const CSimpleIniA& ini, const char* section, const char* key, bool& found) {
     const char* v = ini.GetValue(section, key, nullptr);
@@ -287,7 +285,7 @@ std::string one_line(std::string_view text) {
 
 TDatesFile parse_dates(std::string_view text, const std::string& default_value) {
     CSimpleIniA ini;
-    load(ini, text);
+    load_ini(ini, text);
     TDatesFile file;
     bool has_count = false;
     const std::string count_text = value_of(ini, general, "N", has_count);
@@ -328,7 +326,7 @@ TDatesFile parse_dates(std::string_view text, const std::string& default_value) 
 
 std::string format_dates(std::string_view existing, const std::vector<TDateEntry>& entries) {
     CSimpleIniA ini;
-    load(ini, existing);
+    load_ini(ini, existing);
     ini.SetValue(general, "N", std::to_string(entries.size()).c_str());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string section = date_section(i + 1);
@@ -340,7 +338,7 @@ std::string format_dates(std::string_view existing, const std::vector<TDateEntry
 
 TLocationFile parse_location(std::string_view text) {
     CSimpleIniA ini;
-    load(ini, text);
+    load_ini(ini, text);
     TLocationFile l;
     l.latitude_degrees = location_integer(ini, "Latitude", "Degrees");
     l.latitude_minutes = location_integer(ini, "Latitude", "Minutes");
@@ -357,7 +355,7 @@ TLocationFile parse_location(std::string_view text) {
 
 std::string format_location(const TLocationFile& l) {
     CSimpleIniA ini;
-    load(ini, {});
+    load_ini(ini, {});
     const auto put = [&ini](const char* section, const char* key, int value) {
         ini.SetValue(section, key, std::to_string(value).c_str());
     };

@@ -1,13 +1,10 @@
 #include "almanac/prayer_file.h"
 
+#include "almanac/simple_ini.h"
 #include "almanac/time_zone.h"
 
 #include <charconv>
 #include <cstdio>
-
-#define SI_NO_CONVERSION  // the char interface only: "gl.dat" holds ASCII (UTF-8 at most)
-#define SI_IMPLEMENTATION // Debian's SimpleIni.h keeps its template definitions behind this switch
-#include <SimpleIni.h>
 
 namespace almanac {
 namespace {
@@ -49,8 +46,7 @@ std::string decimal(double v) {
 
 TPrayerFileChoice parse_prayer_choice(std::string_view text) {
     CSimpleIniA ini;
-    ini.SetUnicode(true);
-    if (ini.LoadData(text.data(), text.size()) < 0) ini.Reset();
+    load_ini(ini, text);
     TPrayerFileChoice r;
     TMethodChoice& c = r.method;
     c.method = static_cast<TMethodId>(key_index(ini, "Method", prayer_methods));

@@ -46,6 +46,15 @@ TEST(PrayerFile, TheDefaultWritesNothingAndAnOlderFileReadsAsTheDefault) {
     EXPECT_EQ(parse_prayer_choice("\xff\xfe garbage ["), TPrayerFileChoice{});
 }
 
+// A NUL byte, as the place's reader takes it, is a blank: the sections after it are read all the same.
+TEST(PrayerFile, ANulByteBeforeTheSectionsLeavesThemRead) {
+    const std::string text = kPlace + std::string("x\0y\n", 4) +
+                             "\n[Prayer method]\nMethod=mwl\n\n[Prayer zone]\nName=Asia/Jakarta\n";
+    const TPrayerFileChoice c = parse_prayer_choice(text);
+    EXPECT_EQ(c.method.method, TMethodId::mwl);
+    EXPECT_EQ(c.zone, "Asia/Jakarta");
+}
+
 TEST(PrayerFile, DamagedValuesReadAsTheirDefaults) {
     struct Row {
         const char* lines;
