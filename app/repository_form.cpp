@@ -199,7 +199,8 @@ void TRepositoryForm::load_repository() {
     const almanac::TDatesFile file = almanac::parse_dates(text, default_date.toStdString());
     if (!file.damage.empty()) report_damaged_file(forms().main, data_file_.read_path, from_utf8(file.damage));
     for (const almanac::TDateEntry& entry : file.entries)
-        add_repository_entry(from_utf8(entry.description), from_utf8(entry.value));
+        append_entry(from_utf8(entry.description), from_utf8(entry.value));
+    fit_to_entries(); // once for the whole list: each fitting measures every entry
 }
 
 bool TRepositoryForm::save_repository() {
@@ -228,6 +229,11 @@ bool TRepositoryForm::save_repository() {
 }
 
 void TRepositoryForm::add_repository_entry(const QString& description, const QString& date_text) {
+    append_entry(description, date_text);
+    fit_to_entries();
+}
+
+void TRepositoryForm::append_entry(const QString& description, const QString& date_text) {
     QTableWidget* list = ui->ListView1;
     const int row = list->rowCount();
     list->insertRow(row);
@@ -239,7 +245,6 @@ void TRepositoryForm::add_repository_entry(const QString& description, const QSt
     date->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     list->setItem(row, 0, caption);
     list->setItem(row, 1, date);
-    fit_to_entries();
 }
 
 void TRepositoryForm::fit_to_entries() {

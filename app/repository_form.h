@@ -90,6 +90,8 @@ public:
 private:
     void focus_changed(QWidget* old_focus, QWidget* new_focus);
     bool in_new_date_group(const QWidget* widget) const;
+    /// add_repository_entry without fitting the window to the entries.
+    void append_entry(const QString& description, const QString& date_text);
 
     std::unique_ptr<Ui::TRepositoryForm> ui;
     QMenu* favorite_popup_menu_ = nullptr;
