@@ -519,6 +519,11 @@ void TPrayerForm::set_location_from_map(int x, int y) {
 // --- handlers ---
 
 void TPrayerForm::FormCreate() {
+    {
+        // Today before the location: a zone read from it shows its standard offset of today.
+        const QSignalBlocker quiet(ui->Cal);
+        ui->Cal->setDate(to_qdate(now_datetime()));
+    }
     load_location();
     // Today's times. A saved place where they cannot be computed is told once the program is up (over the
     // main window, not under the start-up window), and the window still exists.

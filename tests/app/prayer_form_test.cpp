@@ -560,6 +560,19 @@ TEST_F(PrayerForm, AZoneSetsItsStandardOffsetAndTheScheduleFollowsItsClock) {
     EXPECT_TRUE(combo("TZSign")->isEnabled());
 }
 
+TEST_F(PrayerForm, AZoneReadAtStartShowsTodaysStandardOffset) {
+    // Samoa's standard time went from UT-11 to UT+13 at the end of 2011: the fields show the offset of
+    // today, not of a day before, and the file keeps it for older readers.
+    write_gl(QByteArray(kDefaultFile) + "\n[Prayer zone]\nName=Pacific/Apia\n");
+    create();
+    EXPECT_EQ(form->zone_name(), QStringLiteral("Pacific/Apia"));
+    EXPECT_EQ(combo("TZSign")->currentIndex(), 0);
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("13:00"));
+    form.reset();
+    const QString file = read_text(gl());
+    EXPECT_NE(file.indexOf(QStringLiteral("[Time zone]\nSig=0\nDec=13:00\n")), -1) << file.toStdString();
+}
+
 TEST_F(PrayerForm, TheQiblaFollowsThePlace) {
     create();
     set_place(51, 30, true, 0, 8, true, 0, "00:00"); // London
