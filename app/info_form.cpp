@@ -2,7 +2,6 @@
 
 #include "app/artwork.h"
 #include "app/guard.h"
-#include "app/messages.h"
 #include "app/product.h"
 #include "app/shell_open.h"
 #include "controls/url_label.h"
@@ -25,8 +24,7 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     // A link the desktop cannot open is named, so that the user can open it by hand.
     for (TURLLabel* link : {ui->URLLabel1, ui->URLLabel2}) {
         connect(link, &TURLLabel::OpenFailed, this, [this](const QString& address) {
-            show_message(this, {product_name(), cannot_open_text(QUrl(address), QStringLiteral("The link")),
-                                QMessageBox::Information, QMessageBox::Ok});
+            tell_cannot_open(this, QUrl(address), QStringLiteral("The link"));
         });
     }
 }

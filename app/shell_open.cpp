@@ -28,10 +28,13 @@ QString cannot_open_text(const QUrl& url, const QString& what) {
         .arg(what, where);
 }
 
-void shell_open_or_tell(QWidget* parent, const QUrl& url, const QString& what) {
-    if (shell_open(url)) return;
+void tell_cannot_open(QWidget* parent, const QUrl& url, const QString& what) {
     show_message(parent,
                  {product_name(), cannot_open_text(url, what), QMessageBox::Information, QMessageBox::Ok});
+}
+
+void shell_open_or_tell(QWidget* parent, const QUrl& url, const QString& what) {
+    if (!shell_open(url)) tell_cannot_open(parent, url, what);
 }
 
 TShellOpener set_shell_opener(TShellOpener opener_function) {

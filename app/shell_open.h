@@ -19,6 +19,8 @@ void shell_open_or_tell(QWidget* parent, const QUrl& url, const QString& what);
 
 /// The message of shell_open_or_tell: the file's path or the address, whole.
 QString cannot_open_text(const QUrl& url, const QString& what);
+/// Shows that message (for an opener that failed elsewhere, such as a link label's).
+void tell_cannot_open(QWidget* parent, const QUrl& url, const QString& what);
 
 /// Replaces the opener, e.g. in tests; an empty function restores QDesktopServices::openUrl. Returns the
 /// previous opener.

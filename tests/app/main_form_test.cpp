@@ -1,10 +1,12 @@
 // The converter window: start-up fill, the four conversions and their messages, the month-name lists, the
 // Convert buttons, the feast commands, the menus and toolbar, help and home page.
 #include "almanac/day.h"
+#include "app/info_form.h"
 #include "app/shell_open.h"
 #include "astro/hebrew.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
+#include "controls/url_label.h"
 #include "tests/support/app_test.h"
 
 #include <QAction>
@@ -785,6 +787,22 @@ TEST_F(MainForm, HelpAndHomePageThatTheDesktopCannotOpenAreNamedInAMessage) {
         EXPECT_TRUE(messages[0].text.contains(c.named)) << messages[0].text.toStdString();
         EXPECT_TRUE(messages[0].text.contains(QStringLiteral("cannot be opened"))) << c.action;
     }
+}
+
+// The about window's links, on the same desktop: the message names the address.
+TEST_F(MainForm, AboutLinksThatTheDesktopCannotOpenAreNamedInAMessage) {
+    TInfoForm info(main.get());
+    const TURLLabel::TOpener previous = TURLLabel::SetOpener([](const QString&) { return false; });
+    for (const char* name : {"URLLabel1", "URLLabel2"}) {
+        TURLLabel* link = almadex::testing::find_child<TURLLabel>(&info, name);
+        ASSERT_NE(link, nullptr);
+        messages.clear();
+        link->Click();
+        ASSERT_EQ(messages.size(), 1u) << name;
+        EXPECT_TRUE(messages[0].text.contains(link->Address())) << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("cannot be opened"))) << name;
+    }
+    TURLLabel::SetOpener(previous);
 }
 
 TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
