@@ -8,13 +8,8 @@ namespace {
 
 class MainWindowPosition : public TWindowTest {};
 
-QStringList setup(const QString& top, const QString& left) {
-    return {QStringLiteral("Top=") + top, QStringLiteral("Left=") + left, QStringLiteral("Run=0"),
-            QStringLiteral("TipOn=0")};
-}
-
 TEST_F(MainWindowPosition, ThreeRestartsFindTheFrameAtTheSamePlace) {
-    program.write_settings(setup(QStringLiteral("200"), QStringLiteral("300")));
+    program.write_settings(settings_at(QStringLiteral("300"), QStringLiteral("200")));
     for (int run = 1; run <= 3; ++run) {
         start_program();
         const TWindowGeometry g = window_geometry(program.main_window());
@@ -40,7 +35,7 @@ TEST_F(MainWindowPosition, AFrameOffEveryScreenComesBackWhole) {
     };
     const QRect screen(0, 0, TXSession::kScreenWidth, TXSession::kScreenHeight);
     for (const Case& c : cases) {
-        program.write_settings(setup(c.top, c.left));
+        program.write_settings(settings_at(c.left, c.top));
         start_program();
         const TWindowGeometry g = window_geometry(program.main_window());
         EXPECT_TRUE(screen.contains(g.frame)) << c.what << ": frame " << ::testing::PrintToString(g.frame);

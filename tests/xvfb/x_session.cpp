@@ -246,30 +246,26 @@ QString TProgram::output() {
 
 // --- xdotool ---
 
+namespace {
+
+/// The first visible window whose title matches, read once; empty when there is none (or xdotool fails).
+QString first_visible_window(const QString& title_pattern) {
+    const auto out =
+        run_tool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                             QStringLiteral("--name"), title_pattern});
+    return out ? out->trimmed().section(u'\n', 0, 0) : QString();
+}
+
+} // namespace
+
 QString find_window(const QString& title_pattern, int timeout_ms) {
     QString found;
-    wait_for(
-        [&] {
-            const auto out = run_tool(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                       QStringLiteral("--name"), title_pattern});
-            if (!out || out->trimmed().isEmpty()) return false;
-            found = out->trimmed().section(u'\n', 0, 0);
-            return true;
-        },
-        timeout_ms, 100);
+    wait_for([&] { return !(found = first_visible_window(title_pattern)).isEmpty(); }, timeout_ms, 100);
     return found;
 }
 
 bool window_gone(const QString& title_pattern, int timeout_ms) {
-    return wait_for(
-        [&] {
-            const auto out = run_tool(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                       QStringLiteral("--name"), title_pattern});
-            return !out || out->trimmed().isEmpty();
-        },
-        timeout_ms, 100);
+    return wait_for([&] { return first_visible_window(title_pattern).isEmpty(); }, timeout_ms, 100);
 }
 
 TWindowGeometry window_geometry(const QString& window) {

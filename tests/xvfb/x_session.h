@@ -179,10 +179,15 @@ protected:
     }
     /// Starts the program; a failure ends the test.
     void start_program() { ASSERT_TRUE(program.start()) << program.output().toStdString(); }
+    /// The stored settings of a start with the converter window's frame at (left, top), the values as given,
+    /// without the tip of the day.
+    static QStringList settings_at(const QString& left, const QString& top) {
+        return {QStringLiteral("Top=") + top, QStringLiteral("Left=") + left, QStringLiteral("Run=0"),
+                QStringLiteral("TipOn=0")};
+    }
     /// Starts the program with its converter window's frame at (left, top), without the tip of the day.
     void start_program_at(int left, int top) {
-        program.write_settings({QStringLiteral("Top=%1").arg(top), QStringLiteral("Left=%1").arg(left),
-                                QStringLiteral("Run=0"), QStringLiteral("TipOn=0")});
+        program.write_settings(settings_at(QString::number(left), QString::number(top)));
         start_program();
     }
     /// Shows a window with a shortcut of the converter window; gives the window's X id (empty when it does
