@@ -303,19 +303,9 @@ std::optional<double> try_str_to_datetime(QStringView text, const TFormatSetting
     return *date + *time;
 }
 
-double str_to_date(QStringView text) {
-    if (auto v = try_str_to_date(text)) return *v;
-    throw astro::EConvertError(QStringLiteral("'%1' is not a valid date").arg(text).toStdString());
-}
-
 double str_to_time(QStringView text) {
     if (auto v = try_str_to_time(text)) return *v;
     throw astro::EConvertError(QStringLiteral("'%1' is not a valid time").arg(text).toStdString());
-}
-
-double str_to_datetime(QStringView text) {
-    if (auto v = try_str_to_datetime(text)) return *v;
-    throw astro::EConvertError(QStringLiteral("'%1' is not a valid date and time").arg(text).toStdString());
 }
 
 } // namespace almadex

@@ -58,7 +58,7 @@ QString long_time_pattern();
 /// point; halves are rounded away from zero. "##0.0" gives 12.3, "#0.##" 5.5, "0#" 05.
 QString format_number(QStringView pattern, double value);
 
-// --- parsing: nullopt, or the throwing variants raise astro::EConvertError "'text' is not a valid date" ---
+// --- parsing: nullopt, or str_to_time raises astro::EConvertError "'text' is not a valid time" ---
 
 /// Day, month and year in the order of the short date format, separated by the date separator (a blank
 /// separator accepts any run of blanks); months may be written as names when the format shows them so; a
@@ -69,8 +69,6 @@ std::optional<double> try_str_to_time(QStringView text, const TFormatSettings& f
 /// A date, a blank, and a time.
 std::optional<double> try_str_to_datetime(QStringView text, const TFormatSettings& fs = format_settings());
 
-double str_to_date(QStringView text);
 double str_to_time(QStringView text);
-double str_to_datetime(QStringView text);
 
 } // namespace almadex

@@ -36,7 +36,8 @@ QString prayer_title(almanac::TPrayer prayer, bool arabic);
 
 /// The window keeps the object names of its controls (LatEdit1..4, LonEdit1..4, TZSign, TZValue, Map, Cal,
 /// TimeEditor, the menu items File1, Currentdate1, Update1, Nextmonth1, includesunrise, Usearabiannames,
-/// Useenglishnames); tests find them by name.
+/// Useenglishnames, the Method menu Method1 with method_<key>, asr_<key>, highlat_<key>, polar_<key>,
+/// round_minute and Adjustments1); tests find them by name.
 class TPrayerForm : public QMainWindow {
     Q_OBJECT
 
@@ -76,9 +77,6 @@ public:
     std::function<QString(QWidget*, const QStringList&, int, bool&)> choose_zone;
     QLabel* QiblaCompass() const { return qibla_compass_; }
     QLabel* QiblaText() const { return qibla_text_; }
-    /// The Method menu (object name Method1) and its items (method_<key>, asr_<key>, highlat_<key>,
-    /// polar_<key>, round_minute, Adjustments1).
-    QMenu* MethodMenu() const { return method_menu_; }
     /// Runs the adjustments dialog; true when accepted (tests replace it).
     std::function<bool(TPrayerMethodDialog&)> run_method_dialog;
 
@@ -95,8 +93,7 @@ public:
     bool IncludeSunrise() const;
     bool ArabianNames() const;
 
-    /// "gl.dat": the file read at start and the file written.
-    const QString& LocationReadPath() const { return location_read_path_; }
+    /// "gl.dat": the file written.
     const QString& LocationWritePath() const { return location_write_path_; }
 
     // --- the day's times ---

@@ -37,11 +37,8 @@ public:
     QLineEdit* DescEdit() const;
     QDateEdit* DatePick() const;
     QPushButton* AddBtn() const;
-    QMenu* FavoritePopupMenu() const { return favorite_popup_menu_; }
     QAction* Remove1() const { return remove1_; }
 
-    /// Where "dates.dat" is read from and written to (beside the program, or in the user's data folder).
-    const TDataFileLocation& DataFile() const { return data_file_; }
     /// For tests: runs between the temporary file and the rename when "dates.dat" is written.
     void SetBeforeRename(std::function<void()> hook) { before_rename_ = std::move(hook); }
 

@@ -15,8 +15,8 @@ class TMoon : public QWidget {
     Q_OBJECT
     Q_PROPERTY(TMoonSize MoonSize READ MoonSize WRITE SetMoonSize)
     Q_PROPERTY(double Date READ Date WRITE SetDate)
-    Q_PROPERTY(QImage Picture READ picture WRITE SetPicture STORED false)
-    Q_PROPERTY(QIcon Icon READ GetIcon WRITE SetIcon STORED false)
+    Q_PROPERTY(QImage Picture READ picture STORED false)
+    Q_PROPERTY(QIcon Icon READ GetIcon STORED false)
     Q_PROPERTY(TRotate Rotation READ Rotation WRITE SetRotation)
     Q_PROPERTY(bool ShowApollo11 READ ShowApollo11 WRITE SetShowApollo11)
     Q_PROPERTY(TMoonStyle MoonStyle READ MoonStyle WRITE SetMoonStyle)
@@ -70,16 +70,12 @@ public:
     /// The normalised phase angle of the date, degrees in [0, 360): 0 full moon, 180 new moon.
     astro::extended PhaseAngle() const { return angle_; }
 
-    /// The picture shown.
+    /// The picture shown; it follows from the other properties (the property cannot be written).
     const QImage& picture() const { return picture_; }
-    /// Writes are ignored: the picture follows from the other properties.
-    void SetPicture(const QImage&) {}
     /// The picture as an icon of the system icon size: built on every read from the two-colour mask (off the
     /// disk transparent) and the colour picture of size 16, 32 or 64 (16 and 64 pixels select their own
     /// bitmaps, every other size the 32-pixel ones).
     QIcon GetIcon() const;
-    /// Writes are ignored.
-    void SetIcon(const QIcon&) {}
     /// The image GetIcon wraps.
     QImage icon_image() const;
     /// The system icon size used by GetIcon: the style's large icon size, or the size set here (0: the
