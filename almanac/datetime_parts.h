@@ -40,6 +40,21 @@ inline astro::TDateTime datetime_from_parts(const TDateTimeParts& p) {
     return datetime_from_parts(p.year, p.month, p.day, p.hour, p.minute, p.second, p.millisecond);
 }
 
+/// The date-time value of 1970-01-01 00:00, from which Unix time and ICU count (25569 days after 1899-12-30).
+inline constexpr astro::TDateTime unix_epoch = 25569;
+/// Unix time in milliseconds (ICU's UDate) of a date-time value, both in universal time, and back: one linear
+/// count in both directions, no leap seconds.
+constexpr double unix_milliseconds(astro::TDateTime t) {
+    return (t - unix_epoch) * 86400000.0;
+}
+constexpr astro::TDateTime from_unix_milliseconds(double ms) {
+    return unix_epoch + ms / 86400000.0;
+}
+/// The date-time value of a Unix time in seconds (fractions kept).
+constexpr astro::TDateTime from_unix_seconds(double seconds) {
+    return unix_epoch + seconds / 86400.0;
+}
+
 /// "2024-03-15" (ISO 8601) of the date of `p`.
 std::string iso_date(const TDateTimeParts& p);
 /// "07:05:09" of the time of `p` (its milliseconds left out).

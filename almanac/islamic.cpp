@@ -1,5 +1,6 @@
 #include "almanac/islamic.h"
 
+#include "almanac/datetime_parts.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
 
@@ -13,14 +14,6 @@
 
 namespace almanac {
 namespace {
-
-constexpr double ms_per_day = 86400000.0;
-
-// The date-time value of 1970-01-01 00:00, where ICU counts its milliseconds from.
-astro::TDateTime unix_epoch() {
-    static const astro::TDateTime epoch = astro::gregorian_datetime(1970, 1, 1);
-    return epoch;
-}
 
 // One ICU calendar of each kind per thread (an ICU calendar is not safe to share), in universal time: the
 // days of the library are days of its single time scale.
@@ -51,7 +44,7 @@ std::uint16_t u16(int v) {
 astro::TIslamicDate icu_date(TIslamicCalendar calendar, astro::TDateTime day) {
     icu::Calendar& cal = icu_calendar(calendar);
     UErrorCode status = U_ZERO_ERROR;
-    cal.setTime((day + 0.5 - unix_epoch()) * ms_per_day, status); // noon: well inside the day
+    cal.setTime(unix_milliseconds(day + 0.5), status); // noon: well inside the day
     const int year = cal.get(UCAL_YEAR, status);
     const int month = cal.get(UCAL_MONTH, status) + 1;
     const int d = cal.get(UCAL_DATE, status);
@@ -68,7 +61,7 @@ astro::TDateTime icu_day(TIslamicCalendar calendar, int year, int month, int day
     const UDate first = cal.getTime(status);
     check(status);
     if (day < 1 || day > length) throw astro::EConvertError("Invalid day");
-    return std::floor(first / ms_per_day + unix_epoch()) + (day - 1);
+    return std::floor(from_unix_milliseconds(first)) + (day - 1);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "almanac/time_zone.h"
 
+#include "almanac/datetime_parts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,10 +20,8 @@ struct TTimeZone::TRules {
 
 namespace {
 
-// Milliseconds since 1970-01-01 of a date-time value (days since 1899-12-30).
-constexpr double unix_epoch_day = 25569;
 UDate udate(astro::TDateTime t) {
-    return (t - unix_epoch_day) * 86400000.0;
+    return unix_milliseconds(t);
 }
 
 // A zone of the tz database by its name; null for anything else (ICU would give its "Etc/Unknown" zone, or a

@@ -34,9 +34,7 @@ namespace {
 // Now, in UTC, as a date-time value: the library's time scale has no time zone.
 double now_utc() {
     const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
-    const double seconds = std::chrono::duration<double>(since_epoch).count();
-    static const double unix_epoch = almanac::datetime_from_parts(1970, 1, 1);
-    return unix_epoch + seconds / 86400.0;
+    return almanac::from_unix_seconds(std::chrono::duration<double>(since_epoch).count());
 }
 
 /// Writes a whole document to standard output and flushes it; output that cannot be written (a full disk,

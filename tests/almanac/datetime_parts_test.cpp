@@ -117,6 +117,16 @@ TEST(DateTimeParts, BadValuesAndDatesGiveTheCalendarsErrors) {
     EXPECT_EQ(error_of<EConvertError>([] { datetime_from_parts(65537, 1, 1); }), "Invalid year");
 }
 
+// Unix time 1727969400 is 2024-10-03 15:30:00 UTC (date -u -d @1727969400).
+TEST(DateTimeParts, UnixTimeCountsFrom1970BothWays) {
+    EXPECT_EQ(unix_epoch, datetime_from_parts(1970, 1, 1));
+    const double t = kOct3 + (15 * 3600 + 30 * 60) * kSecond;
+    EXPECT_EQ(text(datetime_parts(from_unix_seconds(1727969400))), "2024-10-03T15:30:00");
+    EXPECT_EQ(text(datetime_parts(from_unix_milliseconds(1727969400000.0))), "2024-10-03T15:30:00");
+    EXPECT_NEAR(unix_milliseconds(t), 1727969400000.0, 0.01);
+    EXPECT_EQ(unix_milliseconds(unix_epoch - 1), -86400000.0); // before 1970 the count runs on, negative
+}
+
 TEST(DateTimeParts, IsoTexts) {
     EXPECT_EQ(iso_instant(45730 + (7 * 3600 + 39.6) * kSecond), "2025-03-14T07:00:39");
     EXPECT_EQ(iso_date({999, 1, 1, 0, 0, 0, 0}), "0999-01-01");
