@@ -132,4 +132,32 @@ QIcon moon_icon() {
     return painted([](QPainter& p) { paint_crescent(p, QPointF(7.5, 8.5), 6.5, QColor(220, 165, 20)); });
 }
 
+QPixmap qibla_picture(double direction, int size, qreal ratio) {
+    QPixmap picture(QSize(size, size) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(size / 2.0, size / 2.0);
+    const double r = size / 2.0 - 1;
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, r, r);
+    p.setPen(QPen(Qt::red, 1.5));
+    p.drawLine(centre + QPointF(0, -r), centre + QPointF(0, -r + 4)); // north
+    p.translate(centre);
+    p.rotate(direction);
+    QPainterPath needle;
+    needle.moveTo(0, -r + 2);
+    needle.lineTo(3, 0);
+    needle.lineTo(-3, 0);
+    needle.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 110, 60));
+    p.drawPath(needle);
+    p.setBrush(Qt::darkGray);
+    p.drawEllipse(QPointF(0, 0), 1.5, 1.5);
+    return picture;
+}
+
 } // namespace almadex

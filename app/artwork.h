@@ -27,4 +27,8 @@ QIcon calendar_icon();
 /// A crescent: the Moon window.
 QIcon moon_icon();
 
+/// A compass rose `size` pixels wide (at the device pixel ratio `ratio`) with the Qibla's direction: north
+/// up, the needle turned `direction` degrees clockwise, toward the Kaaba.
+QPixmap qibla_picture(double direction, int size, qreal ratio);
+
 } // namespace almadex

@@ -1,10 +1,8 @@
 #include "app/between_form.h"
 
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
-#include "app/main_form.h"
-#include "app/window_place.h"
 #include "ui_between_form.h"
 
 #include <QLabel>
@@ -14,7 +12,8 @@
 
 namespace almadex {
 
-TBetweenForm::TBetweenForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TBetweenForm>()) {
+TBetweenForm::TBetweenForm(TAppCore& core, QWidget* parent)
+    : QWidget(parent), core_(core), ui(std::make_unique<Ui::TBetweenForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     status_panel_ = new QLabel(QStringLiteral("Please, select two dates..."), ui->ResponseStatusBar);
@@ -49,18 +48,9 @@ QString TBetweenForm::StatusText() const {
 }
 
 void TBetweenForm::FormCreate() {
-    const QDate today = to_qdate(now_datetime());
+    const QDate today = to_qdate(core_.now());
     ui->DateTimePicker1->setDate(today);
     ui->DateTimePicker2->setDate(today);
-}
-
-void TBetweenForm::place() {
-    place_beside(this, forms().main, TBesideAlign::Bottom);
-}
-
-void TBetweenForm::setVisible(bool visible) {
-    if (visible && !isVisible()) run_guarded(this, [this] { place(); });
-    QWidget::setVisible(visible);
 }
 
 void TBetweenForm::DateTimePicker1Change() {

@@ -14,11 +14,13 @@ class TBetweenForm;
 
 namespace almadex {
 
+class TAppCore;
+
 class TBetweenForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TBetweenForm(QWidget* parent = nullptr);
+    explicit TBetweenForm(TAppCore& core, QWidget* parent = nullptr);
     ~TBetweenForm() override;
 
     QDateEdit* DateTimePicker1() const;
@@ -29,17 +31,13 @@ public:
 
     /// Both pickers on today.
     void FormCreate();
-    /// Places the window against the right edge of the converter window's frame, bottoms aligned, on its
-    /// screen.
-    void place();
-    /// Each showing places the window anew (place()).
-    void setVisible(bool visible) override;
     void DateTimePicker1Change();
     void DateTimePicker2Change();
 
 private:
     void count_days();
 
+    TAppCore& core_;
     std::unique_ptr<Ui::TBetweenForm> ui;
     QLabel* status_panel_ = nullptr;
 };

@@ -1,21 +1,19 @@
 #include "app/calendar_form.h"
 
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
-#include "app/main_form.h"
-#include "app/window_place.h"
 #include "astro/calendar.h"
 #include "ui_calendar_form.h"
 
-#include <QHideEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <algorithm>
 
 namespace almadex {
 
-TCalendarForm::TCalendarForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TCalendarForm>()) {
+TCalendarForm::TCalendarForm(TAppCore& core, QWidget* parent)
+    : QWidget(parent), core_(core), ui(std::make_unique<Ui::TCalendarForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -26,6 +24,10 @@ TCalendarForm::TCalendarForm(QWidget* parent) : QWidget(parent), ui(std::make_un
     ui->Calendar->setDateRange(FirstDay(), LastDay());
     connect(ui->BitBtn1, &QPushButton::clicked, this, guarded(this, &TCalendarForm::BitBtn1Click));
     connect(ui->Calendar, &QCalendarWidget::clicked, this, guarded(this, &TCalendarForm::CalendarClick));
+    // The converter's command writes the leap-year line for its Gregorian year before it shows this window.
+    connect(&core_, &TAppCore::window_opening, this, [this](TWindow window) {
+        if (window == TWindow::calendar) ShowLeapYear(core_.gregorian_fields().year);
+    });
 }
 
 TCalendarForm::~TCalendarForm() = default;
@@ -47,19 +49,8 @@ void TCalendarForm::ShowLeapYear(int year) {
                                                          : QStringLiteral(" is not a leap year")));
 }
 
-void TCalendarForm::FormCreate() {
-    place_beside(this, forms().main);
-}
-
-void TCalendarForm::setVisible(bool visible) {
-    if (visible && !isVisible()) run_guarded(this, [this] { FormCreate(); });
-    QWidget::setVisible(visible);
-}
-
 void TCalendarForm::FormShow() {
-    const TMainForm* main = forms().main;
-    if (!main) return;
-    const QDate day = std::clamp(to_qdate(main->FDate()), FirstDay(), LastDay());
+    const QDate day = std::clamp(to_qdate(core_.moment()), FirstDay(), LastDay());
     ui->Calendar->setSelectedDate(day);
     ui->Calendar->setCurrentPage(day.year(), day.month());
 }
@@ -67,10 +58,6 @@ void TCalendarForm::FormShow() {
 void TCalendarForm::FormResize() {
     if (height() < kMinHeight) resize(width(), kMinHeight);
     if (width() < kMinWidth) resize(kMinWidth, height());
-}
-
-void TCalendarForm::FormHide() {
-    if (TMainForm* main = forms().main) main->calendar_window_shown(false);
 }
 
 void TCalendarForm::BitBtn1Click() {
@@ -84,17 +71,7 @@ void TCalendarForm::CalendarClick() {
 void TCalendarForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return; // restored from the task bar: the page stays where the user left it
-    run_guarded(this, [this] {
-        FormShow();
-        // The toggle shows the window's state, however the window was opened.
-        if (TMainForm* main = forms().main) main->calendar_window_shown(true);
-    });
-}
-
-void TCalendarForm::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (event->spontaneous()) return; // minimised: still open
-    run_guarded(this, [this] { FormHide(); });
+    run_guarded(this, [this] { FormShow(); });
 }
 
 void TCalendarForm::resizeEvent(QResizeEvent* event) {

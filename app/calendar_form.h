@@ -1,6 +1,6 @@
 // The calendar window: the month of the converter's moment in a month calendar with ISO week numbers, and
 // one line telling whether a year is a leap year. The converter opens and closes it through its "Calendar..."
-// command and its toolbar toggle CalBtn, which this window keeps in step.
+// command and its toolbar toggle CalBtn, which follows the window through the core.
 #pragma once
 
 #include <QDate>
@@ -17,11 +17,13 @@ class TCalendarForm;
 
 namespace almadex {
 
+class TAppCore;
+
 class TCalendarForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TCalendarForm(QWidget* parent = nullptr);
+    explicit TCalendarForm(TAppCore& core, QWidget* parent = nullptr);
     ~TCalendarForm() override;
 
     QLabel* LeapYinfo() const;
@@ -38,26 +40,20 @@ public:
     /// Writes "<year> is a leap year" or "<year> is not a leap year" (the Julian rule up to 1582).
     void ShowLeapYear(int year);
 
-    /// Places the window against the right edge of the converter window's frame, tops aligned, on its
-    /// screen; done each time the window is shown.
-    void FormCreate();
-    void setVisible(bool visible) override;
-    /// Moves the month calendar to the converter's moment.
+    /// Moves the month calendar to the converter's moment (each showing, not a restore from the task bar).
     void FormShow();
     /// Keeps the window at least kMinWidth x kMinHeight.
     void FormResize();
-    /// Releases the converter's toggle CalBtn.
-    void FormHide();
     void BitBtn1Click();
     /// The leap-year line for the year of the clicked day (proleptic Gregorian, like the control).
     void CalendarClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    TAppCore& core_;
     std::unique_ptr<Ui::TCalendarForm> ui;
 };
 

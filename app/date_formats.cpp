@@ -9,11 +9,6 @@
 namespace almadex {
 namespace {
 
-std::function<QDateTime()>& clock_function() {
-    static std::function<QDateTime()> clock;
-    return clock;
-}
-
 QString two_digits(int v) {
     return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
 }
@@ -52,11 +47,6 @@ QStringList split_fields(QStringView text, QChar separator) {
 
 } // namespace
 
-TFormatSettings& format_settings() {
-    static TFormatSettings settings;
-    return settings;
-}
-
 QTime to_qtime(const almanac::TDateTimeParts& p) {
     return QTime(p.hour, p.minute, p.second, p.millisecond);
 }
@@ -80,15 +70,6 @@ double from_qdatetime(const QDateTime& dt) {
     const QTime t = dt.time();
     return almanac::datetime_from_parts(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
                                         t.msec());
-}
-
-double now_datetime() {
-    const auto& clock = clock_function();
-    return from_qdatetime(clock ? clock() : QDateTime::currentDateTime());
-}
-
-void set_clock(std::function<QDateTime()> clock) {
-    clock_function() = std::move(clock);
 }
 
 QString format_date_time(QStringView pattern, double t, const TFormatSettings& fs) {
@@ -173,8 +154,8 @@ QString format_date_time(QStringView pattern, double t, const TFormatSettings& f
     return out;
 }
 
-QString date_to_str(double t) {
-    return format_date_time(format_settings().ShortDateFormat, t);
+QString date_to_str(double t, const TFormatSettings& fs) {
+    return format_date_time(fs.ShortDateFormat, t, fs);
 }
 
 QString long_time_pattern() {
@@ -303,8 +284,8 @@ std::optional<double> try_str_to_datetime(QStringView text, const TFormatSetting
     return *date + *time;
 }
 
-double str_to_time(QStringView text) {
-    if (auto v = try_str_to_time(text)) return *v;
+double str_to_time(QStringView text, const TFormatSettings& fs) {
+    if (auto v = try_str_to_time(text, fs)) return *v;
     throw astro::EConvertError(QStringLiteral("'%1' is not a valid time").arg(text).toStdString());
 }
 

@@ -1,5 +1,6 @@
-// The process-wide date and time conventions of the program (date separator, short date format, short time
-// format), which the windows change as they run, with a formatter and parser for the patterns they use.
+// The date and time conventions of the program (date separator, short date format, short time format): one
+// value that the application core holds and the windows change as they run, handed to what formats and parses
+// dates, with the formatter and parser of the patterns they use.
 // Patterns are written in the program's own pattern language: d dd ddd dddd, m mm mmm mmmm (minutes right
 // after an hour), yy yyyy, h hh, n nn, s ss, z zzz, "/" the date separator, ":" the time separator, text in
 // quotes. Month and day names and the long time format follow the default QLocale. Times are read by
@@ -11,7 +12,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
-#include <functional>
 #include <optional>
 
 namespace almadex {
@@ -22,10 +22,6 @@ struct TFormatSettings {
     QString ShortDateFormat = QStringLiteral("dd/mm/yyyy");
     QString ShortTimeFormat = QStringLiteral("hh:mm");
 };
-
-/// The settings in force (user-interface thread only). Windows assign to it where they change the
-/// conventions.
-TFormatSettings& format_settings();
 
 // --- date-time values (days since 1899-12-30 00:00, one linear count in both directions) and Qt ---
 // Through almanac/datetime_parts.h, so that a window shows the same second as a saved calendar or
@@ -39,16 +35,12 @@ double from_qdatetime(const QDateTime& dt);
 double from_qdate(QDate d);
 QTime to_qtime(const almanac::TDateTimeParts& parts);
 
-/// The current local date and time as a date-time value. Tests may replace the clock.
-double now_datetime();
-void set_clock(std::function<QDateTime()> clock);
-
 // --- formatting ---
 
 /// Formats t with a pattern of the language above.
-QString format_date_time(QStringView pattern, double t, const TFormatSettings& fs = format_settings());
-/// The short date format.
-QString date_to_str(double t);
+QString format_date_time(QStringView pattern, double t, const TFormatSettings& fs);
+/// The short date format of `fs`.
+QString date_to_str(double t, const TFormatSettings& fs);
 /// The locale's time format with seconds (the long time format).
 QString time_to_str(double t);
 QString time_to_str(const almanac::TDateTimeParts& parts);
@@ -63,12 +55,12 @@ QString format_number(QStringView pattern, double value);
 /// Day, month and year in the order of the short date format, separated by the date separator (a blank
 /// separator accepts any run of blanks); months may be written as names when the format shows them so; a
 /// missing year is the current one. The date is proleptic Gregorian; the result is 00:00 of that day.
-std::optional<double> try_str_to_date(QStringView text, const TFormatSettings& fs = format_settings());
+std::optional<double> try_str_to_date(QStringView text, const TFormatSettings& fs);
 /// Hours, minutes and optional seconds separated by the time separator: the fraction of a day.
-std::optional<double> try_str_to_time(QStringView text, const TFormatSettings& fs = format_settings());
+std::optional<double> try_str_to_time(QStringView text, const TFormatSettings& fs);
 /// A date, a blank, and a time.
-std::optional<double> try_str_to_datetime(QStringView text, const TFormatSettings& fs = format_settings());
+std::optional<double> try_str_to_datetime(QStringView text, const TFormatSettings& fs);
 
-double str_to_time(QStringView text);
+double str_to_time(QStringView text, const TFormatSettings& fs);
 
 } // namespace almadex

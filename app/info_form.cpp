@@ -1,6 +1,7 @@
 #include "app/info_form.h"
 
 #include "app/artwork.h"
+#include "app/core.h"
 #include "app/guard.h"
 #include "app/product.h"
 #include "app/shell_open.h"
@@ -9,7 +10,8 @@
 
 namespace almadex {
 
-TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TInfoForm>()) {
+TInfoForm::TInfoForm(TAppCore& core, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TInfoForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
@@ -21,23 +23,26 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->URLLabel2->SetURLType(TURLLabel::utMailTo);
     ui->URLLabel2->SetCaption(mail_address());
     connect(ui->BitBtn3, &QPushButton::clicked, this, guarded(this, &TInfoForm::BitBtn3Click));
-    // A link the desktop cannot open is named, so that the user can open it by hand.
+    // The links open as every file and address of the program does; one the desktop cannot open is named, so
+    // that the user can open it by hand.
     for (TURLLabel* link : {ui->URLLabel1, ui->URLLabel2}) {
+        link->SetOpener([&core](const QString& address) {
+            return core.seams().open_url(QUrl(address, QUrl::TolerantMode));
+        });
         connect(link, &TURLLabel::OpenFailed, this, [this](const QString& address) {
             tell_cannot_open(this, QUrl(address), QStringLiteral("The link"));
         });
     }
+    // The about command opens it on its first page.
+    connect(&core, &TAppCore::window_opening, this, [this](TWindow window) {
+        if (window == TWindow::info) ui->PageControl1->setCurrentIndex(0);
+    });
 }
 
 TInfoForm::~TInfoForm() = default;
 
 QTabWidget* TInfoForm::PageControl1() const {
     return ui->PageControl1;
-}
-
-int TInfoForm::exec_on_first_page() {
-    ui->PageControl1->setCurrentIndex(0);
-    return exec();
 }
 
 void TInfoForm::BitBtn3Click() {

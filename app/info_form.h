@@ -13,16 +13,18 @@ class TInfoForm;
 
 namespace almadex {
 
+class TAppCore;
+
+/// Opened by the main window's about command (through the core), modally, on its first page.
 class TInfoForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TInfoForm(QWidget* parent = nullptr);
+    /// Its links open through the core's seam; one that the desktop cannot open is named in a message.
+    explicit TInfoForm(TAppCore& core, QWidget* parent = nullptr);
     ~TInfoForm() override;
 
     QTabWidget* PageControl1() const;
-    /// Shows the window modally on its first page.
-    int exec_on_first_page();
 
     /// Closes the window with result 1.
     void BitBtn3Click();

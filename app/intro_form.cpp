@@ -1,12 +1,9 @@
 #include "app/intro_form.h"
 
 #include "app/artwork.h"
-#include "app/forms.h"
+#include "app/core.h"
 #include "app/guard.h"
-#include "app/main_form.h"
-#include "app/messages.h"
 #include "app/product.h"
-#include "controls/tip_dialog.h"
 #include "ui_intro_form.h"
 
 #include <QScreen>
@@ -14,7 +11,8 @@
 
 namespace almadex {
 
-TIntroForm::TIntroForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TIntroForm>()) {
+TIntroForm::TIntroForm(TAppCore& core, QWidget* parent)
+    : QDialog(parent), core_(core), ui(std::make_unique<Ui::TIntroForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(376, 122);
@@ -31,7 +29,7 @@ TIntroForm::TIntroForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
 TIntroForm::~TIntroForm() = default;
 
 void TIntroForm::FormActivate() {
-    if (TMainForm* main = forms().main) main->setWindowTitle(product_name() + QStringLiteral(" "));
+    core_.start_up_window_activated(); // the main window's caption becomes "Almadex "
     tag_ = 2;
     if (!waiting_timer_.isActive()) waiting_timer_.start();
 }
@@ -42,14 +40,12 @@ void TIntroForm::WaitingTimerTimer() {
         return;
     }
     waiting_timer_.stop();
-    if (TMainForm* main = forms().main) main->show();
+    core_.start_up_window_done(); // the main window is shown
     done(1);
 }
 
 void TIntroForm::FormClose() {
-    TMainForm* main = forms().main;
-    show_start_messages(main); // over the main window, now that it is up
-    if (main && main->tips_at_startup()) main->AppTipShowExecute();
+    core_.start_up_window_closed();
 }
 
 void TIntroForm::done(int result) {

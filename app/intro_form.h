@@ -12,6 +12,8 @@ class TIntroForm;
 
 namespace almadex {
 
+class TAppCore;
+
 /// Borderless, modal, centred on the screen. Activating it starts a count of three ticks of WaitingTimer
 /// (one second each); the last tick closes it with result 1 and shows the main window; closing it shows the
 /// tip of the day when the main window's tip dialog is set to show at start-up. It cannot be dismissed by
@@ -20,7 +22,7 @@ class TIntroForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TIntroForm(QWidget* parent = nullptr);
+    explicit TIntroForm(TAppCore& core, QWidget* parent = nullptr);
     ~TIntroForm() override;
 
     QTimer& WaitingTimer() { return waiting_timer_; }
@@ -31,7 +33,7 @@ public:
     void FormActivate();
     /// Counts down; at zero stops the timer, shows the main window and closes with result 1.
     void WaitingTimerTimer();
-    /// Offers the tip of the day.
+    /// Shows the messages held during the start, then offers the tip of the day (through the core).
     void FormClose();
 
     void done(int result) override;
@@ -42,6 +44,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    TAppCore& core_;
     std::unique_ptr<Ui::TIntroForm> ui;
     QTimer waiting_timer_;
     int tag_ = 0;

@@ -1,17 +1,14 @@
 #include "app/lunar_form.h"
 
 #include "almanac/moon.h"
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
-#include "app/main_form.h"
 #include "app/messages.h"
-#include "app/window_place.h"
 #include "astro/seasons.h"
 #include "controls/moon.h"
 #include "ui_lunar_form.h"
 
-#include <QHideEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QStyle>
@@ -36,13 +33,15 @@ void put(QLineEdit* edit, const QString& text) {
 
 } // namespace
 
-QString date_time_text(double t, QStringView time_pattern) {
-    QString text = date_to_str(t);
-    if (to_qdatetime(t).time().msecsSinceStartOfDay() != 0) text += u' ' + format_date_time(time_pattern, t);
+QString date_time_text(double t, QStringView time_pattern, const TFormatSettings& fs) {
+    QString text = date_to_str(t, fs);
+    if (to_qdatetime(t).time().msecsSinceStartOfDay() != 0)
+        text += u' ' + format_date_time(time_pattern, t, fs);
     return text;
 }
 
-TLunarForm::TLunarForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TLunarForm>()) {
+TLunarForm::TLunarForm(TAppCore& core, QWidget* parent)
+    : QWidget(parent), core_(core), ui(std::make_unique<Ui::TLunarForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     fit_to_font();
@@ -60,6 +59,10 @@ TLunarForm::TLunarForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
 
     connect(ui->NowBtn, &QPushButton::clicked, this, guarded(this, &TLunarForm::NowBtnClick));
     connect(ui->SetBtn, &QPushButton::clicked, this, guarded(this, &TLunarForm::SetBtnClick));
+    // Opened by a command: updated first, as a press of "Update".
+    connect(&core_, &TAppCore::window_opening, this, [this](TWindow window) {
+        if (window == TWindow::lunar) run_guarded(this, [this] { SetBtnClick(); });
+    });
     FormCreate();
 }
 
@@ -142,22 +145,9 @@ void TLunarForm::fit_to_font() {
     resize(width() + grow, height());
 }
 
-void TLunarForm::place() {
-    place_beside(this, forms().main);
-}
-
-void TLunarForm::setVisible(bool visible) {
-    if (visible && !isVisible()) run_guarded(this, [this] { place(); });
-    QWidget::setVisible(visible);
-}
-
-void TLunarForm::FormHide() {
-    if (TMainForm* main = forms().main) main->moon_window_shown(false);
-}
-
 void TLunarForm::NowBtnClick() {
     try {
-        const QTime now = to_qdatetime(now_datetime()).time();
+        const QTime now = to_qdatetime(core_.now()).time();
         ui->TimeEdit->setText(format_number(u"0#", now.hour()) + u':' + format_number(u"0#", now.minute()));
     } catch (...) {
         // Nothing to paste.
@@ -165,18 +155,15 @@ void TLunarForm::NowBtnClick() {
 }
 
 void TLunarForm::SetBtnClick() {
-    // The day of the main window (today's without one) and the time typed here, read month first.
-    const TMainForm* main = forms().main;
-    const QDate today = to_qdate(now_datetime());
-    const TMainForm::TGregorianFields shown =
-        main ? main->gregorian_fields()
-             : TMainForm::TGregorianFields{today.day(), today.month(), today.year()};
+    // The day of the converter's Gregorian fields (today's without a converter) and the time typed here, read
+    // month first.
+    const TGregorianFields shown = core_.gregorian_fields();
     const int year = shown.year, month = shown.month, day = shown.day;
     const QString text = QStringLiteral("%1/%2/%3 %4").arg(month).arg(day).arg(year).arg(TimeText());
-    TFormatSettings& fs = format_settings();
+    TFormatSettings& fs = core_.date_format();
     fs.DateSeparator = u'/';
     fs.ShortDateFormat = QStringLiteral("mm/dd/yyyy");
-    const std::optional<double> parsed = try_str_to_datetime(text);
+    const std::optional<double> parsed = try_str_to_datetime(text, fs);
     fs.DateSeparator = u' ';
     fs.ShortDateFormat = QStringLiteral("mmm d yyyy");
     double t = 0;
@@ -187,7 +174,7 @@ void TLunarForm::SetBtnClick() {
                      {QStringLiteral("Wrong date !"),
                       QStringLiteral("Please, note that ") + text + QStringLiteral(" is an invalid date."),
                       QMessageBox::Information, QMessageBox::Ok});
-        t = now_datetime();
+        t = core_.now();
     }
 
     const almanac::TMoonReport moon = almanac::moon_report(t);
@@ -197,14 +184,14 @@ void TLunarForm::SetBtnClick() {
     put(ui->DiameterEdit, format_number(u"#########.#####", static_cast<double>(moon.diameter_arcsec)));
     put(ui->DistanceEdit, format_number(u"#########.###", static_cast<double>(moon.distance_km)));
     ui->MoonPhaser->SetDate(t);
-    put(ui->EclipseEdit,
-        date_time_text(moon.next_lunar_eclipse, u"hh:mm:ss") + eclipse_text(moon.next_lunar_eclipse_kind));
-    put(ui->BlueMoonEdit, date_time_text(moon.next_blue_moon, u"hh:mm"));
+    put(ui->EclipseEdit, date_time_text(moon.next_lunar_eclipse, u"hh:mm:ss", fs) +
+                             eclipse_text(moon.next_lunar_eclipse_kind));
+    put(ui->BlueMoonEdit, date_time_text(moon.next_blue_moon, u"hh:mm", fs));
 
-    put(ui->WinterEdit, date_time_text(astro::season_start(year, astro::seWinter), u"hh:mm"));
-    put(ui->SpringEdit, date_time_text(astro::season_start(year, astro::seSpring), u"hh:mm"));
-    put(ui->SummerEdit, date_time_text(astro::season_start(year, astro::seSummer), u"hh:mm"));
-    put(ui->AutomnEdit, date_time_text(astro::season_start(year, astro::seAutumn), u"hh:mm"));
+    put(ui->WinterEdit, date_time_text(astro::season_start(year, astro::seWinter), u"hh:mm", fs));
+    put(ui->SpringEdit, date_time_text(astro::season_start(year, astro::seSpring), u"hh:mm", fs));
+    put(ui->SummerEdit, date_time_text(astro::season_start(year, astro::seSummer), u"hh:mm", fs));
+    put(ui->AutomnEdit, date_time_text(astro::season_start(year, astro::seAutumn), u"hh:mm", fs));
 }
 
 void TLunarForm::MoonPhaserClick() {
@@ -223,12 +210,6 @@ void TLunarForm::MoonPhaserClick() {
         moon->setToolTip(QStringLiteral("Moon as seen on the southern hemisphere"));
         break;
     }
-}
-
-void TLunarForm::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    // Closed or hidden by the program; a minimised desktop hides it spontaneously and keeps the toggle.
-    if (!event->spontaneous()) run_guarded(this, [this] { FormHide(); });
 }
 
 bool TLunarForm::eventFilter(QObject* watched, QEvent* event) {

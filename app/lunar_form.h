@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <memory>
 
-class QHideEvent;
 class QLineEdit;
 class QPushButton;
 class TMoon;
@@ -19,10 +18,13 @@ class TLunarForm;
 
 namespace almadex {
 
-/// An instant as the Moon window shows it: the date in the short date format, a blank and the time in
+class TAppCore;
+struct TFormatSettings;
+
+/// An instant as the Moon window shows it: the date in the short date format of `fs`, a blank and the time in
 /// `time_pattern`. The time is left out when the instant falls exactly on midnight; like every formatted time
 /// it is rounded to the millisecond and then cut to the fields shown (07:00:39.17 gives 07:00:39).
-QString date_time_text(double t, QStringView time_pattern);
+QString date_time_text(double t, QStringView time_pattern, const TFormatSettings& fs);
 
 /// The controls keep their object names (TimeEdit, NowBtn, SetBtn, MoonPhaser, PhaseEdit, AgeMoonEdit,
 /// LunationEdit, DiameterEdit, DistanceEdit, EclipseEdit, BlueMoonEdit, WinterEdit, SpringEdit, SummerEdit,
@@ -31,11 +33,11 @@ class TLunarForm : public QWidget {
     Q_OBJECT
 
 public:
-    /// Places itself to the right of the main window and fills its fields for the current moment.
-    explicit TLunarForm(QWidget* parent = nullptr);
+    /// Fills its fields for the current moment.
+    explicit TLunarForm(TAppCore& core, QWidget* parent = nullptr);
     ~TLunarForm() override;
 
-    /// The "Update" button: the main window's Moon/Seasons command clicks it before showing the window.
+    /// The "Update" button: the window presses it when a command opens it (the main window's Moon/Seasons).
     QPushButton* SetBtn() const;
     TMoon* MoonPhaser() const;
     /// The time of day as typed, unfilled places as blanks ("  :  " when empty).
@@ -46,25 +48,19 @@ public:
     void fit_to_font();
     /// Pastes the current time and updates the fields.
     void FormCreate();
-    /// Places the window against the right edge of the main window's frame, tops aligned, on its screen.
-    void place();
-    /// Each showing places the window anew (place()).
-    void setVisible(bool visible) override;
-    /// Releases the main window's toolbar toggle AstroBtn.
-    void FormHide();
     /// Puts the current local time, "hh:mm", into TimeEdit.
     void NowBtnClick();
-    /// Reads the main window's day, month and year and TimeEdit, and fills every field for that instant; an
-    /// unreadable date or time is reported and the current moment taken instead.
+    /// Reads the converter's Gregorian day, month and year (through the core) and TimeEdit, and fills every
+    /// field for that instant; an unreadable date or time is reported and the current moment taken instead.
     void SetBtnClick();
     /// Turns the picture a quarter counterclockwise and names the hemisphere it now shows in its hint.
     void MoonPhaserClick();
 
 protected:
-    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TAppCore& core_;
     std::unique_ptr<Ui::TLunarForm> ui;
 };
 

@@ -4,21 +4,13 @@
 #include "almanac/feasts.h"
 #include "app/artwork.h"
 #include "app/auto_run.h"
-#include "app/between_form.h"
-#include "app/calendar_form.h"
 #include "app/command_keys.h"
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
-#include "app/info_form.h"
-#include "app/intro_form.h"
-#include "app/lunar_form.h"
 #include "app/messages.h"
-#include "app/prayer_form.h"
 #include "app/product.h"
-#include "app/repository_form.h"
 #include "app/settings.h"
-#include "app/shell_open.h"
 #include "app/window_place.h"
 #include "astro/errors.h"
 #include "controls/moon.h"
@@ -31,7 +23,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -39,10 +30,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <array>
@@ -51,11 +40,6 @@
 
 namespace almadex {
 namespace {
-
-/// The Islamic routines leave the short date format day first.
-void islamic_steps_done() {
-    format_settings().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
-}
 
 const QColor kChristianBand(40, 90, 180);
 const QColor kJewishBand(210, 160, 20);
@@ -80,14 +64,16 @@ void add_names(QComboBox* list, const std::array<std::string_view, N>& names) {
     for (const std::string_view name : names) list->addItem(qstring(name));
 }
 
-TMainForm::TPrinterSetupDialog& printer_setup_dialog() {
-    static TMainForm::TPrinterSetupDialog dialog;
-    return dialog;
+/// True when the printer has somewhere to print to: an installed printer, or a file.
+bool has_destination(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
+    return !printer.printerName().isEmpty() && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()) {
+TMainForm::TMainForm(TAppCore& core, QWidget* parent)
+    : QMainWindow(parent), core_(core), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
     add_names(ui->IsMonthName, almanac::islamic_month_names);
     add_names(ui->CStem, almanac::chinese_stem_names);
@@ -205,6 +191,20 @@ void TMainForm::connect_handlers() {
             guarded(this, &TMainForm::ShowIntroFormTimerTimer));
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { run_guarded(this, [&] { PanelFocusChange(now); }); });
+
+    // What the other windows read of the converter goes to the core; what they ask of it comes from there.
+    for (TSpinEdit* field : {ui->GDay, ui->GMonth, ui->GYear})
+        connect(field, &QSpinBox::valueChanged, this, &TMainForm::report_gregorian_fields);
+    connect(&core_, &TAppCore::islamic_choice_changed, this,
+            [this] { run_guarded(this, [this] { show_islamic_choice(); }); });
+    connect(&core_, &TAppCore::window_shown, this, &TMainForm::window_shown);
+    connect(&core_, &TAppCore::day_sent, this, [this](int day, int month, int year) {
+        try {
+            convert_gregorian(day, month, year);
+        } catch (const std::exception&) {
+            // The converter's own errors end the sending silently.
+        }
+    });
 }
 
 // --- what the other windows use ---
@@ -228,8 +228,12 @@ QAction* TMainForm::AstroBtn() const {
     return ui->AstroBtn;
 }
 
-TMainForm::TGregorianFields TMainForm::gregorian_fields() const {
-    return {ui->GDay->value(), ui->GMonth->value(), ui->GYear->value()};
+double TMainForm::FDate() const {
+    return core_.moment();
+}
+
+void TMainForm::report_gregorian_fields() {
+    core_.set_gregorian_fields({ui->GDay->value(), ui->GMonth->value(), ui->GYear->value()});
 }
 
 void TMainForm::convert_gregorian(int day, int month, int year) {
@@ -239,21 +243,11 @@ void TMainForm::convert_gregorian(int day, int month, int year) {
     GConvertClick();
 }
 
-void TMainForm::calendar_window_shown(bool shown) {
-    ui->CalBtn->setChecked(shown);
-}
-
-void TMainForm::moon_window_shown(bool shown) {
-    ui->AstroBtn->setChecked(shown);
-}
-
-bool TMainForm::tips_at_startup() const {
-    return tips_dialog_->StartupState();
-}
-
-void TMainForm::SetProgramFolder(const QString& folder) {
-    program_folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
-    if (!program_folder_.endsWith(QDir::separator())) program_folder_ += QDir::separator();
+void TMainForm::window_shown(TWindow window, bool shown) {
+    // The calendar's toggle shows the window's state however it was opened; the Moon's is released when the
+    // window is hidden.
+    if (window == TWindow::calendar) ui->CalBtn->setChecked(shown);
+    if (window == TWindow::lunar && !shown) ui->AstroBtn->setChecked(false);
 }
 
 void TMainForm::add_islamic_options() {
@@ -284,28 +278,25 @@ void TMainForm::add_islamic_options() {
         connect(action, &QAction::triggered, this,
                 [this, days] { run_guarded(this, [&] { choose_hijri_adjust(days); }); });
     }
-    check_islamic_choice(); // the default until the settings are loaded
+    check_islamic_choice();
 }
 
 // --- start-up ---
 
 void TMainForm::FormCreate() {
     show_intro_form_timer_.start();
-    fdate_ = now_datetime();
+    core_.set_moment(core_.now());
     run_guarded(this, [this] { startup_fill(); });
-    setWindowIcon(moon_phase_icon(fdate_)); // today's Moon
-    SetProgramFolder(QCoreApplication::applicationDirPath());
+    report_gregorian_fields();
+    setWindowIcon(moon_phase_icon(core_.moment())); // today's Moon
     load_settings();
 }
 
 void TMainForm::ShowIntroFormTimerTimer() {
-    show_intro_form_timer_.stop(); // it fires once
-    if (TIntroForm* intro = forms().intro) {
-        intro->exec(); // the start-up window shows this window when it is done
-    } else {
-        show();
-        show_start_messages(this);
-    }
+    show_intro_form_timer_.stop();           // it fires once
+    if (core_.run_start_up_window()) return; // the start-up window shows this window when it is done
+    show();
+    core_.show_start_messages(this);
 }
 
 void TMainForm::setVisible(bool visible) {
@@ -331,14 +322,19 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // --- shared steps ---
 
 void TMainForm::set_date_conventions() {
-    TFormatSettings& fs = format_settings();
+    TFormatSettings& fs = core_.date_format();
     fs.DateSeparator = u'/';
     fs.ShortDateFormat = QStringLiteral("mm/dd/yyyy");
     fs.ShortTimeFormat = QStringLiteral("hh:mm");
 }
 
-void TMainForm::set_noon() {
-    fdate_ = std::floor(fdate_) + 0.5;
+void TMainForm::islamic_steps_done() {
+    core_.date_format().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+}
+
+double TMainForm::set_noon(std::optional<double> moment) {
+    core_.set_moment(std::floor(moment ? *moment : core_.now()) + 0.5);
+    return core_.moment();
 }
 
 void TMainForm::wrong_date(const QString& first_line) {
@@ -368,8 +364,8 @@ void TMainForm::fill_islamic(const astro::TIslamicDate& date) {
 
 void TMainForm::show_islamic_caption(int year) {
     ui->IslamicGroupBox->setTitle(
-        QStringLiteral(" Islamic%1: ").arg(islamic_qualifier(islamic_choice_, year)));
-    const std::string note = almanac::islamic_table_note(islamic_choice_, year);
+        QStringLiteral(" Islamic%1: ").arg(islamic_qualifier(core_.islamic_choice(), year)));
+    const std::string note = almanac::islamic_table_note(core_.islamic_choice(), year);
     ui->IslamicGroupBox->setToolTip(note.empty() ? QString() : qstring(note) + u'.');
 }
 
@@ -403,12 +399,12 @@ void TMainForm::fill_chinese(const almanac::TDayInCalendars& day) {
 
 void TMainForm::startup_fill() {
     set_date_conventions();
-    const QDate today = to_qdate(now_datetime());
+    const QDate today = to_qdate(core_.now());
     ui->GDay->setValue(today.day());
     ui->GMonth->setValue(today.month());
     ui->GYear->setValue(today.year());
-    fdate_ = now_datetime();
-    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_, islamic_choice_);
+    core_.set_moment(core_.now());
+    const almanac::TDayInCalendars day = almanac::day_in_calendars(core_.moment(), core_.islamic_choice());
     fill_islamic(day);
     fill_hebrew(day);
     fill_julian(day); // the current moment, with its decimals
@@ -421,14 +417,10 @@ void TMainForm::GConvertClick() {
     set_date_conventions();
     const QString text =
         QStringLiteral("%1/%2/%3").arg(ui->GMonth->value()).arg(ui->GDay->value()).arg(ui->GYear->value());
-    if (const auto day = try_str_to_date(text)) {
-        fdate_ = *day;
-    } else {
-        wrong_date(QStringLiteral("Please, note that Gregorian date is invalid."));
-        fdate_ = now_datetime();
-    }
-    set_noon();
-    const almanac::TDayInCalendars day = almanac::day_in_calendars(fdate_, islamic_choice_);
+    const std::optional<double> day_entered = try_str_to_date(text, core_.date_format());
+    if (!day_entered) wrong_date(QStringLiteral("Please, note that Gregorian date is invalid."));
+    const almanac::TDayInCalendars day =
+        almanac::day_in_calendars(set_noon(day_entered), core_.islamic_choice());
     fill_hebrew(day);
     fill_islamic(day);
     fill_julian(day);
@@ -441,14 +433,14 @@ void TMainForm::JeConvertClick() {
     const int month = ui->JeMonth->value();
     const int day = ui->JeDay->value();
     ui->JeMonthName->setCurrentIndex(month - 1);
+    std::optional<double> entered;
     try {
-        fdate_ = almanac::noon_of_hebrew_date(year, month, day);
+        entered = almanac::noon_of_hebrew_date(year, month, day);
     } catch (const astro::Exception&) {
         wrong_date(QStringLiteral("Please, note this Hebrew date is invalid."));
-        fdate_ = now_datetime();
     }
-    set_noon();
-    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_, islamic_choice_);
+    const almanac::TDayInCalendars shown =
+        almanac::day_in_calendars(set_noon(entered), core_.islamic_choice());
     fill_gregorian(shown);
     fill_islamic(shown);
     fill_julian(shown);
@@ -463,19 +455,17 @@ void TMainForm::CConvertClick() {
     date.Year = ui->CYear->value();
     date.LeapMonth = ui->CLeapMonth->isChecked();
     date.Cycle = ui->CCycles->value();
-    bool valid = true;
+    std::optional<double> entered;
     try {
-        fdate_ = almanac::noon_of_chinese_date(date);
+        entered = almanac::noon_of_chinese_date(date);
     } catch (const astro::Exception&) {
         wrong_date(QStringLiteral("Please, note this Chinese date is invalid."));
-        fdate_ = now_datetime();
-        valid = false;
     }
-    set_noon();
-    const almanac::TDayInCalendars shown = almanac::day_in_calendars(fdate_, islamic_choice_);
+    const almanac::TDayInCalendars shown =
+        almanac::day_in_calendars(set_noon(entered), core_.islamic_choice());
     // A valid date keeps its day, month and year as entered. After an invalid one the panel shows the day
     // used, like the others: its signs beside the entered year would name another year.
-    if (valid)
+    if (entered)
         fill_chinese_signs(shown);
     else
         fill_chinese(shown);
@@ -495,13 +485,13 @@ void TMainForm::IConvertClick() {
     islamic_steps_done();
     almanac::TDayInCalendars shown;
     try {
-        shown = almanac::islamic_date_in_calendars(date.year, date.month, date.day, islamic_choice_);
+        shown = almanac::islamic_date_in_calendars(date.year, date.month, date.day, core_.islamic_choice());
     } catch (const astro::EConvertError&) {
         wrong_date(QStringLiteral("Please, note this Islamic date is invalid."));
-        fdate_ = now_datetime();
+        core_.set_moment(core_.now());
         return; // no other panel changes
     }
-    fdate_ = shown.moment;
+    core_.set_moment(shown.moment);
     show_islamic_caption(date.year);
     fill_gregorian(shown); // the Islamic panel keeps the date as typed
     fill_hebrew(shown);
@@ -600,7 +590,7 @@ void TMainForm::IsMonthNameChange() {
 
 void TMainForm::CurrentDateExecute() {
     try {
-        const QDate today = to_qdate(now_datetime());
+        const QDate today = to_qdate(core_.now());
         ui->GDay->setValue(today.day());
         ui->GMonth->setValue(today.month());
         ui->GYear->setValue(today.year());
@@ -611,21 +601,22 @@ void TMainForm::CurrentDateExecute() {
 }
 
 void TMainForm::ExitAppExecute() {
-    write_setup_position(y(), x());
+    write_setup_position(core_.settings(), y(), x());
     close(); // closing stores all four values again
 }
 
 void TMainForm::HelpContentExecute() {
     // A compiled help file beside the program wins; otherwise the HTML help shipped with it.
-    const QString chm = program_folder_ + QStringLiteral("help.chm");
+    const QString& folder = core_.program_folder();
+    const QString chm = folder + QStringLiteral("help.chm");
     // Beside the program in a build or a portable copy; in share/almadex/help of an installed one.
-    QString html = program_folder_ + QStringLiteral("help/index.html");
-    const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/index.html");
+    QString html = folder + QStringLiteral("help/index.html");
+    const QString installed = folder + QStringLiteral("../share/almadex/help/index.html");
     if (!QFileInfo::exists(html) && QFileInfo::exists(installed)) html = QDir::cleanPath(installed);
     if (QFileInfo::exists(chm))
-        shell_open_or_tell(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
+        core_.open_url(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
     else if (QFileInfo::exists(html))
-        shell_open_or_tell(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
+        core_.open_url(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
     else
         show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
 }
@@ -635,70 +626,45 @@ void TMainForm::AppTipShowExecute() {
 }
 
 void TMainForm::About1Click() {
-    if (TInfoForm* info = forms().info) info->exec_on_first_page();
+    core_.show_window(TWindow::info);
 }
 
 void TMainForm::Almadexhomepage1Click() {
-    shell_open_or_tell(this, QUrl(home_page()), QStringLiteral("The home page"));
+    core_.open_url(this, QUrl(home_page()), QStringLiteral("The home page"));
 }
 
-// --- the Moon window ---
+// --- the tool windows ---
 
 void TMainForm::ToolMoonExecute() {
-    TLunarForm* lunar = forms().lunar;
-    if (!lunar) return;
-    run_guarded(lunar, [lunar] { lunar->SetBtnClick(); }); // as a press of its Update button
-    lunar->show();
+    core_.show_window(TWindow::lunar);
 }
 
 void TMainForm::AstroBtnClick() {
-    if (ui->AstroBtn->isChecked())
-        ToolMoonExecute();
-    else if (TLunarForm* lunar = forms().lunar)
-        lunar->hide();
+    core_.show_window(TWindow::lunar, ui->AstroBtn->isChecked());
 }
 
-// --- the calendar, days-between and repository windows ---
-
 void TMainForm::ToolCalendarExecute() {
-    TCalendarForm* calendar = forms().calendar;
-    if (!calendar) return;
-    calendar->ShowLeapYear(ui->GYear->value());
-    format_settings().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
-    calendar->show();
-    calendar->raise();
-    calendar->activateWindow();
+    core_.date_format().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+    core_.show_window(TWindow::calendar);
 }
 
 void TMainForm::CalBtnClick() {
     if (ui->CalBtn->isChecked())
         ToolCalendarExecute();
-    else if (TCalendarForm* calendar = forms().calendar)
-        calendar->hide();
+    else
+        core_.show_window(TWindow::calendar, false);
 }
 
 void TMainForm::ToolInBetweenActionExecute() {
-    if (TBetweenForm* between = forms().between) {
-        between->show();
-        between->raise();
-        between->activateWindow();
-    }
+    core_.show_window(TWindow::between);
 }
 
 void TMainForm::ToolRepositoryActionExecute() {
-    if (TRepositoryForm* repository = forms().repository) {
-        repository->show();
-        repository->raise();
-        repository->activateWindow();
-    }
+    core_.show_window(TWindow::repository);
 }
 
 void TMainForm::ToolMuslimPrayerActionExecute() {
-    if (TPrayerForm* prayer = forms().prayer) {
-        prayer->show();
-        prayer->raise();
-        prayer->activateWindow();
-    }
+    core_.show_window(TWindow::prayer);
 }
 
 // --- stored settings, auto-run, copy and print ---
@@ -707,48 +673,40 @@ void TMainForm::load_settings() {
     // The check mark shows whether the entry exists, whatever "Run" says; the entry itself is never
     // written here.
     ui->AutoRunAction->setChecked(auto_run_entry_exists());
-    const TSetupValues stored = read_setup();
+    const TSetupValues stored = read_setup(core_.settings());
     if (stored.Top) move(x(), *stored.Top);
     if (stored.Left) move(*stored.Left, y());
     if (stored.TipOn) tips_dialog_->SetStartupState(*stored.TipOn);
-    apply_islamic_choice(read_islamic_choice());
 }
 
 void TMainForm::save_settings() {
-    write_setup(y(), x(), ui->AutoRunAction->isChecked(), tips_dialog_->StartupState());
-    write_islamic_choice(islamic_choice_);
+    write_setup(core_.settings(), y(), x(), ui->AutoRunAction->isChecked(), tips_dialog_->StartupState());
+    write_islamic_choice(core_.settings(), core_.islamic_choice());
 }
 
 // --- the Islamic calendar followed ---
 
 void TMainForm::check_islamic_choice() {
-    islamic_calendar_actions_->actions()
-        .at(static_cast<qsizetype>(islamic_choice_.calendar))
-        ->setChecked(true);
-    hijri_adjust_actions_->actions()
-        .at(islamic_choice_.adjust_days + almanac::hijri_adjust_limit)
-        ->setChecked(true);
+    const almanac::TIslamicChoice& choice = core_.islamic_choice();
+    islamic_calendar_actions_->actions().at(static_cast<qsizetype>(choice.calendar))->setChecked(true);
+    hijri_adjust_actions_->actions().at(choice.adjust_days + almanac::hijri_adjust_limit)->setChecked(true);
 }
 
-void TMainForm::apply_islamic_choice(const almanac::TIslamicChoice& choice) {
-    almanac::check_hijri_adjust(choice.adjust_days);
-    islamic_choice_ = choice;
+void TMainForm::show_islamic_choice() {
     check_islamic_choice();
-    fill_islamic(almanac::islamic_date_of_day(fdate_, islamic_choice_));
+    fill_islamic(almanac::islamic_date_of_day(core_.moment(), core_.islamic_choice()));
 }
 
 void TMainForm::choose_islamic_calendar(almanac::TIslamicCalendar calendar) {
-    almanac::TIslamicChoice choice = islamic_choice_;
+    almanac::TIslamicChoice choice = core_.islamic_choice();
     choice.calendar = calendar;
-    apply_islamic_choice(choice);
-    write_islamic_choice(islamic_choice_);
+    core_.set_islamic_choice(choice);
 }
 
 void TMainForm::choose_hijri_adjust(int adjust_days) {
-    almanac::TIslamicChoice choice = islamic_choice_;
+    almanac::TIslamicChoice choice = core_.islamic_choice();
     choice.adjust_days = adjust_days;
-    apply_islamic_choice(choice);
-    write_islamic_choice(islamic_choice_);
+    core_.set_islamic_choice(choice);
 }
 
 void TMainForm::FormClose() {
@@ -781,7 +739,7 @@ void TMainForm::build_calendars_text() {
                 .arg(ui->IDay->value())
                 .arg(ui->IsMonthName->currentText())
                 .arg(ui->IYear->value()) +
-            islamic_qualifier(islamic_choice_, ui->IYear->value()),
+            islamic_qualifier(core_.islamic_choice(), ui->IYear->value()),
         QStringLiteral("Chinese: Day:%1 Month:%2 Year:%3")
             .arg(ui->CDay->value())
             .arg(ui->CMonth->value())
@@ -795,7 +753,7 @@ void TMainForm::build_calendars_text() {
             .arg(ui->JeYear->value()),
         QStringLiteral("Julian: %1 days.").arg(ui->JuDay->text()),
         QString(),
-        QStringLiteral("Time: ") + time_to_str(now_datetime()),
+        QStringLiteral("Time: ") + time_to_str(core_.now()),
     };
     printing_edit_->setPlainText(lines.join(u'\n'));
 }
@@ -806,11 +764,6 @@ void TMainForm::CopyAllExecute() {
     calendars->setText(printing_edit_->toPlainText());
     calendars->setHtml(printing_edit_->toHtml());
     QGuiApplication::clipboard()->setMimeData(calendars);
-}
-
-bool TMainForm::has_destination(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
-    return !printer.printerName().isEmpty() && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }
 
 void TMainForm::renew_printer() {
@@ -834,10 +787,6 @@ QPrinter& TMainForm::Printer() {
     return *printer_;
 }
 
-void TMainForm::SetPrinterSetupDialog(TPrinterSetupDialog dialog) {
-    printer_setup_dialog() = std::move(dialog);
-}
-
 void TMainForm::Print1Click() {
     build_calendars_text();
     QPrinter& printer = Printer();
@@ -858,18 +807,7 @@ void TMainForm::Print1Click() {
 }
 
 void TMainForm::PrintSetup1Click() {
-    QPrinter& printer = Printer();
-    if (const TPrinterSetupDialog& dialog = printer_setup_dialog()) {
-        dialog(printer, this);
-        return;
-    }
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    // The dialog chooses; it does not print.
-    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
-    dialog.exec(); // an accepted choice stays in the printer for later jobs
+    core_.seams().printer_setup_dialog(this, Printer()); // an accepted choice stays for later jobs
 }
 
 // --- feasts ---

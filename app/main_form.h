@@ -8,8 +8,8 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
-#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -31,33 +31,19 @@ enum class TFeastId : std::uint8_t;
 
 namespace almadex {
 
+class TAppCore;
+enum class TWindow : std::uint8_t;
+
 /// The window's controls keep their object names (GDay, GMonth, GYear, GConvert, IDay, ..., JuDay, the
-/// actions FillEaster, CalBtn, ...); tests find any control by its object name. The other windows ask this
-/// one for values (its moment, the Gregorian fields, the program folder) and tell it what they need
-/// (convert_gregorian, calendar_window_shown, ...); they do not reach into its controls.
+/// actions FillEaster, CalBtn, ...); tests find any control by its object name. What the other windows need
+/// of this one goes through the core: the moment shown, the Gregorian fields, the Islamic calendar followed;
+/// a day sent by the repository arrives from the core.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    explicit TMainForm(TAppCore& core, QWidget* parent = nullptr);
     ~TMainForm() override;
-
-    // --- what the other windows use ---
-    /// The day, month and year the Gregorian fields show (not necessarily a valid date).
-    struct TGregorianFields {
-        int day = 0, month = 0, year = 0;
-    };
-    TGregorianFields gregorian_fields() const;
-    /// Writes a date into the Gregorian fields and converts it (GConvertClick).
-    void convert_gregorian(int day, int month, int year);
-    /// The calendar and Moon windows say whether they are shown; the toolbar toggles follow.
-    void calendar_window_shown(bool shown);
-    void moon_window_shown(bool shown);
-    /// The tip dialog's start-up state ("Show tips at startup").
-    bool tips_at_startup() const;
-    /// The Islamic calendar the user follows and its adjustment (Options menu), for whatever needs the
-    /// Islamic date of a day (almanac::in_ramadan).
-    const almanac::TIslamicChoice& islamic_choice() const { return islamic_choice_; }
 
     // --- controls, for tests ---
     TSpinEdit* GDay() const;
@@ -72,19 +58,46 @@ public:
     TTipDialog* TipsDialog() const { return tips_dialog_; }
     /// The one-shot start-up timer (500 ms) that shows the start-up window.
     QTimer& ShowIntroFormTimer() { return show_intro_form_timer_; }
+    /// The hidden rich-text box that holds the calendars text.
+    QTextEdit* PrintingEdit() const { return printing_edit_; }
+    /// The printer of the print commands (created on first use).
+    QPrinter& Printer();
 
     /// The window's moment: the day all panels show (12:00 after a conversion, the current moment at start).
-    double FDate() const { return fdate_; }
-    /// The folder of the running program, with a trailing separator.
-    const QString& ProgramFolder() const { return program_folder_; }
-    /// Points the program's folder elsewhere (tests, so that no file is written beside the test binary).
-    void SetProgramFolder(const QString& folder);
+    double FDate() const;
+    /// Writes a date into the Gregorian fields and converts it (GConvertClick).
+    void convert_gregorian(int day, int month, int year);
 
     // --- conversions (run whether the panel's Convert button is enabled or not) ---
     void GConvertClick();
     void IConvertClick();
     void CConvertClick();
     void JeConvertClick();
+
+    // --- start-up ---
+    /// Arms the start-up timer, fills the panels for the current moment and applies the stored settings.
+    void FormCreate();
+    /// Runs the start-up window (which shows this window when it is done); without one, shows this window.
+    void ShowIntroFormTimerTimer();
+    /// Shows the tip-of-the-day dialog now.
+    void AppTipShowExecute();
+    /// Shows the about window modally, on its first page.
+    void About1Click();
+
+    /// The first showing places the window at its stored frame position, kept where its title bar can be
+    /// reached (see app/window_place.h).
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connect_handlers();
+    /// The toolbar toggles follow the calendar and Moon windows (the core's window_shown).
+    void window_shown(TWindow window, bool shown);
+    /// Reports the Gregorian fields to the core.
+    void report_gregorian_fields();
 
     // --- panels and month names ---
     void GregorianPanelMouseMove();
@@ -105,17 +118,13 @@ public:
     void CurrentDateExecute();
     void ExitAppExecute();
     void HelpContentExecute();
-    void AppTipShowExecute();
-    void About1Click();
     void Almadexhomepage1Click();
-    /// Updates the Moon window (clicks its SetBtn) and shows it.
+    /// Updates the Moon window (as a press of its Update button) and shows it.
     void ToolMoonExecute();
     /// Pressed: runs ToolMoonExecute; released: hides the Moon window.
     void AstroBtnClick();
-
-    // --- the calendar, days-between and repository windows ---
-    /// Writes the leap-year line for GYear into the calendar window, sets the short date format to
-    /// dd/mm/yyyy and shows the window.
+    /// Sets the short date format to dd/mm/yyyy and shows the calendar window, which writes the leap-year
+    /// line for GYear.
     void ToolCalendarExecute();
     /// Pressed: runs ToolCalendarExecute; released: hides the calendar window.
     void CalBtnClick();
@@ -125,14 +134,22 @@ public:
     void ToolMuslimPrayerActionExecute();
 
     // --- the Islamic calendar followed (Options > Islamic calendar, Options > Islamic date adjustment) ---
-    /// Follows `calendar` from now on: stores the choice and shows the day of FDate in it.
+    /// The Options menu's choices of the Islamic calendar and adjustment, from the almanac's tables.
+    void add_islamic_options();
+    /// Follows `calendar` (through the core, which stores the choice).
     void choose_islamic_calendar(almanac::TIslamicCalendar calendar);
-    /// Shifts the Islamic dates by -2..+2 days: stores the choice and shows the day of FDate with it.
+    /// Shifts the Islamic dates by -2..+2 days (through the core).
     void choose_hijri_adjust(int adjust_days);
+    /// The choice followed now: its menu items checked and the day of FDate shown in it.
+    void show_islamic_choice();
+    /// Checks the menu items of the choice followed.
+    void check_islamic_choice();
+    /// The Islamic panel's caption and hint for a date of `year` in the calendar followed.
+    void show_islamic_caption(int year);
 
     // --- stored settings, auto-run, copy and print ---
     /// Applies the stored Top, Left, Run and TipOn (see app/settings.h); "Auto Run" shows whether the
-    /// auto-start entry exists; the stored Islamic calendar and adjustment are followed from then on.
+    /// auto-start entry exists.
     void load_settings();
     /// Stores the position, the "Auto Run" check mark, the tip dialog's start-up state and the Islamic
     /// calendar followed.
@@ -150,13 +167,8 @@ public:
     void PrintSetup1Click();
     /// Fills PrintingEdit with the calendars text.
     void build_calendars_text();
-    /// The hidden rich-text box that holds the calendars text.
-    QTextEdit* PrintingEdit() const { return printing_edit_; }
-    /// The printer of the print commands (created on first use).
-    QPrinter& Printer();
-    /// Replaces the printer set-up dialog (tests); it returns whether the user accepted. Empty restores it.
-    using TPrinterSetupDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
-    static void SetPrinterSetupDialog(TPrinterSetupDialog dialog);
+    /// Replaces the printer after a failed job by a fresh one with the same choices.
+    void renew_printer();
 
     // --- feasts ---
     void FillGnuYearExecute();
@@ -173,30 +185,13 @@ public:
     void FillMuslimMaoulidExecute();
     void FillJeNuYearExecute();
     void FillPesachExecute();
+    /// Writes the feast's day and month into its calendar's panel (the year stays) and converts that panel.
+    void fill_feast(almanac::TFeastId id);
 
-    // --- start-up ---
-    void FormCreate();
-    void ShowIntroFormTimerTimer();
-
-    /// The first showing places the window at its stored frame position, kept where its title bar can be
-    /// reached (see app/window_place.h).
-    void setVisible(bool visible) override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void connect_handlers();
-    /// The Options menu's choices of the Islamic calendar and adjustment, from the almanac's tables.
-    void add_islamic_options();
-    /// Follows `choice`: checks its menu items and shows the day of FDate in it.
-    void apply_islamic_choice(const almanac::TIslamicChoice& choice);
-    /// Checks the menu items of the choice followed.
-    void check_islamic_choice();
-    /// The Islamic panel's caption and hint for a date of `year` in the calendar followed.
-    void show_islamic_caption(int year);
+    // --- shared steps ---
     void set_date_conventions();
+    /// The Islamic routines leave the short date format day first.
+    void islamic_steps_done();
     void startup_fill();
     void fill_gregorian(const almanac::TDayInCalendars& day);
     void fill_islamic(const almanac::TDayInCalendars& day);
@@ -206,26 +201,20 @@ private:
     void fill_chinese(const almanac::TDayInCalendars& day);
     /// Stem, zodiac, leap month and cycle only.
     void fill_chinese_signs(const almanac::TDayInCalendars& day);
-    void set_noon();
+    /// The moment `moment`, or the current one when it is empty (after a wrong date), at 12:00 of its day,
+    /// becomes the core's moment; returns it.
+    double set_noon(std::optional<double> moment);
     void wrong_date(const QString& first_line);
     void enable_convert(QPushButton* button);
-    /// Writes the feast's day and month into its calendar's panel (the year stays) and converts that panel.
-    void fill_feast(almanac::TFeastId id);
     /// The Convert button of the panel that holds `widget`, or null.
     QPushButton* convert_button_of(const QWidget* widget) const;
-    /// True when the printer has somewhere to print to: an installed printer, or a file.
-    static bool has_destination(const QPrinter& printer);
-    /// Replaces the printer after a failed job by a fresh one with the same choices.
-    void renew_printer();
 
+    TAppCore& core_;
     std::unique_ptr<Ui::TMainForm> ui;
     TTipDialog* tips_dialog_ = nullptr;
     QTimer show_intro_form_timer_;
-    double fdate_ = 0;
-    QString program_folder_;
     QTextEdit* printing_edit_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
-    almanac::TIslamicChoice islamic_choice_;
     QActionGroup* islamic_calendar_actions_ = nullptr;
     QActionGroup* hijri_adjust_actions_ = nullptr;
 };

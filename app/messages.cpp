@@ -3,44 +3,29 @@
 #include <QApplication>
 #include <QWidget>
 #include <utility>
-#include <vector>
 
 namespace almadex {
 namespace {
 
-TMessageHandler& handler() {
-    static TMessageHandler h;
-    return h;
+const TMessageBox*& routed() {
+    static const TMessageBox* box = nullptr;
+    return box;
 }
 
 } // namespace
 
-QMessageBox::StandardButton show_message(QWidget* parent, const TMessage& message) {
-    if (handler()) return handler()(message);
+QMessageBox::StandardButton message_box(QWidget* parent, const TMessage& message) {
     QMessageBox box(message.icon, message.caption, message.text, message.buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void set_message_handler(TMessageHandler h) {
-    handler() = std::move(h);
+QMessageBox::StandardButton show_message(QWidget* parent, const TMessage& message) {
+    const TMessageBox* box = routed();
+    return box && *box ? (*box)(parent, message) : message_box(parent, message);
 }
 
-namespace {
-
-std::vector<TMessage>& held() {
-    static std::vector<TMessage> messages;
-    return messages;
-}
-
-} // namespace
-
-void hold_until_started(const TMessage& message) {
-    held().push_back(message);
-}
-
-void show_start_messages(QWidget* parent) {
-    const std::vector<TMessage> messages = std::exchange(held(), {});
-    for (const TMessage& m : messages) show_message(parent, m);
+const TMessageBox* route_message_boxes(const TMessageBox* box) {
+    return std::exchange(routed(), box);
 }
 
 void show_error(QWidget* parent, const QString& text) {

@@ -1,5 +1,5 @@
 // Every message box of the program goes through here, so that one place shows them and tests can observe and
-// answer them without a modal loop.
+// answer them without a modal loop (the core's seam TSeams::message_box, routed here while the core lives).
 #pragma once
 
 #include <QMessageBox>
@@ -17,20 +17,21 @@ struct TMessage {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
-/// Shows a modal message box (or hands it to the installed handler) and returns the button pressed.
+/// Shows a message over `parent` and returns the button pressed.
+using TMessageBox = std::function<QMessageBox::StandardButton(QWidget* parent, const TMessage& message)>;
+
+/// The real modal message box.
+QMessageBox::StandardButton message_box(QWidget* parent, const TMessage& message);
+
+/// Shows a message through the box routed here (the real one when none is).
 QMessageBox::StandardButton show_message(QWidget* parent, const TMessage& message);
 
-/// Replaces the real boxes, e.g. in tests; an empty handler restores them.
-using TMessageHandler = std::function<QMessageBox::StandardButton(const TMessage&)>;
-void set_message_handler(TMessageHandler handler);
+/// Sends every message from now on to `*box` (null: the real box); returns the box routed before. The
+/// application core routes its seam here for its lifetime, so that the guard and the data-file helpers, which
+/// know no core, show theirs the same way.
+const TMessageBox* route_message_boxes(const TMessageBox* box);
 
 /// The default error box: the program's title as caption, an error icon and the message.
 void show_error(QWidget* parent, const QString& text);
-
-/// Holds a message of the program's start (a window's first computation failed while it was created) until
-/// the program is up: show_start_messages then shows it over the main window, after the start-up window.
-void hold_until_started(const TMessage& message);
-/// Shows the held messages, in the order they came, and forgets them.
-void show_start_messages(QWidget* parent);
 
 } // namespace almadex

@@ -2,19 +2,16 @@
 
 #include "almanac/ics.h"
 #include "almanac/time_zone.h"
+#include "app/core.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
 #include "app/messages.h"
-#include "app/prayer_form.h"
 #include "app/rtf_writer.h"
 #include "ui_month_form.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -26,42 +23,14 @@ namespace {
 const QString kRtfFilter = QStringLiteral("Rich text (*.rtf)");
 const QString kIcsFilter = QStringLiteral("iCalendar (*.ics)");
 
-bool run_print_dialog(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-QString run_save_dialog(QWidget* parent, const QString& proposed, const QStringList& filters,
-                        QString& filter) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save"), proposed,
-                                        filters.join(QStringLiteral(";;")), &filter);
-}
-
-TMonthForm::TPrintDialog& print_dialog() {
-    static TMonthForm::TPrintDialog dialog;
-    return dialog;
-}
-
-TMonthForm::TSaveDialog& save_dialog() {
-    static TMonthForm::TSaveDialog dialog;
-    return dialog;
-}
-
 void report_failure(QWidget* parent, const QString& text) {
     show_message(parent, {QStringLiteral("Almadex"), text, QMessageBox::Warning, QMessageBox::Ok});
 }
 
 } // namespace
 
-void TMonthForm::set_print_dialog(TPrintDialog dialog) {
-    print_dialog() = std::move(dialog);
-}
-
-void TMonthForm::set_save_dialog(TSaveDialog dialog) {
-    save_dialog() = std::move(dialog);
-}
-
-TMonthForm::TMonthForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TMonthForm>()) {
+TMonthForm::TMonthForm(TAppCore& core, QWidget* parent)
+    : QWidget(parent), core_(core), ui(std::make_unique<Ui::TMonthForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -72,7 +41,6 @@ TMonthForm::TMonthForm(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     connect(ui->BitBtn1, &QPushButton::clicked, this, guarded(this, &TMonthForm::BitBtn1Click));
     connect(ui->BitBtn2, &QPushButton::clicked, this, guarded(this, &TMonthForm::BitBtn2Click));
     connect(ui->BitBtn3, &QPushButton::clicked, this, guarded(this, &TMonthForm::BitBtn3Click));
-    FormCreate();
 }
 
 TMonthForm::~TMonthForm() = default;
@@ -121,7 +89,7 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
     const almanac::TPrayerDay* previous = nullptr;
     for (const almanac::TPrayerDay& day : schedule.days) {
         add_line(QString());
-        add_line(QStringLiteral("Date: ") + date_to_str(day.date));
+        add_line(QStringLiteral("Date: ") + date_to_str(day.date, core_.date_format()));
         // With a zone, the offset of the first day and of each day where it changes.
         if (zone && (!previous || previous->utc_offset_seconds != day.utc_offset_seconds))
             add_line(QStringLiteral("UT offset: ") +
@@ -146,15 +114,10 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
 
 // --- handlers ---
 
-void TMonthForm::FormCreate() {
-    if (const QWidget* prayer = forms().prayer) move(prayer->x() + prayer->width() - width(), prayer->y());
-}
-
 void TMonthForm::BitBtn1Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(print_title());
-    const auto& dialog = print_dialog();
-    if (!(dialog ? dialog(this, printer) : run_print_dialog(this, printer))) return;
+    if (!core_.seams().print_dialog(this, printer)) return;
     print_report(printer);
 }
 
@@ -164,16 +127,14 @@ void TMonthForm::BitBtn2Click() {
 
 void TMonthForm::BitBtn3Click() {
     // The date conventions of the saved schedule stay in force for the rest of the run.
-    TFormatSettings& fs = format_settings();
+    TFormatSettings& fs = core_.date_format();
     fs.DateSeparator = u' ';
     fs.ShortDateFormat = QStringLiteral("mmm dd yyyy");
-    const QString proposed = QDir::current().filePath(date_to_str(now_datetime()) + QStringLiteral(".rtf"));
+    const QString proposed = QDir::current().filePath(date_to_str(core_.now(), fs) + QStringLiteral(".rtf"));
 
     const QStringList filters = save_filters();
     QString filter = filters.first();
-    const auto& dialog = save_dialog();
-    QString path =
-        dialog ? dialog(this, proposed, filters, filter) : run_save_dialog(this, proposed, filters, filter);
+    QString path = core_.seams().save_dialog(this, proposed, filters, filter);
     if (path.isEmpty()) return; // cancelled
 
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -201,7 +162,7 @@ bool TMonthForm::print_report(QPrinter& printer) {
 
 QByteArray TMonthForm::icalendar_text() const {
     // Every event carries the moment the calendar is made, in UTC.
-    const double stamp = from_qdatetime(to_qdatetime(now_datetime()).toUTC());
+    const double stamp = from_qdatetime(to_qdatetime(core_.now()).toUTC());
     return QByteArray::fromStdString(
         almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic, stamp, schedule_.options));
 }

@@ -3,14 +3,12 @@
 // an iCalendar file.
 #pragma once
 
-#include "almanac/prayer_schedule.h"
+#include "app/schedule.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 #include <memory>
-#include <vector>
 
 class QPrinter;
 class QPushButton;
@@ -22,17 +20,10 @@ class TMonthForm;
 
 namespace almadex {
 
-/// A computed schedule, with the place as the prayer window's fields show it.
-struct TSchedule {
-    QString latitude;  ///< 36° 12' 0" North
-    QString longitude; ///< 3° 45' 0" East
-    QString time_zone; ///< +01:00
-    almanac::TPlace place;
-    bool arabic = false;             ///< the Arabic names
-    almanac::TPrayerOptions options; ///< the method and the zone, named in the report and the calendar
-    std::vector<almanac::TPrayerDay> days;
-};
+class TAppCore;
 
+/// Shown by the prayer window's "Next month..." command (through the core), its top right corner placed at
+/// the prayer window's when it is made; its print and save dialogs are the core's seams.
 class TMonthForm : public QWidget {
     Q_OBJECT
 
@@ -40,7 +31,7 @@ public:
     /// Title of the print job.
     static QString print_title() { return QStringLiteral("Prayers Schedule"); }
 
-    explicit TMonthForm(QWidget* parent = nullptr);
+    explicit TMonthForm(TAppCore& core, QWidget* parent = nullptr);
     ~TMonthForm() override;
 
     QTextEdit* MemoMonth() const;
@@ -58,8 +49,6 @@ public:
     const TSchedule& schedule() const { return schedule_; }
 
     // --- handlers ---
-    /// Places the window with its top right corner at the prayer window's.
-    void FormCreate();
     /// Print: the printer dialog, then the print job.
     void BitBtn1Click();
     /// Close: hides the window.
@@ -78,16 +67,8 @@ public:
     /// The file-type choices of the save dialog, rich text first.
     static QStringList save_filters();
 
-    // --- dialogs, replaceable for tests ---
-    /// Sets up `printer`; false when the user cancels.
-    using TPrintDialog = std::function<bool(QWidget* parent, QPrinter& printer)>;
-    /// The chosen file ("" when cancelled); `filter` receives the chosen file type.
-    using TSaveDialog = std::function<QString(QWidget* parent, const QString& proposed,
-                                              const QStringList& filters, QString& filter)>;
-    static void set_print_dialog(TPrintDialog dialog);
-    static void set_save_dialog(TSaveDialog dialog);
-
 private:
+    TAppCore& core_;
     std::unique_ptr<Ui::TMonthForm> ui;
     TSchedule schedule_;
     int line_count_ = 0;

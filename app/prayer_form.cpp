@@ -1,17 +1,14 @@
 #include "app/prayer_form.h"
 
-#include "almanac/data_files.h"
-#include "almanac/prayer_file.h"
 #include "almanac/time_zone.h"
+#include "app/artwork.h"
 #include "app/command_keys.h"
-#include "app/data_files.h"
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
-#include "app/main_form.h"
 #include "app/messages.h"
-#include "app/month_form.h"
 #include "app/prayer_method_dialog.h"
+#include "app/schedule.h"
 #include "astro/errors.h"
 #include "astro/qibla.h"
 #include "controls/spin_edit.h"
@@ -20,20 +17,13 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QInputDialog>
-#include <QListView>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <cmath>
 
@@ -52,16 +42,6 @@ constexpr int kMapHeight = 126;
 constexpr int kGreenwichX = 93;
 constexpr int kEquatorY = 78;
 
-QString default_program_folder() {
-    if (TMainForm* main = forms().main) return main->ProgramFolder();
-    return QCoreApplication::applicationDirPath() + QDir::separator();
-}
-
-/// Degrees, minutes and seconds of the fields as one angle.
-double dms(const TSpinEdit* degrees, const TSpinEdit* minutes, const TSpinEdit* seconds) {
-    return degrees->value() + minutes->value() / 60.0 + seconds->value() / 3600.0;
-}
-
 /// trunc(v), trunc(frac(v) * 60), trunc(frac(frac(v) * 60) * 60) into the three fields, which clamp them.
 void set_dms(TSpinEdit* degrees, TSpinEdit* minutes, TSpinEdit* seconds, double v) {
     const auto frac = [](double z) { return z - std::trunc(z); };
@@ -69,35 +49,6 @@ void set_dms(TSpinEdit* degrees, TSpinEdit* minutes, TSpinEdit* seconds, double 
     degrees->setValue(field(v));
     minutes->setValue(field(frac(v) * 60));
     seconds->setValue(field(frac(frac(v) * 60) * 60));
-}
-
-/// A compass rose with the Qibla's direction: north up, the needle toward the Kaaba.
-QPixmap qibla_picture(double direction, int size, qreal ratio) {
-    QPixmap picture(QSize(size, size) * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(size / 2.0, size / 2.0);
-    const double r = size / 2.0 - 1;
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.setBrush(Qt::white);
-    p.drawEllipse(centre, r, r);
-    p.setPen(QPen(Qt::red, 1.5));
-    p.drawLine(centre + QPointF(0, -r), centre + QPointF(0, -r + 4)); // north
-    p.translate(centre);
-    p.rotate(direction);
-    QPainterPath needle;
-    needle.moveTo(0, -r + 2);
-    needle.lineTo(3, 0);
-    needle.lineTo(-3, 0);
-    needle.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 110, 60));
-    p.drawPath(needle);
-    p.setBrush(Qt::darkGray);
-    p.drawEllipse(QPointF(0, 0), 1.5, 1.5);
-    return picture;
 }
 
 /// The text of a place field as the schedule's heading shows it: 36° 12' 0" North.
@@ -120,23 +71,14 @@ struct TBusyCursor {
 
 } // namespace
 
-QString prayer_title(almanac::TPrayer prayer, bool arabic) {
-    const std::string_view name = almanac::prayer_name(prayer, arabic);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-TPrayerForm::TPrayerForm(QWidget* parent) : TPrayerForm(default_program_folder(), parent) {}
-
-TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TPrayerForm>()) {
+TPrayerForm::TPrayerForm(TAppCore& core, QWidget* parent)
+    : QMainWindow(parent), core_(core), ui(std::make_unique<Ui::TPrayerForm>()) {
     ui->setupUi(this);
     // A tool window with a system menu and a minimise button, of a fixed size.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     adjustSize();
     setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     auto* names = new QActionGroup(this);
     names->setExclusive(true);
@@ -159,18 +101,8 @@ TPrayerForm::TPrayerForm(const QString& program_folder, QWidget* parent)
     ui->Map->setFixedSize(kMapWidth, kMapHeight);
     ui->Map->installEventFilter(this);
 
-    const TDataFileLocation location = locate_data_file(program_folder, QStringLiteral("gl.dat"));
-    location_read_path_ = location.read_path;
-    location_write_path_ = location.write_path;
-
     build_method_menu();
     build_zone_and_qibla();
-    run_method_dialog = [](TPrayerMethodDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
-    choose_zone = [](QWidget* owner, const QStringList& zones, int current, bool& ok) {
-        return QInputDialog::getItem(owner, QStringLiteral("Time zone"),
-                                     QStringLiteral("Time zone (the system's first):"), zones, current, false,
-                                     &ok);
-    };
     give_command_keys_priority(this); // Ctrl+D and F5 whatever field has the focus
     connect_handlers();
     FormCreate();
@@ -214,7 +146,7 @@ void TPrayerForm::build_method_menu() {
     QAction* adjust = method_menu_->addAction(QStringLiteral("Adjustments..."));
     adjust->setObjectName(QStringLiteral("Adjustments1"));
     connect(adjust, &QAction::triggered, this, guarded(this, &TPrayerForm::Adjustments1Click));
-    set_method_choice(method_choice_);
+    check_method(method_choice());
 }
 
 void TPrayerForm::build_zone_and_qibla() {
@@ -235,8 +167,17 @@ void TPrayerForm::build_zone_and_qibla() {
     qibla_text_->setGeometry(378, 140, 72, 22);
 }
 
-void TPrayerForm::set_method_choice(const almanac::TMethodChoice& choice) {
-    method_choice_ = choice;
+const almanac::TMethodChoice& TPrayerForm::method_choice() const {
+    return core_.prayer_choice().method;
+}
+
+void TPrayerForm::choose_method(const almanac::TMethodChoice& choice) {
+    TPrayerChoice c = core_.prayer_choice();
+    c.method = choice;
+    core_.set_prayer_choice(c);
+}
+
+void TPrayerForm::check_method(const almanac::TMethodChoice& choice) {
     const auto check = [this](const char* prefix, std::size_t index) {
         for (QAction* a : method_menu_->findChildren<QAction*>())
             if (a->objectName().startsWith(QLatin1String(prefix)) &&
@@ -252,7 +193,7 @@ void TPrayerForm::set_method_choice(const almanac::TMethodChoice& choice) {
 }
 
 QString TPrayerForm::zone_name() const {
-    return zone_;
+    return QString::fromStdString(core_.prayer_choice().zone);
 }
 
 QStringList TPrayerForm::zone_choices() {
@@ -268,21 +209,23 @@ QStringList TPrayerForm::zone_choices() {
 
 void TPrayerForm::TZZoneClick() {
     const QStringList zones = zone_choices();
-    const int current = zone_.isEmpty() ? 0 : std::max<int>(0, static_cast<int>(zones.indexOf(zone_)));
+    const QString zone = zone_name();
+    const int current = zone.isEmpty() ? 0 : std::max<int>(0, static_cast<int>(zones.indexOf(zone)));
     bool ok = false;
-    const QString chosen = choose_zone(this, zones, current, ok);
+    const QString chosen = core_.seams().choose_zone(this, zones, current, ok);
     if (!ok) return;
     set_zone_name(chosen == zones.first() ? QString() : chosen);
 }
 
 void TPrayerForm::set_zone_name(const QString& name) {
-    zone_ = almanac::is_time_zone(name.toStdString()) ? name : QString();
-    zone_box_->setText(zone_.isEmpty() ? QStringLiteral("Zone...") : QStringLiteral("Zone"));
+    TPrayerChoice choice = choice_of_fields();
+    choice.zone = almanac::is_time_zone(name.toStdString()) ? name.toStdString() : std::string();
+    core_.set_prayer_choice(choice);
     TZZoneChange();
 }
 
 void TPrayerForm::MethodClick() {
-    almanac::TMethodChoice c = method_choice_;
+    almanac::TMethodChoice c = method_choice();
     for (QAction* a : method_menu_->findChildren<QAction*>()) {
         if (!a->isChecked()) continue;
         const QString name = a->objectName();
@@ -295,23 +238,24 @@ void TPrayerForm::MethodClick() {
     }
     if (auto* round = method_menu_->findChild<QAction*>(QStringLiteral("round_minute")))
         c.round_to_minute = round->isChecked();
-    set_method_choice(c);
+    choose_method(c);
     refresh_prayer_times();
 }
 
 void TPrayerForm::Adjustments1Click() {
     TPrayerMethodDialog dialog(this);
-    dialog.load(method_choice_);
-    if (!run_method_dialog(dialog)) return;
-    almanac::TMethodChoice c = method_choice_;
+    dialog.load(method_choice());
+    if (core_.seams().run_dialog(dialog) != QDialog::Accepted) return;
+    almanac::TMethodChoice c = method_choice();
     dialog.save(c);
     almanac::check_method_choice(c); // the dialog's bounds keep it valid; a fault is reported, not stored
-    set_method_choice(c);
+    choose_method(c);
     refresh_prayer_times();
 }
 
 void TPrayerForm::TZZoneChange() {
     const QString zone = zone_name();
+    zone_box_->setText(zone.isEmpty() ? QStringLiteral("Zone...") : QStringLiteral("Zone"));
     ui->TZSign->setEnabled(zone.isEmpty());
     ui->TZValue->setReadOnly(!zone.isEmpty());
     if (zone.isEmpty()) return;
@@ -325,7 +269,8 @@ void TPrayerForm::TZZoneChange() {
 }
 
 void TPrayerForm::show_qibla() {
-    const astro::TQibla q = astro::qibla(prayer_latitude(), prayer_longitude());
+    const almanac::TPlace place = core_.prayer_place();
+    const astro::TQibla q = astro::qibla(place.latitude, place.longitude_west);
     qibla_compass_->setPixmap(qibla_picture(q.direction, 28, devicePixelRatioF()));
     qibla_text_->setText(QStringLiteral("Qibla %1\u00b0").arg(q.direction, 0, 'f', 1));
     const QString tip = QStringLiteral("Qibla: %1\u00b0 from true north, %2 km to the Kaaba")
@@ -335,9 +280,7 @@ void TPrayerForm::show_qibla() {
     qibla_text_->setToolTip(tip);
 }
 
-TPrayerForm::~TPrayerForm() {
-    FormDestroy();
-}
+TPrayerForm::~TPrayerForm() = default;
 
 void TPrayerForm::connect_handlers() {
     const auto on = [this](QAction* action, void (TPrayerForm::*handler)()) {
@@ -351,9 +294,69 @@ void TPrayerForm::connect_handlers() {
     on(ui->Usearabiannames, &TPrayerForm::UsearabiannamesClick);
     on(ui->Useenglishnames, &TPrayerForm::UseenglishnamesClick);
     connect(ui->Cal, &QDateEdit::dateChanged, this, guarded(this, &TPrayerForm::CalChange));
+
+    // Every change of the place, the offset, the names or the sunrise row goes to the core at once; what the
+    // core holds shows in the fields.
+    for (TSpinEdit* field :
+         {ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, ui->LonEdit1, ui->LonEdit2, ui->LonEdit3})
+        connect(field, &QSpinBox::valueChanged, this, &TPrayerForm::report_choice);
+    for (QComboBox* list : {ui->LatEdit4, ui->LonEdit4, ui->TZSign})
+        connect(list, &QComboBox::currentIndexChanged, this, &TPrayerForm::report_choice);
+    connect(ui->TZValue, &QLineEdit::textChanged, this, &TPrayerForm::report_choice);
+    for (QAction* option : {ui->includesunrise, ui->Usearabiannames})
+        connect(option, &QAction::toggled, this, &TPrayerForm::report_choice);
+    connect(&core_, &TAppCore::place_changed, this, &TPrayerForm::show_choice);
 }
 
-// --- what the schedule reads ---
+// --- the place, as the core holds it ---
+
+TPrayerChoice TPrayerForm::choice_of_fields() const {
+    TPrayerChoice c = core_.prayer_choice();
+    almanac::TLocationFile& l = c.location;
+    l.latitude_degrees = ui->LatEdit1->value();
+    l.latitude_minutes = ui->LatEdit2->value();
+    l.latitude_seconds = ui->LatEdit3->value();
+    l.equat = ui->LatEdit4->currentIndex();
+    l.longitude_degrees = ui->LonEdit1->value();
+    l.longitude_minutes = ui->LonEdit2->value();
+    l.longitude_seconds = ui->LonEdit3->value();
+    l.green = ui->LonEdit4->currentIndex();
+    l.sig = ui->TZSign->currentIndex();
+    l.dec = ui->TZValue->text().toStdString();
+    c.sunrise = ui->includesunrise->isChecked();
+    c.arabic_names = ui->Usearabiannames->isChecked();
+    return c;
+}
+
+void TPrayerForm::report_choice() {
+    if (!showing_choice_) core_.set_prayer_choice(choice_of_fields());
+}
+
+void TPrayerForm::show_choice(const TPrayerChoice& choice) {
+    const QScopedValueRollback filling(showing_choice_, true);
+    const almanac::TLocationFile& l = choice.location;
+    // A field or a list given the value it shows says nothing; a text set anew would lose its cursor.
+    ui->LatEdit1->setValue(l.latitude_degrees);
+    ui->LatEdit2->setValue(l.latitude_minutes);
+    ui->LatEdit3->setValue(l.latitude_seconds);
+    ui->LatEdit4->setCurrentIndex(l.equat);
+    ui->LonEdit1->setValue(l.longitude_degrees);
+    ui->LonEdit2->setValue(l.longitude_minutes);
+    ui->LonEdit3->setValue(l.longitude_seconds);
+    ui->LonEdit4->setCurrentIndex(l.green);
+    ui->TZSign->setCurrentIndex(l.sig);
+    const QString offset = QString::fromStdString(l.dec);
+    if (ui->TZValue->text() != offset) ui->TZValue->setText(offset);
+    ui->includesunrise->setChecked(choice.sunrise);
+    (choice.arabic_names ? ui->Usearabiannames : ui->Useenglishnames)->setChecked(true);
+    check_method(choice.method);
+    const bool fixed = choice.zone.empty();
+    zone_box_->setText(fixed ? QStringLiteral("Zone...") : QStringLiteral("Zone"));
+    ui->TZSign->setEnabled(fixed);
+    ui->TZValue->setReadOnly(!fixed);
+}
+
+// --- the fields ---
 
 TSpinEdit* TPrayerForm::LatEdit(int i) const {
     return i == 1 ? ui->LatEdit1 : i == 2 ? ui->LatEdit2 : ui->LatEdit3;
@@ -382,44 +385,6 @@ QTableWidget* TPrayerForm::TimeEditor() const {
 QLabel* TPrayerForm::Map() const {
     return ui->Map;
 }
-bool TPrayerForm::IncludeSunrise() const {
-    return ui->includesunrise->isChecked();
-}
-bool TPrayerForm::ArabianNames() const {
-    return ui->Usearabiannames->isChecked();
-}
-
-// --- the place ---
-
-double TPrayerForm::prayer_latitude() const {
-    const double v = dms(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3);
-    return ui->LatEdit4->currentIndex() == 0 ? v : -v;
-}
-
-double TPrayerForm::prayer_longitude() const {
-    const double v = dms(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3);
-    return ui->LonEdit4->currentIndex() == 0 ? v : -v;
-}
-
-double TPrayerForm::time_zone_offset() const {
-    const double v = str_to_time(ui->TZValue->text());
-    return ui->TZSign->currentIndex() == 0 ? v : -v;
-}
-
-almanac::TPlace TPrayerForm::place() const {
-    return {prayer_latitude(), prayer_longitude()};
-}
-
-almanac::TPrayerOptions TPrayerForm::prayer_options() const {
-    almanac::TPrayerOptions options;
-    options.sunrise = IncludeSunrise();
-    options.utc_offset_seconds = static_cast<std::int32_t>(std::llround(time_zone_offset() * 86400));
-    options.zone = zone_name().toStdString();
-    options.method = method_choice_;
-    if (TMainForm* main = forms().main) options.method.islamic = main->islamic_choice();
-    return options;
-}
-
 // --- the day's times ---
 
 void TPrayerForm::set_time(const QString& name, const QString& time) {
@@ -437,10 +402,11 @@ void TPrayerForm::set_time(const QString& name, const QString& time) {
 }
 
 void TPrayerForm::show_prayer_times(double date) {
-    const almanac::TPlace where = place();
+    const almanac::TPlace where = core_.prayer_place();
     show_qibla();
-    format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
-    const almanac::TPrayerOptions options = prayer_options(); // an invalid zone stops here, before any row
+    core_.date_format().ShortTimeFormat = QStringLiteral("hh:mm");
+    const almanac::TPrayerOptions options =
+        core_.prayer_options(); // an invalid zone stops here, before any row
     const almanac::TPrayerDay day = almanac::prayer_schedule(where, date, 1, options).front();
     // The day's own offset, daylight saving time included, beside the zone's standard one in the fields.
     zone_box_->setToolTip(options.zone.empty() ? QStringLiteral("Time zone with daylight saving time")
@@ -448,7 +414,7 @@ void TPrayerForm::show_prayer_times(double date) {
                                                      .arg(QString::fromStdString(options.zone),
                                                           QString::fromStdString(
                                                               almanac::offset_text(day.utc_offset_seconds))));
-    const bool arabic = ArabianNames();
+    const bool arabic = core_.prayer_choice().arabic_names;
     for (const almanac::TPrayerTime& time : day.times)
         set_time(prayer_title(time.prayer, arabic), time_to_str(day.local(time)));
     // A time that could not be computed ends the list after the rows before it.
@@ -460,53 +426,7 @@ void TPrayerForm::refresh_prayer_times() {
     show_prayer_times(from_qdate(ui->Cal->date()));
 }
 
-// --- the location file ---
-
-void TPrayerForm::load_location() {
-    // A missing file reads as an empty one: every key takes its default. One that exists but cannot be read
-    // is said once and left as it is: the defaults are shown and the file is not saved in this run.
-    std::string text;
-    if (!read_data_file_at_start(this, location_read_path_, text)) save_allowed_ = false;
-    const almanac::TLocationFile l = almanac::parse_location(text);
-    ui->LatEdit1->setValue(l.latitude_degrees);
-    ui->LatEdit2->setValue(l.latitude_minutes);
-    ui->LatEdit3->setValue(l.latitude_seconds);
-    ui->LatEdit4->setCurrentIndex(l.equat);
-    ui->LonEdit1->setValue(l.longitude_degrees);
-    ui->LonEdit2->setValue(l.longitude_minutes);
-    ui->LonEdit3->setValue(l.longitude_seconds);
-    ui->LonEdit4->setCurrentIndex(l.green);
-    ui->TZSign->setCurrentIndex(l.sig);
-    ui->TZValue->setText(QString::fromStdString(l.dec));
-    // The method and the zone, in sections of their own (almanac/prayer_file.h).
-    const almanac::TPrayerFileChoice choice = almanac::parse_prayer_choice(text);
-    set_method_choice(choice.method);
-    set_zone_name(QString::fromStdString(choice.zone));
-}
-
-void TPrayerForm::save_location() {
-    if (!save_allowed_) return;
-    almanac::TLocationFile l;
-    l.latitude_degrees = ui->LatEdit1->value();
-    l.latitude_minutes = ui->LatEdit2->value();
-    l.latitude_seconds = ui->LatEdit3->value();
-    l.equat = ui->LatEdit4->currentIndex();
-    l.longitude_degrees = ui->LonEdit1->value();
-    l.longitude_minutes = ui->LonEdit2->value();
-    l.longitude_seconds = ui->LonEdit3->value();
-    l.green = ui->LonEdit4->currentIndex();
-    l.sig = ui->TZSign->currentIndex();
-    l.dec = ui->TZValue->text().toStdString();
-    QString error;
-    // The method and the zone in sections of their own after the place's (almanac/prayer_file.h).
-    const std::string text = almanac::format_location(l) +
-                             almanac::format_prayer_choice({method_choice_, zone_name().toStdString()});
-    if (write_file_atomically(location_write_path_, QByteArray::fromStdString(text), error)) {
-        location_read_path_ = location_write_path_;
-        return;
-    }
-    report_save_failure(this, location_write_path_, error);
-}
+// --- the map ---
 
 void TPrayerForm::set_location_from_map(int x, int y) {
     // The product is formed in integers, the division in floating point.
@@ -522,15 +442,20 @@ void TPrayerForm::FormCreate() {
     {
         // Today before the location: a zone read from it shows its standard offset of today.
         const QSignalBlocker quiet(ui->Cal);
-        ui->Cal->setDate(to_qdate(now_datetime()));
+        ui->Cal->setDate(to_qdate(core_.now()));
     }
-    load_location();
+    // The place, the method and the zone of "gl.dat"; the core then keeps what the fields show of them (a
+    // value beyond a field's range is brought to its bound).
+    core_.load_prayer_choice(this);
+    show_choice(core_.prayer_choice());
+    TZZoneChange();
+    report_choice();
     // Today's times. A saved place where they cannot be computed is told once the program is up (over the
     // main window, not under the start-up window), and the window still exists.
     try {
         Currentdate1Click();
     } catch (const std::exception& e) {
-        hold_until_started(
+        core_.hold_until_started(
             {QCoreApplication::applicationName(),
              QStringLiteral(
                  "Today's prayer times cannot be computed for the place saved in the prayer window "
@@ -542,10 +467,6 @@ void TPrayerForm::FormCreate() {
     }
 }
 
-void TPrayerForm::FormDestroy() {
-    save_location();
-}
-
 void TPrayerForm::File1Click() {
     hide();
 }
@@ -553,7 +474,7 @@ void TPrayerForm::File1Click() {
 void TPrayerForm::Currentdate1Click() {
     {
         const QSignalBlocker quiet(ui->Cal); // the refresh below is the one computation
-        ui->Cal->setDate(to_qdate(now_datetime()));
+        ui->Cal->setDate(to_qdate(core_.now()));
     }
     refresh_prayer_times();
 }
@@ -600,8 +521,6 @@ bool TPrayerForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPrayerForm::Nextmonth1Click() {
-    TMonthForm* month = forms().month;
-    if (!month) return;
     const TBusyCursor busy;
 
     const double first_day = from_qdate(ui->Cal->date());
@@ -609,18 +528,17 @@ void TPrayerForm::Nextmonth1Click() {
     schedule.latitude = dms_text(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, ui->LatEdit4);
     schedule.longitude = dms_text(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, ui->LonEdit4);
     schedule.time_zone = ui->TZSign->currentText() + ui->TZValue->text();
-    schedule.place = place();
-    format_settings().ShortTimeFormat = QStringLiteral("hh:mm");
-    const almanac::TPrayerOptions options = prayer_options(); // an invalid zone stops here, before any line
-    schedule.arabic = ArabianNames();
+    schedule.place = core_.prayer_place();
+    core_.date_format().ShortTimeFormat = QStringLiteral("hh:mm");
+    const almanac::TPrayerOptions options =
+        core_.prayer_options(); // an invalid zone stops here, before any line
+    schedule.arabic = core_.prayer_choice().arabic_names;
     schedule.options = options;
     schedule.days = almanac::prayer_schedule(schedule.place, first_day, 30, options);
 
     // A day that could not be computed ends the report there; the window then stays as it was.
-    const QString error = month->set_schedule(std::move(schedule));
+    const QString error = core_.show_schedule(std::move(schedule));
     if (!error.isEmpty()) throw astro::Exception(error.toStdString());
-    month->show();
-    month->raise();
 }
 
 } // namespace almadex

@@ -1,12 +1,9 @@
 #include "app/repository_form.h"
 
 #include "almanac/data_files.h"
-#include "app/calendar_form.h"
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/guard.h"
-#include "app/main_form.h"
-#include "app/window_place.h"
 #include "ui_repository_form.h"
 
 #include <QApplication>
@@ -41,10 +38,10 @@ TFormatSettings month_name_first() {
     return fs;
 }
 
-/// The day of an entry's date text: in the process-wide short date format, as dd/mm/yyyy or as mmm dd yyyy,
-/// each alone or followed by a time of day.
-std::optional<QDate> parse_entry_date(const QString& text) {
-    for (const TFormatSettings& fs : {format_settings(), day_first(), month_name_first()}) {
+/// The day of an entry's date text: in the date conventions in force (`in_force`), as dd/mm/yyyy or as
+/// mmm dd yyyy, each alone or followed by a time of day.
+std::optional<QDate> parse_entry_date(const QString& text, const TFormatSettings& in_force) {
+    for (const TFormatSettings& fs : {in_force, day_first(), month_name_first()}) {
         if (const auto day = try_str_to_date(text, fs)) return to_qdate(*day);
         if (const auto moment = try_str_to_datetime(text, fs)) return to_qdate(*moment);
     }
@@ -85,8 +82,8 @@ QIcon favourite_icon() {
 
 } // namespace
 
-TRepositoryForm::TRepositoryForm(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TRepositoryForm>()) {
+TRepositoryForm::TRepositoryForm(TAppCore& core, QWidget* parent)
+    : QWidget(parent), core_(core), ui(std::make_unique<Ui::TRepositoryForm>()) {
     ui->setupUi(this);
     state_image_ = favourite_icon();
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -130,7 +127,7 @@ TRepositoryForm::TRepositoryForm(QWidget* parent)
 }
 
 TRepositoryForm::~TRepositoryForm() {
-    run_guarded(forms().main, [this] { FormDestroy(); });
+    run_guarded(core_.dialog_parent(), [this] { FormDestroy(); });
 }
 
 QTableWidget* TRepositoryForm::ListView1() const {
@@ -164,23 +161,9 @@ QString TRepositoryForm::EntryDate(int row) const {
 // --- the file ---
 
 void TRepositoryForm::FormCreate() {
-    const TMainForm* main = forms().main;
-    const QString folder = main ? main->ProgramFolder() : QApplication::applicationDirPath();
-    data_file_ = locate_data_file(folder, QStringLiteral("dates.dat"));
+    data_file_ = core_.data_file(QStringLiteral("dates.dat"));
     load_repository();
-    ui->DatePick->setDate(to_qdate(now_datetime()));
-}
-
-void TRepositoryForm::place() {
-    // Under the calendar window's place.
-    const TMainForm* main = forms().main;
-    const TCalendarForm* calendar = forms().calendar;
-    place_beside(this, main, TBesideAlign::Top, calendar ? frame_size(calendar, main).height() : 0);
-}
-
-void TRepositoryForm::setVisible(bool visible) {
-    if (visible && !isVisible()) run_guarded(this, [this] { place(); });
-    QWidget::setVisible(visible);
+    ui->DatePick->setDate(to_qdate(core_.now()));
 }
 
 void TRepositoryForm::FormDestroy() {
@@ -190,14 +173,15 @@ void TRepositoryForm::FormDestroy() {
 void TRepositoryForm::load_repository() {
     std::string text;
     // A file that exists but cannot be read is left as it is: said once, and not saved in this run.
-    if (!read_data_file_at_start(forms().main, data_file_.read_path, text)) {
+    if (!read_data_file_at_start(core_.dialog_parent(), data_file_.read_path, text)) {
         save_allowed_ = false;
         return;
     }
-    const double now = now_datetime();
+    const double now = core_.now();
     const QString default_date = format_date_time(u"dd/mm/yyyy", now, day_first()) + u' ' + time_to_str(now);
     const almanac::TDatesFile file = almanac::parse_dates(text, default_date.toStdString());
-    if (!file.damage.empty()) report_damaged_file(forms().main, data_file_.read_path, from_utf8(file.damage));
+    if (!file.damage.empty())
+        report_damaged_file(core_.dialog_parent(), data_file_.read_path, from_utf8(file.damage));
     for (const almanac::TDateEntry& entry : file.entries)
         append_entry(from_utf8(entry.description), from_utf8(entry.value));
     fit_to_entries(); // once for the whole list: each fitting measures every entry
@@ -224,7 +208,7 @@ bool TRepositoryForm::save_repository() {
             return true;
         }
     }
-    report_save_failure(forms().main, data_file_.write_path, error);
+    report_save_failure(core_.dialog_parent(), data_file_.write_path, error);
     return false;
 }
 
@@ -259,8 +243,8 @@ void TRepositoryForm::fit_to_entries() {
 // --- handlers ---
 
 void TRepositoryForm::AddBtnClick() {
-    // Always day first with "/", the form that selecting an entry reads, whatever the process-wide short
-    // date format is at the moment.
+    // Always day first with "/", the form that selecting an entry reads, whatever the short date format in
+    // force is at the moment.
     const QString date_text = format_date_time(u"dd/mm/yyyy", from_qdate(ui->DatePick->date()), day_first());
     add_repository_entry(ui->DescEdit->text(), date_text);
 }
@@ -286,21 +270,15 @@ void TRepositoryForm::focus_changed(QWidget* old_focus, QWidget* new_focus) {
 
 void TRepositoryForm::ListView1SelectItem(int row, bool selected) {
     if (!selected || row < 0 || row >= EntryCount()) return;
-    TFormatSettings& fs = format_settings();
+    TFormatSettings& fs = core_.date_format();
     fs.DateSeparator = u'/';
     fs.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
     ui->DescEdit->setText(EntryDescription(row));
     // A date text that does not read as a date changes nothing, without a message.
-    const std::optional<QDate> day = parse_entry_date(EntryDate(row));
+    const std::optional<QDate> day = parse_entry_date(EntryDate(row), fs);
     if (!day) return;
     ui->DatePick->setDate(*day);
-    TMainForm* main = forms().main;
-    if (!main) return;
-    try {
-        main->convert_gregorian(day->day(), day->month(), day->year());
-    } catch (const std::exception&) {
-        // The converter's own errors end the sending silently.
-    }
+    core_.send_to_converter(day->day(), day->month(), day->year());
 }
 
 void TRepositoryForm::Remove1Click() {

@@ -1,5 +1,6 @@
 // The dates repository: a list of dates the user has named, kept in "dates.dat" (section General with N,
-// sections Date1..DateN with Description and Value). Selecting an entry sends its date to the converter.
+// sections Date1..DateN with Description and Value). Selecting an entry sends its date to the converter
+// (through the core).
 #pragma once
 
 #include "app/data_files.h"
@@ -24,11 +25,13 @@ class TRepositoryForm;
 
 namespace almadex {
 
+class TAppCore;
+
 class TRepositoryForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TRepositoryForm(QWidget* parent = nullptr);
+    explicit TRepositoryForm(TAppCore& core, QWidget* parent = nullptr);
     /// Writes "dates.dat".
     ~TRepositoryForm() override;
 
@@ -68,19 +71,14 @@ public:
     /// (and returns to its designed width when the long entries are gone).
     void fit_to_entries();
 
-    /// Finds "dates.dat", reads it and sets the picker to today.
+    /// Finds "dates.dat" in the program's folder, reads it and sets the picker to today.
     void FormCreate();
-    /// Places the window against the right edge of the main window's frame, below the height of the
-    /// calendar window's frame, on its screen.
-    void place();
-    /// Each showing places the window anew (place()).
-    void setVisible(bool visible) override;
     void FormDestroy();
     /// Adds the description and the picked date, written dd/mm/yyyy.
     void AddBtnClick();
     void NuGroupEnter();
     void NuGroupExit();
-    /// A newly selected entry fills the description and the picker and is converted by the main window.
+    /// A newly selected entry fills the description and the picker and is sent to the converter.
     void ListView1SelectItem(int row, bool selected);
     void Remove1Click();
 
@@ -90,6 +88,7 @@ private:
     /// add_repository_entry without fitting the window to the entries.
     void append_entry(const QString& description, const QString& date_text);
 
+    TAppCore& core_;
     std::unique_ptr<Ui::TRepositoryForm> ui;
     QMenu* favorite_popup_menu_ = nullptr;
     QAction* remove1_ = nullptr;

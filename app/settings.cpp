@@ -9,10 +9,10 @@
 namespace almadex {
 namespace {
 
-/// The settings of the current user, positioned in the group "Setup".
+/// The settings positioned in the group "Setup" for as long as this lives; what was written is then synced.
 class TSetupGroup {
 public:
-    TSetupGroup() : settings_(QStringLiteral("Kelvane"), QStringLiteral("Stellox")) {
+    explicit TSetupGroup(QSettings& settings) : settings_(settings) {
         settings_.beginGroup(QStringLiteral("Setup"));
     }
     ~TSetupGroup() {
@@ -38,13 +38,17 @@ public:
     void set(const QString& key, const QVariant& value) { settings_.setValue(key, value); }
 
 private:
-    QSettings settings_;
+    QSettings& settings_;
 };
 
 } // namespace
 
-TSetupValues read_setup() {
-    const TSetupGroup group;
+std::unique_ptr<QSettings> user_settings() {
+    return std::make_unique<QSettings>(QStringLiteral("Kelvane"), QStringLiteral("Stellox"));
+}
+
+TSetupValues read_setup(QSettings& settings) {
+    const TSetupGroup group(settings);
     TSetupValues values;
     values.Top = group.integer(QStringLiteral("Top"));
     if (!values.Top) return values;
@@ -58,22 +62,22 @@ TSetupValues read_setup() {
     return values;
 }
 
-void write_setup(int top, int left, bool run, bool tip_on) {
-    TSetupGroup group;
+void write_setup(QSettings& settings, int top, int left, bool run, bool tip_on) {
+    TSetupGroup group(settings);
     group.set(QStringLiteral("Top"), top);
     group.set(QStringLiteral("Left"), left);
     group.set(QStringLiteral("Run"), run ? 1 : 0);
     group.set(QStringLiteral("TipOn"), tip_on ? 1 : 0);
 }
 
-void write_setup_position(int top, int left) {
-    TSetupGroup group;
+void write_setup_position(QSettings& settings, int top, int left) {
+    TSetupGroup group(settings);
     group.set(QStringLiteral("Top"), top);
     group.set(QStringLiteral("Left"), left);
 }
 
-almanac::TIslamicChoice read_islamic_choice() {
-    const TSetupGroup group;
+almanac::TIslamicChoice read_islamic_choice(QSettings& settings) {
+    const TSetupGroup group(settings);
     almanac::TIslamicChoice choice;
     if (const auto name = group.text(QStringLiteral("IslamicCalendar")))
         if (const auto* calendar = almanac::find_islamic_calendar(name->toStdString()))
@@ -83,8 +87,8 @@ almanac::TIslamicChoice read_islamic_choice() {
     return choice;
 }
 
-void write_islamic_choice(const almanac::TIslamicChoice& choice) {
-    TSetupGroup group;
+void write_islamic_choice(QSettings& settings, const almanac::TIslamicChoice& choice) {
+    TSetupGroup group(settings);
     const std::string_view name = almanac::islamic_calendar_name(choice.calendar).name;
     group.set(QStringLiteral("IslamicCalendar"),
               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));

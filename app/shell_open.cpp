@@ -3,23 +3,9 @@
 #include "app/messages.h"
 #include "app/product.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <utility>
 
 namespace almadex {
-namespace {
-
-TShellOpener& opener() {
-    static TShellOpener current;
-    return current;
-}
-
-} // namespace
-
-bool shell_open(const QUrl& url) {
-    return opener() ? opener()(url) : QDesktopServices::openUrl(url);
-}
 
 QString cannot_open_text(const QUrl& url, const QString& what) {
     const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
@@ -31,14 +17,6 @@ QString cannot_open_text(const QUrl& url, const QString& what) {
 void tell_cannot_open(QWidget* parent, const QUrl& url, const QString& what) {
     show_message(parent,
                  {product_name(), cannot_open_text(url, what), QMessageBox::Information, QMessageBox::Ok});
-}
-
-void shell_open_or_tell(QWidget* parent, const QUrl& url, const QString& what) {
-    if (!shell_open(url)) tell_cannot_open(parent, url, what);
-}
-
-TShellOpener set_shell_opener(TShellOpener opener_function) {
-    return std::exchange(opener(), std::move(opener_function));
 }
 
 } // namespace almadex

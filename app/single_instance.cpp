@@ -1,8 +1,5 @@
 #include "app/single_instance.h"
 
-#include "app/forms.h"
-#include "app/main_form.h"
-
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -70,15 +67,6 @@ bool TSingleInstance::ask_first_to_come_forward(int timeout_ms) const {
         QThread::msleep(100);
     }
     return false;
-}
-
-void bring_main_window_forward() {
-    TMainForm* main = forms().main;
-    if (!main) return;
-    main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
-    main->show();
-    main->raise();
-    main->activateWindow();
 }
 
 } // namespace almadex

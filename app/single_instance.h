@@ -40,7 +40,4 @@ private:
     bool first_ = false;
 };
 
-/// Shows the main window in front of the others (after a later start asked for it).
-void bring_main_window_forward();
-
 } // namespace almadex

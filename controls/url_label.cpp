@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QUrl>
+#include <utility>
 
 namespace {
 
@@ -10,14 +11,9 @@ bool open_with_desktop(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-TURLLabel::TOpener& opener() {
-    static TURLLabel::TOpener current = open_with_desktop;
-    return current;
-}
-
 } // namespace
 
-TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent) {
+TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent), opener_(open_with_desktop) {
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
@@ -60,13 +56,11 @@ QString TURLLabel::Address() const {
 void TURLLabel::Click() {
     emit clicked();
     const QString address = Address();
-    if (!opener()(address)) emit OpenFailed(address);
+    if (!opener_(address)) emit OpenFailed(address);
 }
 
 TURLLabel::TOpener TURLLabel::SetOpener(TOpener value) {
-    TOpener previous = opener();
-    opener() = value ? std::move(value) : TOpener(open_with_desktop);
-    return previous;
+    return std::exchange(opener_, value ? std::move(value) : TOpener(open_with_desktop));
 }
 
 void TURLLabel::set_text_colour(const QColor& colour) {

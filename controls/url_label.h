@@ -18,8 +18,7 @@ public:
     enum TURLType : std::uint8_t { utHTTP, utFTP, utMailTo };
     Q_ENUM(TURLType)
 
-    /// Receives the address to open and says whether it could be opened; the default hands it to
-    /// QDesktopServices::openUrl.
+    /// Receives the address to open and says whether it could be opened.
     using TOpener = std::function<bool(const QString& address)>;
 
     explicit TURLLabel(QWidget* parent = nullptr);
@@ -40,8 +39,9 @@ public:
     /// desktop cannot open it.
     void Click();
 
-    /// Replaces the process-wide opener (an empty function restores the default); returns the previous one.
-    static TOpener SetOpener(TOpener opener);
+    /// Replaces this label's opener (an empty function restores the default, QDesktopServices::openUrl);
+    /// returns the previous one.
+    TOpener SetOpener(TOpener opener);
 
 signals:
     void clicked();
@@ -56,6 +56,7 @@ protected:
 private:
     void set_text_colour(const QColor& colour);
 
+    TOpener opener_;
     TURLType url_type_ = utHTTP;
     bool auto_size_ = true;
     bool pressed_ = false;

@@ -14,18 +14,12 @@ namespace {
 
 class BetweenForm : public almadex::testing::AppTest {
 protected:
-    std::unique_ptr<TBetweenForm> between;
+    TBetweenForm* between = nullptr;
 
     void SetUp() override {
         AppTest::SetUp();
         create_main();
-        between = std::make_unique<TBetweenForm>();
-        forms().between = between.get();
-    }
-    void TearDown() override {
-        forms().between = nullptr;
-        between.reset();
-        AppTest::TearDown();
+        between = &core->between_form();
     }
 
     QString count(QDate first, QDate second) {
@@ -85,7 +79,7 @@ TEST_F(BetweenForm, TypingADayCounts) {
 TEST_F(BetweenForm, SitsAgainstTheMainWindowBottomsAligned) {
     main->show();
     main->move(120, 40); // showing places it against the main window where that window is now
-    between->show();
+    core->show_window(TWindow::between);
     const QRect frame = main->frameGeometry();
     EXPECT_EQ(between->pos().x(), frame.right() + 1);
     EXPECT_EQ(between->frameGeometry().bottom(), frame.bottom());

@@ -18,18 +18,12 @@ namespace {
 
 class CalendarForm : public almadex::testing::AppTest {
 protected:
-    std::unique_ptr<TCalendarForm> calendar;
+    TCalendarForm* calendar = nullptr;
 
     void SetUp() override {
         AppTest::SetUp();
         create_main();
-        calendar = std::make_unique<TCalendarForm>();
-        forms().calendar = calendar.get();
-    }
-    void TearDown() override {
-        forms().calendar = nullptr;
-        calendar.reset();
-        AppTest::TearDown();
+        calendar = &core->calendar_form();
     }
 
     QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -77,12 +71,12 @@ TEST_F(CalendarForm, ClickingADayWritesTheLeapYearLineOfItsYear) {
 }
 
 TEST_F(CalendarForm, TheCalendarCommandWritesTheLineForTheConverterYearAndShowsItsMoment) {
-    format_settings().ShortDateFormat = QStringLiteral("mm/dd/yyyy");
+    core->date_format().ShortDateFormat = QStringLiteral("mm/dd/yyyy");
     main->GYear()->setValue(1900); // the line follows the field, not the moment
     action("ToolCalendar")->trigger();
     EXPECT_TRUE(calendar->isVisible());
     EXPECT_EQ(leap_line(), QStringLiteral("1900 is not a leap year"));
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
     EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(2024, 10, 3)); // the start-up moment
     EXPECT_TRUE(action("CalBtn")->isChecked());
 
@@ -150,7 +144,7 @@ TEST_F(CalendarForm, ShowsWeekNumbersBesideTheMainWindowWhereItIsWhenShown) {
     main->show();
     for (const QPoint main_at : {QPoint(150, 60), QPoint(20, 30)}) {
         main->move(main_at);
-        calendar->show();
+        core->show_window(TWindow::calendar);
         const QRect frame = main->frameGeometry();
         EXPECT_EQ(calendar->pos(), QPoint(frame.right() + 1, frame.top()));
         calendar->hide();

@@ -17,11 +17,11 @@ using almadex::testing::write_all;
 
 namespace {
 
-class DataFiles : public ::testing::Test {
+class DataFiles : public almadex::testing::AppTest {
 protected:
-    void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
     void TearDown() override {
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+        AppTest::TearDown();
     }
     QTemporaryDir program;
 };
@@ -86,16 +86,11 @@ TEST_F(DataFiles, AFailedWriteIsReportedOnceAndTouchesNothing) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(read_all(program.filePath(QStringLiteral("plain"))), "old");
 
-    int shown = 0;
-    set_message_handler([&](const TMessage& m) {
-        ++shown;
-        EXPECT_TRUE(m.text.contains(QStringLiteral("gl.dat")));
-        return QMessageBox::Ok;
-    });
+    start(); // a program records the message boxes
     report_save_failure(nullptr, path, error);
     report_save_failure(nullptr, path, error);
-    set_message_handler({});
-    EXPECT_EQ(shown, 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("gl.dat")));
 }
 
 // What a save does to the file: an existing file keeps its permissions; a new one (a data file or an exported

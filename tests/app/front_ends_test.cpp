@@ -27,22 +27,17 @@ namespace {
 class FrontEnds : public almadex::testing::AppTest {
 protected:
     QTemporaryDir folder;
-    std::unique_ptr<TPrayerForm> prayer;
+    TPrayerForm* prayer = nullptr;
 
     void SetUp() override {
         AppTest::SetUp();
-        format_settings() = TFormatSettings{};
+        start(folder.path() + QDir::separator());
         create_main();
     }
-    void TearDown() override {
-        prayer.reset();
-        AppTest::TearDown();
-        format_settings() = TFormatSettings{};
-    }
 
-    int spin(const char* name) const { return find_child<TSpinEdit>(main.get(), name)->value(); }
+    int spin(const char* name) const { return find_child<TSpinEdit>(main, name)->value(); }
     std::string combo(const char* name) const {
-        return find_child<QComboBox>(main.get(), name)->currentText().toStdString();
+        return find_child<QComboBox>(main, name)->currentText().toStdString();
     }
 
     /// The panels as almadex-cli's day document has them (the members both front ends show).
@@ -63,11 +58,11 @@ protected:
              {{"cycle", spin("CCycles")},
               {"year", spin("CYear")},
               {"month", spin("CMonth")},
-              {"leap_month", find_child<QCheckBox>(main.get(), "CLeapMonth")->isChecked()},
+              {"leap_month", find_child<QCheckBox>(main, "CLeapMonth")->isChecked()},
               {"day", spin("CDay")},
               {"stem", combo("CStem")},
               {"zodiac", combo("CZodiac")}}},
-            {"julian_day", find_child<QLineEdit>(main.get(), "JuDay")->text().toStdString()}};
+            {"julian_day", find_child<QLineEdit>(main, "JuDay")->text().toStdString()}};
     }
     /// The same members of almadex-cli's document.
     static json printed(const json& doc) {
@@ -91,9 +86,9 @@ TEST_F(FrontEnds, TheConverterAndTheCommandLineShowTheSameDay) {
           "2000-02-29", "2023-03-22", "2024-10-03", "2025-03-29", "2033-12-22", "2399-12-31"}) {
         const int y = std::stoi(std::string(day).substr(0, 4)), m = std::stoi(std::string(day).substr(5, 2)),
                   d = std::stoi(std::string(day).substr(8, 2));
-        find_child<TSpinEdit>(main.get(), "GDay")->setValue(d);
-        find_child<TSpinEdit>(main.get(), "GMonth")->setValue(m);
-        find_child<TSpinEdit>(main.get(), "GYear")->setValue(y);
+        find_child<TSpinEdit>(main, "GDay")->setValue(d);
+        find_child<TSpinEdit>(main, "GMonth")->setValue(m);
+        find_child<TSpinEdit>(main, "GYear")->setValue(y);
         main->GConvertClick();
         EXPECT_EQ(panels(), printed(cli::convert("gregorian", day))) << day;
     }
@@ -129,8 +124,8 @@ TEST_F(FrontEnds, EveryFeastFillsTheDayTheCommandLinePrints) {
     int count = 0;
     for (const auto& f : feasts) {
         for (const int year : years.at(f.year_field)) {
-            find_child<TSpinEdit>(main.get(), f.year_field)->setValue(year);
-            find_child<QAction>(main.get(), f.action)->trigger();
+            find_child<TSpinEdit>(main, f.year_field)->setValue(year);
+            find_child<QAction>(main, f.action)->trigger();
             EXPECT_EQ(panels(), printed(cli::feast(f.name, year))) << f.name << " " << year;
             ++count;
         }
@@ -157,8 +152,8 @@ TEST_F(FrontEnds, TheIslamicCalendarChosenInBothGivesTheSameDays) {
     };
     int count = 0;
     for (const auto& c : choices) {
-        find_child<QAction>(main.get(), c.calendar_action)->trigger();
-        find_child<QAction>(main.get(), c.adjust_action)->trigger();
+        find_child<QAction>(main, c.calendar_action)->trigger();
+        find_child<QAction>(main, c.adjust_action)->trigger();
         for (const char* day : {"1834-06-15", "2025-02-28", "2025-03-01", "2025-03-29", "2025-03-30"}) {
             const int y = std::stoi(std::string(day).substr(0, 4)),
                       m = std::stoi(std::string(day).substr(5, 2)),
@@ -171,8 +166,8 @@ TEST_F(FrontEnds, TheIslamicCalendarChosenInBothGivesTheSameDays) {
              {std::pair{"FillMuslimRamadan", "ramadan"}, std::pair{"FillMuslimLittleAid", "minor-fair"},
               std::pair{"FillMuslimBigAid", "major-fair"}}) {
             for (const int year : {1250, 1446, 1447}) {
-                find_child<TSpinEdit>(main.get(), "IYear")->setValue(year);
-                find_child<QAction>(main.get(), action)->trigger();
+                find_child<TSpinEdit>(main, "IYear")->setValue(year);
+                find_child<QAction>(main, action)->trigger();
                 EXPECT_EQ(panels(), printed(cli::feast(name, year, c.choice))) << name << " " << year;
                 ++count;
             }
@@ -183,7 +178,7 @@ TEST_F(FrontEnds, TheIslamicCalendarChosenInBothGivesTheSameDays) {
 }
 
 TEST_F(FrontEnds, ThePrayerWindowAndTheCommandLineGiveTheSameTimes) {
-    prayer = std::make_unique<TPrayerForm>(folder.path() + QDir::separator());
+    prayer = &core->prayer_form();
     const struct {
         int lat_deg, lat_min, lat_sec;
         bool north;
@@ -204,23 +199,23 @@ TEST_F(FrontEnds, ThePrayerWindowAndTheCommandLineGiveTheSameTimes) {
         {12, 30, 30, false, 77, 1, 59, true, "-05:30", "12:30:30S", "77:01:59W", "-05:30"},
     };
     for (const auto& p : places) {
-        find_child<TSpinEdit>(prayer.get(), "LatEdit1")->setValue(p.lat_deg);
-        find_child<TSpinEdit>(prayer.get(), "LatEdit2")->setValue(p.lat_min);
-        find_child<TSpinEdit>(prayer.get(), "LatEdit3")->setValue(p.lat_sec);
-        find_child<QComboBox>(prayer.get(), "LatEdit4")->setCurrentIndex(p.north ? 0 : 1);
-        find_child<TSpinEdit>(prayer.get(), "LonEdit1")->setValue(p.lon_deg);
-        find_child<TSpinEdit>(prayer.get(), "LonEdit2")->setValue(p.lon_min);
-        find_child<TSpinEdit>(prayer.get(), "LonEdit3")->setValue(p.lon_sec);
-        find_child<QComboBox>(prayer.get(), "LonEdit4")->setCurrentIndex(p.west ? 0 : 1);
-        find_child<QComboBox>(prayer.get(), "TZSign")->setCurrentIndex(p.zone[0] == '-' ? 1 : 0);
-        find_child<QLineEdit>(prayer.get(), "TZValue")->setText(QString::fromLatin1(p.zone + 1));
+        find_child<TSpinEdit>(prayer, "LatEdit1")->setValue(p.lat_deg);
+        find_child<TSpinEdit>(prayer, "LatEdit2")->setValue(p.lat_min);
+        find_child<TSpinEdit>(prayer, "LatEdit3")->setValue(p.lat_sec);
+        find_child<QComboBox>(prayer, "LatEdit4")->setCurrentIndex(p.north ? 0 : 1);
+        find_child<TSpinEdit>(prayer, "LonEdit1")->setValue(p.lon_deg);
+        find_child<TSpinEdit>(prayer, "LonEdit2")->setValue(p.lon_min);
+        find_child<TSpinEdit>(prayer, "LonEdit3")->setValue(p.lon_sec);
+        find_child<QComboBox>(prayer, "LonEdit4")->setCurrentIndex(p.west ? 0 : 1);
+        find_child<QComboBox>(prayer, "TZSign")->setCurrentIndex(p.zone[0] == '-' ? 1 : 0);
+        find_child<QLineEdit>(prayer, "TZValue")->setText(QString::fromLatin1(p.zone + 1));
 
         cli::TPrayerRequest request;
         request.place.latitude = cli::parse_latitude(p.lat);
         request.place.longitude_west = cli::parse_longitude_west(p.lon);
         request.options.utc_offset_seconds = cli::parse_time_zone(p.tz, request.tz_text);
         for (const char* day : {"2024-03-20", "2024-06-21", "2024-12-21", "1800-03-01"}) {
-            find_child<QDateEdit>(prayer.get(), "Cal")
+            find_child<QDateEdit>(prayer, "Cal")
                 ->setDate(QDate::fromString(QString::fromLatin1(day), Qt::ISODate));
             QStringList window;
             const QTableWidget* list = prayer->TimeEditor();

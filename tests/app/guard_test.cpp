@@ -1,6 +1,7 @@
 #include "app/guard.h"
 #include "app/messages.h"
 #include "astro/errors.h"
+#include "tests/support/app_test.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -10,15 +11,13 @@ using namespace almadex;
 
 namespace {
 
-struct Recorder {
-    std::vector<TMessage> seen;
-    Recorder() {
-        set_message_handler([this](const TMessage& m) {
-            seen.push_back(m);
-            return QMessageBox::Ok;
-        });
+/// A running program records the message boxes.
+class Guard : public almadex::testing::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        start();
     }
-    ~Recorder() { set_message_handler({}); }
 };
 
 class Form : public QWidget {
@@ -31,8 +30,7 @@ public:
     void Toggle(bool on) { runs += on ? 10 : 20; }
 };
 
-TEST(Guard, ALibraryErrorInAHandlerShowsItsMessageAndTheProgramGoesOn) {
-    Recorder recorder;
+TEST_F(Guard, ALibraryErrorInAHandlerShowsItsMessageAndTheProgramGoesOn) {
     QApplication::setApplicationName(QStringLiteral("Almadex"));
     Form form;
     QPushButton button(&form);
@@ -40,14 +38,13 @@ TEST(Guard, ALibraryErrorInAHandlerShowsItsMessageAndTheProgramGoesOn) {
     button.click();
     button.click();
     EXPECT_EQ(form.runs, 2);
-    ASSERT_EQ(recorder.seen.size(), 2u);
-    EXPECT_EQ(recorder.seen[0].text, QStringLiteral("Fedjr is not calculable"));
-    EXPECT_EQ(recorder.seen[0].caption, QStringLiteral("Almadex"));
-    EXPECT_EQ(recorder.seen[0].icon, QMessageBox::Critical);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Fedjr is not calculable"));
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Almadex"));
+    EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
 }
 
-TEST(Guard, HandlersReceiveTheSignalArgumentsTheyTake) {
-    Recorder recorder;
+TEST_F(Guard, HandlersReceiveTheSignalArgumentsTheyTake) {
     Form form;
     QPushButton button(&form);
     button.setCheckable(true);
@@ -55,15 +52,14 @@ TEST(Guard, HandlersReceiveTheSignalArgumentsTheyTake) {
     button.setChecked(true);
     button.setChecked(false);
     EXPECT_EQ(form.runs, 30);
-    EXPECT_TRUE(recorder.seen.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
-TEST(Guard, AnythingThrownIsReportedWithoutEscaping) {
-    Recorder recorder;
+TEST_F(Guard, AnythingThrownIsReportedWithoutEscaping) {
     EXPECT_FALSE(run_guarded(nullptr, [] { throw 42; }));
     EXPECT_TRUE(run_guarded(nullptr, [] {}));
-    ASSERT_EQ(recorder.seen.size(), 1u);
-    EXPECT_EQ(recorder.seen[0].text, QStringLiteral("Unknown error"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Unknown error"));
 }
 
 } // namespace

@@ -31,12 +31,7 @@ protected:
         AppTest::SetUp();
         create_main();
         main->move(100, 50);
-        form = forms().lunar = new TLunarForm;
-    }
-    void TearDown() override {
-        delete form;
-        forms().lunar = nullptr;
-        AppTest::TearDown();
+        form = &core->lunar_form();
     }
 
     QLineEdit* edit(const char* name) const {
@@ -74,7 +69,7 @@ TEST_F(LunarForm, SmallToolWindowRightOfTheMainWindowWithAColourPicture) {
     EXPECT_FALSE(form->isVisible());
     main->show();
     main->move(140, 50); // showing places it against the main window where that window is now
-    form->show();
+    core->show_window(TWindow::lunar);
     EXPECT_EQ(form->pos(), QPoint(main->x() + main->frameGeometry().width(), main->y()));
     form->hide();
     QStringList groups;
@@ -148,7 +143,7 @@ TEST_F(LunarForm, CreationPastesTheTimeAndUpdatesForThatMomentQuietly) {
 }
 
 TEST_F(LunarForm, NowPastesTheCurrentTimeWithTwoDigitFields) {
-    set_clock([] { return QDateTime(QDate(2024, 1, 2), QTime(7, 5, 59)); });
+    core->seams().clock = [] { return QDateTime(QDate(2024, 1, 2), QTime(7, 5, 59)); };
     edit("TimeEdit")->clear();
     QTest::mouseClick(button("NowBtn"), Qt::LeftButton);
     EXPECT_EQ(form->TimeText(), QStringLiteral("07:05"));
@@ -232,12 +227,12 @@ TEST_F(LunarForm, MoonDataInTheirNumberFormats) {
     }
     EXPECT_TRUE(messages.empty());
     // The update leaves a blank separator and the month-name format.
-    EXPECT_EQ(format_settings().DateSeparator, QChar(u' '));
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("mmm d yyyy"));
+    EXPECT_EQ(core->date_format().DateSeparator, QChar(u' '));
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("mmm d yyyy"));
 }
 
 TEST_F(LunarForm, FormattedInstantsCutTheSecondsAndDropMidnight) {
-    format_settings().ShortDateFormat = QStringLiteral("mmm d yyyy");
+    core->date_format().ShortDateFormat = QStringLiteral("mmm d yyyy");
     const double day = from_qdate(QDate(2025, 3, 14));
     struct Case {
         double t;
@@ -255,7 +250,9 @@ TEST_F(LunarForm, FormattedInstantsCutTheSecondsAndDropMidnight) {
         {day + 1 - 0.9 / 86400, "hh:mm:ss", "Mar 14 2025 23:59:59"}, // cut, not rounded up
     };
     for (const auto& c : cases)
-        EXPECT_EQ(date_time_text(c.t, QString::fromLatin1(c.pattern)), QString::fromLatin1(c.text)) << c.text;
+        EXPECT_EQ(date_time_text(c.t, QString::fromLatin1(c.pattern), core->date_format()),
+                  QString::fromLatin1(c.text))
+            << c.text;
 }
 
 TEST_F(LunarForm, WrongDateIsReportedAndTheCurrentMomentTaken) {
@@ -283,7 +280,7 @@ TEST_F(LunarForm, WrongDateIsReportedAndTheCurrentMomentTaken) {
         // The seasons still follow the main window's year.
         EXPECT_TRUE(text("SpringEdit").startsWith(QStringLiteral("Mar 20 2025 "))) << c.shown;
     }
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("mmm d yyyy"));
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("mmm d yyyy"));
 }
 
 // --- the picture ---

@@ -2,7 +2,6 @@
 // Convert buttons, the feast commands, the menus and toolbar, help and home page.
 #include "almanac/day.h"
 #include "app/info_form.h"
-#include "app/shell_open.h"
 #include "astro/hebrew.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
@@ -42,14 +41,10 @@ protected:
         AppTest::SetUp();
         create_main();
     }
-    void TearDown() override {
-        AppTest::TearDown();
-        set_shell_opener({});
-    }
 
     template <typename T>
     T* child(const char* name) const {
-        return almadex::testing::find_child<T>(main.get(), name);
+        return almadex::testing::find_child<T>(main, name);
     }
     TSpinEdit* spin(const char* name) const { return child<TSpinEdit>(name); }
     QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
@@ -105,21 +100,21 @@ TEST_F(MainForm, StartsWithTodayInEveryPanelAndTheCurrentMomentAsJulianDay) {
     EXPECT_FALSE(enabled("IConvert"));
     EXPECT_FALSE(enabled("CConvert"));
     EXPECT_FALSE(enabled("JeConvert"));
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
-    EXPECT_EQ(format_settings().DateSeparator, QChar(u'/'));
-    EXPECT_EQ(format_settings().ShortTimeFormat, QStringLiteral("hh:mm"));
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(core->date_format().DateSeparator, QChar(u'/'));
+    EXPECT_EQ(core->date_format().ShortTimeFormat, QStringLiteral("hh:mm"));
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainForm, StartUpArmsTheIntroTimerAndRecordsTheProgramFolder) {
-    TMainForm fresh;
+    TMainForm fresh(*core);
     EXPECT_TRUE(fresh.ShowIntroFormTimer().isActive());
     EXPECT_EQ(fresh.ShowIntroFormTimer().interval(), 500);
     fresh.ShowIntroFormTimer().stop();
     EXPECT_FALSE(fresh.isVisible());
     EXPECT_FALSE(fresh.windowIcon().isNull()); // today's Moon
-    EXPECT_TRUE(fresh.ProgramFolder().endsWith(QDir::separator()));
-    EXPECT_EQ(QDir(fresh.ProgramFolder()).absolutePath(),
+    EXPECT_TRUE(core->program_folder().endsWith(QDir::separator()));
+    EXPECT_EQ(QDir(core->program_folder()).absolutePath(),
               QDir(QCoreApplication::applicationDirPath()).absolutePath());
     // Without a start-up window the timer shows the main window itself.
     fresh.ShowIntroFormTimerTimer();
@@ -197,7 +192,7 @@ TEST_F(MainForm, YearFieldsAdmitTheYearsOfTheUseCases) {
 
 TEST_F(MainForm, JulianDayUsesTheLocaleDecimalSeparatorWithoutGrouping) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    TMainForm german;
+    TMainForm german(*core);
     german.ShowIntroFormTimer().stop();
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(german.findChild<QLineEdit*>(QStringLiteral("JuDay"))->text(),
@@ -223,8 +218,8 @@ TEST_F(MainForm, GregorianConversionFillsEveryOtherPanelForNoonOfTheDay) {
     EXPECT_EQ(chinese(), QStringLiteral("1/9/41 cycle 78"));
     EXPECT_EQ(gregorian(), QStringLiteral("3/10/2024"));
     // The conversion set "/" and month first; the Islamic step left day first.
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
-    EXPECT_EQ(format_settings().DateSeparator, QChar(u'/'));
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(core->date_format().DateSeparator, QChar(u'/'));
 }
 
 TEST_F(MainForm, DaysBeforeTheEpochShowNoonOfTheSameDayInEveryPanel) {
@@ -341,7 +336,7 @@ TEST_F(MainForm, IslamicConversionAndItsMessageThatChangesNothingElse) {
     EXPECT_EQ(islamic(), QStringLiteral("30/2/1446"));
     EXPECT_EQ(combo("IsMonthName")->currentText(), QStringLiteral("Safar"));
     EXPECT_DOUBLE_EQ(main->FDate(), from_qdatetime(kNow)); // the current moment, not noon
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
 }
 
 TEST_F(MainForm, IslamicDatesBeyondTheGregorianRangeShowTheFieldsBound) {
@@ -444,7 +439,7 @@ TEST_F(MainForm, ChoosingACalendarShowsTheSameDayInItAtOnce) {
     EXPECT_EQ(islamic(), QStringLiteral("2/10/1446"));
     EXPECT_EQ(main->FDate(), day);
     EXPECT_EQ(gregorian(), QStringLiteral("30/3/2025"));
-    EXPECT_EQ(main->islamic_choice(), (almanac::TIslamicChoice{almanac::TIslamicCalendar::civil, 2}));
+    EXPECT_EQ(core->islamic_choice(), (almanac::TIslamicChoice{almanac::TIslamicCalendar::civil, 2}));
 }
 
 TEST_F(MainForm, TheFeastsAndTheIslamicPanelFollowTheCalendarChosen) {
@@ -640,16 +635,16 @@ TEST_F(MainForm, FeastActionsCarryTheirCaptionsShortcutsHintsAndCategory) {
 TEST_F(MainForm, ShortcutsRunTheirCommands) {
     main->show();
     main->activateWindow();
-    if (!QTest::qWaitForWindowActive(main.get())) GTEST_SKIP() << "no active window on this platform";
+    if (!QTest::qWaitForWindowActive(main)) GTEST_SKIP() << "no active window on this platform";
     child<QPushButton>("GConvert")->setFocus();
     spin("GYear")->setValue(2024);
-    QTest::keyClick(main.get(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(main, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(gregorian(), QStringLiteral("31/3/2024"));
     spin("JeYear")->setValue(5784);
-    QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(gregorian(), QStringLiteral("23/4/2024"));
     spin("IYear")->setValue(1446);
-    QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(main, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(gregorian(), QStringLiteral("28/2/2025"));
 }
 
@@ -731,12 +726,12 @@ TEST_F(MainForm, ToolbarHoldsItsButtonsLeftToRight) {
 TEST_F(MainForm, HelpOpensTheCompiledHelpBesideTheProgramElseTheHtmlPage) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    main->SetProgramFolder(dir.path());
+    core->set_program_folder(dir.path());
     std::vector<QUrl> opened;
-    set_shell_opener([&](const QUrl& url) {
+    core->seams().open_url = [&](const QUrl& url) {
         opened.push_back(url);
         return true;
-    });
+    };
 
     action("HelpContent")->trigger(); // neither file: a message, nothing opened
     EXPECT_TRUE(opened.empty());
@@ -770,8 +765,8 @@ TEST_F(MainForm, HelpAndHomePageThatTheDesktopCannotOpenAreNamedInAMessage) {
     QFile html(dir.filePath(QStringLiteral("help/index.html")));
     ASSERT_TRUE(html.open(QIODevice::WriteOnly));
     html.close();
-    main->SetProgramFolder(dir.path());
-    set_shell_opener([](const QUrl&) { return false; });
+    core->set_program_folder(dir.path());
+    core->seams().open_url = [](const QUrl&) { return false; };
     struct Case {
         const char* action;
         QString named;
@@ -791,8 +786,8 @@ TEST_F(MainForm, HelpAndHomePageThatTheDesktopCannotOpenAreNamedInAMessage) {
 
 // The about window's links, on the same desktop: the message names the address.
 TEST_F(MainForm, AboutLinksThatTheDesktopCannotOpenAreNamedInAMessage) {
-    TInfoForm info(main.get());
-    const TURLLabel::TOpener previous = TURLLabel::SetOpener([](const QString&) { return false; });
+    TInfoForm& info = core->info_form();
+    core->seams().open_url = [](const QUrl&) { return false; };
     for (const char* name : {"URLLabel1", "URLLabel2"}) {
         TURLLabel* link = almadex::testing::find_child<TURLLabel>(&info, name);
         ASSERT_NE(link, nullptr);
@@ -802,7 +797,6 @@ TEST_F(MainForm, AboutLinksThatTheDesktopCannotOpenAreNamedInAMessage) {
         EXPECT_TRUE(messages[0].text.contains(link->Address())) << messages[0].text.toStdString();
         EXPECT_TRUE(messages[0].text.contains(QStringLiteral("cannot be opened"))) << name;
     }
-    TURLLabel::SetOpener(previous);
 }
 
 TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
@@ -812,12 +806,12 @@ TEST_F(MainForm, AnInstalledProgramFindsItsHelpInTheSharedDataFolder) {
     QFile html(prefix.filePath(QStringLiteral("share/almadex/help/index.html")));
     ASSERT_TRUE(html.open(QIODevice::WriteOnly));
     html.close();
-    main->SetProgramFolder(prefix.filePath(QStringLiteral("bin")));
+    core->set_program_folder(prefix.filePath(QStringLiteral("bin")));
     std::vector<QUrl> opened;
-    set_shell_opener([&](const QUrl& url) {
+    core->seams().open_url = [&](const QUrl& url) {
         opened.push_back(url);
         return true;
-    });
+    };
     action("HelpContent")->trigger();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0],

@@ -48,12 +48,15 @@ protected:
         destroy_main(); // while the desktop configuration folder is still the test's
         qputenv("XDG_CONFIG_HOME", saved_config_home);
         QStandardPaths::setTestModeEnabled(true);
-        TMainForm::SetPrinterSetupDialog({});
         AppTest::TearDown();
     }
 
     /// The stored settings as the program keeps them.
     static QSettings stored() { return QSettings(QStringLiteral("Kelvane"), QStringLiteral("Stellox")); }
+    static TSetupValues stored_setup() {
+        QSettings s = stored();
+        return read_setup(s);
+    }
     static void store(const std::vector<std::pair<const char*, QVariant>>& values) {
         QSettings s(QStringLiteral("Kelvane"), QStringLiteral("Stellox"));
         s.beginGroup(QStringLiteral("Setup"));
@@ -155,7 +158,7 @@ TEST_F(MainSettings, ExitStoresThePositionAndClosingTheRest) {
     main->move(250, 150);
     main->TipsDialog()->SetStartupState(false);
     action("ExitApp")->trigger();
-    const TSetupValues v = read_setup();
+    const TSetupValues v = stored_setup();
     EXPECT_EQ(v.Top, 150);
     EXPECT_EQ(v.Left, 250);
     EXPECT_EQ(v.Run, false);
@@ -179,7 +182,7 @@ TEST_F(MainSettings, AutoRunWritesAndRemovesThePerUserEntry) {
 
     // The next run finds the entry and shows the mark; "Run" is stored as 1.
     main->close();
-    EXPECT_EQ(read_setup().Run, true);
+    EXPECT_EQ(stored_setup().Run, true);
     destroy_main();
     create_main();
     EXPECT_TRUE(auto_run_checked());
@@ -248,7 +251,7 @@ TEST_F(MainSettings, TheIslamicCalendarAndItsAdjustmentAreStoredAtOnceAndSurvive
     create_main();
     EXPECT_TRUE(action("islamic_calendar_umm_al_qura")->isChecked());
     EXPECT_TRUE(action("hijri_adjust_minus_1")->isChecked());
-    EXPECT_EQ(main->islamic_choice(), (almanac::TIslamicChoice{almanac::TIslamicCalendar::umm_al_qura, -1}));
+    EXPECT_EQ(core->islamic_choice(), (almanac::TIslamicChoice{almanac::TIslamicCalendar::umm_al_qura, -1}));
     EXPECT_EQ(main->findChild<QGroupBox*>(QStringLiteral("IslamicGroupBox"))->title(),
               QStringLiteral(" Islamic (Umm al-Qura, -1 day): "));
     EXPECT_TRUE(messages.empty());
@@ -275,9 +278,10 @@ TEST_F(MainSettings, StoredIslamicChoicesThatCannotBeUsedLeaveTheDefault) {
     for (const auto& c : cases) {
         QSettings(QStringLiteral("Kelvane"), QStringLiteral("Stellox")).clear();
         store(c.values);
-        EXPECT_EQ(read_islamic_choice(), c.expected) << c.what;
+        QSettings settings = stored();
+        EXPECT_EQ(read_islamic_choice(settings), c.expected) << c.what;
         create_main();
-        EXPECT_EQ(main->islamic_choice(), c.expected) << c.what;
+        EXPECT_EQ(core->islamic_choice(), c.expected) << c.what;
         destroy_main();
     }
 }
@@ -372,11 +376,11 @@ TEST_F(MainSettings, WithoutAPrinterPrintingSaysSoAndPrintSetUpStillWorksAfterwa
     EXPECT_EQ(messages[0].text, QStringLiteral("Printing cannot proceed, please check the printer out !"));
     // Print Setup > Print to file, then printing again.
     const QString pdf = scratch.filePath(QStringLiteral("after.pdf"));
-    TMainForm::SetPrinterSetupDialog([&](QPrinter& printer, QWidget*) {
+    core->seams().printer_setup_dialog = [&](QWidget*, QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
-    });
+    };
     action("PrintSetup1")->trigger();
     action("Print1")->trigger();
     EXPECT_EQ(messages.size(), 1u) << messages.back().text.toStdString();
@@ -396,13 +400,13 @@ TEST_F(MainSettings, ThePrinterSetUpAppliesToLaterJobs) {
     create_main();
     const QString pdf = scratch.filePath(QStringLiteral("chosen.pdf"));
     QPrinter* seen = nullptr;
-    TMainForm::SetPrinterSetupDialog([&](QPrinter& printer, QWidget*) {
+    core->seams().printer_setup_dialog = [&](QWidget*, QPrinter& printer) {
         seen = &printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageOrientation(QPageLayout::Landscape);
         return true;
-    });
+    };
     action("PrintSetup1")->trigger();
     EXPECT_EQ(seen, &main->Printer());
     action("Print1")->trigger();

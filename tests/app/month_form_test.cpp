@@ -35,34 +35,22 @@ const QDateTime kNow(QDate(2024, 3, 15), QTime(9, 30));
 class MonthForm : public almadex::testing::AppTest {
 protected:
     QTemporaryDir folder;
-    std::unique_ptr<TPrayerForm> prayer;
-    std::unique_ptr<TMonthForm> month;
+    TPrayerForm* prayer = nullptr;
+    TMonthForm* month = nullptr;
 
     MonthForm() : AppTest(kNow) {}
 
     void SetUp() override {
         AppTest::SetUp();
-        format_settings() = TFormatSettings{};
-        prayer = std::make_unique<TPrayerForm>(folder.path() + QDir::separator());
-        forms().prayer = prayer.get();
-        month = std::make_unique<TMonthForm>();
-        forms().month = month.get();
+        start(folder.path() + QDir::separator());
+        prayer = &core->prayer_form();
+        month = &core->month_form();
         // Algiers, UT+1.
         place(36, 12, true, 3, 45, false, 0, "01:00");
         prayer->Cal()->setDate(QDate(2024, 3, 15));
     }
-    void TearDown() override {
-        forms().month = nullptr;
-        forms().prayer = nullptr;
-        month.reset();
-        prayer.reset();
-        TMonthForm::set_print_dialog({});
-        TMonthForm::set_save_dialog({});
-        AppTest::TearDown();
-        format_settings() = TFormatSettings{};
-    }
 
-    QAction* action(const char* name) const { return find_child<QAction>(prayer.get(), name); }
+    QAction* action(const char* name) const { return find_child<QAction>(prayer, name); }
     void place(int lat_deg, int lat_min, bool north, int lon_deg, int lon_min, bool west, int sign,
                const char* zone) const {
         prayer->LatEdit(1)->setValue(lat_deg);
@@ -81,13 +69,13 @@ protected:
     /// Saves through the Save button with the dialog answering `path` (and the file type `filter`).
     QString save(const QString& path, const QString& filter = QString()) {
         QString proposed;
-        TMonthForm::set_save_dialog([&](QWidget*, const QString& p, const QStringList& filters, QString& f) {
+        core->seams().save_dialog = [&](QWidget*, const QString& p, const QStringList& filters, QString& f) {
             proposed = p;
             EXPECT_EQ(f, filters.first());
             if (!filter.isEmpty()) f = filter;
             return path;
-        });
-        find_child<QPushButton>(month.get(), "BitBtn3")->click();
+        };
+        find_child<QPushButton>(month, "BitBtn3")->click();
         return proposed;
     }
 };
@@ -207,13 +195,13 @@ TEST_F(MonthForm, PrintsTheScheduleAsAJobTitledPrayersSchedule) {
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("schedule.pdf"));
     QString job;
-    TMonthForm::set_print_dialog([&](QWidget*, QPrinter& printer) {
+    core->seams().print_dialog = [&](QWidget*, QPrinter& printer) {
         job = printer.docName();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
-    });
-    find_child<QPushButton>(month.get(), "BitBtn1")->click();
+    };
+    find_child<QPushButton>(month, "BitBtn1")->click();
     EXPECT_EQ(job, QStringLiteral("Prayers Schedule"));
     EXPECT_TRUE(messages.empty());
 
@@ -235,8 +223,8 @@ TEST_F(MonthForm, PrintsTheScheduleAsAJobTitledPrayersSchedule) {
 
 TEST_F(MonthForm, ACancelledPrintDialogPrintsNothingAndAFailedJobIsReported) {
     action("Nextmonth1")->trigger();
-    TMonthForm::set_print_dialog([](QWidget*, QPrinter&) { return false; });
-    find_child<QPushButton>(month.get(), "BitBtn1")->click();
+    core->seams().print_dialog = [](QWidget*, QPrinter&) { return false; };
+    find_child<QPushButton>(month, "BitBtn1")->click();
     EXPECT_TRUE(messages.empty());
 
     QPrinter printer;
@@ -271,8 +259,8 @@ TEST_F(MonthForm, SavingSetsTheDateConventionsAndSavingAgainReplacesTheFile) {
     QTemporaryDir out;
     const QString rtf = out.filePath(QStringLiteral("Mar 15 2024.rtf"));
     save(rtf);
-    EXPECT_EQ(format_settings().DateSeparator, u' ');
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("mmm dd yyyy"));
+    EXPECT_EQ(core->date_format().DateSeparator, u' ');
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("mmm dd yyyy"));
 
     prayer->Cal()->setDate(QDate(2024, 4, 2));
     action("Nextmonth1")->trigger();
@@ -357,7 +345,7 @@ TEST_F(MonthForm, TheWindowSitsAtThePrayerWindowsTopRightAndCloseHidesIt) {
     EXPECT_EQ(month->size(), QSize(195, 305));
     EXPECT_EQ(month->pos(), QPoint(prayer->x() + prayer->width() - 195, prayer->y()));
     month->show();
-    find_child<QPushButton>(month.get(), "BitBtn2")->click();
+    find_child<QPushButton>(month, "BitBtn2")->click();
     EXPECT_FALSE(month->isVisible());
 }
 

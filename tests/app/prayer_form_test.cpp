@@ -57,30 +57,29 @@ std::string place_text(const TPlace& p) {
 
 const QDateTime kMidsummer(QDate(2024, 6, 21), QTime(10, 0));
 
-/// The prayer window alone, created by each test (create()) once its "gl.dat" is in place.
+/// The prayer window alone, in a program created by each test (create()) once its "gl.dat" is in place.
 class PrayerForm : public almadex::testing::AppTest {
 protected:
     QTemporaryDir folder;
-    std::unique_ptr<TPrayerForm> form;
+    TPrayerForm* form = nullptr;
 
     PrayerForm() : AppTest(kMidsummer) {}
 
-    void SetUp() override {
-        AppTest::SetUp();
-        format_settings() = TFormatSettings{};
-    }
-    void TearDown() override {
-        form.reset();
-        AppTest::TearDown();
-    }
-
     QString gl() const { return folder.filePath(QStringLiteral("gl.dat")); }
     void write_gl(const QByteArray& content) const { almadex::testing::write_all(gl(), content); }
-    void create() { form = std::make_unique<TPrayerForm>(folder.path() + QDir::separator()); }
+    void create() {
+        start(folder.path() + QDir::separator());
+        form = &core->prayer_form();
+    }
+    /// Ends the program, which writes "gl.dat".
+    void close() {
+        form = nullptr;
+        stop();
+    }
 
     template <typename T>
     T* child(const char* name) const {
-        return almadex::testing::find_child<T>(form.get(), name);
+        return almadex::testing::find_child<T>(form, name);
     }
     TSpinEdit* spin(const char* name) const { return child<TSpinEdit>(name); }
     QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
@@ -140,11 +139,11 @@ const char* const kDefaultFile = "[Latitude]\n"
 TEST_F(PrayerForm, WithoutALocationFileStartsAtZeroAndClosingWritesIt) {
     create();
     EXPECT_EQ(place(), "0 0 0 North / 0 0 0 West / + 00:00");
-    EXPECT_EQ(form->LocationWritePath(), gl());
+    EXPECT_EQ(core->prayer_file().write_path, gl());
     EXPECT_FALSE(QFile::exists(gl()));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(rows().size(), 6); // on the equator every time of the day is there
-    form.reset();
+    close();
     EXPECT_EQ(read_text(gl()), QString::fromLatin1(kDefaultFile));
 }
 
@@ -153,7 +152,7 @@ TEST_F(PrayerForm, ReadsTheFileOfTheWindowsProgramAndWritesItBackTheSame) {
     QFile::copy(QStringLiteral(ALMADEX_TEST_DATA "/gl_algiers.dat"), gl());
     create();
     EXPECT_EQ(place(), "36 45 8 North / 3 3 31 East / + 01:00");
-    form.reset();
+    close();
     EXPECT_EQ(read_text(gl()), QStringLiteral("[Latitude]\nDegrees=36\nMinutes=45\nSecondes=8\nEquat=0\n\n"
                                               "[Longitude]\nDegrees=3\nMinutes=3\nSecondes=31\nGreen=1\n\n"
                                               "[Time zone]\nSig=0\nDec=01:00\n"));
@@ -189,7 +188,7 @@ TEST_F(PrayerForm, BrokenFilesGiveTheDefaultsOfWhatIsMissing) {
         write_gl(c.content);
         create();
         EXPECT_EQ(place(), c.place) << c.name;
-        form.reset();
+        close();
     }
 }
 
@@ -209,7 +208,7 @@ TEST_F(PrayerForm, AnUnreadableLocationFileIsNeverOverwritten) {
                                         .arg(gl(), QString::fromLatin1(c.reason)))
             << c.name;
         set_place(36, 45, true, 3, 3, false, 0, "01:00");
-        form.reset(); // would write the file
+        close(); // would write the file
         const QFileInfo after(gl());
         EXPECT_EQ(after.isSymLink(), before.isSymLink()) << c.name;
         EXPECT_EQ(after.isDir(), before.isDir()) << c.name;
@@ -230,7 +229,7 @@ TEST_F(PrayerForm, ALocationFileInUtf16IsRead) {
         write_gl(bytes);
         create();
         EXPECT_EQ(place(), "36 45 8 North / 3 3 31 East / + 01:00");
-        form.reset();
+        close();
         EXPECT_TRUE(read_text(gl()).startsWith(QStringLiteral("[Latitude]\nDegrees=36\n")));
     }
     EXPECT_TRUE(messages.empty());
@@ -239,8 +238,8 @@ TEST_F(PrayerForm, ALocationFileInUtf16IsRead) {
 TEST_F(PrayerForm, AFailedWriteIsReportedOnce) {
     create();
     QDir(folder.path()).mkdir(QStringLiteral("gl.dat")); // a folder comes to stand where the file goes
-    form->save_location();
-    form.reset(); // writes again
+    core->save_prayer_choice();
+    close(); // writes again
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("Could not save")))
         << messages[0].text.toStdString();
@@ -274,7 +273,7 @@ TEST_F(PrayerForm, AStoredPlaceWithoutFedjrIsToldOnceTheProgramIsUpAndTheWindowI
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(messages.empty()) << "held while the windows are created";
     EXPECT_TRUE(rows().isEmpty());
-    show_start_messages(nullptr); // what the start-up window does when it has gone
+    core->show_start_messages(nullptr); // what the start-up window does when it has gone
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               QStringLiteral("Today's prayer times cannot be computed for the place saved in "
@@ -352,7 +351,7 @@ TEST_F(PrayerForm, ATimeZoneWestOfGreenwichShiftsEveryTime) {
         EXPECT_EQ(u.addSecs(-(5 * 3600 + 30 * 60)), l)
             << ut[i].toStdString() << " " << local[i].toStdString();
     }
-    EXPECT_EQ(format_settings().ShortTimeFormat, QStringLiteral("hh:mm"));
+    EXPECT_EQ(core->date_format().ShortTimeFormat, QStringLiteral("hh:mm"));
 }
 
 TEST_F(PrayerForm, AnIncompleteTimeZoneStopsBeforeAnyRow) {
@@ -418,20 +417,17 @@ TEST_F(PrayerForm, TheWindowShowsTheMapAtTheSizeOfTheClickRuleAndCloseHidesIt) {
 }
 
 TEST_F(PrayerForm, TheMainWindowsCommandShowsTheWindowWhichKeepsItsFileInTheProgramsFolder) {
+    start(folder.path());
     create_main();
-    main->SetProgramFolder(folder.path());
-    form = std::make_unique<TPrayerForm>();
-    forms().prayer = form.get();
-    EXPECT_EQ(QDir::cleanPath(form->LocationWritePath()), QDir::cleanPath(gl()));
+    form = &core->prayer_form();
+    EXPECT_EQ(QDir::cleanPath(core->prayer_file().write_path), QDir::cleanPath(gl()));
     QAction* command = main->findChild<QAction*>(QStringLiteral("ToolMuslimPrayerAction"));
     ASSERT_NE(command, nullptr);
     EXPECT_TRUE(command->isEnabled());
     EXPECT_EQ(command->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+P")));
     command->trigger();
     EXPECT_TRUE(form->isVisible());
-    forms().prayer = nullptr;
-    forms().main = nullptr;
-    form.reset();
+    close();
     EXPECT_TRUE(QFile::exists(gl()));
 }
 
@@ -477,10 +473,11 @@ TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
     EXPECT_EQ(form->method_choice().asr, almanac::TAsrSchool::hanafi);
 
     // The adjustments dialog, answered by the test.
-    form->run_method_dialog = [](TPrayerMethodDialog& dialog) {
+    core->seams().run_dialog = [](QDialog& shown) {
+        auto& dialog = dynamic_cast<TPrayerMethodDialog&>(shown);
         dialog.adjust(0)->setValue(5);
         dialog.dhuhr()->setValue(2);
-        return true;
+        return int{QDialog::Accepted};
     };
     const QStringList before = times();
     action("Adjustments1")->trigger();
@@ -492,7 +489,7 @@ TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
               120);
 
     form->set_zone_name(QStringLiteral("Europe/Paris"));
-    form.reset();
+    close();
     const QString file = read_text(gl());
     // An older reader still finds its sections, the zone's standard offset among them.
     EXPECT_TRUE(file.startsWith(QStringLiteral("[Latitude]\nDegrees=36\nMinutes=45\n")))
@@ -534,7 +531,7 @@ TEST_F(PrayerForm, AZoneSetsItsStandardOffsetAndTheScheduleFollowsItsClock) {
         EXPECT_EQ(zones[1], system); // then the system's zone
     }
     // The button offers the list and applies the choice.
-    form->choose_zone = [](QWidget*, const QStringList& list, int current, bool& ok) {
+    core->seams().choose_zone = [](QWidget*, const QStringList& list, int current, bool& ok) {
         EXPECT_EQ(current, 0);
         ok = true;
         return list[static_cast<int>(list.indexOf(QStringLiteral("Asia/Jakarta")))];
@@ -568,7 +565,7 @@ TEST_F(PrayerForm, AZoneReadAtStartShowsTodaysStandardOffset) {
     EXPECT_EQ(form->zone_name(), QStringLiteral("Pacific/Apia"));
     EXPECT_EQ(combo("TZSign")->currentIndex(), 0);
     EXPECT_EQ(form->TZValue()->text(), QStringLiteral("13:00"));
-    form.reset();
+    close();
     const QString file = read_text(gl());
     EXPECT_NE(file.indexOf(QStringLiteral("[Time zone]\nSig=0\nDec=13:00\n")), -1) << file.toStdString();
 }

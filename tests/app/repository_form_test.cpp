@@ -29,32 +29,26 @@ using namespace almadex;
 
 namespace {
 
+/// The repository in a program with its main window, started by each test (open_repository()) in the
+/// program's folder `folder`.
 class RepositoryForm : public almadex::testing::AppTest {
 protected:
     QTemporaryDir program;
-    std::unique_ptr<TRepositoryForm> repository;
-
-    void SetUp() override {
-        AppTest::SetUp();
-        create_main();
-        main->SetProgramFolder(program.path());
-    }
-    void TearDown() override {
-        close_repository();
-        AppTest::TearDown();
-    }
+    QString folder = program.path();
+    TRepositoryForm* repository = nullptr;
 
     QString file() const { return program.filePath(QStringLiteral("dates.dat")); }
     QByteArray contents() const { return almadex::testing::read_all(file()); }
     void write_file(const QByteArray& data) const { almadex::testing::write_all(file(), data); }
     void open_repository() {
-        repository = std::make_unique<TRepositoryForm>();
-        forms().repository = repository.get();
+        start(folder);
+        create_main();
+        repository = &core->repository_form();
     }
-    /// Destroys the window, which writes the file.
+    /// Ends the program, which destroys the window: it writes the file.
     void close_repository() {
-        forms().repository = nullptr;
-        repository.reset();
+        repository = nullptr;
+        stop();
     }
     std::vector<std::pair<QString, QString>> entries() const {
         std::vector<std::pair<QString, QString>> list;
@@ -175,9 +169,9 @@ TEST_F(RepositoryForm, AnUnreadableFileIsNeverOverwritten) {
     cases.push_back({"a FIFO", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); },
                      "not a regular file"});
     for (const auto& c : cases) {
-        QTemporaryDir folder;
-        main->SetProgramFolder(folder.path());
-        const QString path = folder.filePath(QStringLiteral("dates.dat"));
+        QTemporaryDir elsewhere;
+        folder = elsewhere.path();
+        const QString path = elsewhere.filePath(QStringLiteral("dates.dat"));
         c.make(path);
         const QFileInfo before(path);
         messages.clear();
@@ -207,7 +201,7 @@ TEST_F(RepositoryForm, AnUnreadableFileIsNeverOverwritten) {
         EXPECT_EQ(after.isDir(), before.isDir()) << c.name;
         EXPECT_EQ(after.size(), before.size()) << c.name;
         EXPECT_EQ(messages.size(), 1u) << c.name; // said once
-        main->SetProgramFolder(program.path());
+        folder = program.path();
     }
 }
 
@@ -356,26 +350,26 @@ TEST_F(RepositoryForm, AFailedWriteIsReported) {
 TEST_F(RepositoryForm, AnEntryOf25December2003ConvertsChristmas2003) {
     write_file(kThree);
     open_repository();
-    format_settings().ShortDateFormat = QStringLiteral("mm/dd/yyyy");
+    core->date_format().ShortDateFormat = QStringLiteral("mm/dd/yyyy");
     select(1);
     EXPECT_EQ(repository->DescEdit()->text(), QStringLiteral("Christmas 2003"));
     EXPECT_EQ(repository->DatePick()->date(), QDate(2003, 12, 25));
     EXPECT_EQ(gregorian(), QStringLiteral("25/12/2003"));
     EXPECT_EQ(main->FDate(), from_qdate(QDate(2003, 12, 25)) + 0.5);
     EXPECT_EQ(main->findChild<QLineEdit*>(QStringLiteral("JuDay"))->text(), QStringLiteral("2452999"));
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
-    EXPECT_EQ(format_settings().DateSeparator, u'/');
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(core->date_format().DateSeparator, u'/');
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(RepositoryForm, NewEntriesAreWrittenDayFirstWhateverTheProcessFormat) {
     open_repository();
     // As a saved prayer schedule leaves it.
-    format_settings().DateSeparator = u' ';
-    format_settings().ShortDateFormat = QStringLiteral("mmm dd yyyy");
+    core->date_format().DateSeparator = u' ';
+    core->date_format().ShortDateFormat = QStringLiteral("mmm dd yyyy");
     add(QStringLiteral("Christmas"), QDate(2003, 12, 25));
     EXPECT_EQ(repository->EntryDate(0), QStringLiteral("25/12/2003"));
-    EXPECT_EQ(format_settings().ShortDateFormat, QStringLiteral("mmm dd yyyy")); // adding changes nothing
+    EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("mmm dd yyyy")); // adding changes nothing
     select(0);
     EXPECT_EQ(gregorian(), QStringLiteral("25/12/2003"));
 }
@@ -422,7 +416,7 @@ TEST_F(RepositoryForm, AddIsUsableWhileTheFocusIsInTheNewDateGroup) {
     EXPECT_FALSE(repository->AddBtn()->isEnabled());
     repository->show();
     repository->activateWindow();
-    if (!QTest::qWaitForWindowActive(repository.get())) GTEST_SKIP() << "no active window on this platform";
+    if (!QTest::qWaitForWindowActive(repository)) GTEST_SKIP() << "no active window on this platform";
     repository->DescEdit()->setFocus();
     EXPECT_TRUE(repository->AddBtn()->isEnabled());
     repository->DatePick()->setFocus();
@@ -436,9 +430,8 @@ TEST_F(RepositoryForm, AddIsUsableWhileTheFocusIsInTheNewDateGroup) {
 }
 
 TEST_F(RepositoryForm, SitsUnderTheCalendarWindowAndIsShownByItsCommand) {
-    TCalendarForm calendar;
-    forms().calendar = &calendar;
     open_repository();
+    TCalendarForm& calendar = core->calendar_form();
     main->show();
     calendar.show(); // its frame known
     calendar.hide();
@@ -449,7 +442,6 @@ TEST_F(RepositoryForm, SitsUnderTheCalendarWindowAndIsShownByItsCommand) {
     EXPECT_TRUE(repository->isVisible());
     const QRect frame = main->frameGeometry();
     EXPECT_EQ(repository->pos(), QPoint(frame.right() + 1, frame.top() + calendar.frameGeometry().height()));
-    forms().calendar = nullptr;
 }
 
 TEST_F(RepositoryForm, DISABLED_Screenshot) {

@@ -58,13 +58,13 @@ protected:
 };
 
 TEST_F(SingleInstance, ASecondStartBringsTheFirstForwardAndLosesNoEntry) {
-    TSingleInstance first(program.path());
+    start(program.path());
+    TSingleInstance first(core->data_folder());
     ASSERT_TRUE(first.is_first());
-    QObject::connect(&first, &TSingleInstance::come_forward, &bring_main_window_forward);
+    QObject::connect(&first, &TSingleInstance::come_forward, core.get(),
+                     [this] { core->show_window(TWindow::main); });
     create_main();
-    main->SetProgramFolder(program.path());
-    auto repository = std::make_unique<TRepositoryForm>();
-    forms().repository = repository.get();
+    TRepositoryForm* repository = &core->repository_form();
     ASSERT_EQ(repository->EntryCount(), 1);
     ASSERT_FALSE(main->isVisible());
 
@@ -78,8 +78,7 @@ TEST_F(SingleInstance, ASecondStartBringsTheFirstForwardAndLosesNoEntry) {
     repository->DescEdit()->setText(QStringLiteral("Added in the first"));
     repository->DatePick()->setDate(QDate(2024, 10, 3));
     repository->AddBtnClick();
-    forms().repository = nullptr;
-    repository.reset();
+    stop();
     const QByteArray after = almadex::testing::read_all(dates());
     EXPECT_TRUE(after.contains("Description=Wedding\n")) << after.toStdString();
     EXPECT_TRUE(after.contains("Description=Added in the first\n")) << after.toStdString();

@@ -2,7 +2,6 @@
 // that shows the main window and then the tip of the day, and the about window.
 #include "app/info_form.h"
 #include "app/intro_form.h"
-#include "app/shell_open.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
 #include "controls/url_label.h"
@@ -12,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -30,43 +30,45 @@ protected:
 
     void SetUp() override {
         AppTest::SetUp();
-        create_forms(program.path());
+        start_program();
+    }
+    /// Starts the program as main() does: every window made.
+    void start_program() {
+        start(program.path());
+        core->create_windows();
         main_form()->ShowIntroFormTimer().stop(); // the tests drive the start-up themselves
         // The tip of the day closes itself as soon as it is up.
         main_form()->TipsDialog()->OnExecute = [this](QObject*, bool&) {
             ++tips_shown;
-            QTimer::singleShot(0, [] { forms().main->TipsDialog()->Form().accept(); });
+            QTimer::singleShot(0, [this] { main_form()->TipsDialog()->Form().accept(); });
         };
     }
-    void TearDown() override {
-        destroy_forms();
-        AppTest::TearDown();
-    }
 
-    static TMainForm* main_form() { return forms().main; }
-    static TIntroForm* intro() { return forms().intro; }
-    static TInfoForm* info() { return forms().info; }
+    TMainForm* main_form() const { return &core->main_form(); }
+    TIntroForm* intro() const { return &core->intro_form(); }
+    TInfoForm* info() const { return &core->info_form(); }
 };
 
 TEST_F(Startup, WindowsAreCreatedInOrderNoneShownAndDestroyedAgain) {
-    ASSERT_NE(main_form(), nullptr);
-    ASSERT_NE(intro(), nullptr);
-    ASSERT_NE(info(), nullptr);
+    const QPointer<QWidget> made[] = {core->existing_window(TWindow::main),
+                                      core->existing_window(TWindow::intro),
+                                      core->existing_window(TWindow::info)};
+    ASSERT_FALSE(made[0].isNull());
+    ASSERT_FALSE(made[1].isNull());
+    ASSERT_FALSE(made[2].isNull());
     EXPECT_FALSE(main_form()->isVisible());
     EXPECT_FALSE(intro()->isVisible());
     EXPECT_FALSE(info()->isVisible());
     // The main window did its start-up work while it was created.
     EXPECT_EQ(main_form()->GYear()->value(), 2024);
-    EXPECT_FALSE(main_form()->ProgramFolder().isEmpty());
-    destroy_forms();
-    EXPECT_EQ(forms().main, nullptr);
-    EXPECT_EQ(forms().intro, nullptr);
-    EXPECT_EQ(forms().info, nullptr);
+    EXPECT_FALSE(core->program_folder().isEmpty());
+    stop();
+    EXPECT_TRUE(made[0].isNull());
+    EXPECT_TRUE(made[1].isNull());
+    EXPECT_TRUE(made[2].isNull());
     // Ending the program keeps the prayer place and the named dates.
     EXPECT_TRUE(QFile::exists(program.filePath(QStringLiteral("gl.dat"))));
     EXPECT_TRUE(QFile::exists(program.filePath(QStringLiteral("dates.dat"))));
-    create_forms(program.path()); // for TearDown
-    main_form()->ShowIntroFormTimer().stop();
 }
 
 TEST_F(Startup, IntroWindowIsBorderlessModalAndShowsLogoAndVersion) {
@@ -151,25 +153,20 @@ TEST_F(Startup, TheStartUpTimerRunsTheModalIntroUntilItEnds) {
 // A place saved in the prayer window where today's times cannot be computed: the message says that it is
 // about that place, and it comes once the start-up window has gone, over the main window, before the tip.
 TEST_F(Startup, ThePrayerPlacesTroubleIsToldAfterTheStartUpWindow) {
-    destroy_forms();
+    stop();
     almadex::testing::write_all(QDir(program.path()).filePath(QStringLiteral("gl.dat")),
                                 "[Latitude]\nDegrees=89\n");
     messages.clear();
-    create_forms(program.path());
-    main_form()->ShowIntroFormTimer().stop();
-    main_form()->TipsDialog()->OnExecute = [this](QObject*, bool&) {
-        ++tips_shown;
-        QTimer::singleShot(0, [] { forms().main->TipsDialog()->Form().accept(); });
-    };
+    start_program();
     EXPECT_TRUE(messages.empty()) << "nothing while the windows are created";
     bool main_shown_first = false;
     int tips_before = -1;
-    set_message_handler([&](const TMessage& m) {
+    core->seams().message_box = [&](QWidget*, const TMessage& m) {
         messages.push_back(m);
         main_shown_first = main_form()->isVisible() && !intro()->isVisible();
         tips_before = tips_shown;
         return QMessageBox::Ok;
-    });
+    };
     intro()->show();
     EXPECT_TRUE(messages.empty());
     for (int tick = 0; tick < 3; ++tick) intro()->WaitingTimerTimer();
@@ -186,8 +183,8 @@ TEST_F(Startup, UntickingShowTipsAtStartupIsKeptByTheDialog) {
     main_form()->TipsDialog()->OnExecute = {};
     bool seen_state = true;
     main_form()->TipsDialog()->OnClose = [&](QObject*, bool state) { seen_state = state; };
-    QTimer::singleShot(0, [] {
-        TTipDialog* tips = forms().main->TipsDialog();
+    QTimer::singleShot(0, [this] {
+        TTipDialog* tips = main_form()->TipsDialog();
         tips->SetStartupState(false); // as the user unticks the box
         tips->Form().accept();
     });
@@ -226,7 +223,7 @@ TEST_F(Startup, AboutShowsTheInformationWindowModallyOnItsFirstPage) {
 }
 
 TEST_F(Startup, AboutLinksTheDesktopCannotOpenAreNamedInAMessage) {
-    const TURLLabel::TOpener previous = TURLLabel::SetOpener([](const QString&) { return false; });
+    core->seams().open_url = [](const QUrl&) { return false; };
     for (const char* name : {"URLLabel1", "URLLabel2"}) {
         messages.clear();
         auto* link = info()->findChild<TURLLabel*>(QString::fromLatin1(name));
@@ -235,14 +232,13 @@ TEST_F(Startup, AboutLinksTheDesktopCannotOpenAreNamedInAMessage) {
         ASSERT_EQ(messages.size(), 1u) << name;
         EXPECT_TRUE(messages[0].text.contains(link->Address())) << messages[0].text.toStdString();
     }
-    TURLLabel::SetOpener(previous);
 }
 
 TEST_F(Startup, ExitClosesTheMainWindowWhichEndsTheProgramWhateverElseIsOpen) {
     main_form()->show();
     QWidget tool_window; // a tool window left open must not keep the program alive
     tool_window.show();
-    QTimer::singleShot(0, [] { forms().main->findChild<QAction*>(QStringLiteral("ExitApp"))->trigger(); });
+    QTimer::singleShot(0, [this] { main_form()->findChild<QAction*>(QStringLiteral("ExitApp"))->trigger(); });
     QTimer hang_guard; // only ends a loop that failed to end
     hang_guard.setSingleShot(true);
     QObject::connect(&hang_guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });

@@ -29,19 +29,16 @@ protected:
 
     void SetUp() override {
         AppTest::SetUp();
-        create_forms(program.path());
-        forms().main->ShowIntroFormTimer().stop();
-        forms().main->show();
-    }
-    void TearDown() override {
-        destroy_forms();
-        AppTest::TearDown();
+        start(program.path());
+        core->create_windows();
+        create_main();
+        main->show();
     }
     static std::string cut(const QWidget* window) { return cut_texts(window).join(u'\n').toStdString(); }
 };
 
 TEST_F(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
-    TMainForm* converter = forms().main;
+    TMainForm* converter = main;
     EXPECT_EQ(cut(converter), "") << "at start, the Julian Day with its decimals";
     // Days that bring every Islamic and Hebrew month name and every stem and animal into the lists.
     for (int month = 1; month <= 12; ++month) {
@@ -53,13 +50,13 @@ TEST_F(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
 }
 
 TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
-    TLunarForm* lunar = forms().lunar;
+    TLunarForm* lunar = &core->lunar_form();
     lunar->show();
     // The window's designed font as this desktop gives it, not a narrowed or smaller one.
     EXPECT_GE(lunar->font().pointSizeF(), 8.0);
     EXPECT_TRUE(lunar->font().stretch() == QFont::AnyStretch ||
                 lunar->font().stretch() == QFont::Unstretched);
-    TMainForm* converter = forms().main;
+    TMainForm* converter = main;
     auto* time = lunar->findChild<QLineEdit*>(QStringLiteral("TimeEdit"));
     ASSERT_NE(time, nullptr);
     time->setText(QStringLiteral("23:59"));
@@ -75,7 +72,7 @@ TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
 }
 
 TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
-    TPrayerForm* prayer = forms().prayer;
+    TPrayerForm* prayer = &core->prayer_form();
     prayer->show();
     for (int i = 1; i <= 3; ++i) {
         prayer->LatEdit(i)->setValue(i == 1 ? 66 : 59);
@@ -92,29 +89,29 @@ TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
 }
 
 TEST_F(TextFit, TheSmallWindows) {
-    TCalendarForm* calendar = forms().calendar;
+    TCalendarForm* calendar = &core->calendar_form();
     calendar->show();
     calendar->ShowLeapYear(2023);
     EXPECT_EQ(cut(calendar), "");
 
-    TBetweenForm* between = forms().between;
+    TBetweenForm* between = &core->between_form();
     between->show();
     EXPECT_EQ(cut(between), "") << "before a date is chosen";
     between->DateTimePicker1()->setDate(QDate(2000, 9, 27));
     between->DateTimePicker2()->setDate(QDate(9999, 9, 29));
     EXPECT_EQ(cut(between), "");
 
-    TRepositoryForm* repository = forms().repository;
+    TRepositoryForm* repository = &core->repository_form();
     repository->show();
     repository->DatePick()->setDate(QDate(2000, 9, 27));
     repository->add_repository_entry(QStringLiteral("Wedding anniversary of my parents"),
                                      QStringLiteral("27/09/2000"));
     EXPECT_EQ(cut(repository), "");
 
-    forms().intro->show();
-    EXPECT_EQ(cut(forms().intro), "");
-    forms().intro->hide();
-    EXPECT_EQ(cut(forms().info), "");
+    core->intro_form().show();
+    EXPECT_EQ(cut(&core->intro_form()), "");
+    core->intro_form().hide();
+    EXPECT_EQ(cut(&core->info_form()), "");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// TURLLabel: address prefixing, opening through the injectable opener, hover colours.
+// TURLLabel: address prefixing, opening through its injectable opener, hover colours.
 #include "controls/url_label.h"
 
 #include <QApplication>
@@ -8,20 +8,16 @@
 
 namespace {
 
-/// Records the addresses handed to the opener instead of starting a browser.
+/// Records the addresses handed to a label's opener instead of starting a browser.
 class OpenerSpy {
 public:
-    OpenerSpy() {
-        previous_ = TURLLabel::SetOpener([this](const QString& a) {
+    explicit OpenerSpy(TURLLabel& label) {
+        label.SetOpener([this](const QString& a) {
             opened.push_back(a);
             return true;
         });
     }
-    ~OpenerSpy() { TURLLabel::SetOpener(previous_); }
     QStringList opened;
-
-private:
-    TURLLabel::TOpener previous_;
 };
 
 struct AddressCase {
@@ -51,14 +47,14 @@ TEST(TURLLabel, AddressGetsThePrefixOfItsKindUnlessTheCaptionHoldsIt) {
 }
 
 TEST(TURLLabel, AMouseClickRunsTheClickEventThenOpensTheAddress) {
-    OpenerSpy spy;
     TURLLabel label;
+    OpenerSpy spy(label);
     label.setProperty("URLType", QVariant::fromValue(TURLLabel::utMailTo));
     EXPECT_EQ(label.URLType(), TURLLabel::utMailTo);
     label.SetCaption(QStringLiteral("info@example.org"));
     QStringList order;
     QObject::connect(&label, &TURLLabel::clicked, [&] { order.push_back(QStringLiteral("click")); });
-    TURLLabel::SetOpener([&](const QString& a) {
+    label.SetOpener([&](const QString& a) {
         order.push_back(QStringLiteral("open"));
         spy.opened.push_back(a);
         return true;
@@ -72,15 +68,15 @@ TEST(TURLLabel, AMouseClickRunsTheClickEventThenOpensTheAddress) {
 }
 
 TEST(TURLLabel, AnAddressTheDesktopCannotOpenIsToldWithTheAddress) {
-    OpenerSpy spy;
     TURLLabel label;
+    OpenerSpy spy(label);
     label.SetURLType(TURLLabel::utMailTo);
     label.SetCaption(QStringLiteral("info@example.org"));
     QStringList failed;
     QObject::connect(&label, &TURLLabel::OpenFailed, [&](const QString& a) { failed << a; });
     label.Click();
     EXPECT_TRUE(failed.isEmpty());
-    TURLLabel::SetOpener([](const QString&) { return false; });
+    label.SetOpener([](const QString&) { return false; });
     label.Click();
     EXPECT_EQ(failed, QStringList{QStringLiteral("mailto:info@example.org")});
 }

@@ -1,10 +1,10 @@
 // What the window tests share: GoogleTest printers for Qt's strings and dates, helpers for children and
-// files, and a fixture that keeps a test off the user's files and settings, fixes the clock, records the
-// message boxes and creates the main window.
+// files, and a fixture that keeps a test off the user's files and settings and starts the program's core with
+// the clock fixed and the message boxes recorded, and its main window when the test wants it.
 #pragma once
 
+#include "app/core.h"
 #include "app/date_formats.h"
-#include "app/forms.h"
 #include "app/main_form.h"
 #include "app/messages.h"
 
@@ -82,47 +82,57 @@ inline std::vector<TUnreadableFile> unreadable_files() {
 /// The moment the window tests take for "now" unless they name another.
 inline const QDateTime kNow(QDate(2024, 10, 3), QTime(15, 30));
 
-/// Every test: the standard paths in their test mode, the settings in a folder of its own, the clock at
-/// `now`, every message box recorded in `messages` and answered OK. A fixture's SetUp calls AppTest::SetUp()
-/// first; its TearDown destroys its own windows before it calls AppTest::TearDown().
+/// Every test: the standard paths in their test mode, the settings in a folder of its own; the program (its
+/// core) started by the test with the clock at `now` and every message box recorded in `messages` and
+/// answered OK. A fixture's SetUp calls AppTest::SetUp() first; TearDown ends the program, whose windows
+/// write their files as they are destroyed, and drops the messages held for the end of a start it did not
+/// finish.
 class AppTest : public ::testing::Test {
 protected:
     explicit AppTest(QDateTime now = kNow) : now_(std::move(now)) {}
 
     QTemporaryDir settings_dir;
     std::vector<TMessage> messages;
-    /// The main window, once create_main() made it.
-    std::unique_ptr<TMainForm> main;
+    /// The program, once start() made it.
+    std::unique_ptr<TAppCore> core;
+    /// Its main window, once create_main() made it.
+    TMainForm* main = nullptr;
 
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
-        set_clock([now = now_] { return now; });
-        set_message_handler([this](const TMessage& m) {
+    }
+    void TearDown() override { stop(); }
+
+    /// The real seams but for the clock, at `now`, and the message boxes, recorded in `messages`.
+    TSeams test_seams() {
+        TSeams seams = real_seams();
+        seams.clock = [now = now_] { return now; };
+        seams.message_box = [this](QWidget*, const TMessage& m) {
             messages.push_back(m);
             return QMessageBox::Ok;
-        });
+        };
+        return seams;
     }
-    void TearDown() override {
-        destroy_main();
-        // Messages held for the end of a start that the test did not finish are dropped with the test.
-        set_message_handler([](const TMessage&) { return QMessageBox::Ok; });
-        show_start_messages(nullptr);
-        set_message_handler({});
-        set_clock({});
+    /// Starts the program, no window made yet, with its data files in `program_folder` (the test program's
+    /// folder when empty).
+    void start(const QString& program_folder = QString()) {
+        core = std::make_unique<TAppCore>(program_folder, test_seams());
     }
-
-    /// Creates the main window, its start-up timer stopped (the test drives the start), and registers it.
+    /// Ends the program, if it runs: its windows are destroyed and its files written.
+    void stop() {
+        main = nullptr;
+        core.reset();
+    }
+    /// Makes the main window (starting the program first when needed), its start-up timer stopped: the test
+    /// drives the start.
     void create_main() {
-        main = std::make_unique<TMainForm>();
+        if (!core) start();
+        main = &core->main_form();
         main->ShowIntroFormTimer().stop();
-        forms().main = main.get();
     }
-    /// Unregisters and destroys the main window, if there is one.
-    void destroy_main() {
-        if (forms().main == main.get()) forms().main = nullptr;
-        main.reset();
-    }
+    /// Ends the program with its main window.
+    void destroy_main() { stop(); }
 
 private:
     QDateTime now_;

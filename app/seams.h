@@ -1,0 +1,47 @@
+// What tests replace, in one struct that the application core holds: the clock, the message boxes, the
+// desktop's "open" verb and the dialogs that would wait for a user. Each member starts as the real thing
+// (real_seams()); a test replaces the members it needs, before or while the program runs.
+#pragma once
+
+#include "app/messages.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace almadex {
+
+struct TSeams {
+    /// The current local date and time.
+    std::function<QDateTime()> clock;
+    /// Shows a message box over `parent` (null: over no window) and returns the button pressed.
+    TMessageBox message_box;
+    /// The desktop's "open" verb for a file or an address (the help, the home page, the about window's
+    /// links); false when the desktop has no program to open it with.
+    std::function<bool(const QUrl& url)> open_url;
+    /// The converter's printer set-up dialog for `printer` ("Print Setup"); true when the user accepts.
+    std::function<bool(QWidget* parent, QPrinter& printer)> printer_setup_dialog;
+    /// The schedule's print dialog for `printer`; false when the user cancels.
+    std::function<bool(QWidget* parent, QPrinter& printer)> print_dialog;
+    /// The schedule's save dialog: the chosen file ("" when cancelled); `filter` receives the chosen file
+    /// type.
+    std::function<QString(QWidget* parent, const QString& proposed, const QStringList& filters,
+                          QString& filter)>
+        save_dialog;
+    /// Runs a modal dialog (the prayer window's adjustments) and returns its result (QDialog::Accepted ...).
+    std::function<int(QDialog& dialog)> run_dialog;
+    /// The prayer window's list of zones: the zone chosen, `current` first selected; `ok` false when
+    /// cancelled.
+    std::function<QString(QWidget* parent, const QStringList& zones, int current, bool& ok)> choose_zone;
+};
+
+/// The real clock, message boxes, desktop and dialogs.
+TSeams real_seams();
+
+} // namespace almadex
