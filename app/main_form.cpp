@@ -1,16 +1,12 @@
 #include "app/main_form.h"
 
 #include "almanac/day.h"
-#include "almanac/feasts.h"
 #include "app/artwork.h"
-#include "app/auto_run.h"
 #include "app/command_keys.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
 #include "app/messages.h"
-#include "app/product.h"
-#include "app/settings.h"
 #include "app/window_place.h"
 #include "astro/errors.h"
 #include "controls/moon.h"
@@ -19,20 +15,13 @@
 #include "ui_main_form.h"
 
 #include <QActionGroup>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
 #include <QMenu>
-#include <QMimeData>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <array>
 #include <cmath>
@@ -52,22 +41,10 @@ QString qstring(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-/// " (Umm al-Qura, +1 day)" after an Islamic date of a calendar or adjustment other than the default.
-QString islamic_qualifier(const almanac::TIslamicChoice& choice, int year) {
-    const std::string caption = almanac::islamic_choice_caption(choice, year);
-    return caption.empty() ? QString() : QStringLiteral(" (%1)").arg(qstring(caption));
-}
-
 /// The items of a list, in the almanac's order.
 template <std::size_t N>
 void add_names(QComboBox* list, const std::array<std::string_view, N>& names) {
     for (const std::string_view name : names) list->addItem(qstring(name));
-}
-
-/// True when the printer has somewhere to print to: an installed printer, or a file.
-bool has_destination(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
-    return !printer.printerName().isEmpty() && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
 }
 
 } // namespace
@@ -136,6 +113,11 @@ TMainForm::TMainForm(TAppCore& core, QWidget* parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+QString TMainForm::islamic_qualifier(const almanac::TIslamicChoice& choice, int year) {
+    const std::string caption = almanac::islamic_choice_caption(choice, year);
+    return caption.empty() ? QString() : QStringLiteral(" (%1)").arg(qstring(caption));
+}
 
 void TMainForm::connect_handlers() {
     connect(ui->GConvert, &QPushButton::clicked, this, guarded(this, &TMainForm::GConvertClick));
@@ -584,292 +566,6 @@ void TMainForm::IMonthChange() {
 
 void TMainForm::IsMonthNameChange() {
     ui->IMonth->setValue(ui->IsMonthName->currentIndex() + 1);
-}
-
-// --- commands ---
-
-void TMainForm::CurrentDateExecute() {
-    try {
-        const QDate today = to_qdate(core_.now());
-        ui->GDay->setValue(today.day());
-        ui->GMonth->setValue(today.month());
-        ui->GYear->setValue(today.year());
-        GConvertClick();
-    } catch (const std::exception&) {
-        // Errors of this command are ignored.
-    }
-}
-
-void TMainForm::ExitAppExecute() {
-    write_setup_position(core_.settings(), y(), x());
-    close(); // closing stores all four values again
-}
-
-void TMainForm::HelpContentExecute() {
-    // A compiled help file beside the program wins; otherwise the HTML help shipped with it.
-    const QString& folder = core_.program_folder();
-    const QString chm = folder + QStringLiteral("help.chm");
-    // Beside the program in a build or a portable copy; in share/almadex/help of an installed one.
-    QString html = folder + QStringLiteral("help/index.html");
-    const QString installed = folder + QStringLiteral("../share/almadex/help/index.html");
-    if (!QFileInfo::exists(html) && QFileInfo::exists(installed)) html = QDir::cleanPath(installed);
-    if (QFileInfo::exists(chm))
-        core_.open_url(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
-    else if (QFileInfo::exists(html))
-        core_.open_url(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
-    else
-        show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
-}
-
-void TMainForm::AppTipShowExecute() {
-    tips_dialog_->Execute();
-}
-
-void TMainForm::About1Click() {
-    core_.show_window(TWindow::info);
-}
-
-void TMainForm::Almadexhomepage1Click() {
-    core_.open_url(this, QUrl(home_page()), QStringLiteral("The home page"));
-}
-
-// --- the tool windows ---
-
-void TMainForm::ToolMoonExecute() {
-    core_.show_window(TWindow::lunar);
-}
-
-void TMainForm::AstroBtnClick() {
-    core_.show_window(TWindow::lunar, ui->AstroBtn->isChecked());
-}
-
-void TMainForm::ToolCalendarExecute() {
-    core_.date_format().ShortDateFormat = QStringLiteral("dd/mm/yyyy");
-    core_.show_window(TWindow::calendar);
-}
-
-void TMainForm::CalBtnClick() {
-    if (ui->CalBtn->isChecked())
-        ToolCalendarExecute();
-    else
-        core_.show_window(TWindow::calendar, false);
-}
-
-void TMainForm::ToolInBetweenActionExecute() {
-    core_.show_window(TWindow::between);
-}
-
-void TMainForm::ToolRepositoryActionExecute() {
-    core_.show_window(TWindow::repository);
-}
-
-void TMainForm::ToolMuslimPrayerActionExecute() {
-    core_.show_window(TWindow::prayer);
-}
-
-// --- stored settings, auto-run, copy and print ---
-
-void TMainForm::load_settings() {
-    // The check mark shows whether the entry exists, whatever "Run" says; the entry itself is never
-    // written here.
-    ui->AutoRunAction->setChecked(auto_run_entry_exists());
-    const TSetupValues stored = read_setup(core_.settings());
-    if (stored.Top) move(x(), *stored.Top);
-    if (stored.Left) move(*stored.Left, y());
-    if (stored.TipOn) tips_dialog_->SetStartupState(*stored.TipOn);
-}
-
-void TMainForm::save_settings() {
-    write_setup(core_.settings(), y(), x(), ui->AutoRunAction->isChecked(), tips_dialog_->StartupState());
-    write_islamic_choice(core_.settings(), core_.islamic_choice());
-}
-
-// --- the Islamic calendar followed ---
-
-void TMainForm::check_islamic_choice() {
-    const almanac::TIslamicChoice& choice = core_.islamic_choice();
-    islamic_calendar_actions_->actions().at(static_cast<qsizetype>(choice.calendar))->setChecked(true);
-    hijri_adjust_actions_->actions().at(choice.adjust_days + almanac::hijri_adjust_limit)->setChecked(true);
-}
-
-void TMainForm::show_islamic_choice() {
-    check_islamic_choice();
-    fill_islamic(almanac::islamic_date_of_day(core_.moment(), core_.islamic_choice()));
-}
-
-void TMainForm::choose_islamic_calendar(almanac::TIslamicCalendar calendar) {
-    almanac::TIslamicChoice choice = core_.islamic_choice();
-    choice.calendar = calendar;
-    core_.set_islamic_choice(choice);
-}
-
-void TMainForm::choose_hijri_adjust(int adjust_days) {
-    almanac::TIslamicChoice choice = core_.islamic_choice();
-    choice.adjust_days = adjust_days;
-    core_.set_islamic_choice(choice);
-}
-
-void TMainForm::FormClose() {
-    save_settings();
-}
-
-void TMainForm::AutoRunActionExecute() {
-    const bool wanted = ui->AutoRunAction->isChecked(); // the action has already inverted its mark
-    QString error;
-    const bool done =
-        wanted ? enable_auto_run(QCoreApplication::applicationFilePath(), error) : disable_auto_run(error);
-    ui->AutoRunAction->setChecked(auto_run_entry_exists());
-    if (done) return;
-    const QString what = wanted ? QStringLiteral("Almadex cannot be set to start when you log on.")
-                                : QStringLiteral("Almadex cannot be kept from starting when you log on.");
-    show_message(
-        this,
-        {QStringLiteral("Auto Run"),
-         what + QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(auto_run_entry_location()), error),
-         QMessageBox::Warning, QMessageBox::Ok});
-}
-
-void TMainForm::build_calendars_text() {
-    const QStringList lines = {
-        QStringLiteral("Gregorian: Day:%1 Month:%2 Year:%3")
-            .arg(ui->GDay->value())
-            .arg(ui->GMonth->value())
-            .arg(ui->GYear->value()),
-        QStringLiteral("Islamic: Day:%1 Month: %2 Year:%3")
-                .arg(ui->IDay->value())
-                .arg(ui->IsMonthName->currentText())
-                .arg(ui->IYear->value()) +
-            islamic_qualifier(core_.islamic_choice(), ui->IYear->value()),
-        QStringLiteral("Chinese: Day:%1 Month:%2 Year:%3")
-            .arg(ui->CDay->value())
-            .arg(ui->CMonth->value())
-            .arg(ui->CYear->value()),
-        QStringLiteral("   Cycle:%1 Stem: %2 Zodiac: %3")
-            .arg(ui->CCycles->value())
-            .arg(ui->CStem->currentText(), ui->CZodiac->currentText()),
-        QStringLiteral("Hebrew: Day:%1 Month: %2 Year:%3")
-            .arg(ui->JeDay->value())
-            .arg(ui->JeMonthName->currentText())
-            .arg(ui->JeYear->value()),
-        QStringLiteral("Julian: %1 days.").arg(ui->JuDay->text()),
-        QString(),
-        QStringLiteral("Time: ") + time_to_str(core_.now()),
-    };
-    printing_edit_->setPlainText(lines.join(u'\n'));
-}
-
-void TMainForm::CopyAllExecute() {
-    build_calendars_text();
-    auto* calendars = new QMimeData;
-    calendars->setText(printing_edit_->toPlainText());
-    calendars->setHtml(printing_edit_->toHtml());
-    QGuiApplication::clipboard()->setMimeData(calendars);
-}
-
-void TMainForm::renew_printer() {
-    if (!printer_) return;
-    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (printer_->outputFormat() == QPrinter::PdfFormat) {
-        fresh->setOutputFormat(QPrinter::PdfFormat);
-        fresh->setOutputFileName(printer_->outputFileName());
-    } else {
-        fresh->setPrinterName(printer_->printerName());
-    }
-    fresh->setPageLayout(printer_->pageLayout());
-    fresh->setCopyCount(printer_->copyCount());
-    fresh->setColorMode(printer_->colorMode());
-    fresh->setDuplex(printer_->duplex());
-    printer_ = std::move(fresh);
-}
-
-QPrinter& TMainForm::Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
-void TMainForm::Print1Click() {
-    build_calendars_text();
-    QPrinter& printer = Printer();
-    printer.setDocName(product_name());
-    // A printer that goes nowhere (no printer on the system and no file chosen) cannot start a job; a job
-    // that cannot start leaves the printer in its error state.
-    bool printed = false;
-    if (has_destination(printer) && printer.isValid()) {
-        printing_edit_->document()->print(&printer);
-        printed = printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
-    }
-    if (printed) return;
-    renew_printer(); // the next job starts afresh, with the choices made in Print Setup
-    QApplication::beep();
-    show_message(this, {QStringLiteral("Printer's trouble?"),
-                        QStringLiteral("Printing cannot proceed, please check the printer out !"),
-                        QMessageBox::Warning, QMessageBox::Ok});
-}
-
-void TMainForm::PrintSetup1Click() {
-    core_.seams().printer_setup_dialog(this, Printer()); // an accepted choice stays for later jobs
-}
-
-// --- feasts ---
-
-void TMainForm::fill_feast(almanac::TFeastId id) {
-    const almanac::TFeast& feast = almanac::feast(id);
-    struct TPanel {
-        TSpinEdit *day, *month, *year;
-        void (TMainForm::*convert)();
-    };
-    const TPanel panel = feast.calendar == almanac::TFeastCalendar::islamic
-                             ? TPanel{ui->IDay, ui->IMonth, ui->IYear, &TMainForm::IConvertClick}
-                         : feast.calendar == almanac::TFeastCalendar::hebrew
-                             ? TPanel{ui->JeDay, ui->JeMonth, ui->JeYear, &TMainForm::JeConvertClick}
-                             : TPanel{ui->GDay, ui->GMonth, ui->GYear, &TMainForm::GConvertClick};
-    const almanac::TFeastDate date = almanac::feast_date(feast, panel.year->value());
-    panel.day->setValue(date.day);
-    panel.month->setValue(date.month); // the month name follows its field
-    (this->*panel.convert)();
-}
-
-void TMainForm::FillGnuYearExecute() {
-    fill_feast(almanac::TFeastId::new_year);
-}
-void TMainForm::FillEasterExecute() {
-    fill_feast(almanac::TFeastId::easter);
-}
-void TMainForm::PalmSundayExecute() {
-    fill_feast(almanac::TFeastId::palm_sunday);
-}
-void TMainForm::WhitsunExecute() {
-    fill_feast(almanac::TFeastId::whitsun);
-}
-void TMainForm::AllSaintsDayExecute() {
-    fill_feast(almanac::TFeastId::all_saints);
-}
-void TMainForm::FillXmasExecute() {
-    fill_feast(almanac::TFeastId::christmas);
-}
-void TMainForm::FillMuslimNuYearExecute() {
-    fill_feast(almanac::TFeastId::muslim_new_year);
-}
-void TMainForm::FillMuslimAchouraExecute() {
-    fill_feast(almanac::TFeastId::achoura);
-}
-void TMainForm::FillMuslimRamadanExecute() {
-    fill_feast(almanac::TFeastId::ramadan);
-}
-void TMainForm::FillMuslimLittleAidExecute() {
-    fill_feast(almanac::TFeastId::minor_fair);
-}
-void TMainForm::FillMuslimBigAidExecute() {
-    fill_feast(almanac::TFeastId::major_fair);
-}
-void TMainForm::FillMuslimMaoulidExecute() {
-    fill_feast(almanac::TFeastId::maoulid);
-}
-void TMainForm::FillJeNuYearExecute() {
-    fill_feast(almanac::TFeastId::jewish_new_year);
-}
-void TMainForm::FillPesachExecute() {
-    fill_feast(almanac::TFeastId::pesach);
 }
 
 } // namespace almadex

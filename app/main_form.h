@@ -1,8 +1,11 @@
 // The converter main window: one day shown at once in the Gregorian, Islamic, Chinese and Hebrew calendars
-// and as a Julian Day, the feast commands, the menus and the toolbar; it also drives the program's start.
+// and as a Julian Day, the feast commands, the menus and the toolbar; it also drives the program's start. The
+// panels, conversions and start are in main_form.cpp, the menus' commands in main_form_commands.cpp.
 #pragma once
 
+#include "almanac/feasts.h"
 #include "almanac/islamic.h"
+#include "app/kept_printer.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -26,8 +29,7 @@ class TMainForm;
 
 namespace almanac {
 struct TDayInCalendars;
-enum class TFeastId : std::uint8_t;
-} // namespace almanac
+}
 
 namespace almadex {
 
@@ -146,6 +148,8 @@ private:
     void check_islamic_choice();
     /// The Islamic panel's caption and hint for a date of `year` in the calendar followed.
     void show_islamic_caption(int year);
+    /// " (Umm al-Qura, +1 day)" after an Islamic date of a calendar or adjustment other than the default.
+    static QString islamic_qualifier(const almanac::TIslamicChoice& choice, int year);
 
     // --- stored settings, auto-run, copy and print ---
     /// Applies the stored Top, Left, Run and TipOn (see app/settings.h); "Auto Run" shows whether the
@@ -167,24 +171,22 @@ private:
     void PrintSetup1Click();
     /// Fills PrintingEdit with the calendars text.
     void build_calendars_text();
-    /// Replaces the printer after a failed job by a fresh one with the same choices.
-    void renew_printer();
 
     // --- feasts ---
-    void FillGnuYearExecute();
-    void FillEasterExecute();
-    void PalmSundayExecute();
-    void WhitsunExecute();
-    void AllSaintsDayExecute();
-    void FillXmasExecute();
-    void FillMuslimNuYearExecute();
-    void FillMuslimAchouraExecute();
-    void FillMuslimRamadanExecute();
-    void FillMuslimLittleAidExecute();
-    void FillMuslimBigAidExecute();
-    void FillMuslimMaoulidExecute();
-    void FillJeNuYearExecute();
-    void FillPesachExecute();
+    void FillGnuYearExecute() { fill_feast(almanac::TFeastId::new_year); }
+    void FillEasterExecute() { fill_feast(almanac::TFeastId::easter); }
+    void PalmSundayExecute() { fill_feast(almanac::TFeastId::palm_sunday); }
+    void WhitsunExecute() { fill_feast(almanac::TFeastId::whitsun); }
+    void AllSaintsDayExecute() { fill_feast(almanac::TFeastId::all_saints); }
+    void FillXmasExecute() { fill_feast(almanac::TFeastId::christmas); }
+    void FillMuslimNuYearExecute() { fill_feast(almanac::TFeastId::muslim_new_year); }
+    void FillMuslimAchouraExecute() { fill_feast(almanac::TFeastId::achoura); }
+    void FillMuslimRamadanExecute() { fill_feast(almanac::TFeastId::ramadan); }
+    void FillMuslimLittleAidExecute() { fill_feast(almanac::TFeastId::minor_fair); }
+    void FillMuslimBigAidExecute() { fill_feast(almanac::TFeastId::major_fair); }
+    void FillMuslimMaoulidExecute() { fill_feast(almanac::TFeastId::maoulid); }
+    void FillJeNuYearExecute() { fill_feast(almanac::TFeastId::jewish_new_year); }
+    void FillPesachExecute() { fill_feast(almanac::TFeastId::pesach); }
     /// Writes the feast's day and month into its calendar's panel (the year stays) and converts that panel.
     void fill_feast(almanac::TFeastId id);
 
@@ -214,7 +216,7 @@ private:
     TTipDialog* tips_dialog_ = nullptr;
     QTimer show_intro_form_timer_;
     QTextEdit* printing_edit_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
+    TKeptPrinter printer_;
     QActionGroup* islamic_calendar_actions_ = nullptr;
     QActionGroup* hijri_adjust_actions_ = nullptr;
 };
