@@ -106,7 +106,7 @@ public:
     // --- the Islamic calendar followed ---
     const almanac::TIslamicChoice& islamic_choice() const { return islamic_choice_; }
     /// Follows `choice` from now on: stores it in the settings at once and emits islamic_choice_changed.
-    /// Raises EConvertError for an adjustment beyond the limit (and changes nothing).
+    /// Raises std::invalid_argument for an adjustment beyond the limit (and changes nothing).
     void set_islamic_choice(const almanac::TIslamicChoice& choice);
 
     // --- the prayer place, kept in "gl.dat" ---

@@ -335,14 +335,18 @@ void TPrayerForm::report_choice() {
 void TPrayerForm::show_choice(const TPrayerChoice& choice) {
     const QScopedValueRollback filling(showing_choice_, true);
     const almanac::TLocationFile& l = choice.location;
-    // A field or a list given the value it shows says nothing; a text set anew would lose its cursor.
-    ui->LatEdit1->setValue(l.latitude_degrees);
-    ui->LatEdit2->setValue(l.latitude_minutes);
-    ui->LatEdit3->setValue(l.latitude_seconds);
+    // Only the fields that show something else are written: a field being typed into keeps its text and its
+    // cursor (a number field reads a text beyond its range as its bound until the focus leaves it).
+    const auto show = [](TSpinEdit* field, int value) {
+        if (field->value() != value) field->setValue(value);
+    };
+    show(ui->LatEdit1, l.latitude_degrees);
+    show(ui->LatEdit2, l.latitude_minutes);
+    show(ui->LatEdit3, l.latitude_seconds);
     ui->LatEdit4->setCurrentIndex(l.equat);
-    ui->LonEdit1->setValue(l.longitude_degrees);
-    ui->LonEdit2->setValue(l.longitude_minutes);
-    ui->LonEdit3->setValue(l.longitude_seconds);
+    show(ui->LonEdit1, l.longitude_degrees);
+    show(ui->LonEdit2, l.longitude_minutes);
+    show(ui->LonEdit3, l.longitude_seconds);
     ui->LonEdit4->setCurrentIndex(l.green);
     ui->TZSign->setCurrentIndex(l.sig);
     const QString offset = QString::fromStdString(l.dec);
