@@ -19,6 +19,8 @@ namespace almadex {
 
 class TAppCore;
 
+/// Shown by the core against the right edge of the converter window's frame, tops aligned; a command that
+/// opens it has it write the leap-year line for the converter's Gregorian year first.
 class TCalendarForm : public QWidget {
     Q_OBJECT
 
