@@ -51,9 +51,7 @@ TDayInCalendars day_in_calendars(astro::TDateTime t, const TIslamicChoice& islam
 }
 
 TDayInCalendars islamic_date_in_calendars(int year, int month, int day, const TIslamicChoice& islamic) {
-    TDayInCalendars shown = day_in_calendars(noon_of_islamic_date(year, month, day, islamic), islamic);
-    shown.islamic = {u16(day), u16(month), u16(year)};
-    return shown;
+    return day_in_calendars(noon_of_islamic_date(year, month, day, islamic), islamic);
 }
 
 astro::TDateTime noon_of_gregorian_date(int year, int month, int day) {

@@ -68,9 +68,8 @@ struct TDayInCalendars {
 TDayInCalendars day_in_calendars(astro::TDateTime t, const TIslamicChoice& islamic);
 
 /// The converter's panels after converting an Islamic date of the chosen calendar: every calendar's date of
-/// noon of its day, the Islamic date as given. (With the moon an Islamic date gives its day by the arithmetic
-/// calendar, a day its Islamic date by the Moon: the two directions can differ by a day or two, and the
-/// converter keeps the date the user typed.) Raises the errors of noon_of_islamic_date.
+/// noon of its day, the Islamic one being the date given (in every calendar the two directions are exact
+/// inverses). Raises the errors of noon_of_islamic_date.
 TDayInCalendars islamic_date_in_calendars(int year, int month, int day, const TIslamicChoice& islamic);
 
 // --- the day of a date (noon of it, as the converter's Convert buttons set the moment) ---

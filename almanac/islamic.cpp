@@ -91,6 +91,7 @@ void check_hijri_adjust(int adjust_days) {
 
 astro::TIslamicDate islamic_date_of_day(astro::TDateTime t, const TIslamicChoice& choice) {
     check_hijri_adjust(choice.adjust_days);
+    astro::check_instant(t); // ICU would raise its own error for a value that is not a finite number
     const astro::TDateTime day = std::floor(t) + choice.adjust_days;
     if (choice.calendar == TIslamicCalendar::moon) return astro::date_to_islamic(true, day);
     return icu_date(choice.calendar, day);
@@ -101,10 +102,9 @@ astro::TDateTime islamic_date_day(int year, int month, int day, const TIslamicCh
     if (month < 1 || month > 12) throw astro::EConvertError("Invalid month");
     astro::TDateTime first;
     if (choice.calendar == TIslamicCalendar::moon) {
-        const astro::TIslamicDate date{u16(day), u16(month), u16(year)};
-        if (day < 1 || day > 30 || !astro::islamic_date_valid(date))
-            throw astro::EConvertError("Invalid day");
-        first = std::floor(astro::islamic_to_date(date, true));
+        if (day < 1 || day > 30) throw astro::EConvertError("Invalid day");
+        if (year < 1 || year > 0xFFFF) throw astro::EConvertError("Invalid year");
+        first = astro::islamic_to_day({u16(day), u16(month), u16(year)}, true);
     } else {
         first = icu_day(choice.calendar, year, month, day);
     }

@@ -15,8 +15,8 @@ namespace almanac {
 
 enum class TIslamicCalendar : std::uint8_t {
     /// Months begin with the Moon and are numbered by the mean year (astro::date_to_islamic); an Islamic date
-    /// gives its day by the arithmetic calendar of the mean year (astro::islamic_to_date), which can differ
-    /// from it by a day or two.
+    /// gives the day that has it (astro::islamic_to_day): both directions exact inverses, months of 29 or 30
+    /// days.
     moon,
     /// ICU's "islamic-umalqura": the published Umm al-Qura table for 1300..1600 AH, the civil calendar
     /// outside; both directions exact inverses.
@@ -64,16 +64,19 @@ void check_hijri_adjust(int adjust_days);
 
 /// The Islamic date the program shows for the day of t, in the chosen calendar: the one place where a day
 /// gets its Islamic date. With the moon, astro::date_to_islamic with the civil epoch (days 1 to 29 or 30).
-/// Raises std::invalid_argument for an adjustment outside -2..+2 and the errors of astro::date_to_islamic.
+/// Raises std::invalid_argument for an adjustment outside -2..+2, astro::E_OutOfAlgorithmRange "Out of range
+/// of the algorithm" in every calendar for an instant that astro::check_instant refuses (not a finite number,
+/// or beyond 10,000,000 days), and the errors of astro::date_to_islamic.
 astro::TIslamicDate islamic_date_of_day(astro::TDateTime t, const TIslamicChoice& choice);
 
-/// The day (00:00) of an Islamic date in the chosen calendar. Raises astro::EConvertError "Invalid month"
-/// (outside 1..12) or "Invalid day" (not a day of that month: 30 Safar, or 30 Dhu al-Hijjah outside the long
-/// years of the moon's arithmetic and of the civil calendar, the 30th of a month of 29 days of Umm al-Qura),
-/// std::invalid_argument for an adjustment outside -2..+2.
+/// The day (00:00) of an Islamic date in the chosen calendar: the day whose islamic_date_of_day is that date.
+/// Raises astro::EConvertError "Invalid month" (outside 1..12), "Invalid day" (not a day of that month: the
+/// 30th of a month of 29 days, such as 30 Safar of the civil calendar or a 30th the Moon's month lacks) or
+/// "Invalid year" (the moon before year 1), std::invalid_argument for an adjustment outside -2..+2.
 astro::TDateTime islamic_date_day(int year, int month, int day, const TIslamicChoice& choice);
 
-/// The day of t falls in Ramadan in the chosen calendar (for the prayer methods that change in Ramadan).
+/// The day of t falls in Ramadan in the chosen calendar (for the prayer methods that change in Ramadan); the
+/// errors of islamic_date_of_day.
 bool in_ramadan(astro::TDateTime t, const TIslamicChoice& choice);
 
 /// ICU computes the year by the civil calendar: Umm al-Qura outside its table.

@@ -24,6 +24,9 @@ constexpr extended half_lunation = 14.765L;
 constexpr int first_day_search = 3;
 // The day of a month by which the mean year numbers the whole month: its middle.
 constexpr int numbering_day = 15;
+// The Moon's month of an Islamic date lies within a few days of the arithmetic one: a search that needs more
+// steps than this has lost its way.
+constexpr int month_search = 12;
 
 int month_length(std::uint16_t month, bool long_year) {
     if (month == 12 && long_year) return 30;
@@ -132,6 +135,46 @@ void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t) {
     date.day = static_cast<std::uint16_t>(std::floor(t) - first + 1);
     date.month = month;
     date.year = year;
+}
+
+TDateTime islamic_to_day(const TIslamicDate& date, bool civil_epoch) {
+    if (date.year < 1) throw EConvertError("Invalid year");
+    if (date.month < 1 || date.month > 12) throw EConvertError("Invalid month");
+    if (date.day < 1 || date.day > 30) throw EConvertError("Invalid day");
+    const std::int64_t target = std::int64_t{date.year} * 12 + date.month;
+    // The year and month that date_to_islamic gives the Moon's month beginning on `first`, as one number.
+    const auto number_of = [civil_epoch](TDateTime first) {
+        std::uint16_t year, month;
+        islamic_year_month(civil_epoch, first + (numbering_day - 1), year, month);
+        return std::int64_t{year} * 12 + month;
+    };
+    // The Moon's month that holds the middle of the arithmetic month; then one month at a time toward the
+    // target. A search that turns back has stepped over a month number that no Moon's month carries.
+    const TIslamicDate middle{numbering_day, date.month, date.year};
+    TDateTime first = islamic_month_first_day(std::floor(islamic_to_date(middle, civil_epoch)));
+    int direction = 0;
+    for (int step = 0;; ++step) {
+        if (step == month_search) throw E_OutOfAlgorithmRange(out_of_range_message);
+        const std::int64_t shown = number_of(first);
+        if (shown == target) break;
+        const int toward = shown < target ? 1 : -1;
+        if (direction == -toward) throw EConvertError("Invalid month");
+        direction = toward;
+        // A month has 29 or 30 days: 30 days after its first day lies in the next one.
+        first = islamic_month_first_day(toward > 0 ? first + 30 : first - 1);
+    }
+    // The day belongs to the month (a 30th may begin the next one): then date_to_islamic gives `date` back.
+    const auto in_month = [&](TDateTime month_first) {
+        return islamic_month_first_day(month_first + (date.day - 1)) == month_first;
+    };
+    if (in_month(first)) return first + (date.day - 1);
+    // Far beyond the years of the series the mean year can give two consecutive months one number: a 30th may
+    // then lie in the other one.
+    for (const TDateTime other : {first - 1, first + 30}) {
+        const TDateTime other_first = islamic_month_first_day(other);
+        if (number_of(other_first) == target && in_month(other_first)) return other_first + (date.day - 1);
+    }
+    throw EConvertError("Invalid day");
 }
 
 } // namespace astro

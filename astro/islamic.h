@@ -53,7 +53,8 @@ void clear_islamic_month_memo();
 /// Islamic date shown for the day of t. The days count one at a time from the first day of the Moon's month
 /// (islamic_month_first_day), 1 to 29 or 30; the whole month carries the year and month that the mean year
 /// gives its 15th day (islamic_year_month), so the months follow 1..12 and the year advances after month 12.
-/// The reverse direction, islamic_to_date, is the arithmetic calendar: the two can differ by a day or two.
+/// Its reverse is islamic_to_day; islamic_to_date, the arithmetic calendar, can differ from it by a day or
+/// two.
 void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t);
 
 /// The year and month of the mean year for the day of t (it needs no Moon): the month from the days into the
@@ -62,6 +63,15 @@ void date_to_islamic(bool civil_epoch, TIslamicDate& date, TDateTime t);
 /// date_to_islamic numbers each month by this rule on its 15th day. Days before the first Islamic year raise
 /// E_OutOfAlgorithmRange "Out of range of the algorithm".
 void islamic_year_month(bool civil_epoch, TDateTime t, std::uint16_t& year, std::uint16_t& month);
+
+/// The day (00:00) whose Islamic date (date_to_islamic) is `date`, sought from the middle of the month that
+/// islamic_to_date gives, a month or two either way. From the epoch to 21,000 AH (Gregorian 21,000) the exact
+/// reverse of date_to_islamic, months of 29 or 30 days; farther out the drift of the phase series from the
+/// mean year gives two months one number here and there, and the day is one that shows the date. Raises
+/// EConvertError "Invalid year" (year 0), "Invalid month" (outside 1..12, or a number no Moon's month
+/// carries) or "Invalid day" (outside 1..30, or the 30th of a Moon's month of 29 days), and the errors of
+/// date_to_islamic.
+TDateTime islamic_to_day(const TIslamicDate& date, bool civil_epoch);
 
 inline TIslamicDate date_to_islamic(bool civil_epoch, TDateTime t) {
     TIslamicDate r;

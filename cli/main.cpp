@@ -74,6 +74,14 @@ const CLI::Validator decimal_integer(
     },
     "", "DECIMAL");
 
+/// A finite decimal number with an optional sign and exponent (not hexadecimal, "nan" or "inf", which CLI11
+/// reads too).
+const CLI::Validator decimal(
+    [](const std::string& value) {
+        return cli::decimal_number(value) ? std::string() : "'" + value + "' is not a decimal number";
+    },
+    "", "DECIMAL");
+
 /// Prints a command's document as text, or as JSON with --json.
 class TOutput {
 public:
@@ -98,11 +106,11 @@ struct TIslamicOptions {
         sub->add_option(
                "--islamic", calendar,
                "The Islamic calendar followed: moon (the default: months begin on the first day whose\n"
-               "Moon's age at noon rounds to 1 after a new moon and are numbered by the mean year; an\n"
-               "Islamic date is read by the arithmetic calendar, so the two directions can differ by a\n"
-               "day or two); umm-al-qura (the Saudi calendar, from ICU: its table covers 1300..1600 AH,\n"
-               "other years follow the civil calendar and the output says so); civil (the tabular\n"
-               "calendar of 30-year cycles, 11 long years, 1 Muharram 1 = 16 July 622 Julian)")
+               "Moon's age at noon rounds to 1 after a new moon and are numbered by the mean year);\n"
+               "umm-al-qura (the Saudi calendar, from ICU: its table covers 1300..1600 AH, other years\n"
+               "follow the civil calendar and the output says so); civil (the tabular calendar of\n"
+               "30-year cycles, 11 long years, 1 Muharram 1 = 16 July 622 Julian). In each, a date\n"
+               "converts to the day that shows it; the 30th of a month of 29 days is refused")
             ->check(CLI::IsMember(names));
         sub->add_option(
                "--hijri-adjust", adjust,
@@ -329,10 +337,12 @@ void add_prayer(CLI::App& app, TOutput& out) {
         ->check(decimal_integer);
     sub->add_option("--round", v->round, "Round the times to the second (default) or to the minute")
         ->check(CLI::IsMember({"second", "minute"}));
-    sub->add_option("--fajr-angle", v->fajr_angle, "Custom method: Fajr's angle, degrees");
-    sub->add_option("--isha-angle", v->isha_angle, "Custom method: Isha's angle, degrees");
-    sub->add_option("--isha-minutes", v->isha_minutes, "Custom method: Isha this many minutes after Maghrib");
-    sub->add_option("--maghrib-angle", v->maghrib_angle, "Custom method: Maghrib's angle (default: sunset)");
+    sub->add_option("--fajr-angle", v->fajr_angle, "Custom method: Fajr's angle, degrees")->check(decimal);
+    sub->add_option("--isha-angle", v->isha_angle, "Custom method: Isha's angle, degrees")->check(decimal);
+    sub->add_option("--isha-minutes", v->isha_minutes, "Custom method: Isha this many minutes after Maghrib")
+        ->check(decimal);
+    sub->add_option("--maghrib-angle", v->maghrib_angle, "Custom method: Maghrib's angle (default: sunset)")
+        ->check(decimal);
     v->islamic.add_options(sub);
     sub->add_flag("--qibla", v->qibla, "Add the direction of the Kaaba from true north and its distance");
     sub->add_flag("--list-methods", v->list_methods, "List the methods with their parameters and sources");

@@ -105,8 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)lunation_number(t);
             break;
         case 9: {
-            const TIslamicDate d = date_to_islamic(small % 2 == 0, t);
+            const bool civil = small % 2 == 0;
+            const TIslamicDate d = date_to_islamic(civil, t);
             FUZZ_CHECK(d.month >= 1 && d.month <= 12 && d.day <= 30);
+            // The date gives back a day that shows it (the day itself wherever the months are one to one).
+            FUZZ_CHECK(date_to_islamic(civil, islamic_to_day(d, civil)) == d);
             break;
         }
         case 10: {

@@ -32,7 +32,7 @@ def argument_lists():
     for cal, values in [("gregorian", bad_dates),
                         ("hebrew", ["", "5785-14-1", "5785-13-1", "4119-7-1", "9999-7-1", "0x10-1-1", "5785-7",
                                     "5785-7-31", "-5785-7-1"]),
-                        ("islamic", ["", "1446-13-1", "1446-2-30", "0-1-1", "1834-1-1", "388-1-1", "1446-1"]),
+                        ("islamic", ["", "1446-13-1", "1446-3-30", "0-1-1", "1834-1-1", "388-1-1", "1446-1"]),
                         ("chinese", ["", "78-41-13-1", "78-41-9L-1", "78-61-1-1", "60-1-1-1", "85-1-1-1",
                                      "78-41-12-30", "78-41-0-1", "a-b-c-d", "78-41-9-1-1"]),
                         ("jd", ["", "0", "-1", "nan", "inf", "-inf", "1e308", "2085937.4", "2597641.5", "0x10",
@@ -106,6 +106,12 @@ def argument_lists():
     for option, value in [("--fajr-angle", "nan"), ("--fajr-angle", "95"), ("--isha-angle", "-1"),
                           ("--isha-minutes", "1e9"), ("--maghrib-angle", "inf")]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--method", "custom", option, value])
+    # Numbers that are not decimal, which CLI11 alone would read: hexadecimal (with a binary exponent), octal-
+    # and binary-looking prefixes, infinities and blanks.
+    for option in ["--fajr-angle", "--isha-angle", "--isha-minutes", "--maghrib-angle"]:
+        for value in ["0x10", "0x3p4", "0X1P-2", "-0x1", "0b101", "0o17", "Infinity", "-inf", " 15", "15 ", "1_5",
+                      "15deg", "\u0661\u0665"]:
+            lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--method", "custom", option, value])
     lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--fajr-angle", "15"])
     for days in ["0", "3661", "-1", "0x10", "", "1e3", "99999999999", "2147483648"]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", days])

@@ -1,6 +1,6 @@
 // A day in every calendar, the day of a date of each calendar, and the name tables: worked examples of the
 // calendars' published dates (Hebrew and Chinese new years, the Julian Day of the converter's examples), the
-// converter's own conventions (noon of the day, the Islamic date as typed), and the errors of each input.
+// converter's own conventions (noon of the day, an Islamic date both ways), and the errors of each input.
 #include "almanac/datetime_parts.h"
 #include "almanac/day.h"
 #include "astro/islamic.h"
@@ -77,17 +77,19 @@ TEST(Day, TheIslamicDayOfTheMoonCountsFrom1AndNeedsNoClamp) {
     }
 }
 
-TEST(Day, AnIslamicDateConvertedKeepsItsDateWhereTheMoonSaysOtherwise) {
-    // 1 Ramadan 1444 is 23 March 2023 by the arithmetic calendar, the second day of the Moon's Ramadan (new
-    // moon on 21 March at 17:23): the converter keeps the date typed, and every other calendar shows that
-    // day.
+TEST(Day, AnIslamicDateConvertedIsTheDayTheMoonGivesThatDate) {
+    // 1 Ramadan 1444 is 23 March 2023 by the arithmetic calendar, but the Moon's Ramadan began on 22 March
+    // (new moon on 21 March at 17:23 UT): the date converts to 22 March, 29 Adar 5783, and every calendar
+    // shows that day.
     EXPECT_EQ(islamic_date_of_day(noon(2023, 3, 23), kMoon), (astro::TIslamicDate{2, 9, 1444}));
     const TDayInCalendars d = islamic_date_in_calendars(1444, 9, 1, kMoon);
-    EXPECT_EQ(d.moment, noon(2023, 3, 23));
+    EXPECT_EQ(d.moment, noon(2023, 3, 22));
     EXPECT_EQ(d.islamic, (astro::TIslamicDate{1, 9, 1444}));
-    EXPECT_EQ(d.hebrew, (astro::THebrewDate{5783, 1, 1}));
-    EXPECT_EQ(d.gregorian_day, 23);
-    EXPECT_EQ(error_of([] { islamic_date_in_calendars(1446, 2, 30, kMoon); }), "Invalid day");
+    EXPECT_EQ(d.hebrew, (astro::THebrewDate{5783, 12, 29}));
+    EXPECT_EQ(d.gregorian_day, 22);
+    // The Moon's Rabi'a I 1446 had 29 days (new moons on 3 September 2024 at 01:55 UT and 2 October at
+    // 18:49).
+    EXPECT_EQ(error_of([] { islamic_date_in_calendars(1446, 3, 30, kMoon); }), "Invalid day");
 }
 
 TEST(Day, NoonOfADateOfEachCalendar) {
@@ -100,7 +102,8 @@ TEST(Day, NoonOfADateOfEachCalendar) {
         {"Hebrew 1 Tishri 5785", noon_of_hebrew_date(5785, 7, 1), noon(2024, 10, 3)},
         {"Hebrew 15 Nisan 5784", noon_of_hebrew_date(5784, 1, 15), noon(2024, 4, 23)},
         {"Islamic 1 Ramadan 1446", noon_of_islamic_date(1446, 9, 1, kMoon), noon(2025, 2, 28)},
-        {"Islamic 1 Muharram 1", noon_of_islamic_date(1, 1, 1, kMoon), noon(622, 7, 19)},
+        {"Islamic 1 Muharram 1 (civil)", noon_of_islamic_date(1, 1, 1, {TIslamicCalendar::civil, 0}),
+         noon(622, 7, 19)},
         {"Chinese 78-41-9-1", noon_of_chinese_date({.Cycle = 78, .Year = 41, .Month = 9, .Day = 1}),
          noon(2024, 10, 3)},
         {"Chinese 78-40-2L-1",
@@ -124,8 +127,9 @@ TEST(Day, DatesThatDoNotExistGiveTheirMessage) {
         {"Hebrew 30 Heshvan 5786", error_of([] { noon_of_hebrew_date(5786, 8, 30); }), "Invalid day"},
         {"Hebrew day 31", error_of([] { noon_of_hebrew_date(5785, 7, 31); }), "Invalid day"},
         {"Hebrew day 65537", error_of([] { noon_of_hebrew_date(5785, 7, 65537); }), "Invalid day"},
-        {"Islamic 30 Safar", error_of([] { noon_of_islamic_date(1446, 2, 30, kMoon); }), "Invalid day"},
-        {"Islamic 30 Dhu al-Hijjah 1447", error_of([] { noon_of_islamic_date(1447, 12, 30, kMoon); }),
+        {"Islamic 30 Rabi'a I 1446", error_of([] { noon_of_islamic_date(1446, 3, 30, kMoon); }),
+         "Invalid day"},
+        {"Islamic 30 Dhu al-Hijjah 1446", error_of([] { noon_of_islamic_date(1446, 12, 30, kMoon); }),
          "Invalid day"},
         {"Islamic day 0", error_of([] { noon_of_islamic_date(1446, 1, 0, kMoon); }), "Invalid day"},
         {"Islamic month 13", error_of([] { noon_of_islamic_date(1446, 13, 1, kMoon); }), "Invalid month"},
@@ -135,7 +139,8 @@ TEST(Day, DatesThatDoNotExistGiveTheirMessage) {
          "Invalid chinese date"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.message, c.expected) << c.what;
-    EXPECT_EQ(error_of([] { noon_of_islamic_date(1446, 12, 30, kMoon); }), "no error"); // 1446 is a long year
+    // The Moon's Safar 1446 had 30 days (new moons on 4 August 2024 at 11:13 UT and 3 September at 01:55).
+    EXPECT_EQ(error_of([] { noon_of_islamic_date(1446, 2, 30, kMoon); }), "no error");
 }
 
 TEST(Day, NameTablesInCalendarOrder) {

@@ -1,13 +1,14 @@
-// The Umm al-Qura and civil calendars over every day of the civil years 999 to 2399, both ways:
+// The three Islamic calendars over every day of the civil years 999 to 2399, both ways:
 // - a day's date gives back the day, and every date of every month whose days lie in the range gives its day
 //   and back its date (the two directions are exact inverses);
 // - the days count one at a time, months of 29 or 30 days follow 1..12 and the year advances after month 12;
 // - the civil calendar has 30 Dhu al-Hijjah exactly in its long years (2, 5, 7, 10, 13, 16, 18, 21, 24, 26
-// and
-//   29 of each 30), and Umm al-Qura beyond ICU's table (1300..1600 AH) is the civil calendar.
+//   and 29 of each 30), and Umm al-Qura beyond ICU's table (1300..1600 AH) is the civil calendar;
+// and every date of the Moon's Islamic years 400 to 1820 both ways.
 #include "almanac/datetime_parts.h"
 #include "almanac/islamic.h"
 #include "astro/errors.h"
+#include "tests/almanac/islamic_moon_sweep.h"
 #include "tests/astro/islamic_step.h"
 
 #include <algorithm>
@@ -88,9 +89,29 @@ TEST_P(IslamicCalendarSweep, EveryDayAndEveryDateBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(From999To2399, IslamicCalendarSweep,
-                         ::testing::Values(TIslamicCalendar::umm_al_qura, TIslamicCalendar::civil),
+                         ::testing::Values(TIslamicCalendar::moon, TIslamicCalendar::umm_al_qura,
+                                           TIslamicCalendar::civil),
                          [](const ::testing::TestParamInfo<TIslamicCalendar>& p) {
-                             return p.param == TIslamicCalendar::civil ? "civil" : "umm_al_qura";
+                             return p.param == TIslamicCalendar::moon    ? "moon"
+                                    : p.param == TIslamicCalendar::civil ? "civil"
+                                                                         : "umm_al_qura";
                          });
+
+// 1421 years of 12 months: 17,052 months, of which 9,049 have 30 days (their 30th accepted) and 8,003 have 29
+// (their 30th refused); 503,557 days from 1 Muharram 400 (29 August 1009) to the end of 1820 (7 May 2388).
+TEST(IslamicMoonDates, EveryDateOfTheYears400To1820BothWays) {
+    islamic_moon_sweep::TCounts counts;
+    islamic_moon_sweep::sweep(400, 1820, counts);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(counts.months, 17052);
+    EXPECT_EQ(counts.dates + counts.refused, counts.months * 30);
+    EXPECT_EQ(counts.refused, 8003);
+    EXPECT_EQ(counts.dates, 503557);
+    EXPECT_EQ(counts.last - counts.first + 1, counts.dates);
+    EXPECT_EQ(iso_date(date_parts(static_cast<double>(counts.first))), "1009-08-29");
+    EXPECT_EQ(iso_date(date_parts(static_cast<double>(counts.last))), "2388-05-07");
+    std::printf("moon 400..1820 AH: %ld months, %ld dates both ways, %ld 30ths refused\n", counts.months,
+                counts.dates, counts.refused);
+}
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "almanac/datetime_parts.h"
 #include "almanac/day.h"
 #include "almanac/islamic.h"
+#include "tests/almanac/islamic_moon_sweep.h"
 #include "tests/astro/error_of.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST(IslamicCalendars, WorkedDatesOfEachCalendar) {
         {"Umm al-Qura 10 Dhu al-Hijjah 1446", kUmmAlQura, {10, 12, 1446}, 2025, 6, 6},
         // The civil epoch: 1 Muharram 1 is Friday 16 July 622 of the Julian calendar (19 July proleptic).
         {"civil 1 Muharram 1", kCivil, {1, 1, 1}, 622, 7, 19},
-        // The Moon's months: 1 Ramadan 1446 by the arithmetic calendar one way, by the Moon the other.
+        // The Moon's months: new moon on 28 February 2025 at 00:45 UT, Ramadan 1446 began that day.
         {"moon 1 Ramadan 1446", kMoon, {1, 9, 1446}, 2025, 2, 28},
         // A lengthened month: +1 gives each day the date of the day after.
         {"civil +1 1 Ramadan 1446", {TIslamicCalendar::civil, 1}, {1, 9, 1446}, 2025, 2, 28},
@@ -62,15 +63,35 @@ TEST(IslamicCalendars, WorkedDatesOfEachCalendar) {
     }
 }
 
-TEST(IslamicCalendars, TheMoonsTwoDirectionsMayDisagree) {
+TEST(IslamicCalendars, TheMoonsTwoDirectionsAgree) {
     // 1 Muharram 1446 is 7 July 2024 by the arithmetic of the mean year, but the Moon's Muharram began on
-    // 6 July (age 0.54 at noon): 7 July is its 2nd day. With -1 the Moon shows 1 Muharram on 7 July, and the
-    // arithmetic gives 8 July.
-    EXPECT_EQ(islamic_date_day(1446, 1, 1, kMoon), day(2024, 7, 7));
-    EXPECT_EQ(islamic_date_of_day(day(2024, 7, 7), kMoon), (astro::TIslamicDate{2, 1, 1446}));
+    // 6 July (new moon on 5 July at 22:57 UT, age 0.54 at noon): the date gives the day that shows it. With
+    // -1 the Moon shows 1 Muharram on 7 July.
+    EXPECT_EQ(islamic_date_day(1446, 1, 1, kMoon), day(2024, 7, 6));
+    EXPECT_EQ(islamic_date_of_day(day(2024, 7, 6), kMoon), (astro::TIslamicDate{1, 1, 1446}));
+    EXPECT_EQ(islamic_date_day(1446, 1, 2, kMoon), day(2024, 7, 7));
     const TIslamicChoice later{TIslamicCalendar::moon, -1};
     EXPECT_EQ(islamic_date_of_day(day(2024, 7, 7), later), (astro::TIslamicDate{1, 1, 1446}));
-    EXPECT_EQ(islamic_date_day(1446, 1, 1, later), day(2024, 7, 8));
+    EXPECT_EQ(islamic_date_day(1446, 1, 1, later), day(2024, 7, 7));
+    // Any month of the Moon may have 30 days: Safar 1446 had (new moons on 4 August 2024 at 11:13 UT and
+    // 3 September at 01:55), Dhu al-Hijjah 1446 had not (27 May 2025 at 03:02 and 25 June at 10:31).
+    EXPECT_EQ(islamic_date_day(1446, 2, 30, kMoon), day(2024, 9, 3));
+    EXPECT_EQ(islamic_date_day(1446, 12, 29, kMoon), day(2025, 6, 25));
+    EXPECT_EQ(islamic_date_day(1447, 1, 1, kMoon), day(2025, 6, 26));
+}
+
+// The exhaustive test sweeps 400..1820 AH; eleven years here.
+TEST(IslamicCalendars, EveryDateOfElevenMoonYearsBothWays) {
+    islamic_moon_sweep::TCounts counts;
+    islamic_moon_sweep::sweep(1440, 1450, counts);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(counts.months, 132);
+    EXPECT_EQ(counts.dates + counts.refused, 132 * 30);
+    EXPECT_EQ(counts.first, islamic_date_day(1440, 1, 1, kMoon));
+    EXPECT_EQ(counts.last + 1, islamic_date_day(1451, 1, 1, kMoon));
+    EXPECT_EQ(counts.last - counts.first + 1, counts.dates);
+    // Eleven years of 12 lunations of 29.53 days.
+    EXPECT_NEAR(static_cast<double>(counts.dates), 11 * 12 * 29.530589, 1.5);
 }
 
 TEST(IslamicCalendars, RamadanOfTheCalendarFollowed) {
@@ -112,7 +133,11 @@ TEST(IslamicCalendars, DatesThatDoNotExistAndAdjustmentsOutOfRange) {
         {"civil day 0", error_of([] { islamic_date_day(1446, 1, 0, kCivil); }), "Invalid day"},
         {"civil month 13", error_of([] { islamic_date_day(1446, 13, 1, kCivil); }), "Invalid month"},
         {"Umm al-Qura month 0", error_of([] { islamic_date_day(1446, 0, 1, kUmmAlQura); }), "Invalid month"},
-        {"moon 30 Safar", error_of([] { islamic_date_day(1446, 2, 30, kMoon); }), "Invalid day"},
+        {"moon 30 Dhu al-Hijjah 1446 (29 days)", error_of([] { islamic_date_day(1446, 12, 30, kMoon); }),
+         "Invalid day"},
+        {"moon day 31", error_of([] { islamic_date_day(1446, 1, 31, kMoon); }), "Invalid day"},
+        {"moon month 0", error_of([] { islamic_date_day(1446, 0, 1, kMoon); }), "Invalid month"},
+        {"moon year 0", error_of([] { islamic_date_day(0, 1, 1, kMoon); }), "Invalid year"},
         {"adjustment +3", error_of<std::invalid_argument>([] {
              islamic_date_of_day(day(2025, 3, 1), {TIslamicCalendar::civil, 3});
          }),

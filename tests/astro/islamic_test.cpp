@@ -235,6 +235,54 @@ TEST(Islamic, DateToIslamicRejectsWhatItCannotCount) {
     EXPECT_THROW(date_to_islamic(true, gregorian_datetime(622, 7, 1)), E_OutOfAlgorithmRange);
 }
 
+// The reverse of date_to_islamic from the epoch to 21,000 AH (Gregorian 21,000): sampled days give their date
+// and back the same day, with either epoch. Beyond, up to the last instant the library admits, the drift of
+// the phase series from the mean year gives two months one number here and there: a date still gives a day
+// that shows it.
+TEST(Islamic, IslamicToDayReversesDateToIslamicOverTheAdmittedRange) {
+    const TDateTime one_to_one_end = islamic_to_date({1, 1, 21000}, true);
+    int samples = 0, beyond = 0;
+    for (TDateTime t = gregorian_datetime(622, 8, 1) + 0.5; t < instant_limit_days - 60; t += 997.3) {
+        for (const bool civil : {true, false}) {
+            const TIslamicDate date = date_to_islamic(civil, t);
+            const TDateTime day = islamic_to_day(date, civil);
+            if (t < one_to_one_end) {
+                ASSERT_EQ(day, std::floor(t)) << t << " " << civil;
+                ++samples;
+            } else {
+                ASSERT_EQ(date_to_islamic(civil, day), date) << t << " " << civil;
+                ++beyond;
+            }
+        }
+    }
+    EXPECT_EQ(samples, 2 * 7462);
+    EXPECT_EQ(beyond, 2 * 3033);
+}
+
+TEST(Islamic, IslamicToDayRefusesDatesThatDoNotExist) {
+    const struct {
+        TIslamicDate date;
+        const char* message;
+    } cases[] = {
+        {{1, 1, 0}, "Invalid year"},
+        {{1, 0, 1446}, "Invalid month"},
+        {{1, 13, 1446}, "Invalid month"},
+        {{0, 1, 1446}, "Invalid day"},
+        {{31, 1, 1446}, "Invalid day"},
+        {{30, 12, 1446}, "Invalid day"}, // the Moon's Dhu al-Hijjah 1446 had 29 days
+    };
+    for (const auto& c : cases) {
+        try {
+            (void)islamic_to_day(c.date, true);
+            ADD_FAILURE() << c.date.day << "/" << c.date.month << "/" << c.date.year << " accepted";
+        } catch (const EConvertError& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.date.day << "/" << c.date.month << "/" << c.date.year;
+        }
+    }
+    // Beyond the last instant the library admits.
+    EXPECT_THROW((void)islamic_to_day({1, 1, 65535}, true), E_OutOfAlgorithmRange);
+}
+
 TEST(Islamic, NoYearBeforeTheEpoch) {
     std::uint16_t year = 0, month = 0;
     EXPECT_THROW(islamic_year_month(true, gregorian_datetime(622, 7, 1), year, month), E_OutOfAlgorithmRange);

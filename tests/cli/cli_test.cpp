@@ -146,7 +146,7 @@ TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
         {"convert --from gregorian 03/10/2024", 1, "Invalid date"},
         {"convert --from hebrew 5785-13-1 --json", 1, "Invalid month"},
         {"convert --from hebrew 5786-8-30", 1, "Invalid day"},
-        {"convert --from islamic 1446-2-30 --json", 1, "Invalid day"},
+        {"convert --from islamic 1446-3-30 --json", 1, "Invalid day"},
         {"convert --from islamic 1446-9-30 --islamic umm-al-qura", 1, "Invalid day"},
         {"feast major-fair 1446 --islamic hijri", 2, "--islamic: hijri not in {moon,umm-al-qura,civil}"},
         {"convert --from gregorian 2025-03-01 --hijri-adjust 3", 2, "--hijri-adjust: Value 3 not in range"},
@@ -179,6 +179,14 @@ TEST(Cli, BadInputGivesTheMessageOnStderrAndNoOutput) {
         {"prayer --lat 36N --lon 3E --tz +01:00 --dhuhr 0x10", 2, "--dhuhr: '0x10' is not a decimal integer"},
         {"prayer --lat 36N --lon 3E --tz +01:00 --fajr-angle 15", 1, "need --method custom"},
         {"prayer --lat 36N --lon 3E --tz +01:00 --method custom --fajr-angle 45", 1, "between 0 and 30"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --method custom --fajr-angle 0x10", 2,
+         "--fajr-angle: '0x10' is not a decimal number"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --method custom --isha-angle 0x3p2", 2,
+         "--isha-angle: '0x3p2' is not a decimal number"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --method custom --isha-minutes 0X5A", 2,
+         "--isha-minutes: '0X5A' is not a decimal number"},
+        {"prayer --lat 36N --lon 3E --tz +01:00 --method custom --maghrib-angle inf", 2,
+         "--maghrib-angle: 'inf' is not a decimal number"},
         {"riseset --lat north --lon 0 --date 2024-01-01", 1, "Invalid latitude"},
         {"moon --at 2025-03-14T25:00", 1, "Invalid time"},
         {"between 2024-01-01", 2, ""},
@@ -227,13 +235,50 @@ TEST(Cli, FeastsGiveTheDaysOfTheFillInCommands) {
         {"feast new-year 2024", 2024, 1, 1},         {"feast pesach 5784", 2024, 4, 23},
         {"feast jewish-new-year 5785", 2024, 10, 3}, {"feast ramadan 1446", 2025, 2, 28},
         {"feast minor-fair 1446", 2025, 3, 30},      {"feast major-fair 1446", 2025, 6, 6},
-        {"feast muslim-new-year 1446", 2024, 7, 7},
+        {"feast muslim-new-year 1446", 2024, 7, 6},
     };
     for (const auto& c : cases) {
         const Result r = run(std::string(c.args) + " --json");
         ASSERT_EQ(r.status, 0) << c.args << ": " << r.err;
         EXPECT_EQ(r.doc()["gregorian"], (json{{"year", c.y}, {"month", c.m}, {"day", c.d}})) << c.args;
     }
+}
+
+// Each Islamic feast in each calendar: the day `feast` gives is the day `convert` gives the feast's date, and
+// `convert` of that day shows the feast's date.
+TEST(Cli, IslamicFeastsAgreeWithTheConverterBothWays) {
+    const struct {
+        const char* name;
+        int month, day;
+    } islamic_feasts[] = {{"muslim-new-year", 1, 1},
+                          {"achoura", 1, 10},
+                          {"ramadan", 9, 1},
+                          {"minor-fair", 10, 1},
+                          {"major-fair", 12, 10}};
+    int checked = 0;
+    for (const char* calendar : {"moon", "umm-al-qura", "civil"}) {
+        for (const auto& f : islamic_feasts) {
+            for (const int year : {1444, 1447}) {
+                const std::string choice = std::string(" --islamic ") + calendar + " --json";
+                const json feast =
+                    run("feast " + std::string(f.name) + " " + std::to_string(year) + choice).doc();
+                const json& g = feast["gregorian"];
+                char day[16];
+                std::snprintf(day, sizeof day, "%04d-%02d-%02d", g["year"].get<int>(), g["month"].get<int>(),
+                              g["day"].get<int>());
+                const json shown = run("convert --from gregorian " + std::string(day) + choice).doc();
+                EXPECT_EQ(shown["islamic"]["year"], year) << f.name << " " << calendar << " " << year;
+                EXPECT_EQ(shown["islamic"]["month"], f.month) << f.name << " " << calendar << " " << year;
+                EXPECT_EQ(shown["islamic"]["day"], f.day) << f.name << " " << calendar << " " << year;
+                const std::string date =
+                    std::to_string(year) + "-" + std::to_string(f.month) + "-" + std::to_string(f.day);
+                EXPECT_EQ(run("convert --from islamic " + date + choice).doc()["gregorian"], g)
+                    << f.name << " " << calendar << " " << year;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 30);
 }
 
 TEST(Cli, MoonPhasesEclipsesSeasonsAndPositions) {
