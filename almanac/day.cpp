@@ -1,5 +1,6 @@
 #include "almanac/day.h"
 
+#include "almanac/civil_calendar.h"
 #include "almanac/datetime_parts.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
@@ -42,6 +43,7 @@ TDayInCalendars day_in_calendars(astro::TDateTime t, const TIslamicChoice& islam
     day.gregorian_month = g.month;
     day.gregorian_day = g.day;
     day.leap_year = astro::calendar_leap_year(u16(g.year));
+    day.civil = civil_date_of(t);
     day.hebrew = astro::date_to_hebrew(t);
     day.islamic_choice = islamic;
     day.islamic = islamic_date_of_day(t, islamic);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "almanac/islamic.h"
+#include "astro/calendar.h"
 #include "astro/chinese.h"
 #include "astro/hebrew.h"
 #include "astro/islamic.h"
@@ -55,7 +56,8 @@ struct TDayInCalendars {
     int gregorian_year = 0; ///< the proleptic Gregorian date of the day of `moment`, as the windows read it
     int gregorian_month = 0;
     int gregorian_day = 0;
-    bool leap_year = false; ///< of gregorian_year, by the calendar in force (the Julian rule up to 1582)
+    bool leap_year = false;     ///< of gregorian_year, by the calendar in force (the Julian rule up to 1582)
+    astro::TCalendarDate civil; ///< the date in the calendar in force (civil_date_of, Julian up to 1582)
     TIslamicChoice islamic_choice;  ///< the Islamic calendar followed
     astro::TIslamicDate islamic;    ///< islamic_date_of_day in that calendar
     astro::THebrewDate hebrew;      ///< astro::date_to_hebrew
