@@ -15,6 +15,8 @@ constexpr std::int64_t kMsPerDay = 86400000;
 // The largest day count that a date of the years 1..9999 can have, with room to spare: beyond it the
 // calendar raises "Invalid year" anyway, and the arithmetic below stays within 64 bits.
 constexpr double kMaxDays = 1e7;
+// Twice that range in seconds: a shift beyond it leaves the years 1..9999 wherever it starts.
+constexpr std::int64_t kMaxShiftSeconds = 2 * static_cast<std::int64_t>(kMaxDays) * 86400;
 
 TDateTimeParts parts_of_day(double day, std::int64_t ms) {
     const astro::TCalendarDate d = astro::gregorian_date_of(day);
@@ -31,6 +33,10 @@ TDateTimeParts parts_of_day(double day, std::int64_t ms) {
 
 TDateTimeParts datetime_parts(astro::TDateTime t, std::int64_t shift_seconds) {
     if (!std::isfinite(t) || std::fabs(t) > kMaxDays) throw astro::EConvertError("Invalid year");
+    // A shift of more than the whole range moves any instant out of the years 1..9999 (and its milliseconds
+    // would overflow).
+    if (shift_seconds > kMaxShiftSeconds || shift_seconds < -kMaxShiftSeconds)
+        throw astro::EConvertError("Invalid year");
     const double day = std::floor(t);
     // Milliseconds since 00:00 of `day`, rounded once; the shift is exact integer arithmetic.
     std::int64_t ms = std::llround((t - day) * kMsPerDay) + shift_seconds * 1000;

@@ -25,8 +25,8 @@ struct TDateTimeParts {
 /// The instant t rounded to the nearest millisecond (a time that rounds to 24:00 is 00:00 of the next day),
 /// moved by `shift_seconds` (a time-zone offset, exactly), read in the proleptic Gregorian calendar. Shown to
 /// the second, the time is the one a clock shows: 07:00:39.9 is 07:00:39 in every window, file and output.
-/// Raises astro::EConvertError "Invalid year" outside the years 1..9999 and for a value that is not a finite
-/// number.
+/// Raises astro::EConvertError "Invalid year" outside the years 1..9999 (also for any shift beyond 20,000,000
+/// days) and for a value that is not a finite number.
 TDateTimeParts datetime_parts(astro::TDateTime t, std::int64_t shift_seconds = 0);
 
 /// The day of t (t rounded down) in the proleptic Gregorian calendar, at 00:00: no rounding of the time.

@@ -23,8 +23,12 @@ constexpr extended age_tolerance = 0.0000001L;
 // Each octant step shrinks the error at least fourfold, so about 15 steps always suffice; the cap only guards
 // against inputs with no answer (a date that is not a finite number).
 constexpr int max_octant_steps = 100;
-// The stepping searches move 28 days per probe and need one to three probes; the cap guards the same inputs.
+// The stepping searches move 28 days per probe and need one to three probes (up to eight far from 2000); the
+// cap guards the same inputs.
 constexpr int max_search_probes = 100;
+// The searches' probes lie up to 112 days from their date (four steps far from 2000): a date this close to
+// the limits of the instants admitted is refused, so that every probe is admitted.
+constexpr double search_margin_days = 150;
 
 bool is_principal(TMoonPhase phase) {
     return phase <= mpLastQuarter && phase % 2 == 0;
@@ -119,20 +123,29 @@ TDateTime principal(TMoonPhase phase, TDateTime date) {
 }
 
 // The first instant of `phase` at or after `date` (forward) or the last at or before it, from the phase
-// instants that `phase_time` gives: probes 28 days apart.
+// instants that `phase_time` gives: probes 28 days apart, shorter than a lunation, so that consecutive probes
+// never skip one and the first probe that crosses `date` is the nearest occurrence on that side, provided the
+// first probe lies on the near side of `date`. Near 2000 the probe 28 days before `date` always does; far
+// from it the secular terms of the series move a phase by weeks from the lunation that the probe's date picks
+// (45 days at the year -21,000), so the search steps back until a probe lies on the near side.
 template <class F>
 TDateTime phase_search(TMoonPhase phase, TDateTime date, bool forward, F&& phase_time) {
     // An invalid phase is rejected before the search: moon_phase_time's 0.0 for it is also a valid instant.
     if (phase > mpWaningCrescent) throw E_OutOfAlgorithmRange("No TDateTime possible");
     check_instant(date);
+    if (std::fabs(date) > instant_limit_days - search_margin_days)
+        throw E_OutOfAlgorithmRange(out_of_range_message);
     const TDateTime step = forward ? 28 : -28;
+    const auto before = [&](TDateTime r) { return forward ? r < date : r > date; };
+    int probes = 0;
+    const auto probe = [&](TDateTime s) {
+        if (++probes > max_search_probes) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+        return phase_time(phase, s);
+    };
     TDateTime s = date - step;
-    TDateTime r = s;
-    for (int probe = 0; forward ? r < date : r > date; ++probe) {
-        if (probe == max_search_probes) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
-        r = phase_time(phase, s);
-        s += step;
-    }
+    TDateTime r = probe(s);
+    while (!before(r)) r = probe(s -= step);
+    while (before(r)) r = probe(s += step);
     return r;
 }
 

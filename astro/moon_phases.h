@@ -48,11 +48,13 @@ TDateTime intermediate_phase(TMoonPhase phase, TDateTime date);
 /// principal_phase for even values, intermediate_phase for odd values, 0.0 for values above 7.
 TDateTime moon_phase_time(TMoonPhase phase, TDateTime date);
 
-/// The earliest instant of `phase` at or after `date`; E_OutOfAlgorithmRange "No TDateTime possible" for an
-/// invalid phase, "Out of range of the algorithm" for a date that is not a finite number.
+/// The earliest instant of `phase` at or after `date`, less than 30 days after it; E_OutOfAlgorithmRange "No
+/// TDateTime possible" for an invalid phase, "Out of range of the algorithm" for a date that is not a finite
+/// number or lies within 150 days of the limits of check_instant (the search probes up to 112 days around
+/// it).
 TDateTime next_phase(TMoonPhase phase, TDateTime date);
 
-/// The latest instant of `phase` at or before `date`; same error.
+/// The latest instant of `phase` at or before `date`, less than 30 days before it; same errors.
 TDateTime last_phase(TMoonPhase phase, TDateTime date);
 
 } // namespace astro

@@ -1,5 +1,6 @@
 #include "astro/prayer_methods.h"
 
+#include "astro/errors.h"
 #include "astro/riseset.h"
 #include "astro/riseset_method.h"
 #include "astro/turns.h"
@@ -275,6 +276,22 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     return r;
 }
 
+// The parameters a method can have: finite numbers, angles within 90 degrees of the horizon, Isha at most a
+// day after Maghrib, a shadow factor above 0.
+void check_method(const TAngleMethod& m) {
+    const auto angle = [](double a) { return std::fabs(a) <= 90; }; // false for NaN
+    if (!angle(m.fajr_angle) || !angle(m.isha_angle) || !angle(m.maghrib_angle) ||
+        !std::isfinite(m.isha_minutes) || m.isha_minutes > minutes_per_day || !std::isfinite(m.asr_shadow) ||
+        m.asr_shadow <= 0)
+        throw E_OutOfAlgorithmRange(out_of_range_message);
+}
+
+// A latitude and the days since the winter solstice that the seasonal intervals are given for.
+void check_seasonal(double latitude, int days) {
+    if (!(std::fabs(latitude) <= 90) || days < 0 || days > 365)
+        throw E_OutOfAlgorithmRange(out_of_range_message);
+}
+
 bool has_sunrise_and_sunset(const TMethodTimes& t) {
     return t.error[prSunrise] == nullptr && t.error[prSunset] == nullptr;
 }
@@ -283,6 +300,7 @@ bool has_sunrise_and_sunset(const TMethodTimes& t) {
 
 TMethodTimes method_prayer_times(TDateTime date, double latitude, double longitude,
                                  const TAngleMethod& method) {
+    check_method(method);
     TMethodTimes r;
     if (!std::isfinite(date) || !std::isfinite(latitude) || !std::isfinite(longitude) ||
         std::fabs(latitude) > 90) {
@@ -322,16 +340,20 @@ TMethodTimes method_prayer_times(TDateTime date, double latitude, double longitu
 }
 
 double seasonal_fajr_minutes(double latitude, int days) {
+    check_seasonal(latitude, days);
     const double l = std::fabs(latitude) / 55;
     return seasonal(75 + 28.65 * l, 75 + 19.44 * l, 75 + 32.74 * l, 75 + 48.10 * l, days);
 }
 
 double seasonal_isha_minutes(double latitude, int days) {
+    check_seasonal(latitude, days);
     const double l = std::fabs(latitude) / 55;
     return seasonal(75 + 25.60 * l, 75 + 2.050 * l, 75 - 9.21 * l, 75 + 6.14 * l, days);
 }
 
 int days_since_winter_solstice(TDateTime date, double latitude) {
+    check_instant(date);
+    if (!(std::fabs(latitude) <= 90)) throw E_OutOfAlgorithmRange(out_of_range_message);
     // The proleptic Gregorian calendar of <chrono>; the date-time value counts days from 1899-12-30.
     using namespace std::chrono;
     const sys_days day{days{static_cast<long>(std::floor(date)) - 25569}};

@@ -69,7 +69,10 @@ enum class TTimeRule : std::uint8_t {
 /// the day of `date` by the method: instants in UT around the Sun's transit nearest the local mean noon of
 /// that day (12 h UT plus the longitude's hours: the day is the place's own day), Fajr and sunrise up to a
 /// day before it, the others up to a day after; `by_rule` says what placed each. A time that cannot be
-/// computed carries its message instead.
+/// computed carries its message instead, as does every time for a date or place that is not a finite number
+/// or a latitude beyond 90 degrees. A method whose angles lie beyond 90 degrees, whose Isha interval exceeds
+/// a day or whose shadow factor is not above 0, or any of them not a finite number, raises
+/// E_OutOfAlgorithmRange "Out of range of the algorithm".
 struct TMethodTimes : TPrayerTimes {
     std::array<TTimeRule, prayer_count> by_rule{};
 };
@@ -80,11 +83,14 @@ TMethodTimes method_prayer_times(TDateTime date, double latitude, double longitu
 /// sunset and Isha (the general shafaq), for a latitude and the number of days since the winter solstice
 /// (21 December north of the equator, 21 June south of it), 0 to 365: four values a, b, c, d at days 0, 91,
 /// 137 and 183, each 75 minutes plus a coefficient / 55 times the latitude, joined by straight lines and
-/// mirrored after day 183. Syed Khalid Shaukat, "Fajr and Isha", moonsighting.com.
+/// mirrored after day 183. Syed Khalid Shaukat, "Fajr and Isha", moonsighting.com. A latitude beyond 90
+/// degrees (or not a finite number) or days outside 0..365 raise E_OutOfAlgorithmRange "Out of range of the
+/// algorithm".
 double seasonal_fajr_minutes(double latitude, int days_since_solstice);
 double seasonal_isha_minutes(double latitude, int days_since_solstice);
 /// The days of `date` since the last winter solstice of the latitude's hemisphere, as the seasonal values
-/// take them.
+/// take them: 0..365. The errors of check_instant; a latitude beyond 90 degrees or not a finite number raises
+/// E_OutOfAlgorithmRange "Out of range of the algorithm".
 int days_since_winter_solstice(TDateTime date, double latitude);
 
 /// The rule recommended for a latitude: none below 45 degrees (where twilight of every method's angle, 20

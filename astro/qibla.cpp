@@ -1,10 +1,14 @@
 #include "astro/qibla.h"
 
+#include "astro/errors.h"
+
 #include <cmath>
 
 namespace astro {
 
 TQibla qibla(double latitude, double longitude_west) {
+    if (!(std::fabs(latitude) <= 90) || !std::isfinite(longitude_west))
+        throw E_OutOfAlgorithmRange(out_of_range_message);
     constexpr double rad = 3.14159265358979323846 / 180;
     const double phi = latitude * rad;
     const double phi_k = kaaba_latitude * rad;

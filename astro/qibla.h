@@ -17,7 +17,8 @@ struct TQibla {
 
 /// The initial course of the great circle from the place (latitude north positive, longitude WEST positive,
 /// as the rest of the library) to the Kaaba, and its length. At the Kaaba itself and at its antipode the
-/// course is undefined and given as 0.
+/// course is undefined and given as 0. Raises E_OutOfAlgorithmRange "Out of range of the algorithm" for a
+/// latitude beyond 90 degrees either way or a coordinate that is not a finite number.
 TQibla qibla(double latitude, double longitude_west);
 
 } // namespace astro

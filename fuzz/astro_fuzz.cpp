@@ -1,7 +1,8 @@
 // The library's routines at arbitrary numbers: any double as an instant (NaN, infinities, the largest values,
-// denormals), any integer as a year, any small number as a phase or a kind. A routine returns a finite result
-// or raises one of the library's errors; it never stalls (libFuzzer's -timeout), overflows a signed integer
-// or converts a floating value that does not fit (the sanitizers stop on both).
+// denormals), as a place or a method's angle, any integer as a year, any small number as a phase or a kind. A
+// routine returns a finite result or raises one of the library's errors; it never stalls (libFuzzer's
+// -timeout), overflows a signed integer or converts a floating value that does not fit (the sanitizers stop
+// on both).
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/chinese.h"
@@ -15,6 +16,8 @@
 #include "astro/moon_phases.h"
 #include "astro/moon_position.h"
 #include "astro/prayer.h"
+#include "astro/prayer_methods.h"
+#include "astro/qibla.h"
 #include "astro/riseset.h"
 #include "astro/seasons.h"
 #include "astro/sun.h"
@@ -126,11 +129,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(std::isfinite(rise_transit_set(small % 2 == 0, static_cast<RiseSetEvent>(small % 10),
                                                       t, std::fmod(u, 90), std::fmod(u * 3, 180))));
             break;
-        case 13:
+        case 13: {
+            // A method of any angles and interval (some beyond what it admits) at any place: each time a
+            // number or its message.
+            try {
+                TAngleMethod m;
+                m.fajr_angle = std::fmod(u, 100);
+                m.isha_angle = std::fmod(u * 5, 100);
+                m.isha_minutes = small % 3 == 0 ? std::fmod(u * 60, 2000) : 0;
+                m.maghrib_angle = small % 5 == 0 ? std::fmod(u * 7, 100) : 0;
+                m.seasonal = small % 2 == 1;
+                m.high_latitude = static_cast<THighLatitudeRule>(small / 2 % 4);
+                m.polar = static_cast<TPolarRule>(small / 8 % 3);
+                const TMethodTimes times =
+                    method_prayer_times(t, std::fmod(u * 3, 100), std::fmod(u * 11, 200), m);
+                for (int i = 0; i < prayer_count; ++i)
+                    FUZZ_CHECK(times.error[i] != nullptr || std::isfinite(times.time[i]));
+            } catch (const Exception& e) {
+                FUZZ_CHECK(*e.what() != '\0');
+            }
             FUZZ_CHECK(std::isfinite(fedjr_time(t, std::fmod(u, 90), 0)));
             FUZZ_CHECK(std::isfinite(assr_time(small % 2 == 0, t, std::fmod(u, 90), 0)));
             FUZZ_CHECK(std::isfinite(ishaa_time(t, std::fmod(u, 90), 0)));
             break;
+        }
         case 14:
             (void)hebrew_year_type(year);
             break;
@@ -168,12 +190,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const extended r = normalize_degrees(static_cast<extended>(t) * (small + 1));
             FUZZ_CHECK(!std::isfinite(t) || (r >= 0 && r <= 360));
             FUZZ_CHECK(std::fabs(angle_difference(t, u)) <= 180 || !std::isfinite(t) || !std::isfinite(u));
+            {
+                const TQibla q = qibla(std::fmod(t, 100), u);
+                FUZZ_CHECK(q.direction >= 0 && q.direction <= 360 && q.distance_km >= 0 &&
+                           q.distance_km <= 20016);
+            }
             break;
         }
-        case 22:
+        case 22: {
             (void)major_term_index(year);
             FUZZ_CHECK(mod_one_based(year, small % 61 + 1) >= 1);
+            const double latitude = std::fmod(u, 100);
+            const double fajr = seasonal_fajr_minutes(latitude, year % 400);
+            const double isha = seasonal_isha_minutes(latitude, year % 400);
+            FUZZ_CHECK(std::isfinite(fajr) && fajr > 0 && std::isfinite(isha) && isha > 0);
+            const int days = days_since_winter_solstice(t, latitude);
+            FUZZ_CHECK(days >= 0 && days <= 365);
             break;
+        }
         default: {
             extended dpsi, eps;
             nutation_obliquity(t, dpsi, eps);

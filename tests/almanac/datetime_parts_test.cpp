@@ -115,6 +115,15 @@ TEST(DateTimeParts, BadValuesAndDatesGiveTheCalendarsErrors) {
     EXPECT_EQ(error_of<EConvertError>([] { datetime_from_parts(2023, 13, 1); }), "Invalid month");
     EXPECT_EQ(error_of<EConvertError>([] { datetime_from_parts(0, 1, 1); }), "Invalid year");
     EXPECT_EQ(error_of<EConvertError>([] { datetime_from_parts(65537, 1, 1); }), "Invalid year");
+    // A shift whose milliseconds would not fit (the sanitizer build stops on the overflow), or that moves any
+    // instant beyond the years 1..9999.
+    for (const std::int64_t shift :
+         {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(),
+          std::int64_t{9'300'000'000'000'000}, std::int64_t{-1'728'000'000'001},
+          std::int64_t{1'000'000'000'000}})
+        EXPECT_EQ(error_of<EConvertError>([shift] { datetime_parts(45000.5, shift); }), "Invalid year")
+            << shift;
+    EXPECT_EQ(datetime_parts(45000.5, -1'000'000'000).year, 1991); // some 31.7 years back from March 2023
 }
 
 // Unix time 1727969400 is 2024-10-03 15:30:00 UTC (date -u -d @1727969400).

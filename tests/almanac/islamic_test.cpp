@@ -8,6 +8,7 @@
 #include "tests/astro/error_of.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -149,6 +150,22 @@ TEST(IslamicCalendars, DatesThatDoNotExistAndAdjustmentsOutOfRange) {
     };
     for (const auto& c : cases) EXPECT_EQ(c.message, c.expected) << c.what;
     EXPECT_EQ(error_of([] { islamic_date_day(1445, 12, 30, kCivil); }), "no error"); // 1445: 1445 mod 30 = 5
+    // An instant that is not a number: the library's error in every calendar, before ICU sees it.
+    for (const TIslamicCalendarName& c : islamic_calendar_names) {
+        for (const double t :
+             {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -1e300}) {
+            EXPECT_EQ(error_of([&] {
+                          islamic_date_of_day(t, {c.id, 0});
+                      }),
+                      "Out of range of the algorithm")
+                << c.name << " " << t;
+            EXPECT_EQ(error_of([&] {
+                          in_ramadan(t, {c.id, 1});
+                      }),
+                      "Out of range of the algorithm")
+                << c.name << " " << t;
+        }
+    }
     EXPECT_THROW(check_hijri_adjust(3), std::invalid_argument);
 }
 

@@ -13,6 +13,7 @@
 #include "astro/moon_phases.h"
 #include "astro/moon_position.h"
 #include "astro/prayer.h"
+#include "astro/prayer_methods.h"
 #include "astro/precision.h"
 #include "astro/reference.h"
 #include "astro/riseset.h"
@@ -167,6 +168,7 @@ const TRoutine kRoutines[] = {
     {"date_to_islamic astronomical", [](double t) { date_to_islamic(false, t); }},
     {"islamic_month_first_day", [](double t) { islamic_month_first_day(t); }},
     {"sun_day", [](double t) { sun_day(t); }},
+    {"days_since_winter_solstice", [](double t) { days_since_winter_solstice(t, 45); }},
     // The extended-precision reference path beside the fast one.
     {"reference::earth_heliocentric",
      [](double t) {
@@ -235,7 +237,7 @@ TEST(InstantRange, EveryRoutineRefusesAnInstantItCannotComputeWith) {
             EXPECT_EQ(outcome_in_child([&] { r.call(t); }), kOutOfRange) << r.name << "(" << t << ")";
             ++cases;
         }
-    EXPECT_EQ(cases, 51 * 13);
+    EXPECT_EQ(cases, 52 * 13);
 }
 
 TEST(InstantRange, RiseSetAndPrayerTimesRefuseFarInstantsAndKeepTheirMessageForNonNumbers) {

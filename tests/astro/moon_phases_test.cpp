@@ -119,3 +119,35 @@ TEST(MoonPhases, NewMoonsLieOneLunationApart) {
 }
 
 } // namespace
+
+// Far before 2000 the series' secular terms move a phase weeks away from the lunation its probe picks: the
+// searches still give the nearest one on their side, within a lunation, down to the first instant admitted.
+// The fuzz target found next_phase(mpLastQuarter, -8426504) (year -21,170) 45.6 days later.
+TEST(MoonPhases, SearchesStayWithinALunationBelowTheYearMinus12500) {
+    const TDateTime found = next_phase(mpLastQuarter, -8426504);
+    EXPECT_GE(found, -8426504);
+    EXPECT_LT(found, -8426504 + 30.0);
+    const TDateTime last = last_phase(mpLastQuarter, -8426504);
+    EXPECT_NEAR(found - last, 29.53, 0.4);
+
+    const TDateTime year_minus_12500 = -5'259'000; // about 1 January -12,500
+    long searches = 0;
+    for (TDateTime t = -instant_limit_days + 180; t < year_minus_12500; t += 397.3) {
+        for (const TMoonPhase phase : {mpNewMoon, mpFirstQuarter, mpFullMoon, mpLastQuarter}) {
+            const TDateTime next = next_phase(phase, t), before = last_phase(phase, t);
+            ASSERT_TRUE(next >= t && next - t < 30) << t << " " << int(phase) << " next " << next - t;
+            ASSERT_TRUE(before <= t && t - before < 30) << t << " " << int(phase) << " last " << t - before;
+            // Nothing between: the occurrence before `next` lies before t, the one after `before` after it.
+            ASSERT_LT(last_phase(phase, next - 1), t) << t << " " << int(phase);
+            ASSERT_GT(next_phase(phase, before + 1), t) << t << " " << int(phase);
+            searches += 2;
+        }
+    }
+    EXPECT_EQ(searches, 8 * 11933);
+    // Closer to the limits a probe would lie beyond them: refused, on both sides.
+    for (const TDateTime t : {-instant_limit_days + 149, instant_limit_days - 149}) {
+        EXPECT_EQ(error_of([t] { next_phase(mpNewMoon, t); }), "Out of range of the algorithm") << t;
+        EXPECT_EQ(error_of([t] { last_phase(mpWaxingCrescent, t); }), "Out of range of the algorithm") << t;
+    }
+    EXPECT_LT(next_phase(mpFullMoon, instant_limit_days - 150), instant_limit_days);
+}
