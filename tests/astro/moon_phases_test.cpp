@@ -132,7 +132,7 @@ TEST(MoonPhases, SearchesStayWithinALunationBelowTheYearMinus12500) {
 
     const TDateTime year_minus_12500 = -5'259'000; // about 1 January -12,500
     long searches = 0;
-    for (TDateTime t = -instant_limit_days + 180; t < year_minus_12500; t += 397.3) {
+    for (TDateTime t = -instant_limit_days + 180; t < year_minus_12500; t += 1999.3) {
         for (const TMoonPhase phase : {mpNewMoon, mpFirstQuarter, mpFullMoon, mpLastQuarter}) {
             const TDateTime next = next_phase(phase, t), before = last_phase(phase, t);
             ASSERT_TRUE(next >= t && next - t < 30) << t << " " << int(phase) << " next " << next - t;
@@ -143,7 +143,7 @@ TEST(MoonPhases, SearchesStayWithinALunationBelowTheYearMinus12500) {
             searches += 2;
         }
     }
-    EXPECT_EQ(searches, 8 * 11933);
+    EXPECT_EQ(searches, 8 * 2372);
     // Closer to the limits a probe would lie beyond them: refused, on both sides.
     for (const TDateTime t : {-instant_limit_days + 149, instant_limit_days - 149}) {
         EXPECT_EQ(error_of([t] { next_phase(mpNewMoon, t); }), "Out of range of the algorithm") << t;
