@@ -69,6 +69,21 @@ constexpr double cos_standard = cos_small(standard_altitude_radians);
 
 constexpr double sidereal_turns_per_day = static_cast<double>(sidereal_degrees_per_day / 360);
 
+// The Sun's passages through an altitude that the times of a day are made of, by name: a new time at an
+// altitude is one more name here and one more row where times_of fills the table.
+enum TCrossing : std::uint8_t { crSunrise, crSunset, crFajr, crAsr, crIsha, crMaghrib, crossing_count };
+
+// One crossing: altitude h (degrees; NaN where no other crossing may share its hour angle) with its sine and
+// cosine, before the transit (rising) or after it; only the wanted ones are computed.
+struct TAltitudeCrossing {
+    double h = nan_time;
+    double sin_h = 0, cos_h = 1;
+    bool rising = false;
+    bool wanted = false;
+};
+using TCrossings = std::array<TAltitudeCrossing, crossing_count>;
+using TCrossingTimes = std::array<double, crossing_count>;
+
 // One day at one place: the Sun's working values in turns, with what every crossing shares computed once
 // (the sines and cosines of the latitude and of the middle declination, the differences of the three-point
 // interpolation, the hour angle at 0 h UT).
@@ -114,50 +129,50 @@ struct TPlaceDay {
         c = cos_dec * cos_change - sin_dec * sin_change;
     }
 
-    // The day fractions of the crossings of the altitudes whose sines and cosines are sin_h[k], cos_h[k]
-    // (h[k] degrees, equal altitudes sharing their hour angle) before (rising[k]) or after the transit, one
+    // The day fractions of the wanted crossings of `c` (equal altitudes sharing their hour angle), one
     // correction step (Meeus 15.2) each from the estimate m0 -+ H, not reduced into the UT day, so that a
     // place far from Greenwich gets its own evening, not the one of the day before; NaN where the Sun does
-    // not cross h[k]. The step is Meeus's (h' - h) / (360 cos delta cos phi sin H) with the difference of the
-    // altitudes taken from that of their sines, (sin h' - sin h) / cos h: the same to the second order,
-    // without an arcsine. The declination and the hour angle at the estimate differ from the middle
-    // declination and from -+H by a degree or two, so their sines and cosines follow from the angle-sum
-    // formulas with the short series of the small differences.
-    static constexpr int most = 6;
-    void crossings(const double* h, const double* sin_h, const double* cos_h, const bool* rising, double* out,
-                   int n) const {
-        double angles[most], cos_angles[most], sin_angles[most];
-        for (int k = 0; k < n; ++k) {
+    // not cross the altitude, or is not wanted. The step is Meeus's (h' - h) / (360 cos delta cos phi sin H)
+    // with the difference of the altitudes taken from that of their sines, (sin h' - sin h) / cos h: the
+    // same to the second order, without an arcsine. The declination and the hour angle at the estimate differ
+    // from the middle declination and from -+H by a degree or two, so their sines and cosines follow from the
+    // angle-sum formulas with the short series of the small differences.
+    void crossings(const TCrossings& c, TCrossingTimes& out) const {
+        double angles[crossing_count], cos_angles[crossing_count], sin_angles[crossing_count];
+        for (int k = 0; k < crossing_count; ++k) {
+            if (!c[k].wanted) continue;
             // Sunrise and sunset, and Fajr and Isha of the methods with one angle for both, share theirs.
             int same = 0;
-            while (same < k && h[same] != h[k]) ++same;
+            while (same < k && !(c[same].wanted && c[same].h == c[k].h)) ++same;
             if (same < k) {
                 angles[k] = angles[same];
                 cos_angles[k] = cos_angles[same];
                 sin_angles[k] = sin_angles[same];
             } else {
-                const double c = (sin_h[k] - sin_lat * sin_dec) * inverse_cos_lat_dec;
-                angles[k] = c >= -1 && c <= 1 ? std::acos(c) * turns_per_radian : nan_time;
-                cos_angles[k] = c;
-                sin_angles[k] = std::sqrt(1 - c * c);
+                const double x = (c[k].sin_h - sin_lat * sin_dec) * inverse_cos_lat_dec;
+                angles[k] = x >= -1 && x <= 1 ? std::acos(x) * turns_per_radian : nan_time;
+                cos_angles[k] = x;
+                sin_angles[k] = std::sqrt(1 - x * x);
             }
         }
-        for (int k = 0; k < n; ++k) {
-            const double sign = rising[k] ? -1 : 1; // the hour angle's sign at the crossing
-            const double angle = sign * angles[k];  // turns
+        for (int k = 0; k < crossing_count; ++k) {
+            out[k] = nan_time;
+            if (!c[k].wanted) continue;
+            const double sign = c[k].rising ? -1 : 1; // the hour angle's sign at the crossing
+            const double angle = sign * angles[k];    // turns
             const double m = m0 + angle;
             double sin_d, cos_d;
             sin_cos_delta(m, sin_d, cos_d);
             // H = angle + e at the estimate.
             double sin_e, cos_e;
             sin_cos_tiny(local_hour_turns(m, angle), sin_e, cos_e);
-            const double c = cos_angles[k];
+            const double x = cos_angles[k];
             const double s = sign * sin_angles[k];
-            const double cos_hour = c * cos_e - s * sin_e;
-            const double sin_hour = s * cos_e + c * sin_e;
+            const double cos_hour = x * cos_e - s * sin_e;
+            const double sin_hour = s * cos_e + x * sin_e;
             const double sin_alt = sin_lat * sin_d + cos_lat * cos_d * cos_hour;
             const double step =
-                (sin_alt - sin_h[k]) * turns_per_radian / (cos_h[k] * cos_d * cos_lat * sin_hour);
+                (sin_alt - c[k].sin_h) * turns_per_radian / (c[k].cos_h * cos_d * cos_lat * sin_hour);
             // Where the Sun only just reaches h (H near 0 or 180 degrees) the step divides by almost nothing:
             // a step beyond an hour means the crossing is not determined, and the time is taken as not
             // calculable.
@@ -205,25 +220,28 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     const double cot = m.asr_shadow + sin_z / cos_z;
     const double hypotenuse = std::sqrt(1 + cot * cot); // sin A = 1 / hypotenuse, cos A = cot / hypotenuse
     const bool isha_by_angle = !(m.isha_minutes > 0);
-    // Sunrise, sunset, Fajr, Asr, then Isha and Maghrib where they are at angles: all crossings at once.
-    double h[TPlaceDay::most] = {static_cast<double>(sun_standard_altitude),
-                                 static_cast<double>(sun_standard_altitude), -m.fajr_angle, nan_time};
-    double sin_h[TPlaceDay::most] = {sin_standard, sin_standard, 0, 1 / hypotenuse};
-    double cos_h[TPlaceDay::most] = {cos_standard, cos_standard, 0, cot / hypotenuse};
-    bool rising[TPlaceDay::most] = {true, false, true, false, false, false};
-    int n = 4;
-    const int isha_k = isha_by_angle ? n++ : -1;
-    if (isha_by_angle) h[isha_k] = -m.isha_angle;
-    const int maghrib_k = m.maghrib_angle > 0 ? n++ : -1;
-    if (maghrib_k >= 0) h[maghrib_k] = -m.maghrib_angle;
-    for (int k = 0; k < n; ++k)
-        if (k == 2 || k > 3) sin_cos_small(h[k] / 360, sin_h[k], cos_h[k]);
-    double x[TPlaceDay::most];
-    p.crossings(h, sin_h, cos_h, rising, x, n);
-    const double rise = x[0], set = x[1];
+    // Every crossing of the day at once: sunrise, sunset, Fajr, Asr, then Isha and Maghrib where they are at
+    // angles.
+    TCrossings c;
+    const auto standard = [&](TCrossing k, bool rising) {
+        c[k] = {static_cast<double>(sun_standard_altitude), sin_standard, cos_standard, rising, true};
+    };
+    const auto below = [&](TCrossing k, double depression, bool rising) {
+        c[k] = {-depression, 0, 0, rising, true};
+        sin_cos_small(c[k].h / 360, c[k].sin_h, c[k].cos_h);
+    };
+    standard(crSunrise, true);
+    standard(crSunset, false);
+    below(crFajr, m.fajr_angle, true);
+    c[crAsr] = {nan_time, 1 / hypotenuse, cot / hypotenuse, false, true};
+    if (isha_by_angle) below(crIsha, m.isha_angle, false);
+    if (m.maghrib_angle > 0) below(crMaghrib, m.maghrib_angle, false);
+    TCrossingTimes x;
+    p.crossings(c, x);
+    const double rise = x[crSunrise], set = x[crSunset];
     f[prSunrise] = rise;
-    f[prFedjr] = x[2];
-    f[prAssr] = x[3];
+    f[prFedjr] = x[crFajr];
+    f[prAssr] = x[crAsr];
     const bool has_night = !std::isnan(rise) && !std::isnan(set);
     const double night = rise + 1 - set; // sunset to the next sunrise, taken as this sunrise a day later
     // Fajr (or Isha, or Maghrib at an angle) no further into the night than the rule's portion of it, and
@@ -238,11 +256,11 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
         }
     };
     f[prSunset] = set;
-    if (maghrib_k >= 0) {
-        f[prSunset] = x[maghrib_k];
+    if (c[crMaghrib].wanted) {
+        f[prSunset] = x[crMaghrib];
         bound(prSunset, m.maghrib_angle, set, 1);
     }
-    f[prIshaa] = isha_by_angle ? x[isha_k] : f[prSunset] + m.isha_minutes / minutes_per_day;
+    f[prIshaa] = isha_by_angle ? x[crIsha] : f[prSunset] + m.isha_minutes / minutes_per_day;
     // The Moonsighting Committee's seasonal bound.
     if (m.seasonal && has_night) {
         const int days = days_since_winter_solstice(day, latitude);
