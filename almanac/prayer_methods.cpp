@@ -1,5 +1,6 @@
 #include "almanac/prayer_methods.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -20,6 +21,39 @@ const TPrayerMethod& prayer_method(TMethodId id) {
 const TPrayerMethod* find_prayer_method(std::string_view key) {
     const std::size_t i = row_of_key(prayer_methods, key);
     return i < prayer_methods.size() ? &prayer_methods[i] : nullptr;
+}
+
+// The countries' table is sorted by code, each code once.
+static_assert([] {
+    for (std::size_t i = 1; i < country_methods.size(); ++i)
+        if (!(country_methods[i - 1].country < country_methods[i].country)) return false;
+    return true;
+}());
+
+TMethodId usual_method(std::string_view country) {
+    if (country.size() == 2) {
+        const char code[2] = {static_cast<char>(std::toupper(static_cast<unsigned char>(country[0]))),
+                              static_cast<char>(std::toupper(static_cast<unsigned char>(country[1])))};
+        for (const TCountryMethod& row : country_methods)
+            if (row.country == std::string_view(code, 2)) return row.method;
+    }
+    return TMethodId::mwl;
+}
+
+std::string_view time_rule_key(astro::TTimeRule rule) {
+    switch (rule) {
+    case astro::TTimeRule::seasonal:
+        return "seasonal";
+    case astro::TTimeRule::night:
+        return "high-latitude";
+    case astro::TTimeRule::nearest_day:
+        return "nearest-day";
+    case astro::TTimeRule::nearest_latitude:
+        return "nearest-latitude";
+    case astro::TTimeRule::sun:
+        break;
+    }
+    return "";
 }
 
 std::string method_title(const TMethodChoice& choice) {

@@ -32,6 +32,8 @@ enum class TMethodId : std::uint8_t {
     turkey,
     dubai,
     moonsighting,
+    algeria,
+    tunisia,
     custom, ///< the user's own angles or intervals
 };
 
@@ -52,7 +54,7 @@ struct TPrayerMethod {
 };
 
 // clang-format off
-inline constexpr std::array<TPrayerMethod, 17> prayer_methods{{
+inline constexpr std::array<TPrayerMethod, 19> prayer_methods{{
     {TMethodId::almadex, "almadex", "Almadex (day-arc fractions)", 0, 0, 0, 0, 0, false, {},
      "Fedjr and Ishaa at 0.295167222223 of the half day arc from sunrise and sunset, Assr at half the "
      "geometric half arc after the transit"},
@@ -90,9 +92,57 @@ inline constexpr std::array<TPrayerMethod, 17> prayer_methods{{
      {0, 0, 5, 0, 3, 0},
      "Moonsighting Committee Worldwide (moonsighting.com): Fajr 18, Isha 18 degrees bounded by Shaukat's "
      "seasonal intervals; Dhuhr 5 minutes after the transit, Maghrib 3 minutes after sunset"},
+    {TMethodId::algeria, "algeria", "Algeria (Ministry of Religious Affairs)", 18, 17, 0, 0, 0, false,
+     {0, 0, 0, 0, 3, 0},
+     "Ministry of Religious Affairs and Endowments, Algeria: Fajr 18, Isha 17 degrees; Maghrib 3 minutes "
+     "after sunset"},
+    {TMethodId::tunisia, "tunisia", "Tunisia (Ministry of Religious Affairs)", 18, 18, 0, 0, 0, false, {},
+     "Ministry of Religious Affairs, Tunisia: Fajr 18, Isha 18 degrees"},
     {TMethodId::custom, "custom", "Custom", 18, 17, 0, 0, 0, false, {}, "the user's own angles or intervals"},
 }};
 // clang-format on
+
+/// The method that a country's authorities publish their times by, or that its mosques usually follow, with
+/// where that is stated. The countries without a row take the Muslim World League's.
+struct TCountryMethod {
+    std::string_view country; ///< ISO 3166-1 alpha-2 code, upper case
+    TMethodId method;
+    std::string_view source;
+};
+// clang-format off
+inline constexpr std::array<TCountryMethod, 18> country_methods{{
+    {"AE", TMethodId::dubai, "Islamic Affairs and Charitable Activities Department, Dubai: the times of the "
+     "Emirates' mosques"},
+    {"CA", TMethodId::isna, "Islamic Society of North America: the times of most North American mosques"},
+    {"DZ", TMethodId::algeria, "Ministry of Religious Affairs and Endowments, Algeria: the national "
+     "timetables"},
+    {"EG", TMethodId::egypt, "Egyptian General Authority of Survey: Egypt's official times"},
+    {"FR", TMethodId::france, "Union des Organisations Islamiques de France (Musulmans de France): the "
+     "12-degree times of many French mosques"},
+    {"GB", TMethodId::moonsighting, "Moonsighting Committee Worldwide: the times of many mosques of the "
+     "United Kingdom"},
+    {"ID", TMethodId::singapore, "Kementerian Agama (KEMENAG), Indonesia: the national timetables"},
+    {"IR", TMethodId::tehran, "Institute of Geophysics, University of Tehran: Iran's official times"},
+    {"KW", TMethodId::kuwait, "Ministry of Awqaf and Islamic Affairs, Kuwait: the national timetables"},
+    // Morocco's Ministry of Habous and Islamic Affairs publishes timetables, not the angles and minutes
+    // they are computed with; until a published source states them, the Muslim World League's.
+    {"MA", TMethodId::mwl, "Ministry of Habous and Islamic Affairs, Morocco, publishes no parameters: the "
+     "Muslim World League's method"},
+    {"MY", TMethodId::singapore, "Jabatan Kemajuan Islam Malaysia (JAKIM): the national timetables"},
+    {"PK", TMethodId::karachi, "University of Islamic Sciences, Karachi: the times of Pakistan's mosques"},
+    {"QA", TMethodId::qatar, "Ministry of Awqaf and Islamic Affairs, Qatar: the national timetables"},
+    {"SA", TMethodId::umm_al_qura, "Umm al-Qura University, Makkah: Saudi Arabia's official times"},
+    {"SG", TMethodId::singapore, "Majlis Ugama Islam Singapura (MUIS): the national timetables"},
+    {"TN", TMethodId::tunisia, "Ministry of Religious Affairs, Tunisia: the national timetables"},
+    {"TR", TMethodId::turkey, "Diyanet Isleri Baskanligi, the Presidency of Religious Affairs: Turkey's "
+     "official times"},
+    {"US", TMethodId::isna, "Islamic Society of North America: the times of most North American mosques"},
+}};
+// clang-format on
+
+/// The usual method of a country (an ISO 3166-1 alpha-2 code, either case): its row's, else the Muslim
+/// World League's.
+TMethodId usual_method(std::string_view country);
 
 /// The row of `key` in a table with keys (the methods, or the names of a choice below), or the table's size.
 template <class Table>
@@ -156,6 +206,10 @@ struct TMethodChoice {
     TIslamicChoice islamic; ///< the calendar that says when it is Ramadan
     friend bool operator==(const TMethodChoice&, const TMethodChoice&) = default;
 };
+
+/// The name of what placed a time in JSON and in the windows' notes: "" for the Sun's own crossing, else
+/// "seasonal", "high-latitude", "nearest-day" or "nearest-latitude".
+std::string_view time_rule_key(astro::TTimeRule rule);
 
 /// The title shown for the choice: the method's, "Custom" with its parameters.
 std::string method_title(const TMethodChoice& choice);

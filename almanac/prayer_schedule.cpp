@@ -39,8 +39,9 @@ astro::TDateTime placed(astro::TDateTime ut, int minutes, const TPrayerOptions& 
 void compute_times(TPrayerDay& day, const TPlace& place, const TPrayerOptions& options,
                    const std::array<int, 6>& minutes) {
     const bool arcs = options.method.method == TMethodId::almadex;
-    const astro::TPrayerTimes all =
-        arcs ? astro::prayer_times(day.date, place.latitude, place.longitude_west, true)
+    // The day-arc times carry no rule.
+    const astro::TMethodTimes all =
+        arcs ? astro::TMethodTimes{astro::prayer_times(day.date, place.latitude, place.longitude_west, true)}
              : astro::method_prayer_times(day.date, place.latitude, place.longitude_west,
                                           angle_method(options.method, place.latitude, day.date));
     for (const TPrayerName& p : prayer_names) {
@@ -56,7 +57,8 @@ void compute_times(TPrayerDay& day, const TPlace& place, const TPrayerOptions& o
                 day.error += (day.error.empty() ? "" : "; ") + std::string(all.error[i]);
             continue;
         }
-        day.times.push_back({p.prayer, placed(all.time[i], minutes[i], options, day.utc_offset_seconds)});
+        day.times.push_back(
+            {p.prayer, placed(all.time[i], minutes[i], options, day.utc_offset_seconds), all.by_rule[i]});
     }
 }
 

@@ -59,7 +59,8 @@ std::string zone_title(const TPrayerOptions& options);
 
 struct TPrayerTime {
     TPrayer prayer = TPrayer::fedjr;
-    astro::TDateTime ut = 0; ///< the instant, universal time, unrounded
+    astro::TDateTime ut = 0;                       ///< the instant, universal time, unrounded
+    astro::TTimeRule rule = astro::TTimeRule::sun; ///< what placed it: the Sun, or a rule (time_rule_key)
 };
 
 /// One day of a schedule.

@@ -129,14 +129,51 @@ struct TPlaceDay {
         c = cos_dec * cos_change - sin_dec * sin_change;
     }
 
+    // The sine of the Sun's altitude at the day fraction m.
+    double sin_altitude(double m) const {
+        double sin_d, cos_d, sin_h, cos_h;
+        sin_cos_delta(m, sin_d, cos_d);
+        sin_cos_turns(local_hour_turns(m, 0), sin_h, cos_h);
+        return sin_lat * sin_d + cos_lat * cos_d * cos_h;
+    }
+
+    // The day fraction between lo and hi at which the Sun rises (or sets) through the altitude whose sine is
+    // sin_h, to a tenth of a millisecond, by regula falsi with the Illinois step (the crossing stays within
+    // the interval that holds it); NaN when the Sun is not below that altitude at one end and above it at the
+    // other. For the days where the one step cannot place a crossing: the Sun grazing the altitude.
+    double crossing_between(double lo, double hi, double sin_h, bool rising) const {
+        const double sign = rising ? 1 : -1;
+        double f_lo = sign * (sin_altitude(lo) - sin_h), f_hi = sign * (sin_altitude(hi) - sin_h);
+        if (!(f_lo < 0 && f_hi > 0)) return nan_time;
+        int side = 0;
+        for (int i = 0; i < 100 && hi - lo > 1e-9; ++i) {
+            double m = (lo * f_hi - hi * f_lo) / (f_hi - f_lo);
+            if (!(m > lo && m < hi)) m = (lo + hi) / 2;
+            const double f = sign * (sin_altitude(m) - sin_h);
+            if (f == 0) return m;
+            if (f < 0) {
+                lo = m;
+                f_lo = f;
+                if (side == -1) f_hi /= 2;
+                side = -1;
+            } else {
+                hi = m;
+                f_hi = f;
+                if (side == 1) f_lo /= 2;
+                side = 1;
+            }
+        }
+        return (lo + hi) / 2;
+    }
+
     // The day fractions of the wanted crossings of `c` (equal altitudes sharing their hour angle), one
     // correction step (Meeus 15.2) each from the estimate m0 -+ H, not reduced into the UT day, so that a
     // place far from Greenwich gets its own evening, not the one of the day before; NaN where the Sun does
-    // not cross the altitude, or is not wanted. The step is Meeus's (h' - h) / (360 cos delta cos phi sin H)
-    // with the difference of the altitudes taken from that of their sines, (sin h' - sin h) / cos h: the
-    // same to the second order, without an arcsine. The declination and the hour angle at the estimate differ
-    // from the middle declination and from -+H by a degree or two, so their sines and cosines follow from the
-    // angle-sum formulas with the short series of the small differences.
+    // not cross the altitude (at the middle declination), or is not wanted. The step is Meeus's (h' - h) /
+    // (360 cos delta cos phi sin H) with the difference of the altitudes taken from that of their sines, (sin
+    // h' - sin h) / cos h: the same to the second order, without an arcsine. The declination and the hour
+    // angle at the estimate differ from the middle declination and from -+H by a degree or two, so their
+    // sines and cosines follow from the angle-sum formulas with the short series of the small differences.
     void crossings(const TCrossings& c, TCrossingTimes& out) const {
         double angles[crossing_count], cos_angles[crossing_count], sin_angles[crossing_count];
         for (int k = 0; k < crossing_count; ++k) {
@@ -150,9 +187,10 @@ struct TPlaceDay {
                 sin_angles[k] = sin_angles[same];
             } else {
                 const double x = (c[k].sin_h - sin_lat * sin_dec) * inverse_cos_lat_dec;
-                angles[k] = x >= -1 && x <= 1 ? std::acos(x) * turns_per_radian : nan_time;
+                const bool crossed = x >= -1 && x <= 1;
+                angles[k] = crossed ? std::acos(x) * turns_per_radian : nan_time;
                 cos_angles[k] = x;
-                sin_angles[k] = std::sqrt(1 - x * x);
+                sin_angles[k] = crossed ? std::sqrt(1 - x * x) : nan_time;
             }
         }
         for (int k = 0; k < crossing_count; ++k) {
@@ -174,9 +212,10 @@ struct TPlaceDay {
             const double step =
                 (sin_alt - c[k].sin_h) * turns_per_radian / (c[k].cos_h * cos_d * cos_lat * sin_hour);
             // Where the Sun only just reaches h (H near 0 or 180 degrees) the step divides by almost nothing:
-            // a step beyond an hour means the crossing is not determined, and the time is taken as not
-            // calculable.
-            out[k] = std::fabs(step) <= 1.0 / 24 ? m + step : nan_time;
+            // a step beyond an hour does not place the crossing (infinity: to be sought otherwise).
+            out[k] = std::fabs(step) <= 1.0 / 24 ? m + step
+                     : std::isnan(step)          ? nan_time
+                                                 : std::numeric_limits<double>::infinity();
         }
     }
 };
@@ -238,6 +277,23 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     if (m.maghrib_angle > 0) below(crMaghrib, m.maghrib_angle, false);
     TCrossingTimes x;
     p.crossings(c, x);
+    // Each crossing in its part of the day and in the day's order: sunrise within half a day before the
+    // transit, sunset within half a day after it, Fajr before sunrise, Asr before sunset, Maghrib after
+    // sunset, Isha after Maghrib. Where the one step does not place a crossing there (the Sun grazing the
+    // altitude, or not reaching it at the day's middle declination), it is sought there by regula falsi, and
+    // is not calculable where the Sun does not pass the altitude between the two ends.
+    const double transit = p.transit;
+    const auto place = [&](TCrossing k, double lo, double hi) {
+        if (c[k].wanted && !(x[k] > lo && x[k] < hi))
+            x[k] = p.crossing_between(lo, hi, c[k].sin_h, c[k].rising);
+    };
+    const auto or_else = [](double t, double otherwise) { return std::isnan(t) ? otherwise : t; };
+    place(crSunrise, transit - 0.5, transit);
+    place(crSunset, transit, transit + 0.5);
+    place(crFajr, transit - 0.5, or_else(x[crSunrise], transit));
+    place(crAsr, transit, or_else(x[crSunset], transit + 0.5));
+    place(crMaghrib, or_else(x[crSunset], transit), transit + 0.5);
+    place(crIsha, or_else(x[crMaghrib], or_else(x[crSunset], transit)), transit + 0.5);
     const double rise = x[crSunrise], set = x[crSunset];
     f[prSunrise] = rise;
     f[prFedjr] = x[crFajr];
@@ -245,9 +301,9 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     const bool has_night = !std::isnan(rise) && !std::isnan(set);
     const double night = rise + 1 - set; // sunset to the next sunrise, taken as this sunrise a day later
     // Fajr (or Isha, or Maghrib at an angle) no further into the night than the rule's portion of it, and
-    // where the Sun does not reach the angle, at that portion.
-    const auto bound = [&](int i, double angle, double from, double sign) {
-        const double portion = portion_of_night(m.high_latitude, angle);
+    // where the Sun does not reach the angle, at that portion. Maghrib's few degrees take the twilight
+    // angle's portion under every rule, so that it stays before Isha.
+    const auto bound = [&](int i, double portion, double from, double sign) {
         if (!has_night || std::isnan(portion)) return;
         const double limit = from + sign * portion * night;
         if (std::isnan(f[i]) || sign * (f[i] - limit) > 0) {
@@ -258,7 +314,8 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
     f[prSunset] = set;
     if (c[crMaghrib].wanted) {
         f[prSunset] = x[crMaghrib];
-        bound(prSunset, m.maghrib_angle, set, 1);
+        if (m.high_latitude != THighLatitudeRule::none)
+            bound(prSunset, portion_of_night(THighLatitudeRule::twilight_angle, m.maghrib_angle), set, 1);
     }
     f[prIshaa] = isha_by_angle ? x[crIsha] : f[prSunset] + m.isha_minutes / minutes_per_day;
     // The Moonsighting Committee's seasonal bound.
@@ -275,8 +332,18 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
             r.by_rule[prIshaa] = TTimeRule::seasonal;
         }
     }
-    bound(prFedjr, m.fajr_angle, rise, -1);
-    if (isha_by_angle) bound(prIshaa, m.isha_angle, set, 1);
+    bound(prFedjr, portion_of_night(m.high_latitude, m.fajr_angle), rise, -1);
+    if (isha_by_angle) bound(prIshaa, portion_of_night(m.high_latitude, m.isha_angle), set, 1);
+    // The day's order, whatever the method's parameters: a time not after the one before it (not before
+    // the transit, in the morning) is not calculable.
+    for (int i = prTransit - 1, next = prTransit; i >= 0; --i) {
+        if (!(f[i] < f[next])) f[i] = nan_time;
+        if (!std::isnan(f[i])) next = i;
+    }
+    for (int i = prTransit + 1, last = prTransit; i < prayer_count; ++i) {
+        if (!(f[i] > f[last])) f[i] = nan_time;
+        if (!std::isnan(f[i])) last = i;
+    }
     static constexpr std::array<const char*, prayer_count> messages{
         fajr_angle_message, no_sunrise_message,    no_sunrise_message,
         asr_shadow_message, maghrib_angle_message, isha_angle_message};
@@ -310,8 +377,94 @@ void check_seasonal(double latitude, int days) {
         throw E_OutOfAlgorithmRange(out_of_range_message);
 }
 
-bool has_sunrise_and_sunset(const TMethodTimes& t) {
-    return t.error[prSunrise] == nullptr && t.error[prSunset] == nullptr;
+bool complete(const TMethodTimes& t) {
+    return std::all_of(t.error.begin(), t.error.end(), [](const char* e) { return e == nullptr; });
+}
+
+// Where a day can have every time of the method, with phi the latitude's distance from the equator and
+// delta the Sun's declination toward the place's pole (degrees): the Sun above the horizon at its upper
+// transit (phi < 90 + delta there: Asr's shadow, and sunrise), below -0.8333 degrees at its lower transits
+// half a day before and after (phi < 89.1667 - delta there: sunrise and sunset), and below Fajr's and
+// Isha's angles there where no rule places them (phi < 90 - angle - delta).
+struct TPossibleDays {
+    double sign;                           // 1 north of the equator, -1 south
+    double phi;                            // degrees
+    double morning, evening;               // phi + delta below these at the lower transits
+    static constexpr double margin = 0.05; // the lower transit is not exactly half a day from the upper
+
+    TPossibleDays(double latitude, const TAngleMethod& m)
+        : sign(latitude < 0 ? -1 : 1), phi(std::fabs(latitude)), morning(89.1667), evening(89.1667) {
+        if (m.high_latitude != THighLatitudeRule::none || m.seasonal) return;
+        morning = std::min(morning, 90 - m.fajr_angle);
+        if (!(m.isha_minutes > 0)) evening = std::min(evening, 90 - m.isha_angle);
+    }
+    // How far (degrees) the declination at a day's transit lies outside those of such days (which change by
+    // up to 0.2 degrees in half a day).
+    double gap(double declination) const {
+        const double delta = sign * declination, change = 0.25;
+        return std::max(
+            {0.0, phi - 90 - delta - change, delta - (std::min(morning, evening) - phi) - change});
+    }
+    bool any() const { return phi - 90 < std::min(morning, evening) - phi + 0.5; }
+    // The largest distance from the equator (degrees) that can have them all on the day whose Sun has these
+    // declinations half a day before its transit, at it and half a day after.
+    double latitude_limit(double before, double at, double after) const {
+        return std::min({90 + sign * at, morning - sign * before, evening - sign * after}) + margin;
+    }
+};
+
+// The day's times at the nearest latitude toward the equator, in tenths of a degree, that has them all (the
+// equator has them every day), on the same day's Sun; the transit is the place's own. The latitudes that
+// cannot have them all are passed over.
+TMethodTimes nearest_latitude(const TSunDay& sun, TDateTime day, double latitude, double longitude,
+                              const TAngleMethod& m) {
+    const TPossibleDays possible(latitude, m);
+    const double transit = TPlaceDay(sun, latitude, longitude).transit; // the same at every latitude
+    const double limit = possible.latitude_limit(
+        sun.declination_at(transit - 0.5), sun.declination_at(transit), sun.declination_at(transit + 0.5));
+    const double from = std::min(possible.phi * 10 - 1, std::floor(limit * 10));
+    for (int tenth = static_cast<int>(std::max(from, 0.0)); tenth >= 0; --tenth) {
+        const double nearer = possible.sign * tenth / 10.0;
+        TMethodTimes t = times_of(TPlaceDay(sun, nearer, longitude), day, nearer, m);
+        if (!complete(t)) continue;
+        t.by_rule.fill(TTimeRule::nearest_latitude);
+        t.by_rule[prTransit] = TTimeRule::sun;
+        return t;
+    }
+    return {};
+}
+
+// The times of the nearest day, before or after (the day before first), within half a year, that has them
+// all: counted from its transit, around this day's own transit `transit`. Days whose declination cannot give
+// them are passed over, as many as the declination needs to reach those that can; false where none has
+// them.
+bool nearest_day(TDateTime day, double transit, double latitude, double longitude, const TAngleMethod& m,
+                 TMethodTimes& out) {
+    const TPossibleDays possible(latitude, m);
+    if (!possible.any()) return false;
+    constexpr double fastest = 0.42; // degrees a day: the declination's change at the equinoxes, and more
+    int before = 1, after = 1;       // the next days to look at, counted from `day`
+    while (std::min(before, after) <= 183) {
+        const bool back = before <= after;
+        int& k = back ? before : after;
+        const TDateTime other = day + (back ? -k : k);
+        const TSunDay sun = sun_day(other);
+        const double gap = possible.gap(sun.declination_at(transit - day));
+        if (gap > 0) {
+            k += std::max(1, static_cast<int>(std::ceil(gap / fastest)));
+            continue;
+        }
+        ++k;
+        TMethodTimes t = times_of(TPlaceDay(sun, latitude, longitude), other, latitude, m);
+        if (!complete(t)) continue;
+        const double shift = transit - t.time[prTransit];
+        for (double& time : t.time) time += shift;
+        t.by_rule.fill(TTimeRule::nearest_day);
+        t.by_rule[prTransit] = TTimeRule::sun;
+        out = t;
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -326,35 +479,17 @@ TMethodTimes method_prayer_times(TDateTime date, double latitude, double longitu
         return r;
     }
     const TDateTime day = rise_set_day(date);
-    r = times_of(TPlaceDay(sun_day(day), latitude, longitude), day, latitude, method);
-    if (has_sunrise_and_sunset(r) || method.polar == TPolarRule::none) return r;
-    if (method.polar == TPolarRule::nearest_latitude) {
-        // Toward the equator in steps of a tenth of a degree, on the same day's Sun.
-        const TSunDay sun = sun_day(day);
-        const double sign = latitude < 0 ? -1 : 1;
-        for (int tenth = static_cast<int>(std::fabs(latitude) * 10) - 1; tenth >= 0; --tenth) {
-            const double nearer = sign * tenth / 10.0;
-            TMethodTimes t = times_of(TPlaceDay(sun, nearer, longitude), day, nearer, method);
-            if (has_sunrise_and_sunset(t)) {
-                t.by_rule.fill(TTimeRule::polar);
-                return t;
-            }
-        }
-        return r;
-    }
-    // The nearest day with a sunrise and a sunset, before or after; its times of day moved onto this day.
-    for (int k = 1; k <= 190; ++k) {
-        for (const int step : {-k, k}) {
-            TMethodTimes t =
-                times_of(TPlaceDay(sun_day(day + step), latitude, longitude), day + step, latitude, method);
-            if (!has_sunrise_and_sunset(t)) continue;
-            for (int i = 0; i < prayer_count; ++i)
-                if (t.error[i] == nullptr) t.time[i] -= step;
-            t.by_rule.fill(TTimeRule::polar);
-            return t;
-        }
-    }
-    return r;
+    const TSunDay sun = sun_day(day);
+    r = times_of(TPlaceDay(sun, latitude, longitude), day, latitude, method);
+    if (complete(r) || method.polar == TPolarRule::none) return r;
+    // Nearest day, or where no day of the year has them all (near the poles, or where twilight never reaches
+    // the method's angle and no high-latitude rule places it), the nearest latitude.
+    TMethodTimes t;
+    if (method.polar == TPolarRule::nearest_day &&
+        nearest_day(day, r.time[prTransit], latitude, longitude, method, t))
+        return t;
+    t = nearest_latitude(sun, day, latitude, longitude, method);
+    return complete(t) ? t : r;
 }
 
 double seasonal_fajr_minutes(double latitude, int days) {

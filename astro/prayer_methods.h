@@ -23,11 +23,14 @@ enum class THighLatitudeRule : std::uint8_t {
     twilight_angle,   ///< portion angle / 60 (18 degrees: 0.3 of the night)
 };
 
-/// Days without sunrise or sunset (polar day or night).
+/// Days that lack a time: no sunrise or sunset (polar day or night), the Sun too low for Asr's shadow, or
+/// too near the horizon for its times to follow each other.
 enum class TPolarRule : std::uint8_t {
-    none,             ///< the day's times are not calculable
-    nearest_day,      ///< the times of day of the nearest day, before or after, that has a sunrise and sunset
-    nearest_latitude, ///< the times at the nearest latitude (same longitude) that has them on this day
+    none, ///< the times the day lacks are not calculable
+    /// every time of the nearest day, before or after, that has them all, counted from its transit and
+    /// placed around this day's own transit; where no day of the year has them all, nearest_latitude
+    nearest_day,
+    nearest_latitude, ///< the times at the nearest latitude (same longitude) that has them all on this day
 };
 
 /// The parameters of an angle method. Angles in degrees below the horizon, intervals in minutes.
@@ -59,19 +62,21 @@ inline constexpr const char* asr_shadow_message =
 
 /// What placed a time: the Sun's own crossing of the method's altitude, or a rule.
 enum class TTimeRule : std::uint8_t {
-    sun,      ///< the crossing (or the interval after Maghrib)
-    seasonal, ///< the Moonsighting Committee's seasonal interval
-    night,    ///< the high-latitude rule's portion of the night
-    polar,    ///< the nearest day or latitude
+    sun,              ///< the crossing (or the interval after Maghrib)
+    seasonal,         ///< the Moonsighting Committee's seasonal interval
+    night,            ///< the high-latitude rule's portion of the night
+    nearest_day,      ///< the polar rule: the nearest day's time
+    nearest_latitude, ///< the polar rule: the nearest latitude's time
 };
 
 /// The six times (TPrayer order: Fajr, sunrise, Dhuhr at the transit with no offset, Asr, Maghrib, Isha) of
 /// the day of `date` by the method: instants in UT around the Sun's transit nearest the local mean noon of
-/// that day (12 h UT plus the longitude's hours: the day is the place's own day), Fajr and sunrise up to a
-/// day before it, the others up to a day after; `by_rule` says what placed each. A time that cannot be
-/// computed carries its message instead, as does every time for a date or place that is not a finite number
-/// or a latitude beyond 90 degrees. A method whose angles lie beyond 90 degrees, whose Isha interval exceeds
-/// a day or whose shadow factor is not above 0, or any of them not a finite number, raises
+/// that day (12 h UT plus the longitude's hours: the day is the place's own day), Fajr and sunrise up to
+/// half a day before it, the others up to half a day after, in that order; `by_rule` says what placed each
+/// (the transit is always the day's own). A time that cannot be computed carries its message instead (with a
+/// polar rule every time is computed), as does every time for a date or place that is not a finite number or
+/// a latitude beyond 90 degrees. A method whose angles lie beyond 90 degrees, whose Isha interval exceeds a
+/// day or whose shadow factor is not above 0, or any of them not a finite number, raises
 /// E_OutOfAlgorithmRange "Out of range of the algorithm".
 struct TMethodTimes : TPrayerTimes {
     std::array<TTimeRule, prayer_count> by_rule{};

@@ -127,6 +127,12 @@ json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>
         json day{{"date", iso_date(d.date)}, {"utc_offset", almanac::offset_text(d.utc_offset_seconds)}};
         if (!d.error.empty()) day["error"] = d.error;
         for (const auto& t : d.times) day[std::string(almanac::prayer_key(t.prayer))] = local_time(d, t);
+        // The times a rule placed, by the rule's name.
+        json rule = json::object();
+        for (const auto& t : d.times)
+            if (t.rule != astro::TTimeRule::sun)
+                rule[std::string(almanac::prayer_key(t.prayer))] = almanac::time_rule_key(t.rule);
+        if (!rule.empty()) day["rule"] = std::move(rule);
         list.push_back(std::move(day));
     }
     json doc{{"latitude", r.place.latitude},

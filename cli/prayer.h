@@ -39,7 +39,8 @@ std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& request);
 
 /// {"latitude", "longitude" (east positive, as the user writes it), "tz", "method", "method_title", "zone"
 /// (the IANA name or null), "qibla" (with --qibla: "direction" degrees from true north, "distance_km"),
-/// "days": [{"date", "utc_offset" "+HH:MM", the local times "HH:MM:SS" by key, "error"}]}.
+/// "days": [{"date", "utc_offset" "+HH:MM", the local times "HH:MM:SS" by key, "error", and "rule": the
+/// times a rule placed, by key, with the rule's name (almanac::time_rule_key)}]}.
 json prayer_json(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 /// The schedule window's layout: the place, the zone, then per day "Date: YYYY-MM-DD" and "Name: HH:MM:SS"
 /// lines (a failed day adds its message after the times it has). A method other than the day-arc fractions

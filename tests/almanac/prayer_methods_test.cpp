@@ -93,7 +93,7 @@ struct TCase {
     std::string method, isha, maghrib, city;
     double fajr_angle = 0, asr = 1, latitude = 0, longitude_east = 0;
     std::array<int, 6> offsets{};
-    int year = 0, month = 0, day = 0;
+    double date = 0; ///< 00:00 of the day
 };
 
 std::vector<TCase> read_cases() {
@@ -121,14 +121,16 @@ std::vector<TCase> read_cases() {
         c.city = f[6];
         c.latitude = std::stod(f[7]);
         c.longitude_east = std::stod(f[8]);
-        std::sscanf(f[9].c_str(), "%d-%d-%d", &c.year, &c.month, &c.day);
+        int year = 0, month = 0, day = 0;
+        std::sscanf(f[9].c_str(), "%d-%d-%d", &year, &month, &day);
+        c.date = datetime_from_parts(year, month, day);
         cases.push_back(c);
     }
     return cases;
 }
 
-int days_since_solstice(int year, int month, int day, double lat) {
-    const double t = datetime_from_parts(year, month, day);
+int days_since_solstice(double t, double lat) {
+    const int year = date_parts(t).year;
     const int m = lat >= 0 ? 12 : 6;
     double s = datetime_from_parts(year, m, 21);
     if (s > t) s = datetime_from_parts(year - 1, m, 21);
@@ -137,7 +139,7 @@ int days_since_solstice(int year, int month, int day, double lat) {
 
 // The six UT instants of a case by the independent computation.
 std::array<double, 6> expected_times(const TCase& c) {
-    const double day = datetime_from_parts(c.year, c.month, c.day);
+    const double day = c.date;
     const double lat = c.latitude, lon = c.longitude_east;
     const double noon = transit(day, lon);
     std::array<double, 6> t{};
@@ -155,7 +157,7 @@ std::array<double, 6> expected_times(const TCase& c) {
     else
         t[5] = crossing(noon, -std::stod(c.isha), false, lat, lon);
     if (c.method == "moonsighting") {
-        const int days = days_since_solstice(c.year, c.month, c.day, lat);
+        const int days = days_since_solstice(c.date, lat);
         t[0] = std::max(t[0], sunrise - shaukat(kShaukatFajr, lat, days) * kMinute);
         t[5] = std::min(t[5], sunset + shaukat(kShaukatIsha, lat, days) * kMinute);
     }
@@ -177,32 +179,86 @@ TMethodChoice choice_of(const TCase& c) {
     return m;
 }
 
+// The case's six times against the independent computation, within a minute; the largest difference so far
+// in `largest` (minutes).
+void expect_agreement(const TCase& c, double& largest) {
+    TPrayerOptions options;
+    options.method = choice_of(c);
+    const auto days = prayer_schedule({c.latitude, -c.longitude_east}, c.date, 1, options);
+    ASSERT_EQ(days.size(), 1u);
+    ASSERT_TRUE(days[0].error.empty()) << c.city << ": " << days[0].error;
+    ASSERT_EQ(days[0].times.size(), 6u);
+    const auto expected = expected_times(c);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const double error = std::fabs(days[0].times[i].ut - expected[i]) / kMinute;
+        largest = std::max(largest, error);
+        EXPECT_LT(error, 1.0) << c.method << " " << c.city << " " << prayer_key(days[0].times[i].prayer)
+                              << ": " << iso_instant(days[0].times[i].ut) << " expected "
+                              << iso_instant(expected[i]);
+    }
+}
+
 TEST(PrayerMethods, EachMethodAgreesWithAnIndependentComputationWithinAMinute) {
     const auto cases = read_cases();
-    ASSERT_EQ(cases.size(), 19u);
+    ASSERT_EQ(cases.size(), 23u);
     std::array<bool, prayer_methods.size()> seen{};
     double largest = 0;
     for (const TCase& c : cases) {
-        TPrayerOptions options;
-        options.method = choice_of(c);
-        seen[static_cast<std::size_t>(options.method.method)] = true;
-        const auto days = prayer_schedule({c.latitude, -c.longitude_east},
-                                          datetime_from_parts(c.year, c.month, c.day), 1, options);
-        ASSERT_EQ(days.size(), 1u);
-        ASSERT_TRUE(days[0].error.empty()) << c.city << ": " << days[0].error;
-        ASSERT_EQ(days[0].times.size(), 6u);
-        const auto expected = expected_times(c);
-        for (std::size_t i = 0; i < 6; ++i) {
-            const double error = std::fabs(days[0].times[i].ut - expected[i]) / kMinute;
-            largest = std::max(largest, error);
-            EXPECT_LT(error, 1.0) << c.method << " " << c.city << " " << prayer_key(days[0].times[i].prayer)
-                                  << ": " << iso_instant(days[0].times[i].ut) << " expected "
-                                  << iso_instant(expected[i]);
-        }
+        seen[static_cast<std::size_t>(choice_of(c).method)] = true;
+        expect_agreement(c, largest);
     }
     // Every method but the day-arc fractions has its case.
     for (std::size_t i = 1; i < seen.size(); ++i) EXPECT_TRUE(seen[i]) << prayer_methods[i].key;
     std::printf("largest difference from the independent computation: %.3f min\n", largest);
+}
+
+// Algeria's and Tunisia's methods at their cities every day of a year, from the Sahara to the coast;
+// Algeria's Maghrib three minutes after the sunset.
+TEST(PrayerMethods, AlgeriaAndTunisiaAgreeWithAnIndependentComputationAllYear) {
+    int cities = 0;
+    double largest = 0;
+    for (TCase c : read_cases()) {
+        if (c.method != "algeria" && c.method != "tunisia") continue;
+        ++cities;
+        const double first = datetime_from_parts(2026, 1, 1);
+        for (int k = 0; k < 365; ++k) {
+            c.date = first + k;
+            expect_agreement(c, largest);
+            const TMethodChoice choice = choice_of(c);
+            const double lon_west = -c.longitude_east;
+            const astro::TMethodTimes sun = astro::method_prayer_times(
+                c.date, c.latitude, lon_west, angle_method(choice, c.latitude, c.date));
+            TPrayerOptions options;
+            options.method = choice;
+            const auto days = prayer_schedule({c.latitude, lon_west}, c.date, 1, options);
+            ASSERT_EQ(days[0].times.size(), 6u);
+            EXPECT_NEAR((days[0].times[4].ut - sun.time[astro::prSunset]) / kMinute,
+                        c.method == "algeria" ? 3 : 0, 1e-6)
+                << c.city << " " << iso_instant(c.date);
+        }
+    }
+    EXPECT_EQ(cities, 4); // Algiers, Oran, Tamanrasset, Tunis
+    std::printf("largest difference over the year: %.3f min\n", largest);
+}
+
+// The method proposed for a place's country: the country's own, in either case, else the Muslim World
+// League's (Morocco's included: its ministry publishes no parameters).
+TEST(PrayerMethods, EachCountryHasItsUsualMethod) {
+    const struct {
+        const char* country;
+        TMethodId method;
+    } rows[] = {
+        {"DZ", TMethodId::algeria},     {"dz", TMethodId::algeria},   {"TN", TMethodId::tunisia},
+        {"SA", TMethodId::umm_al_qura}, {"EG", TMethodId::egypt},     {"TR", TMethodId::turkey},
+        {"FR", TMethodId::france},      {"PK", TMethodId::karachi},   {"IR", TMethodId::tehran},
+        {"US", TMethodId::isna},        {"Ca", TMethodId::isna},      {"GB", TMethodId::moonsighting},
+        {"MY", TMethodId::singapore},   {"SG", TMethodId::singapore}, {"ID", TMethodId::singapore},
+        {"AE", TMethodId::dubai},       {"KW", TMethodId::kuwait},    {"QA", TMethodId::qatar},
+        {"MA", TMethodId::mwl},         {"DE", TMethodId::mwl},       {"", TMethodId::mwl},
+        {"DZA", TMethodId::mwl},        {"D", TMethodId::mwl},
+    };
+    for (const auto& r : rows) EXPECT_EQ(usual_method(r.country), r.method) << r.country;
+    for (const TCountryMethod& row : country_methods) EXPECT_GT(row.source.size(), 20u) << row.country;
 }
 
 TEST(PrayerMethods, ShaukatSeasonalIntervalsAtTwoLatitudes) {
@@ -231,7 +287,7 @@ TEST(PrayerMethods, ShaukatSeasonalIntervalsAtTwoLatitudes) {
     const double day = datetime_from_parts(2026, 6, 10);
     const auto days = prayer_schedule({50, 0}, day, 1, options);
     ASSERT_TRUE(days[0].error.empty()) << days[0].error;
-    const int since = days_since_solstice(2026, 6, 10, 50);
+    const int since = days_since_solstice(datetime_from_parts(2026, 6, 10), 50);
     EXPECT_NEAR((days[0].times[1].ut - days[0].times[0].ut) / kMinute, shaukat(kShaukatFajr, 50, since),
                 1e-6);
     // Isha against Maghrib, which carries the method's 3 minutes.
@@ -413,8 +469,31 @@ TEST(PrayerMethodsSweep, Shard) {
         EXPECT_EQ(c.failures, 0);
         place_days += c.place_days;
     }
-    EXPECT_EQ(place_days, 7L * 365 * 33);
+    EXPECT_EQ(place_days, 7L * 365 * 37);
     EXPECT_GT(prayer_sweep::polar_check(4), 0);
+}
+
+} // namespace
+
+#include "polar_sweep.h"
+
+namespace {
+
+// A shard of the polar sweep (tests/almanac/prayer_polar_exhaustive_test.cpp): every day of the year at 70 N,
+// where the Sun grazes the horizon around the polar night, 80 S, 89.9 N and the South Pole.
+TEST(PolarSweep, Shard) {
+    long place_days = 0;
+    for (const int place : {100, 299, 496, 499}) {
+        const polar_sweep::TCounts c = polar_sweep::sweep(place, polar_sweep::kPlaces);
+        EXPECT_EQ(c.unjustified, 0);
+        EXPECT_EQ(c.out_of_order, 0);
+        EXPECT_EQ(c.incomplete, 0);
+        EXPECT_EQ(c.changed, 0);
+        place_days += c.place_days;
+    }
+    EXPECT_EQ(place_days, 4L * polar_sweep::kDays * 18 * 4);
+    EXPECT_NEAR(polar_sweep::latitude_of(496), 89.9, 0.001);
+    EXPECT_EQ(polar_sweep::latitude_of(499), -90);
 }
 
 } // namespace

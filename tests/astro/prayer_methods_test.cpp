@@ -107,3 +107,60 @@ TEST(MethodCrossings, EqualThePlainOneStepCorrectionWithinAMillisecond) {
 }
 
 } // namespace
+
+namespace {
+
+// Tromso (69.65 N, 18.95 E) in December 2026, the Muslim World League's angles with the twilight angle's
+// portion of the night: in the polar night each polar rule gives all six times in order, around the day's own
+// transit. Nearest day: the times of the nearest day (before or after, the day before first) that has them
+// all, counted from its transit; 21 December's noon at 11:42:14 local time (UT+1), not the other day's
+// 11:31:46.
+TEST(PolarRules, TromsoInDecemberHasEveryTimeAroundItsOwnTransit) {
+    constexpr double lat = 69.65, lon_west = -18.95;
+    astro::TAngleMethod m;
+    m.high_latitude = astro::THighLatitudeRule::twilight_angle;
+    const double first = astro::encode_calendar_date(2026, 12, 1);
+    const auto complete = [](const astro::TMethodTimes& t) {
+        for (const char* e : t.error)
+            if (e != nullptr) return false;
+        return true;
+    };
+    int polar_days = 0;
+    for (int d = 0; d < 30; ++d) {
+        const double day = first + d;
+        m.polar = astro::TPolarRule::none;
+        const astro::TMethodTimes own = astro::method_prayer_times(day, lat, lon_west, m);
+        polar_days += own.error[astro::prSunrise] != nullptr;
+        for (const auto rule : {astro::TPolarRule::nearest_day, astro::TPolarRule::nearest_latitude}) {
+            m.polar = rule;
+            const astro::TMethodTimes t = astro::method_prayer_times(day, lat, lon_west, m);
+            ASSERT_TRUE(complete(t)) << d;
+            for (int i = 1; i < astro::prayer_count; ++i) EXPECT_LT(t.time[i - 1], t.time[i]) << d;
+            EXPECT_EQ(t.time[astro::prTransit], own.time[astro::prTransit]) << d;
+            if (rule != astro::TPolarRule::nearest_day || complete(own)) continue;
+            // The nearest complete day's times, counted from its transit.
+            m.polar = astro::TPolarRule::none;
+            astro::TMethodTimes other;
+            bool found = false;
+            for (int k = 1; !found; ++k)
+                for (const int step : {-k, k}) {
+                    if (found) break;
+                    other = astro::method_prayer_times(day + step, lat, lon_west, m);
+                    found = complete(other);
+                }
+            for (int i = 0; i < astro::prayer_count; ++i)
+                EXPECT_NEAR(t.time[i] - t.time[astro::prTransit],
+                            other.time[i] - other.time[astro::prTransit], 1e-9)
+                    << d << " " << i;
+        }
+    }
+    EXPECT_EQ(polar_days, 30);
+    m.polar = astro::TPolarRule::nearest_day;
+    const astro::TMethodTimes solstice = astro::method_prayer_times(first + 20, lat, lon_west, m);
+    const double noon = solstice.time[astro::prTransit];
+    EXPECT_EQ(std::llround((noon - std::floor(noon)) * 86400) + 3600, (11 * 60 + 42) * 60 + 14);
+    EXPECT_EQ(solstice.by_rule[astro::prTransit], astro::TTimeRule::sun);
+    EXPECT_EQ(solstice.by_rule[astro::prFedjr], astro::TTimeRule::nearest_day);
+}
+
+} // namespace

@@ -408,10 +408,26 @@ TEST(Cli, PrayerMethodsZonesAndQibla) {
     EXPECT_NE(ics.out.find("DTSTART;TZID=Europe/Paris:20260329T"), std::string::npos);
     // The list of methods, with their sources.
     const json methods = run("prayer --list-methods --json").doc();
-    ASSERT_EQ(methods.size(), 17u);
+    ASSERT_EQ(methods.size(), 19u);
     EXPECT_EQ(methods[4]["key"], "umm-al-qura");
     EXPECT_EQ(methods[4]["isha_minutes_ramadan"], 120);
     EXPECT_EQ(methods[13]["offsets"]["sunrise"], -7);
+    EXPECT_EQ(methods[16]["key"], "algeria");
+    EXPECT_EQ(methods[16]["offsets"], (json{{"maghrib", 3}}));
+    // The times a rule placed say which: Tromso in the polar night, and a short night in June.
+    const json tromso = run("prayer --lat 69.65 --lon 18.95 --tz Europe/Oslo --date 2026-12-21 --method mwl "
+                            "--polar nearest-day --json")
+                            .doc();
+    EXPECT_EQ(tromso["days"][0]["dhohr"], "11:42:14");
+    EXPECT_EQ(tromso["days"][0]["rule"], (json{{"fedjr", "nearest-day"},
+                                               {"shourouk", "nearest-day"},
+                                               {"asr", "nearest-day"},
+                                               {"ghouroub", "nearest-day"},
+                                               {"ishaa", "nearest-day"}}));
+    const json june =
+        run("prayer --lat 59.91 --lon 10.75 --tz Europe/Oslo --date 2026-06-21 --method mwl --json").doc();
+    EXPECT_EQ(june["days"][0]["rule"], (json{{"fedjr", "high-latitude"}, {"ishaa", "high-latitude"}}));
+    EXPECT_FALSE(doc["days"][0].contains("rule"));
     EXPECT_NE(run("prayer --list-methods").out.find("dubai: Dubai\n"), std::string::npos);
 }
 
