@@ -54,7 +54,7 @@ inline constexpr std::array<TFeast, 14> feasts{{
     {TFeastId::ramadan, "ramadan", TFeastCalendar::islamic, 9, 1, 0},
     {TFeastId::minor_fair, "minor-fair", TFeastCalendar::islamic, 10, 1, 0},
     {TFeastId::major_fair, "major-fair", TFeastCalendar::islamic, 12, 10, 0},
-    {TFeastId::maoulid, "maoulid", TFeastCalendar::islamic, 3, 14, 0},
+    {TFeastId::maoulid, "maoulid", TFeastCalendar::islamic, 3, 12, 0},
     {TFeastId::jewish_new_year, "jewish-new-year", TFeastCalendar::hebrew, 7, 1, 0},
     {TFeastId::pesach, "pesach", TFeastCalendar::hebrew, 1, 15, 0},
 }};

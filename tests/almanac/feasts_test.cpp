@@ -42,7 +42,6 @@ TEST(Feasts, EachFeastInAWorkedYear) {
         // New moon on 5 July 2024 at 22:57 UT: the Moon's Muharram 1446 began on 6 July.
         {TFeastId::muslim_new_year, 1446, "2024-07-06T12:00:00"},
         {TFeastId::achoura, 1446, "2024-07-15T12:00:00"},
-        {TFeastId::maoulid, 1446, "2024-09-17T12:00:00"},
         {TFeastId::ramadan, 1446, "2025-02-28T12:00:00"},
         {TFeastId::minor_fair, 1446, "2025-03-30T12:00:00"},
         {TFeastId::major_fair, 1446, "2025-06-06T12:00:00"},
@@ -55,6 +54,24 @@ TEST(Feasts, EachFeastInAWorkedYear) {
             << feast(c.id).name << " " << c.year;
 }
 
+// The Prophet's birthday on 12 Rabi' al-Awwal, as published calendars and Algeria's public holiday have it:
+// Saudi Arabia's Umm al-Qura calendar gives Sunday 15 September 2024 (1446) and Thursday 4 September 2025
+// (1447); the tabular calendar Monday 16 September 2024.
+TEST(Feasts, ElMaoulidIsTheTwelfthOfRabiAlAwwal) {
+    const struct {
+        TIslamicCalendar calendar;
+        int year;
+        const char* expected;
+    } cases[] = {
+        {TIslamicCalendar::umm_al_qura, 1446, "2024-09-15T12:00:00"},
+        {TIslamicCalendar::umm_al_qura, 1447, "2025-09-04T12:00:00"},
+        {TIslamicCalendar::civil, 1446, "2024-09-16T12:00:00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(gregorian_of(feast_day(feast(TFeastId::maoulid), c.year, {c.calendar, 0})), c.expected)
+            << c.year;
+}
+
 TEST(Feasts, TheDateAFillInCommandWritesIntoItsPanel) {
     const TFeastDate palm = feast_date(feast(TFeastId::palm_sunday), 2024);
     EXPECT_EQ(palm.calendar, TFeastCalendar::gregorian);
@@ -64,7 +81,7 @@ TEST(Feasts, TheDateAFillInCommandWritesIntoItsPanel) {
     EXPECT_EQ((std::array{pesach.year, pesach.month, pesach.day}), (std::array{5784, 1, 15}));
     const TFeastDate maoulid = feast_date(feast(TFeastId::maoulid), 1446);
     EXPECT_EQ(maoulid.calendar, TFeastCalendar::islamic);
-    EXPECT_EQ((std::array{maoulid.month, maoulid.day}), (std::array{3, 14}));
+    EXPECT_EQ((std::array{maoulid.month, maoulid.day}), (std::array{3, 12}));
     // A feast after Easter in a year the computus does not cover.
     EXPECT_EQ(astro::testing::error_of([] { feast_date(feast(TFeastId::whitsun), 2400); }),
               "Out of range of the algorithm");

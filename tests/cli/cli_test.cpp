@@ -229,13 +229,20 @@ TEST(Cli, FeastsGiveTheDaysOfTheFillInCommands) {
         const char* args;
         int y, m, d;
     } cases[] = {
-        {"feast easter 2024", 2024, 3, 31},          {"feast palm-sunday 2024", 2024, 3, 24},
-        {"feast whitsun 2024", 2024, 5, 19},         {"feast easter 1500", 1500, 4, 29},
-        {"feast christmas 2003", 2003, 12, 25},      {"feast all-saints 2024", 2024, 11, 1},
-        {"feast new-year 2024", 2024, 1, 1},         {"feast pesach 5784", 2024, 4, 23},
-        {"feast jewish-new-year 5785", 2024, 10, 3}, {"feast ramadan 1446", 2025, 2, 28},
-        {"feast minor-fair 1446", 2025, 3, 30},      {"feast major-fair 1446", 2025, 6, 6},
+        {"feast easter 2024", 2024, 3, 31},
+        {"feast palm-sunday 2024", 2024, 3, 24},
+        {"feast whitsun 2024", 2024, 5, 19},
+        {"feast easter 1500", 1500, 4, 29},
+        {"feast christmas 2003", 2003, 12, 25},
+        {"feast all-saints 2024", 2024, 11, 1},
+        {"feast new-year 2024", 2024, 1, 1},
+        {"feast pesach 5784", 2024, 4, 23},
+        {"feast jewish-new-year 5785", 2024, 10, 3},
+        {"feast ramadan 1446", 2025, 2, 28},
+        {"feast minor-fair 1446", 2025, 3, 30},
+        {"feast major-fair 1446", 2025, 6, 6},
         {"feast muslim-new-year 1446", 2024, 7, 6},
+        {"feast maoulid 1446 --islamic umm-al-qura", 2024, 9, 15},
     };
     for (const auto& c : cases) {
         const Result r = run(std::string(c.args) + " --json");
