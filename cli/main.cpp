@@ -8,6 +8,7 @@
 #include "almanac/ics.h"
 #include "almanac/islamic.h"
 #include "cli/commands.h"
+#include "cli/places.h"
 #include "cli/prayer.h"
 #include "cli/text.h"
 
@@ -299,7 +300,7 @@ void add_prayer(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("prayer", "Daily Muslim prayer times for a place, in local time");
     struct TValues {
         TPlaceOptions place;
-        std::string tz, date, names = "english", format = "text";
+        std::string city, tz, date, names = "english", format = "text";
         std::string method = "almadex", asr = "standard", high_lat = "auto", polar = "none", adjust,
                     round = "second";
         std::optional<double> fajr_angle, isha_angle, isha_minutes, maghrib_angle;
@@ -309,6 +310,11 @@ void add_prayer(CLI::App& app, TOutput& out) {
     };
     auto v = std::make_shared<TValues>();
     v->place.add_options(sub, false); // not with --list-methods
+    sub->add_option("--city", v->city,
+                    "The place by its name instead of --lat and --lon, with its zone unless --tz is given:\n"
+                    "a city of the GeoNames data, such as Oran, or Tripoli, LY where a name fits several")
+        ->excludes("--lat")
+        ->excludes("--lon");
     sub->add_option("--tz", v->tz,
                     "Local time: an offset from UT, [+|-]HH:MM, or a zone of the tz database such as\n"
                     "Europe/Paris, whose daylight saving time is applied day by day (required)");
@@ -357,12 +363,15 @@ void add_prayer(CLI::App& app, TOutput& out) {
                                                               : cli::method_list_text());
             return;
         }
-        v->place.check_given();
-        if (v->tz.empty()) throw CLI::RequiredError("--tz");
         cli::TPrayerRequest request;
-        request.place.latitude = cli::parse_latitude(v->place.lat);
-        request.place.longitude_west = cli::parse_longitude_west(v->place.lon);
-        cli::parse_prayer_zone(v->tz, request);
+        if (v->city.empty()) {
+            v->place.check_given();
+            if (v->tz.empty()) throw CLI::RequiredError("--tz");
+            request.place.latitude = cli::parse_latitude(v->place.lat);
+            request.place.longitude_west = cli::parse_longitude_west(v->place.lon);
+        }
+        if (!v->tz.empty()) cli::parse_prayer_zone(v->tz, request);
+        if (!v->city.empty()) cli::set_city(v->city, !v->tz.empty(), request);
         request.options.sunrise = !v->no_sunrise;
         almanac::TMethodChoice& m = request.options.method;
         m.method = almanac::find_prayer_method(v->method)->id;
@@ -411,6 +420,23 @@ void add_prayer(CLI::App& app, TOutput& out) {
     });
 }
 
+void add_places(CLI::App& app, TOutput& out) {
+    auto* sub = app.add_subcommand("places", "Places whose name begins with QUERY, for prayer --city");
+    auto query = std::make_shared<std::string>();
+    auto limit = std::make_shared<int>(20);
+    sub->add_option("QUERY", *query,
+                    "The beginning of a name, in any case, with or without accents; French and Arabic names\n"
+                    "too where the data has them")
+        ->required();
+    sub->add_option("--limit", *limit, "At most this many places, the largest first (default 20, up to 1000)")
+        ->check(decimal_integer)
+        ->check(CLI::Range(1, 1000));
+    out.add_json_flag(sub);
+    sub->final_callback([&out, query, limit] {
+        out.print(cli::places(*query, static_cast<std::size_t>(*limit)), cli::places_text);
+    });
+}
+
 void add_between(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("between", "The number of days between two dates");
     auto first = std::make_shared<std::string>(), second = std::make_shared<std::string>();
@@ -438,12 +464,13 @@ int main(int argc, char** argv) {
         "  almadex-cli feast easter 2025 --json\n"
         "  almadex-cli moon --at 2025-03-14T00:00\n"
         "  almadex-cli prayer --lat 36:45N --lon 3:03E --tz +01:00 --days 30 --format ics > prayers.ics\n"
-        "  almadex-cli prayer --lat 48.8566 --lon 2.3522 --tz Europe/Paris --method mwl --qibla");
+        "  almadex-cli prayer --lat 48.8566 --lon 2.3522 --tz Europe/Paris --method mwl --qibla\n"
+        "  almadex-cli prayer --city Oran --method algeria --days 30");
 
     TOutput out;
     for (void (*add)(CLI::App&, TOutput&) :
          {add_convert, add_feast, add_moon, add_phases, add_eclipses, add_seasons, add_solar_term,
-          add_position, add_riseset, add_prayer, add_between})
+          add_position, add_riseset, add_prayer, add_places, add_between})
         add(app, out);
     // No option's value may be empty (a value given as '' is a usage error, not a default or 0).
     for (CLI::App* sub : app.get_subcommands({}))

@@ -38,5 +38,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # at run time and so named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# The place data (GeoNames cities and their French and Arabic names) is opened at run time when present.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, libgeonames0, libgeonames-common")
 include(CPack)

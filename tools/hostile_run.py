@@ -124,6 +124,14 @@ def argument_lists():
                   "20", "--format", "ics"])
     lists.append(["prayer", "--lat", "89:59N", "--lon", "0", "--tz", "+00:00", "--date", "2024-12-10",
                   "--format", "ics"])
+    # Places by name: names that cannot be searched (empty, too long, not UTF-8), that fit no place or several.
+    for name in ["", " ", "x" * 10000, b"Or\xffan", "Tripoli", "Xyzzyville", "Tripoli, XX", ",", "Oran,,"]:
+        lists.append(["prayer", "--city", name])
+    for name in ["", " ", "x" * 10000, b"Or\xffan"]:
+        lists.append(["places", name])
+    lists.append(["prayer", "--city", "Oran", "--lat", "36N"])
+    for limit in ["0", "1001", "x", ""]:
+        lists.append(["places", "oran", "--limit", limit])
     for a, b in [("", "2024-01-01"), ("2024-01-01", ""), ("2400-01-01", "2024-01-01"), ("x", "y")]:
         lists.append(["between", a, b])
     lists.append(["between", "2024-01-01"])
@@ -139,7 +147,7 @@ def argument_lists():
                  ["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", "30", "--format", "ics"],
                  ["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", "30", "--format", "csv"],
                  ["between", "2000-01-01", "2001-01-01"], ["prayer", "--list-methods"], ["--help"], ["--version"],
-                 ["prayer", "--help"]]:
+                 ["prayer", "--help"], ["places", "oran"], ["prayer", "--city", "Oran"]]:
         lists.append(good + [">/dev/full"])
     return lists
 

@@ -14,6 +14,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars
     libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev
+    # places by name: the GeoNames cities (a library opened at run time) and their French and Arabic names
+    libgeonames0 libgeonames-dev libgeonames-common
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display with a window
     # manager, keys and window queries for the tests of the real program under it
     poppler-utils libreoffice-writer-nogui xvfb xauth openbox xdotool x11-utils

@@ -438,6 +438,44 @@ TEST(Cli, PrayerMethodsZonesAndQibla) {
     EXPECT_NE(run("prayer --list-methods").out.find("dubai: Dubai\n"), std::string::npos);
 }
 
+// Places by name from the packaged GeoNames data: the search, and prayer --city as the same run with the
+// city's coordinates and zone; a name that fits several places or none is an error that says which.
+TEST(Cli, PlacesByNameAndPrayerTimesByCity) {
+    const json tizi = run("places tizi --limit 3 --json").doc();
+    ASSERT_EQ(tizi["places"].size(), 3u);
+    EXPECT_EQ(tizi["places"][0]["name"], "Tizi Ouzou");
+    EXPECT_EQ(tizi["places"][0]["zone"], "Africa/Algiers");
+    EXPECT_EQ(run("places ghardaia --json").doc()["places"][0]["name"], "Ghardaïa");
+    EXPECT_EQ(run("places tromso").out.substr(0, 61),
+              "Tromsø, Troms og Finnmark, Norway (NO): 69.6489 N, 18.9551 E");
+    EXPECT_EQ(run("places qqqzzz").out, "No place's name begins with 'qqqzzz'\n");
+
+    const std::string days = " --date 2026-03-27 --days 3 --method algeria";
+    for (const char* format : {" --json", " --format csv", ""}) {
+        const Result city = run("prayer --city Oran" + days + format);
+        const Result place = run("prayer --lat 35.69906 --lon -0.63588 --tz Africa/Algiers" + days + format);
+        ASSERT_EQ(city.status, 0) << city.err;
+        EXPECT_EQ(city.out, place.out) << format;
+    }
+    // Another zone than the city's.
+    EXPECT_EQ(run("prayer --city Oran --tz +01:00 --json").doc()["tz"], "+01:00");
+    const json libya = run("prayer --city 'tripoli, ly' --json").doc();
+    EXPECT_NEAR(libya["latitude"].get<double>(), 32.887, 0.001);
+    EXPECT_EQ(libya["zone"], "Africa/Tripoli");
+
+    const Result tripoli = run("prayer --city Tripoli");
+    EXPECT_EQ(tripoli.status, 1);
+    EXPECT_EQ(tripoli.out, "");
+    for (const char* line : {"\n  Tripoli, Libya (LY): --city 'Tripoli, LY'",
+                             "\n  Tripoli, Liban-Nord, Lebanon (LB): --city 'Tripoli, LB'",
+                             "\n  Tripoli, Peloponnese, Greece (GR): --city 'Tripoli, GR'"})
+        EXPECT_NE(tripoli.err.find(line), std::string::npos) << tripoli.err;
+    const Result nowhere = run("prayer --city Xyzzyville");
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_NE(nowhere.err.find("No place is named 'Xyzzyville'"), std::string::npos) << nowhere.err;
+    EXPECT_EQ(run("prayer --city Oran --lat 35").status, 2);
+}
+
 TEST(Cli, PrayerCalendarIsValidICalendar) {
     const Result r =
         run("prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format ics");

@@ -1,0 +1,169 @@
+// Places by name over the packaged GeoNames data (Debian's libgeonames0 and libgeonames-common): cities found
+// by any of their names with accents, case and Arabic vowel marks aside, ranked by how they match and by
+// population; a name that names several cities; queries refused with their reason; and the search when the
+// data cannot be loaded.
+#include "almanac/places.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace almanac;
+
+namespace {
+
+const TPlaceIndex& places() {
+    const TPlaceIndex& index = packaged_places();
+    EXPECT_EQ(index.error(), "");
+    return index;
+}
+
+std::string first_title(const std::string& query) {
+    const TPlaceSearch r = places().search(query, 5);
+    return r.cities.empty() ? r.error : city_title(r.cities[0]);
+}
+
+TEST(Places, TheDataHasItsCitiesWithFrenchAndArabicNames) {
+    const TPlaceIndex& index = places();
+    EXPECT_GT(index.size(), 24000u);
+    // Oran: 35.70 N, 0.64 W, in Algeria's zone.
+    const TPlaceSearch oran = index.search("Oran");
+    ASSERT_FALSE(oran.cities.empty()) << oran.error;
+    const TCity& c = oran.cities[0];
+    EXPECT_EQ(c.name, "Oran");
+    EXPECT_EQ(c.country_code, "DZ");
+    EXPECT_EQ(c.country, "Algeria");
+    EXPECT_EQ(c.zone, "Africa/Algiers");
+    EXPECT_NEAR(c.place.latitude, 35.70, 0.005);
+    EXPECT_NEAR(c.place.longitude_west, 0.64, 0.005);
+    EXPECT_EQ(c.name_ar, "\u0648\u0647\u0631\u0627\u0646"); // Wahran
+    EXPECT_EQ(city_title(c), "Oran, Oran Province, Algeria (DZ)");
+    // How many cities the catalogues name in French and in Arabic.
+    int french = 0, arabic = 0;
+    for (const TCity& city : index.search("a", 30000).cities) {
+        french += !city.name_fr.empty();
+        arabic += !city.name_ar.empty();
+    }
+    std::printf("cities beginning with a: %d with a French name, %d with an Arabic name\n", french, arabic);
+    EXPECT_GT(french, 50);
+    EXPECT_GT(arabic, 200);
+}
+
+TEST(Places, AnyNameAccentsCaseAndVowelMarksAside) {
+    const struct {
+        const char* query;
+        const char* first;
+    } rows[] = {
+        {"tizi", "Tizi Ouzou, Tizi Ouzou Province, Algeria (DZ)"}, // the largest first
+        {"ghardaia", "Ghardaïa, Ghardaia Province, Algeria (DZ)"}, // without the diaeresis
+        {"GHARDAÏA", "Ghardaïa, Ghardaia Province, Algeria (DZ)"}, // in capitals
+        {"  tromso ", "Tromsø, Troms og Finnmark, Norway (NO)"},   // o with stroke, blanks around
+        {"alger", "Algiers, Algiers Province, Algeria (DZ)"},      // the French name
+        {"\u0648\u0647\u0631\u0627\u0646", "Oran, Oran Province, Algeria (DZ)"}, // the Arabic name
+        {"\u0627\u0644\u062c\u0632\u0627\u0626\u0631", "Algiers, Algiers Province, Algeria (DZ)"},
+        {"ouzou", "Tizi Ouzou, Tizi Ouzou Province, Algeria (DZ)"}, // a word of the name
+        {"Paris", "Paris, Île-de-France Region, France (FR)"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(first_title(r.query), r.first) << r.query;
+    // Tarabulus: Lebanon's Tripoli spelled so, then Libya's, whose Arabic name carries the vowel marks.
+    const TPlaceSearch tarabulus = places().search("\u0637\u0631\u0627\u0628\u0644\u0633");
+    ASSERT_EQ(tarabulus.cities.size(), 2u);
+    EXPECT_EQ(tarabulus.cities[0].country_code, "LB");
+    EXPECT_EQ(tarabulus.cities[1].country_code, "LY");
+    // A name equal to the query comes before the larger cities whose name it begins.
+    const TPlaceSearch tripoli = places().search("tripoli");
+    ASSERT_GE(tripoli.cities.size(), 3u);
+    EXPECT_EQ(tripoli.cities[2].country_code, "GR");
+    EXPECT_EQ(places().search("tizi", 2).cities.size(), 2u);
+    EXPECT_TRUE(places().search("qqqzzz").cities.empty());
+    EXPECT_EQ(places().search("qqqzzz").error, "");
+}
+
+TEST(Places, QueriesThatCannotBeSearchedAreRefused) {
+    const std::string limit = "A place's name has at most 100 characters";
+    const struct {
+        std::string query;
+        const char* error;
+    } rows[] = {
+        {"", "The place's name is empty"},
+        {" \t ", "The place's name is empty"},
+        {std::string(10000, 'a'), limit.c_str()},
+        {std::string(101, 'a'), limit.c_str()},
+        {"Or\xff"
+         "an",
+         "The place's name is not UTF-8 text"},
+        {std::string("Or\0an", 5), "The place's name is not UTF-8 text"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(places().search(r.query).error, r.error) << r.query.size();
+        EXPECT_TRUE(places().search(r.query).cities.empty());
+        EXPECT_EQ(places().lookup(r.query).error, r.error) << r.query.size();
+    }
+    // A hundred Arabic letters are a hundred characters (two hundred bytes).
+    std::string arabic;
+    for (int i = 0; i < 100; ++i) arabic += "\u0648";
+    EXPECT_EQ(places().search(arabic).error, "");
+}
+
+TEST(Places, ANameNamesOneCityOrTellsTheCandidates) {
+    const struct {
+        const char* name;
+        std::vector<std::string> countries; // of the cities named, the largest first
+    } rows[] = {
+        {"Oran", {"DZ"}}, // not Orán, Argentina, which differs by its accent
+        {"oran", {"DZ"}},
+        {"Orán", {"AR"}},
+        {"Tripoli", {"LY", "LB", "GR"}},
+        {"Tripoli, LB", {"LB"}},       // the country's code
+        {"tripoli , lebanon", {"LB"}}, // the beginning of the country's name
+        {"Tripoli, Peloponnese", {"GR"}},
+        {"Tripoli, FR", {}},
+        {"Ghardaïa", {"DZ"}},
+        {"Ghardai", {"DZ"}}, // no city has that name: the one whose name it begins
+        {"Ghard", {"DZ", "TN"}},
+        {"Xyzzyville", {}},
+    };
+    for (const auto& r : rows) {
+        const TPlaceLookup l = places().lookup(r.name);
+        EXPECT_EQ(l.error, "") << r.name;
+        std::vector<std::string> countries;
+        for (const TCity& c : l.cities) countries.push_back(c.country_code);
+        EXPECT_EQ(countries, r.countries) << r.name;
+    }
+    EXPECT_EQ(places().lookup("Tripoli, ").error, "The place's name is empty");
+}
+
+TEST(Places, WithoutTheDataTheSearchSaysSo) {
+    const TPlaceIndex missing = TPlaceIndex::load("/nonexistent/libgeonames.so.0");
+    EXPECT_EQ(missing.size(), 0u);
+    EXPECT_NE(missing.error().find("libgeonames0"), std::string::npos) << missing.error();
+    EXPECT_EQ(missing.search("Oran").error, missing.error());
+    EXPECT_EQ(missing.lookup("Oran").error, missing.error());
+    // Another library than the place data's.
+    const TPlaceIndex other = TPlaceIndex::load("libz.so.1");
+    EXPECT_NE(other.error().find("lacks a function"), std::string::npos) << other.error();
+}
+
+TEST(Places, DamagedCataloguesLeaveTheCitiesWithoutTheirTranslations) {
+    const std::string dir = testing::TempDir() + "places_locale_" + std::to_string(getpid());
+    for (const char* lang : {"fr", "ar"}) {
+        const std::string sub = dir + "/" + lang + "/LC_MESSAGES";
+        ASSERT_EQ(std::system(("mkdir -p '" + sub + "'").c_str()), 0);
+        std::ofstream(sub + "/geonames.mo", std::ios::binary)
+            << std::string("\xde\x12\x04\x95\0\0\0\0\xff\xff\xff\x7f\0\0\0\x1c\xff\xff\xff\xf0", 20);
+    }
+    const TPlaceIndex index = TPlaceIndex::load("libgeonames.so.0", dir);
+    EXPECT_EQ(index.error(), "");
+    const TPlaceSearch algiers = index.search("Algiers");
+    ASSERT_FALSE(algiers.cities.empty());
+    EXPECT_EQ(algiers.cities[0].name_fr, "");
+    EXPECT_EQ(algiers.cities[0].name_ar, "");
+    EXPECT_TRUE(index.search("alger").cities.empty() || index.search("alger").cities[0].name != "Algiers");
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+} // namespace
