@@ -11,6 +11,30 @@ namespace {
 
 constexpr const char* kMethod = "Prayer method";
 constexpr const char* kZone = "Prayer zone";
+constexpr const char* kPlace = "Prayer place";
+constexpr const char* kPlaceMethods = "Prayer place methods";
+
+bool all_of(std::string_view s, bool (*is)(char)) {
+    if (s.empty()) return false;
+    for (const char c : s)
+        if (!is(c)) return false;
+    return true;
+}
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool capital(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+// A name on one line: control characters as blanks, none around it.
+std::string one_line(std::string_view name) {
+    std::string out;
+    for (const char c : name) out += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
+    const std::size_t first = out.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return out.substr(first, out.find_last_not_of(' ') - first + 1);
+}
 
 /// The row of `key` in a table of names, or the first.
 template <class Table>
@@ -73,7 +97,37 @@ TPrayerFileChoice parse_prayer_choice(std::string_view text) {
     c.custom_maghrib_angle = value(ini, "MaghribAngle", 0, 30, c.custom_maghrib_angle);
     const char* zone = ini.GetValue(kZone, "Name", "");
     if (is_time_zone(zone)) r.zone = zone;
+    r.place.name = one_line(ini.GetValue(kPlace, "Name", ""));
+    if (!r.place.name.empty()) {
+        const std::string_view country = ini.GetValue(kPlace, "Country", "");
+        if (country.size() == 2 && all_of(country, capital)) r.place.country = country;
+        const std::string_view id = ini.GetValue(kPlace, "Id", "");
+        if (all_of(id, digit)) r.place.id = id;
+    }
+    CSimpleIniA::TNamesDepend keys;
+    ini.GetAllKeys(kPlaceMethods, keys);
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
+    for (const auto& key : keys) {
+        const TPrayerMethod* m = find_prayer_method(ini.GetValue(kPlaceMethods, key.pItem, ""));
+        if (m != nullptr) remember_method(r, key.pItem, m->id);
+    }
     return r;
+}
+
+const TMethodId* remembered_method(const TPrayerFileChoice& choice, std::string_view id) {
+    for (const TPlaceMethod& p : choice.place_methods)
+        if (p.id == id) return &p.method;
+    return nullptr;
+}
+
+void remember_method(TPrayerFileChoice& choice, std::string_view id, TMethodId method) {
+    if (!all_of(id, digit)) return;
+    auto& list = choice.place_methods;
+    std::erase_if(list, [id](const TPlaceMethod& p) { return p.id == id; });
+    list.push_back({std::string(id), method});
+    if (list.size() > kept_place_methods)
+        list.erase(list.begin(),
+                   list.begin() + static_cast<std::ptrdiff_t>(list.size() - kept_place_methods));
 }
 
 std::string format_prayer_choice(const TPrayerFileChoice& choice) {
@@ -105,6 +159,17 @@ std::string format_prayer_choice(const TPrayerFileChoice& choice) {
         line("MaghribAngle", decimal(c.custom_maghrib_angle));
     }
     if (!choice.zone.empty()) out += "\n[Prayer zone]\nName=" + choice.zone + "\n";
+    const std::string name = one_line(choice.place.name);
+    if (!name.empty()) {
+        out += "\n[Prayer place]\nName=" + name + "\n";
+        if (!choice.place.country.empty()) out += "Country=" + choice.place.country + "\n";
+        if (!choice.place.id.empty()) out += "Id=" + choice.place.id + "\n";
+    }
+    if (!choice.place_methods.empty()) {
+        out += "\n[Prayer place methods]\n";
+        for (const TPlaceMethod& p : choice.place_methods)
+            out += p.id + "=" + std::string(prayer_method(p.method).key) + "\n";
+    }
     return out;
 }
 

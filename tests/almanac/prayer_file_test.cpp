@@ -1,9 +1,10 @@
-// The method and the zone in "gl.dat": a round trip of every field, nothing written for the default, and the
-// defaults for what an older or damaged file lacks.
+// The method, the zone and the named place in "gl.dat": a round trip of every field, nothing written for the
+// default, and the defaults for what an older or damaged file lacks.
 #include "almanac/prayer_file.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 using namespace almanac;
 
@@ -80,6 +81,48 @@ TEST(PrayerFile, DamagedValuesReadAsTheirDefaults) {
     EXPECT_EQ(parse_prayer_choice("[Prayer zone]\nName=Mars/Olympus\n").zone, "");
     EXPECT_EQ(parse_prayer_choice("[Prayer zone]\nName=Asia/Jakarta\n").zone, "Asia/Jakarta");
     EXPECT_EQ(parse_prayer_choice("[Prayer method]\nMethod=mwl\nAsr=hanafi\n").method.method, TMethodId::mwl);
+}
+
+// The place chosen by its name and the method settled on for each named place, in sections of their own after
+// the others; a name on one line whatever it holds.
+TEST(PrayerFile, TheNamedPlaceAndTheMethodOfEachPlace) {
+    TPrayerFileChoice c;
+    c.place = {"Ghardaïa", "DZ", "2496229"};
+    remember_method(c, "2485926", TMethodId::algeria);
+    remember_method(c, "2464470", TMethodId::tunisia);
+    remember_method(c, "2485926", TMethodId::mwl); // again: the latest
+    const std::string text = kPlace + format_prayer_choice(c);
+    EXPECT_EQ(text.substr(kPlace.size()), "\n[Prayer place]\nName=Ghardaïa\nCountry=DZ\nId=2496229\n"
+                                          "\n[Prayer place methods]\n2464470=tunisia\n2485926=mwl\n");
+    const TPrayerFileChoice back = parse_prayer_choice(text);
+    EXPECT_EQ(back, c);
+    ASSERT_NE(remembered_method(back, "2485926"), nullptr);
+    EXPECT_EQ(*remembered_method(back, "2485926"), TMethodId::mwl);
+    EXPECT_EQ(remembered_method(back, "2507480"), nullptr);
+
+    // A name cannot open a section of its own.
+    TPrayerFileChoice odd;
+    odd.place.name = " Oran\n[Prayer zone]\nName=Asia/Jakarta\r";
+    const TPrayerFileChoice read = parse_prayer_choice(format_prayer_choice(odd));
+    EXPECT_EQ(read.place.name, "Oran [Prayer zone] Name=Asia/Jakarta");
+    EXPECT_EQ(read.zone, "");
+
+    // Damaged values: no country, no id, the remembered methods that cannot be used left out.
+    const TPrayerFileChoice damaged = parse_prayer_choice(
+        "[Prayer place]\nName=Oran\nCountry=dza\nId=24x\n\n[Prayer place methods]\n12=astrology\n"
+        "x1=mwl\n34=karachi\n");
+    EXPECT_EQ(damaged.place, (TNamedPlace{"Oran", "", ""}));
+    EXPECT_EQ(damaged.place_methods, (std::vector<TPlaceMethod>{{"34", TMethodId::karachi}}));
+    EXPECT_EQ(parse_prayer_choice("[Prayer place]\nCountry=DZ\nId=1\n").place, TNamedPlace{});
+
+    // The latest places only.
+    TPrayerFileChoice many;
+    for (std::size_t i = 0; i < kept_place_methods + 5; ++i)
+        remember_method(many, std::to_string(1000 + i), TMethodId::egypt);
+    remember_method(many, "Oran", TMethodId::egypt);
+    ASSERT_EQ(many.place_methods.size(), kept_place_methods);
+    EXPECT_EQ(many.place_methods.front().id, "1005");
+    EXPECT_EQ(parse_prayer_choice(format_prayer_choice(many)), many);
 }
 
 } // namespace
