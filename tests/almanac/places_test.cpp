@@ -4,7 +4,6 @@
 // data cannot be loaded.
 #include "almanac/places.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -42,15 +41,6 @@ TEST(Places, TheDataHasItsCitiesWithFrenchAndArabicNames) {
     EXPECT_NEAR(c.place.longitude_west, 0.64, 0.005);
     EXPECT_EQ(c.name_ar, "\u0648\u0647\u0631\u0627\u0646"); // Wahran
     EXPECT_EQ(city_title(c), "Oran, Oran Province, Algeria (DZ)");
-    // How many cities the catalogues name in French and in Arabic.
-    int french = 0, arabic = 0;
-    for (const TCity& city : index.search("a", 30000).cities) {
-        french += !city.name_fr.empty();
-        arabic += !city.name_ar.empty();
-    }
-    std::printf("cities beginning with a: %d with a French name, %d with an Arabic name\n", french, arabic);
-    EXPECT_GT(french, 50);
-    EXPECT_GT(arabic, 200);
 }
 
 TEST(Places, AnyNameAccentsCaseAndVowelMarksAside) {
@@ -148,21 +138,17 @@ TEST(Places, WithoutTheDataTheSearchSaysSo) {
     EXPECT_NE(other.error().find("lacks a function"), std::string::npos) << other.error();
 }
 
+// A damaged catalogue (its tables beyond the file's end) leaves the cities without their translations.
 TEST(Places, DamagedCataloguesLeaveTheCitiesWithoutTheirTranslations) {
     const std::string dir = testing::TempDir() + "places_locale_" + std::to_string(getpid());
     for (const char* lang : {"fr", "ar"}) {
-        const std::string sub = dir + "/" + lang + "/LC_MESSAGES";
-        ASSERT_EQ(std::system(("mkdir -p '" + sub + "'").c_str()), 0);
-        std::ofstream(sub + "/geonames.mo", std::ios::binary)
+        ASSERT_EQ(std::system(("mkdir -p '" + dir + "/" + lang + "/LC_MESSAGES'").c_str()), 0);
+        std::ofstream(dir + "/" + lang + "/LC_MESSAGES/geonames.mo", std::ios::binary)
             << std::string("\xde\x12\x04\x95\0\0\0\0\xff\xff\xff\x7f\0\0\0\x1c\xff\xff\xff\xf0", 20);
     }
-    const TPlaceIndex index = TPlaceIndex::load("libgeonames.so.0", dir);
-    EXPECT_EQ(index.error(), "");
-    const TPlaceSearch algiers = index.search("Algiers");
-    ASSERT_FALSE(algiers.cities.empty());
-    EXPECT_EQ(algiers.cities[0].name_fr, "");
-    EXPECT_EQ(algiers.cities[0].name_ar, "");
-    EXPECT_TRUE(index.search("alger").cities.empty() || index.search("alger").cities[0].name != "Algiers");
+    const TPlaceSearch algiers = TPlaceIndex::load("libgeonames.so.0", dir).search("Algiers");
+    ASSERT_FALSE(algiers.cities.empty()) << algiers.error;
+    EXPECT_EQ(algiers.cities[0].name_fr + algiers.cities[0].name_ar, "");
     std::system(("rm -rf '" + dir + "'").c_str());
 }
 

@@ -445,7 +445,6 @@ TEST(Cli, PlacesByNameAndPrayerTimesByCity) {
     ASSERT_EQ(tizi["places"].size(), 3u);
     EXPECT_EQ(tizi["places"][0]["name"], "Tizi Ouzou");
     EXPECT_EQ(tizi["places"][0]["zone"], "Africa/Algiers");
-    EXPECT_EQ(run("places ghardaia --json").doc()["places"][0]["name"], "Ghardaïa");
     EXPECT_EQ(run("places tromso").out.substr(0, 61),
               "Tromsø, Troms og Finnmark, Norway (NO): 69.6489 N, 18.9551 E");
     EXPECT_EQ(run("places qqqzzz").out, "No place's name begins with 'qqqzzz'\n");
@@ -459,9 +458,6 @@ TEST(Cli, PlacesByNameAndPrayerTimesByCity) {
     }
     // Another zone than the city's.
     EXPECT_EQ(run("prayer --city Oran --tz +01:00 --json").doc()["tz"], "+01:00");
-    const json libya = run("prayer --city 'tripoli, ly' --json").doc();
-    EXPECT_NEAR(libya["latitude"].get<double>(), 32.887, 0.001);
-    EXPECT_EQ(libya["zone"], "Africa/Tripoli");
 
     const Result tripoli = run("prayer --city Tripoli");
     EXPECT_EQ(tripoli.status, 1);
