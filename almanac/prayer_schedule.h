@@ -50,8 +50,9 @@ struct TPrayerOptions {
     TMethodChoice method;                ///< the day-arc fractions by default
 };
 
-/// The offset of local time from UT in force on `day` (seconds, added to UT): the zone's at the day's local
-/// noon, else the fixed offset. Raises std::invalid_argument for a zone the tz database does not know.
+/// The offset of local time from UT in force on the local day `day` (seconds, added to UT): the zone's at
+/// the day's local noon, else the fixed offset. Raises std::invalid_argument for a zone the tz database does
+/// not know.
 std::int32_t utc_offset_on(const TPrayerOptions& options, astro::TDateTime day);
 
 /// The zone's name, else the fixed offset as "UT+HH:MM".
@@ -61,28 +62,42 @@ struct TPrayerTime {
     TPrayer prayer = TPrayer::fedjr;
     astro::TDateTime ut = 0;                       ///< the instant, universal time, unrounded
     astro::TTimeRule rule = astro::TTimeRule::sun; ///< what placed it: the Sun, or a rule (time_rule_key)
+    std::int32_t utc_offset_seconds = 0;           ///< the offset of local time at the instant
+    bool repeated = false; ///< its local time occurs twice that day (the clocks went back)
 };
 
-/// One day of a schedule.
+/// One local date of a schedule.
 struct TPrayerDay {
-    astro::TDateTime date = 0;           ///< 00:00 of the day
-    std::int32_t utc_offset_seconds = 0; ///< of this day
+    astro::TDateTime date = 0;           ///< 00:00 of the local date
+    std::int32_t utc_offset_seconds = 0; ///< of this date: the one in force at its local noon
+    /// The zone's clocks skipped this date whole (Pacific/Apia, 30 December 2011): no times, no error.
+    bool skipped = false;
     /// In the order of the day: every time when `error` is empty, else those before the first that failed.
+    /// Each is the date's own: the one of the solar day whose transit falls on the date (at high latitudes
+    /// a night time may fall past the date's midnight).
     std::vector<TPrayerTime> times;
     /// The message of the first time that could not be computed; "" when none. With the day-arc method the
     /// first failure ends the day; with the other methods every time that can be computed is listed, and the
     /// messages of those that cannot (one each, "; " between them) are here.
     std::string error;
-    /// The local date and time of one of this day's times, to the second (see datetime_parts).
+    /// The local date and time of one of this day's times, at the offset of its own instant, to the second
+    /// (see datetime_parts).
     TDateTimeParts local(const TPrayerTime& time) const {
-        return datetime_parts(time.ut, utc_offset_seconds);
+        return datetime_parts(time.ut, time.utc_offset_seconds);
+    }
+    /// A time whose clock reading needs its offset beside it: its instant's offset is not the date's, or its
+    /// local time occurs twice.
+    bool shows_offset(const TPrayerTime& time) const {
+        return time.repeated || time.utc_offset_seconds != utc_offset_seconds;
     }
 };
 
-/// The times of `days` days from the day of `first_day` on (none for days <= 0), by the options' method, with
-/// its offsets and the user's adjustments, rounded as chosen. A time that cannot be computed carries its
-/// message in the day's error; the following days are computed all the same. Raises std::invalid_argument for
-/// an unknown zone or a choice outside its bounds (check_method_choice).
+/// The times of `days` local dates from the date of `first_day` on (none for days <= 0), by the options'
+/// method, with its offsets and the user's adjustments, rounded as chosen. Each time is computed on the UT
+/// day whose event belongs to the local date, and carries the offset of its own instant. A date the zone
+/// skipped is a day marked `skipped`. A time that cannot be computed carries its message in the day's error;
+/// the following days are computed all the same. Raises std::invalid_argument for an unknown zone or a
+/// choice outside its bounds (check_method_choice).
 std::vector<TPrayerDay> prayer_schedule(const TPlace& place, astro::TDateTime first_day, int days,
                                         const TPrayerOptions& options);
 

@@ -89,6 +89,13 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
     const almanac::TPrayerDay* previous = nullptr;
     for (const almanac::TPrayerDay& day : schedule.days) {
         add_line(QString());
+        ++written;
+        // A date the zone's clocks skipped is said in place of its times.
+        if (day.skipped) {
+            add_line(
+                skipped_day_text(day, QString::fromStdString(schedule.options.zone), core_.date_format()));
+            continue;
+        }
         add_line(QStringLiteral("Date: ") + date_to_str(day.date, core_.date_format()));
         // With a zone, the offset of the first day and of each day where it changes.
         if (zone && (!previous || previous->utc_offset_seconds != day.utc_offset_seconds))
@@ -97,8 +104,7 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
         previous = &day;
         for (const almanac::TPrayerTime& time : day.times)
             add_line(prayer_title(time.prayer, schedule.arabic) + QStringLiteral(": ") +
-                     time_to_str(day.local(time)));
-        ++written;
+                     prayer_time_text(day, time, core_.date_format()));
         if (!day.error.empty()) {
             error = QString::fromStdString(day.error);
             break;
@@ -163,8 +169,8 @@ bool TMonthForm::print_report(QPrinter& printer) {
 QByteArray TMonthForm::icalendar_text() const {
     // Every event carries the moment the calendar is made, in UTC.
     const double stamp = from_qdatetime(to_qdatetime(core_.now()).toUTC());
-    return QByteArray::fromStdString(
-        almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic, stamp, schedule_.options));
+    return QByteArray::fromStdString(almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic,
+                                                         stamp, schedule_.options, "Almadex"));
 }
 
 bool TMonthForm::save_report(const QString& path, bool icalendar) {

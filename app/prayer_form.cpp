@@ -9,6 +9,7 @@
 #include "app/messages.h"
 #include "app/prayer_method_dialog.h"
 #include "app/schedule.h"
+#include "app/zone_dialog.h"
 #include "astro/errors.h"
 #include "astro/qibla.h"
 #include "controls/spin_edit.h"
@@ -196,25 +197,19 @@ QString TPrayerForm::zone_name() const {
     return QString::fromStdString(core_.prayer_choice().zone);
 }
 
-QStringList TPrayerForm::zone_choices() {
-    QStringList zones{QStringLiteral("Fixed offset")};
-    const QString system = QString::fromStdString(almanac::system_time_zone());
-    if (!system.isEmpty()) zones << system;
-    for (const std::string& name : almanac::time_zone_names()) {
-        const QString zone = QString::fromStdString(name);
-        if (zone != system) zones << zone;
-    }
-    return zones;
+void TPrayerForm::TZZoneClick() {
+    // Each zone with its offset now.
+    TZoneDialog dialog(zone_name(), from_qdatetime(to_qdatetime(core_.now()).toUTC()), this);
+    const bool chosen = core_.seams().run_dialog(dialog) == QDialog::Accepted;
+    take_focus_back();
+    if (!chosen) return;
+    set_zone_name(dialog.chosen());
+    refresh_prayer_times();
 }
 
-void TPrayerForm::TZZoneClick() {
-    const QStringList zones = zone_choices();
-    const QString zone = zone_name();
-    const int current = zone.isEmpty() ? 0 : std::max<int>(0, static_cast<int>(zones.indexOf(zone)));
-    bool ok = false;
-    const QString chosen = core_.seams().choose_zone(this, zones, current, ok);
-    if (!ok) return;
-    set_zone_name(chosen == zones.first() ? QString() : chosen);
+void TPrayerForm::take_focus_back() {
+    raise();
+    activateWindow();
 }
 
 void TPrayerForm::set_zone_name(const QString& name) {
@@ -245,7 +240,9 @@ void TPrayerForm::MethodClick() {
 void TPrayerForm::Adjustments1Click() {
     TPrayerMethodDialog dialog(this);
     dialog.load(method_choice());
-    if (core_.seams().run_dialog(dialog) != QDialog::Accepted) return;
+    const bool accepted = core_.seams().run_dialog(dialog) == QDialog::Accepted;
+    take_focus_back();
+    if (!accepted) return;
     almanac::TMethodChoice c = method_choice();
     dialog.save(c);
     almanac::check_method_choice(c); // the dialog's bounds keep it valid; a fault is reported, not stored
@@ -255,17 +252,43 @@ void TPrayerForm::Adjustments1Click() {
 
 void TPrayerForm::TZZoneChange() {
     const QString zone = zone_name();
-    zone_box_->setText(zone.isEmpty() ? QStringLiteral("Zone...") : QStringLiteral("Zone"));
+    show_zone_name();
     ui->TZSign->setEnabled(zone.isEmpty());
     ui->TZValue->setReadOnly(!zone.isEmpty());
     if (zone.isEmpty()) return;
-    const almanac::TTimeZone rules(zone.toStdString());
-    const int seconds = rules.standard_offset_at(from_qdate(ui->Cal->date()));
-    const int minutes = std::abs(seconds) / 60;
-    ui->TZSign->setCurrentIndex(seconds < 0 ? 1 : 0);
+    almanac::TPrayerOptions options;
+    options.zone = zone.toStdString();
+    show_zone(almanac::utc_offset_on(options, from_qdate(ui->Cal->date())));
+}
+
+void TPrayerForm::show_zone_name() {
+    const QString zone = zone_name();
+    if (zone.isEmpty()) {
+        zone_box_->setText(tr("Zone..."));
+        zone_box_->setToolTip(tr("Time zone with daylight saving time"));
+        return;
+    }
+    // The whole name where it fits, else the name of its place.
+    const QFontMetrics metrics(zone_box_->font());
+    const int room = zone_box_->width() - 8;
+    QString text = zone;
+    if (metrics.horizontalAdvance(text) > room)
+        text =
+            metrics.elidedText(zone.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' ')),
+                               Qt::ElideRight, room);
+    zone_box_->setText(text);
+}
+
+void TPrayerForm::show_zone(std::int32_t offset_seconds) {
+    const QString zone = zone_name();
+    if (zone.isEmpty()) return;
+    const int minutes = std::abs(offset_seconds) / 60;
+    ui->TZSign->setCurrentIndex(offset_seconds < 0 ? 1 : 0);
     ui->TZValue->setText(QStringLiteral("%1:%2")
                              .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                              .arg(minutes % 60, 2, 10, QLatin1Char('0')));
+    zone_box_->setToolTip(
+        tr("%1: UT%2 on this day").arg(zone, QString::fromStdString(almanac::offset_text(offset_seconds))));
 }
 
 void TPrayerForm::show_qibla() {
@@ -355,7 +378,7 @@ void TPrayerForm::show_choice(const TPrayerChoice& choice) {
     (choice.arabic_names ? ui->Usearabiannames : ui->Useenglishnames)->setChecked(true);
     check_method(choice.method);
     const bool fixed = choice.zone.empty();
-    zone_box_->setText(fixed ? QStringLiteral("Zone...") : QStringLiteral("Zone"));
+    show_zone_name();
     ui->TZSign->setEnabled(fixed);
     ui->TZValue->setReadOnly(!fixed);
 }
@@ -412,15 +435,16 @@ void TPrayerForm::show_prayer_times(double date) {
     const almanac::TPrayerOptions options =
         core_.prayer_options(); // an invalid zone stops here, before any row
     const almanac::TPrayerDay day = almanac::prayer_schedule(where, date, 1, options).front();
-    // The day's own offset, daylight saving time included, beside the zone's standard one in the fields.
-    zone_box_->setToolTip(options.zone.empty() ? QStringLiteral("Time zone with daylight saving time")
-                                               : QStringLiteral("%1: UT%2 on this day")
-                                                     .arg(QString::fromStdString(options.zone),
-                                                          QString::fromStdString(
-                                                              almanac::offset_text(day.utc_offset_seconds))));
+    // The offset in force on the day, daylight saving time included.
+    show_zone(day.utc_offset_seconds);
+    if (day.skipped) {
+        set_time(date_to_str(day.date, core_.date_format()),
+                 tr("not a day in %1: its clocks skipped it").arg(zone_name()));
+        return;
+    }
     const bool arabic = core_.prayer_choice().arabic_names;
     for (const almanac::TPrayerTime& time : day.times)
-        set_time(prayer_title(time.prayer, arabic), time_to_str(day.local(time)));
+        set_time(prayer_title(time.prayer, arabic), prayer_time_text(day, time, core_.date_format()));
     // A time that could not be computed ends the list after the rows before it.
     if (!day.error.empty()) throw astro::Exception(day.error);
 }

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -46,14 +47,13 @@ public:
 
     // --- the calculation method, the zone and the Qibla ---
     const almanac::TMethodChoice& method_choice() const;
-    /// The zone chosen beside the offset ("" for the fixed offset): TZZone, the system's zone first.
+    /// The zone chosen beside the offset ("" for the fixed offset).
     QString zone_name() const;
-    /// Chooses a zone by name ("" or an unknown name: the fixed offset).
+    /// Chooses a zone by name ("" or an unknown name: the fixed offset); no refresh.
     void set_zone_name(const QString& name);
-    /// "Zone...": chooses among zone_choices() (the core's seam choose_zone).
+    /// Beside the offset fields: "Zone..." for the fixed offset, else the zone's name; opens the zone chooser
+    /// (run by the core's seam run_dialog).
     QPushButton* TZZone() const { return zone_box_; }
-    /// "Fixed offset", then the system's zone, then every zone of the tz database.
-    static QStringList zone_choices();
     QLabel* QiblaCompass() const { return qibla_compass_; }
     QLabel* QiblaText() const { return qibla_text_; }
 
@@ -91,10 +91,10 @@ public:
     void MethodClick();
     /// "Adjustments...": the dialog, then refresh when accepted.
     void Adjustments1Click();
-    /// A zone chosen: the offset fields show its standard offset and are read-only; the fixed offset
-    /// makes them editable again. No refresh, as for the offset fields.
+    /// A zone chosen: the offset fields show the offset in force on the shown day and are read-only, the
+    /// zone's name stands beside them; the fixed offset makes them editable again.
     void TZZoneChange();
-    /// "Zone...": the list of zones; the choice, then TZZoneChange.
+    /// The zone chooser; a choice is computed at once. The prayer window has the focus again afterwards.
     void TZZoneClick();
 
 protected:
@@ -106,6 +106,12 @@ private:
     void build_method_menu();
     void build_zone_and_qibla();
     void show_qibla();
+    /// The zone's name on TZZone ("Zone..." for the fixed offset).
+    void show_zone_name();
+    /// The offset of the shown day in the fields, with a zone.
+    void show_zone(std::int32_t offset_seconds);
+    /// Activates the window again after one of its dialogs (the window manager may give another the focus).
+    void take_focus_back();
     /// The core's choice with the fields' and the menus' place, offset, names and sunrise row.
     TPrayerChoice choice_of_fields() const;
     /// Tells the core what the fields and menus now hold (not while they are being filled from it).

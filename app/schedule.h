@@ -1,8 +1,9 @@
-// A computed prayer schedule as the prayer window hands it to the report window, and the prayers' names as
-// both windows show them.
+// A computed prayer schedule as the prayer window hands it to the report window, and the prayers' names and
+// times as both windows show them.
 #pragma once
 
 #include "almanac/prayer_schedule.h"
+#include "app/date_formats.h"
 
 #include <QString>
 #include <vector>
@@ -25,5 +26,14 @@ inline QString prayer_title(almanac::TPrayer prayer, bool arabic) {
     const std::string_view name = almanac::prayer_name(prayer, arabic);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
+
+/// A time of a day as both windows show it, in the long time format, with what the day does not tell after
+/// it: its date (in the short date format of `fs`) when it falls on another, its offset when its instant has
+/// another or its local time occurs twice ("03:15:19 (+02:00)").
+QString prayer_time_text(const almanac::TPrayerDay& day, const almanac::TPrayerTime& time,
+                         const TFormatSettings& fs);
+/// The line of a date that the zone's clocks skipped: "30/12/2011: not a day in Pacific/Apia: its clocks
+/// skipped it".
+QString skipped_day_text(const almanac::TPrayerDay& day, const QString& zone, const TFormatSettings& fs);
 
 } // namespace almadex

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -32,12 +31,6 @@ QString save_dialog(QWidget* parent, const QString& proposed, const QStringList&
                                         filters.join(QStringLiteral(";;")), &filter);
 }
 
-QString choose_zone(QWidget* parent, const QStringList& zones, int current, bool& ok) {
-    return QInputDialog::getItem(parent, QStringLiteral("Time zone"),
-                                 QStringLiteral("Time zone (the system's first):"), zones, current, false,
-                                 &ok);
-}
-
 } // namespace
 
 TSeams real_seams() {
@@ -49,7 +42,6 @@ TSeams real_seams() {
     seams.print_dialog = print_dialog;
     seams.save_dialog = save_dialog;
     seams.run_dialog = [](QDialog& dialog) { return dialog.exec(); };
-    seams.choose_zone = choose_zone;
     return seams;
 }
 

@@ -34,11 +34,9 @@ struct TSeams {
     std::function<QString(QWidget* parent, const QString& proposed, const QStringList& filters,
                           QString& filter)>
         save_dialog;
-    /// Runs a modal dialog (the prayer window's adjustments) and returns its result (QDialog::Accepted ...).
+    /// Runs a modal dialog (the prayer window's adjustments and zone chooser) and returns its result
+    /// (QDialog::Accepted ...).
     std::function<int(QDialog& dialog)> run_dialog;
-    /// The prayer window's list of zones: the zone chosen, `current` first selected; `ok` false when
-    /// cancelled.
-    std::function<QString(QWidget* parent, const QStringList& zones, int current, bool& ok)> choose_zone;
 };
 
 /// The real clock, message boxes, desktop and dialogs.

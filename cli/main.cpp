@@ -316,9 +316,9 @@ void add_prayer(CLI::App& app, TOutput& out) {
         ->excludes("--lat")
         ->excludes("--lon");
     sub->add_option("--tz", v->tz,
-                    "Local time: an offset from UT, [+|-]HH:MM, or a zone of the tz database such as\n"
-                    "Europe/Paris, whose daylight saving time is applied day by day (required)");
-    sub->add_option("--date", v->date, "First day (default: today, UTC)");
+                    "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
+                    "as Europe/Paris, each time at its own instant's offset (required)");
+    sub->add_option("--date", v->date, "First local date (default: today in the zone)");
     sub->add_option("--days", v->days, "Number of days (default 1; the schedule window makes 30)")
         ->check(decimal_integer);
     sub->add_option("--names", v->names, "english (default) or arabic")
@@ -397,23 +397,28 @@ void add_prayer(CLI::App& app, TOutput& out) {
             throw cli::TInputError(e.what());
         }
         request.qibla = v->qibla;
-        request.date = v->date.empty() ? std::floor(now_utc()) : cli::parse_date(v->date);
+        request.date = v->date.empty() ? cli::local_today(request, now_utc()) : cli::parse_date(v->date);
         request.days = v->days;
         request.arabic = v->names == "arabic";
         const auto schedule = cli::prayer_days(request);
         if (out.as_json() || v->format == "json") {
             write_output(cli::prayer_json(request, schedule).dump(2) + "\n");
         } else if (v->format == "csv") {
+            // Neither has a place for a date the zone skipped: it is said on stderr.
+            for (const std::string& line : cli::skipped_days(request, schedule))
+                std::cerr << "almadex-cli: " << line << "\n";
             write_output(cli::prayer_csv(request, schedule));
         } else if (v->format == "ics") {
+            for (const std::string& line : cli::skipped_days(request, schedule))
+                std::cerr << "almadex-cli: " << line << "\n";
             // A calendar has no place for a day's error: the days left out are said on stderr, and a
             // calendar without a single time is no result.
             const cli::TLeftOut left_out = cli::left_out_of_calendar(request, schedule);
             for (const std::string& line : left_out.lines) std::cerr << "almadex-cli: " << line << "\n";
             if (left_out.nothing_computed)
                 throw cli::TInputError("No prayer time could be computed for these days");
-            write_output(
-                almanac::prayer_ics(request.place, schedule, request.arabic, now_utc(), request.options));
+            write_output(almanac::prayer_ics(request.place, schedule, request.arabic, now_utc(),
+                                             request.options, "almadex-cli"));
         } else {
             write_output(cli::prayer_text(request, schedule));
         }

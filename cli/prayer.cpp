@@ -18,6 +18,18 @@ std::string local_time(const almanac::TPrayerDay& day, const almanac::TPrayerTim
     return almanac::iso_time(day.local(time));
 }
 
+// The time as text and CSV show it, with what its day does not tell after it: its date when it falls on
+// another, its own offset where the day's is not its clock's or where its local time occurs twice
+// ("03:15:19 (+02:00)", "00:15:19 (2026-03-29)").
+std::string shown_time(const almanac::TPrayerDay& day, const almanac::TPrayerTime& time) {
+    const almanac::TDateTimeParts local = day.local(time);
+    std::string note;
+    if (const std::string date = almanac::iso_date(local); date != iso_date(day.date)) note = date;
+    if (day.shows_offset(time))
+        note += (note.empty() ? "" : " ") + almanac::offset_text(time.utc_offset_seconds);
+    return almanac::iso_time(local) + (note.empty() ? "" : " (" + note + ")");
+}
+
 double longitude_east(const TPrayerRequest& r) {
     return 0.0 - r.place.longitude_west;
 }
@@ -49,6 +61,12 @@ std::string qibla_text(const TPrayerRequest& r) {
 constexpr std::array<std::string_view, 6> plain_keys{"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
 
 } // namespace
+
+double local_today(const TPrayerRequest& r, double now) {
+    const std::int32_t offset = r.options.zone.empty() ? r.options.utc_offset_seconds
+                                                       : almanac::TTimeZone(r.options.zone).offset_at(now);
+    return std::floor(now + offset / 86400.0);
+}
 
 std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& r) {
     if (r.days < 1 || r.days > 3660) throw TInputError("The number of days must lie between 1 and 3660");
@@ -121,12 +139,30 @@ std::string method_list_text() {
     return out;
 }
 
+std::string skipped_day_text(const TPrayerRequest& r, const almanac::TPrayerDay& day) {
+    return iso_date(day.date) + " is not a day in " + r.options.zone + ": its clocks skipped it";
+}
+
 json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
     json list = json::array();
+    json skipped = json::array();
     for (const auto& d : days) {
+        if (d.skipped) {
+            skipped.push_back(iso_date(d.date));
+            continue;
+        }
         json day{{"date", iso_date(d.date)}, {"utc_offset", almanac::offset_text(d.utc_offset_seconds)}};
         if (!d.error.empty()) day["error"] = d.error;
-        for (const auto& t : d.times) day[std::string(almanac::prayer_key(t.prayer))] = local_time(d, t);
+        json offsets = json::object(), dates = json::object();
+        for (const auto& t : d.times) {
+            const std::string key(almanac::prayer_key(t.prayer));
+            day[key] = local_time(d, t);
+            if (d.shows_offset(t)) offsets[key] = almanac::offset_text(t.utc_offset_seconds);
+            const std::string date = almanac::iso_date(d.local(t));
+            if (date != day["date"]) dates[key] = date;
+        }
+        if (!offsets.empty()) day["utc_offsets"] = std::move(offsets);
+        if (!dates.empty()) day["dates"] = std::move(dates);
         // The times a rule placed, by the rule's name.
         json rule = json::object();
         for (const auto& t : d.times)
@@ -146,6 +182,7 @@ json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>
         doc["qibla"] = {{"direction", q.direction}, {"distance_km", q.distance_km}};
     }
     doc["days"] = std::move(list);
+    if (!skipped.empty()) doc["skipped_dates"] = std::move(skipped);
     return doc;
 }
 
@@ -162,12 +199,16 @@ std::string prayer_text(const TPrayerRequest& r, const std::vector<almanac::TPra
     if (r.qibla) out += qibla_text(r);
     const almanac::TPrayerDay* previous = nullptr;
     for (const auto& d : days) {
+        if (d.skipped) {
+            out += "\n" + skipped_day_text(r, d) + "\n";
+            continue;
+        }
         out += "\nDate: " + iso_date(d.date) + "\n";
         if (!r.options.zone.empty() && (!previous || previous->utc_offset_seconds != d.utc_offset_seconds))
             out += "UT offset: " + almanac::offset_text(d.utc_offset_seconds) + "\n";
         previous = &d;
         for (const auto& t : d.times)
-            out += std::string(almanac::prayer_name(t.prayer, r.arabic)) + ": " + local_time(d, t) + "\n";
+            out += std::string(almanac::prayer_name(t.prayer, r.arabic)) + ": " + shown_time(d, t) + "\n";
         if (!d.error.empty()) out += d.error + "\n";
     }
     return out;
@@ -179,6 +220,7 @@ std::string prayer_csv(const TPrayerRequest& r, const std::vector<almanac::TPray
         if (listed(r, p)) out += "," + std::string(p.key);
     out += ",error\n";
     for (const auto& d : days) {
+        if (d.skipped) continue;
         out += iso_date(d.date);
         std::size_t column = 0;
         for (const auto& p : almanac::prayer_names) {
@@ -186,12 +228,19 @@ std::string prayer_csv(const TPrayerRequest& r, const std::vector<almanac::TPray
             out += ",";
             // A failed day has the times before its failure; the other columns stay empty.
             if (column < d.times.size() && d.times[column].prayer == p.prayer)
-                out += local_time(d, d.times[column++]);
+                out += shown_time(d, d.times[column++]);
         }
         // Messages contain no comma or quote; quote them anyway, as CSV readers expect.
         out += d.error.empty() ? ",\n" : ",\"" + d.error + "\"\n";
     }
     return out;
+}
+
+std::vector<std::string> skipped_days(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
+    std::vector<std::string> lines;
+    for (const auto& d : days)
+        if (d.skipped) lines.push_back(skipped_day_text(r, d));
+    return lines;
 }
 
 TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {

@@ -33,22 +33,35 @@ std::array<int, 6> parse_adjustments(std::string_view text);
 json method_list_json();
 std::string method_list_text();
 
+/// The local date of the instant `now` (UT) by the request's zone or offset: the first day by default.
+double local_today(const TPrayerRequest& request, double now);
+
 /// The request's schedule; raises TInputError for a number of days outside 1..3660 or days outside the
 /// years 999..2399.
 std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& request);
 
 /// {"latitude", "longitude" (east positive, as the user writes it), "tz", "method", "method_title", "zone"
 /// (the IANA name or null), "qibla" (with --qibla: "direction" degrees from true north, "distance_km"),
-/// "days": [{"date", "utc_offset" "+HH:MM", the local times "HH:MM:SS" by key, "error", and "rule": the
-/// times a rule placed, by key, with the rule's name (almanac::time_rule_key)}]}.
+/// "days": [{"date", "utc_offset" "+HH:MM" (at the date's local noon), the local times "HH:MM:SS" by key,
+/// "utc_offsets" (by key, the offset of each time whose instant has another or whose local time occurs
+/// twice; only when there is one), "dates" (by key, the local date of a time that falls on another date;
+/// only when there is one), "error", and "rule": the times a rule placed, by
+/// key, with the rule's name (almanac::time_rule_key)}], "skipped_dates" (the dates the zone's clocks
+/// skipped, left out of "days"; only when there is one)}.
 json prayer_json(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 /// The schedule window's layout: the place, the zone, then per day "Date: YYYY-MM-DD" and "Name: HH:MM:SS"
 /// lines (a failed day adds its message after the times it has). A method other than the day-arc fractions
 /// adds its line "Method: ..." after the zone, --qibla a line "Qibla: ...", and with a zone each day whose
-/// offset differs from the day before (and the first) says "UT offset: +HH:MM" after its date.
+/// offset differs from the day before (and the first) says "UT offset: +HH:MM" after its date. A time whose
+/// instant has another offset than its day, or whose local time occurs twice, has its offset after it
+/// ("03:15:19 (+02:00)"), one on another local date its date ("00:15:19 (2026-03-29)"); a date the zone's
+/// clocks skipped is said in place of its day.
 std::string prayer_text(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
-/// date, one column per prayer, error.
+/// date, one column per prayer (a time with its offset as in the text), error; no row for a skipped date.
 std::string prayer_csv(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
+/// "2011-12-30 is not a day in Pacific/Apia: its clocks skipped it", for each date the zone skipped.
+std::vector<std::string> skipped_days(const TPrayerRequest& request,
+                                      const std::vector<almanac::TPrayerDay>& days);
 
 /// What an iCalendar file of the schedule leaves out: one line per day with an error ("2024-06-21 left out:
 /// Fedjr is not calculable", or "... left out from El Dhohr on: ..." after the times it has, or "... left out

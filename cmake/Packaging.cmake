@@ -34,10 +34,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Shared libraries (Qt 6, libical, the C++ runtime) found by dpkg-shlibdeps; the Qt platform plugins are loaded
-# at run time and so named here.
+# Shared libraries (Qt 6, libical, CCTZ, the C++ runtime) found by dpkg-shlibdeps; the Qt platform plugins
+# and the tz database are read at run time and so named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, tzdata")
 # The place data (GeoNames cities and their French and Arabic names) is opened at run time when present.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, libgeonames0, libgeonames-common")
 include(CPack)

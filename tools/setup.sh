@@ -12,8 +12,11 @@ packages=(
     python3
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
-    # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars
-    libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev
+    # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars,
+    # the zones of the system's tz database (CCTZ reads the compiled files that tzdata keeps current)
+    libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev libcctz-dev tzdata
+    # an independent iCalendar reader for the calendar files' round trip
+    python3-icalendar
     # places by name: the GeoNames cities (a library opened at run time) and their French and Arabic names
     libgeonames0 libgeonames-dev libgeonames-common
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display with a window

@@ -1,11 +1,14 @@
-// Schedules in a zone of the tz database: the offset day by day across a change of the clocks, and the
-// iCalendar file with TZID times and the zone's VTIMEZONE, read back through libical to UTC instants.
+// Schedules in a zone of the tz database: the offset day by day across a change of the clocks, each time at
+// its own instant's offset (read by the system's C library), and the iCalendar file with TZID times and the
+// zone's VTIMEZONE, read back through libical.
 #include "almanac/datetime_parts.h"
 #include "almanac/ics.h"
 #include "almanac/prayer_schedule.h"
 #include "almanac/time_zone.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 #include <memory>
@@ -20,6 +23,14 @@ const TPlace kParis{48.8566, -2.3522};
 struct CalendarDeleter {
     void operator()(icalcomponent* c) const { icalcomponent_free(c); }
 };
+
+/// The clocks of the zone that TZ names, read by the C library at an instant (UT date-time value).
+std::tm system_clock_at(double ut) {
+    const std::time_t t = static_cast<std::time_t>(std::floor((ut - 25569) * 86400 + 0.0005));
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm;
+}
 
 TEST(TimeZone, OffsetsOfZonesAcrossTheirChanges) {
     struct Row {
@@ -40,10 +51,10 @@ TEST(TimeZone, OffsetsOfZonesAcrossTheirChanges) {
         EXPECT_EQ(utc_offset_on(options, datetime_from_parts(r.year, r.month, r.day)), r.offset)
             << r.zone << " " << r.month << "-" << r.day;
     }
-    EXPECT_EQ(TTimeZone("Europe/Paris").standard_offset_at(datetime_from_parts(2026, 7, 1)), 3600);
+    EXPECT_EQ(TTimeZone("Europe/Paris").offset_at(datetime_from_parts(2026, 7, 1)), 7200);
     EXPECT_FALSE(is_time_zone("Europe/Atlantis"));
     EXPECT_FALSE(is_time_zone("Etc/Unknown"));
-    EXPECT_FALSE(is_time_zone("GMT+5")); // a custom zone of ICU, not of the tz database
+    EXPECT_FALSE(is_time_zone("GMT+5")); // the database's name is Etc/GMT+5
     EXPECT_TRUE(is_time_zone("UTC"));
     EXPECT_FALSE(is_time_zone(""));
     EXPECT_TRUE(is_time_zone("Asia/Jakarta"));
@@ -126,6 +137,48 @@ TEST(TimeZone, ParisCalendarImportsWithTheRightUtcInstants) {
     }
     EXPECT_EQ(count, 30u * 6);
     EXPECT_EQ(summer, 16u * 6);
+}
+
+TEST(TimeZone, AroundAChangeOfTheClocksEveryTimeIsShownAtItsOwnInstantsOffset) {
+    // Paris the day before its clocks go forward, a place far west on Paris time whose evening falls after
+    // the change, and Troll the day its clocks go back from 03:00 to 01:00.
+    const struct {
+        TPlace place;
+        const char* zone;
+        int year, month, day;
+    } cases[] = {{{48.8566, -2.3522}, "Europe/Paris", 2026, 3, 28},
+                 {{48.8566, 75}, "Europe/Paris", 2026, 3, 28},
+                 {{-72.0114, -2.535}, "Antarctica/Troll", 2026, 10, 24}};
+    int own_offset = 0, repeated = 0;
+    for (const auto& c : cases) {
+        setenv("TZ", (std::string(":") + c.zone).c_str(), 1);
+        tzset();
+        for (const TPrayerMethod& m : prayer_methods) {
+            TPrayerOptions options;
+            options.zone = c.zone;
+            options.method.method = m.id;
+            for (const TPrayerDay& day :
+                 prayer_schedule(c.place, datetime_from_parts(c.year, c.month, c.day), 3, options))
+                for (const TPrayerTime& t : day.times) {
+                    // The time shown is what the clock read at that instant, and it carries its offset where
+                    // the day's is another or the same reading comes twice.
+                    const std::tm clock = system_clock_at(t.ut);
+                    const TDateTimeParts shown = day.local(t);
+                    EXPECT_EQ(shown.hour * 3600 + shown.minute * 60 + shown.second,
+                              clock.tm_hour * 3600 + clock.tm_min * 60 + clock.tm_sec)
+                        << c.zone << " " << m.key << " " << iso_instant(t.ut);
+                    EXPECT_EQ(t.utc_offset_seconds, clock.tm_gmtoff);
+                    const std::tm other = system_clock_at(t.ut + (clock.tm_gmtoff ? 1 : -1) * 7200 / 86400.0);
+                    EXPECT_EQ(t.repeated, other.tm_hour == clock.tm_hour && other.tm_min == clock.tm_min &&
+                                              other.tm_gmtoff != clock.tm_gmtoff);
+                    own_offset += t.utc_offset_seconds != day.utc_offset_seconds;
+                    repeated += t.repeated;
+                }
+        }
+    }
+    unsetenv("TZ");
+    EXPECT_GT(own_offset, 0);
+    EXPECT_GT(repeated, 0);
 }
 
 } // namespace

@@ -224,8 +224,16 @@ TEST_F(FrontEnds, ThePrayerWindowAndTheCommandLineGiveTheSameTimes) {
             request.date = cli::parse_date(day);
             const json printed = cli::prayer_json(request, cli::prayer_days(request))["days"][0];
             QStringList tool;
-            for (const char* key : {"fedjr", "shourouk", "dhohr", "asr", "ghouroub", "ishaa"})
-                tool << QString::fromStdString(printed[key].get<std::string>());
+            for (const char* key : {"fedjr", "shourouk", "dhohr", "asr", "ghouroub", "ishaa"}) {
+                QString time = QString::fromStdString(printed[key].get<std::string>());
+                // A time on another date than its day's: the date after it, in the window's format.
+                if (printed.contains("dates") && printed["dates"].contains(key))
+                    time += QStringLiteral(" (%1)").arg(
+                        QDate::fromString(QString::fromStdString(printed["dates"][key].get<std::string>()),
+                                          Qt::ISODate)
+                            .toString(QStringLiteral("dd/MM/yyyy")));
+                tool << time;
+            }
             EXPECT_EQ(window, tool) << p.lat << " " << p.lon << " " << day;
         }
     }

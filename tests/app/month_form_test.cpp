@@ -291,7 +291,8 @@ TEST_F(MonthForm, ACancelledSaveWritesNothingAndAFailedSaveIsReported) {
 /// "Name: time" lines of a saved rich-text file, in order.
 QStringList rtf_time_lines(const QByteArray& rtf) {
     QStringList out;
-    static const QRegularExpression line(QStringLiteral("([A-Za-z ]+: \\d\\d:\\d\\d:\\d\\d)\\\\par"));
+    static const QRegularExpression line(
+        QStringLiteral("([A-Za-z ]+: \\d\\d:\\d\\d:\\d\\d(?: \\([^)]+\\))?)\\\\par"));
     for (auto m = line.globalMatch(QString::fromLatin1(rtf)); m.hasNext();) out << m.next().captured(1);
     return out;
 }
@@ -300,7 +301,8 @@ QStringList rtf_time_lines(const QByteArray& rtf) {
 /// order.
 QStringList ics_time_lines(const QByteArray& ics, int offset_seconds) {
     QStringList out;
-    static const QRegularExpression event(QStringLiteral("DTSTART:(\\d{8}T\\d{6})Z\r\nSUMMARY:([^\r]+)\r\n"));
+    static const QRegularExpression event(
+        QStringLiteral("DTSTART:(\\d{8}T\\d{6})Z\r\nDTEND:\\d{8}T\\d{6}Z\r\nSUMMARY:([^\r]+)\r\n"));
     for (auto m = event.globalMatch(QString::fromLatin1(ics)); m.hasNext();) {
         const auto e = m.next();
         const QTime utc = QTime::fromString(e.captured(1).mid(9), QStringLiteral("HHmmss"));
@@ -317,8 +319,13 @@ TEST_F(MonthForm, TextRichTextAndCalendarShowTheSameSecond) {
     prayer->LonEdit(3)->setValue(31);
     action("Nextmonth1")->trigger();
     ASSERT_TRUE(messages.empty());
-    QStringList shown = lines().filter(QRegularExpression(QStringLiteral(": \\d\\d:\\d\\d:\\d\\d$")));
+    // The small hours UT fall on the day before, which the time says after it.
+    QStringList shown = lines().filter(
+        QRegularExpression(QStringLiteral(": \\d\\d:\\d\\d:\\d\\d(?: \\(\\d\\d/\\d\\d/\\d{4}\\))?$")));
     ASSERT_EQ(shown.size(), 30 * 6);
+    EXPECT_GE(shown.filter(QStringLiteral(" (")).size(), 30); // every dawn at least
+    QStringList clock_times;
+    for (const QString& s : shown) clock_times << s.section(QStringLiteral(" ("), 0, 0);
 
     QTemporaryDir out;
     save(out.filePath(QStringLiteral("schedule.rtf")));
@@ -326,7 +333,7 @@ TEST_F(MonthForm, TextRichTextAndCalendarShowTheSameSecond) {
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
     EXPECT_EQ(rtf_time_lines(read_all(out.filePath(QStringLiteral("schedule.rtf")))), shown);
     EXPECT_EQ(ics_time_lines(read_all(out.filePath(QStringLiteral("schedule.ics"))), -(5 * 3600 + 30 * 60)),
-              shown);
+              clock_times);
 
     // The schedule has times in the second half of a second, where a rendering that rounds (as the calendar
     // once did) would show a second more than one that cuts the fraction off.
@@ -337,6 +344,28 @@ TEST_F(MonthForm, TextRichTextAndCalendarShowTheSameSecond) {
             upper_halves += seconds - std::floor(seconds) >= 0.5;
         }
     EXPECT_GT(upper_halves, 30);
+}
+
+TEST_F(MonthForm, ADateTheZoneSkippedIsSaidInPlaceOfItsTimes) {
+    // Samoa went from 29 to 31 December 2011.
+    place(13, 50, false, 171, 46, true, 0, "00:00");
+    prayer->set_zone_name(QStringLiteral("Pacific/Apia"));
+    prayer->Cal()->setDate(QDate(2011, 12, 30));
+    EXPECT_EQ(prayer->TimeEditor()->rowCount(), 1);
+    EXPECT_EQ(prayer->TimeEditor()->item(0, 1)->text(),
+              QStringLiteral("not a day in Pacific/Apia: its clocks skipped it"));
+    prayer->Cal()->setDate(QDate(2011, 12, 20));
+    action("Nextmonth1")->trigger();
+    EXPECT_EQ(date_lines().size(), 29);
+    EXPECT_TRUE(date_lines().filter(QStringLiteral("30/12/2011")).isEmpty());
+    EXPECT_TRUE(
+        lines().contains(QStringLiteral("30/12/2011: not a day in Pacific/Apia: its clocks skipped it")));
+    EXPECT_EQ(lines().filter(QStringLiteral("Date: 31/12/2011")).size(), 1);
+    // The calendar the window saves names the desktop program.
+    const QByteArray ics = month->icalendar_text();
+    EXPECT_NE(ics.indexOf("PRODID:-//Almadex//Almadex "), -1);
+    EXPECT_EQ(ics.indexOf("UID:20111230"), -1);
+    EXPECT_EQ(ics.count("BEGIN:VEVENT"), 29 * 6);
 }
 
 // --- the window ---

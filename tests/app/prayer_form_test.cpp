@@ -4,6 +4,7 @@
 #include "almanac/time_zone.h"
 #include "app/prayer_form.h"
 #include "app/prayer_method_dialog.h"
+#include "app/zone_dialog.h"
 #include "controls/spin_edit.h"
 #include "tests/support/app_test.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTime>
 #include <array>
 #include <functional>
 
@@ -346,8 +348,10 @@ TEST_F(PrayerForm, ATimeZoneWestOfGreenwichShiftsEveryTime) {
     const QStringList local = times();
     ASSERT_EQ(local.size(), ut.size());
     for (int i = 0; i < ut.size(); ++i) {
+        // The times of the small hours UT fall on the day before, which each says after it.
         const QTime u = QTime::fromString(ut[i], long_time_pattern());
-        const QTime l = QTime::fromString(local[i], long_time_pattern());
+        const QTime l = QTime::fromString(local[i].section(u' ', 0, 0), long_time_pattern());
+        EXPECT_EQ(local[i].endsWith(QStringLiteral(" (14/03/2024)")), u.hour() < 5) << local[i].toStdString();
         EXPECT_EQ(u.addSecs(-(5 * 3600 + 30 * 60)), l)
             << ut[i].toStdString() << " " << local[i].toStdString();
     }
@@ -522,42 +526,63 @@ TEST_F(PrayerForm, UnknownOrOutOfRangeMethodValuesReadAsTheDefaults) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(PrayerForm, AZoneSetsItsStandardOffsetAndTheScheduleFollowsItsClock) {
+TEST_F(PrayerForm, AChosenZoneIsComputedAtOnceAndTheFieldsShowItsOffsetOfTheShownDay) {
     create();
-    const QStringList zones = TPrayerForm::zone_choices();
-    EXPECT_EQ(zones.first(), QStringLiteral("Fixed offset")); // the fixed offset first
+    const QStringList zones = TZoneDialog::zone_names();
     const QString system = QString::fromStdString(almanac::system_time_zone());
     if (!system.isEmpty()) {
-        EXPECT_EQ(zones[1], system); // then the system's zone
+        EXPECT_EQ(zones.first(), system); // the system's zone first
     }
-    // The button offers the list and applies the choice.
-    core->seams().choose_zone = [](QWidget*, const QStringList& list, int current, bool& ok) {
-        EXPECT_EQ(current, 0);
-        ok = true;
-        return list[static_cast<int>(list.indexOf(QStringLiteral("Asia/Jakarta")))];
+    set_place(6, 12, false, 106, 49, false, 0, "00:00"); // Jakarta, with the offset of Greenwich
+    action("Update1")->trigger();
+    const QStringList greenwich = times();
+    // The button opens the chooser on the fixed offset; the choice is computed at once.
+    core->seams().run_dialog = [](QDialog& shown) {
+        auto& dialog = dynamic_cast<TZoneDialog&>(shown);
+        EXPECT_EQ(dialog.chosen(), QString());
+        EXPECT_EQ(dialog.shown().first(), QString()); // the fixed offset first
+        dialog.search()->setText(QStringLiteral("jakarta"));
+        return int(QDialog::Accepted);
     };
     child<QPushButton>("TZZone")->click();
     EXPECT_EQ(form->zone_name(), QStringLiteral("Asia/Jakarta"));
     EXPECT_EQ(form->TZValue()->text(), QStringLiteral("07:00"));
+    ASSERT_EQ(times().size(), greenwich.size());
+    EXPECT_EQ(QTime::fromString(greenwich[2], long_time_pattern())
+                  .secsTo(QTime::fromString(times()[2], long_time_pattern())),
+              7 * 3600);
+    // A cancelled chooser changes nothing.
+    core->seams().run_dialog = [](QDialog& shown) {
+        dynamic_cast<TZoneDialog&>(shown).search()->setText(QStringLiteral("Paris"));
+        return int(QDialog::Rejected);
+    };
+    child<QPushButton>("TZZone")->click();
+    EXPECT_EQ(form->zone_name(), QStringLiteral("Asia/Jakarta"));
+
     QPushButton* zone_button = child<QPushButton>("TZZone");
     set_place(48, 51, true, 2, 21, false, 1, "03:00");
     form->set_zone_name(QStringLiteral("Europe/Paris"));
+    // The name beside the fields, which show the offset in force on the shown day (21 June 2024).
+    EXPECT_NE(zone_button->text().indexOf(QStringLiteral("Paris")), -1) << zone_button->text().toStdString();
     EXPECT_EQ(combo("TZSign")->currentIndex(), 0);
-    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("01:00"));
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("02:00"));
     EXPECT_TRUE(form->TZValue()->isReadOnly());
     EXPECT_FALSE(combo("TZSign")->isEnabled());
     set_day(QDate(2026, 3, 15));
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("01:00"));
     const QStringList winter = times();
     set_day(QDate(2026, 4, 15));
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("02:00"));
     EXPECT_EQ(times()[2].left(2), QStringLiteral("13")); // noon at 13:5x in summer time
     EXPECT_EQ(zone_button->toolTip(), QStringLiteral("Europe/Paris: UT+02:00 on this day"));
     EXPECT_EQ(winter[2].left(2), QStringLiteral("12"));
     form->set_zone_name(QString());
+    EXPECT_EQ(zone_button->text(), QStringLiteral("Zone..."));
     EXPECT_FALSE(form->TZValue()->isReadOnly());
     EXPECT_TRUE(combo("TZSign")->isEnabled());
 }
 
-TEST_F(PrayerForm, AZoneReadAtStartShowsTodaysStandardOffset) {
+TEST_F(PrayerForm, AZoneReadAtStartShowsTodaysOffset) {
     // Samoa's standard time went from UT-11 to UT+13 at the end of 2011: the fields show the offset of
     // today, not of a day before, and the file keeps it for older readers.
     write_gl(QByteArray(kDefaultFile) + "\n[Prayer zone]\nName=Pacific/Apia\n");

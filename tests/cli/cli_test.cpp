@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <libical/ical.h>
@@ -503,6 +504,63 @@ TEST(Cli, PrayerCalendarIsValidICalendar) {
     const Result again =
         run("prayer --lat 36:45N --lon 3:03E --tz +01:00 --date 2024-03-15 --days 30 --format ics");
     EXPECT_NE(again.out.find("UID:20240315-fedjr-36.7500_3.0500@almadex"), std::string::npos);
+}
+
+TEST(Cli, EachTimeOnItsLocalDateWithTheOffsetOfItsInstant) {
+    // Jakarta's dawn of 4 May is on 4 May in the calendar, with the zone's own rules and the prayer's minute.
+    const Result jakarta =
+        run("prayer --lat -6.2 --lon 106.8 --tz Asia/Jakarta --date 2024-05-04 --format ics");
+    EXPECT_NE(jakarta.out.find("PRODID:-//Almadex//almadex-cli "), std::string::npos);
+    EXPECT_NE(jakarta.out.find("TZNAME:WIB\r\n"), std::string::npos);
+    EXPECT_NE(jakarta.out.find("UID:20240504-fedjr--6.2000_106.8000@almadex\r\nDTSTAMP:"), std::string::npos);
+    EXPECT_NE(jakarta.out.find("DTSTART;TZID=Asia/Jakarta:20240504T0408"), std::string::npos) << jakarta.out;
+    // Troll's clocks go back from 03:00 to 01:00 on 25 October: a time in the repeated hours carries its
+    // offset in every output, and is in UTC in the calendar.
+    const std::string troll = "prayer --lat -72.0114 --lon 2.535 --tz Antarctica/Troll --date 2026-10-25";
+    const json day = run(troll + " --json").doc()["days"][0];
+    EXPECT_EQ(day["utc_offset"], "+00:00");
+    EXPECT_EQ(day["utc_offsets"], (json{{"fedjr", "+02:00"}, {"shourouk", "+00:00"}}));
+    const std::string text = run(troll).out;
+    EXPECT_NE(text.find("Dawn: " + day["fedjr"].get<std::string>() + " (+02:00)\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Sun rise: " + day["shourouk"].get<std::string>() + " (+00:00)\n"),
+              std::string::npos);
+    const std::string ics = run(troll + " --format ics").out;
+    EXPECT_NE(ics.find("DTSTART:20261024T23"), std::string::npos) << ics; // 01:xx (+02:00)
+    EXPECT_NE(ics.find("DTSTART:20261025T02"), std::string::npos);        // 02:xx (+00:00)
+    // Reykjavik's midsummer sunset is after midnight: its date is said.
+    const json iceland =
+        run("prayer --lat 64.13 --lon -21.93 --tz Atlantic/Reykjavik --date 2024-06-21 --json").doc();
+    EXPECT_EQ(iceland["days"][0]["dates"]["ghouroub"], "2024-06-22");
+    // Without --date the first row is today's date in the zone (Kiritimati: UT+14 all year), read around the
+    // run.
+    const auto kiritimati_date = [] {
+        const std::time_t t = std::time(nullptr) + 14 * 3600;
+        char buf[16];
+        std::strftime(buf, sizeof buf, "%Y-%m-%d", std::gmtime(&t));
+        return std::string(buf);
+    };
+    const std::string before = kiritimati_date();
+    const json date =
+        run("prayer --lat 1.87 --lon -157.43 --tz Pacific/Kiritimati --json").doc()["days"][0]["date"];
+    EXPECT_TRUE(date == before || date == kiritimati_date()) << date;
+    // Samoa skipped 30 December 2011: no row, and every output says so.
+    const std::string apia =
+        "prayer --lat -13.8333 --lon -171.7667 --tz Pacific/Apia --date 2011-12-29 --days 3";
+    const json skipped = run(apia + " --json").doc();
+    ASSERT_EQ(skipped["days"].size(), 2u);
+    EXPECT_EQ(skipped["days"][1]["date"], "2011-12-31");
+    EXPECT_EQ(skipped["skipped_dates"], json::array({"2011-12-30"}));
+    const std::string note = "2011-12-30 is not a day in Pacific/Apia: its clocks skipped it";
+    EXPECT_NE(run(apia).out.find("\n" + note + "\n\nDate: 2011-12-31\n"), std::string::npos);
+    for (const char* format : {"csv", "ics"}) {
+        const Result r = run(apia + " --format " + format);
+        EXPECT_EQ(r.err, "almadex-cli: " + note + "\n") << format;
+        EXPECT_EQ(r.out.find(std::string(format) == "csv" ? "2011-12-30" : "UID:20111230"),
+                  std::string::npos);
+        EXPECT_NE(r.out.find(std::string(format) == "csv" ? "2011-12-31," : "UID:20111231"),
+                  std::string::npos);
+    }
 }
 
 TEST(Cli, BetweenCountsWholeDaysEitherWay) {

@@ -20,7 +20,7 @@ field() { printf '%s\n' "$info" | sed -n "s/^ $1: //p"; }
 [ -n "$(field Version)" ] || fail "no version"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture"
 depends=$(field Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libical3 libicu libstdc++6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libical3 libicu libcctz2 libstdc++6 qt6-qpa-plugins tzdata; do
     printf '%s' "$depends" | grep -q "$dep" || fail "Depends lacks $dep: $depends"
 done
 echo "depends: $depends"
