@@ -12,6 +12,9 @@ packages=(
     python3
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    # the tray's notifications over D-Bus and the alerts' sound (Qt Multimedia through GStreamer, whose base
+    # plugins decode the default chime of sound-theme-freedesktop, an Ogg Vorbis file, and the user's files)
+    qt6-multimedia-dev libqt6dbus6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good sound-theme-freedesktop
     # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars,
     # the zones of the system's tz database (CCTZ reads the compiled files that tzdata keeps current)
     libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev libcctz-dev tzdata
@@ -22,6 +25,8 @@ packages=(
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display with a window
     # manager, keys and window queries for the tests of the real program under it
     poppler-utils libreoffice-writer-nogui xvfb xauth openbox xdotool x11-utils
+    # the tray's test: a private session bus and its monitor, a notification server, a tray host
+    dbus-daemon dbus-bin dunst trayer
     # packaging: the Debian package and the checks of its desktop entry and metainfo
     dpkg-dev file desktop-file-utils appstream
 )
