@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -228,6 +229,39 @@ std::string saved(const CSimpleIniA& ini) {
 
 } // namespace
 
+std::string user_data_folder() {
+    const char* data_home = std::getenv("XDG_DATA_HOME");
+    if (data_home && data_home[0] == '/') return std::string(data_home) + "/Almadex";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/.local/share/Almadex";
+    return std::string();
+}
+
+bool folder_is_writable(const std::string& folder) {
+    struct stat st {};
+    if (folder.empty() || ::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    std::string probe = folder + "/.almadex-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+TDataFilePaths locate_data_file(const std::string& program_folder, const std::string& name,
+                                bool program_folder_writable, const std::string& user_folder) {
+    const auto join = [](const std::string& folder, const std::string& file) {
+        return folder.empty() || folder.back() == '/' ? folder + file : folder + "/" + file;
+    };
+    const std::string beside = join(program_folder, name);
+    if (program_folder_writable) return {beside, beside};
+    const std::string user = join(user_folder, name);
+    struct stat st {};
+    const auto exists = [&st](const std::string& path) { return ::stat(path.c_str(), &st) == 0; };
+    if (exists(user) || !exists(beside)) return {user, user};
+    return {beside, user};
+}
+
 TFileRead read_data_file(const std::string& path) {
     // Non-blocking, so that opening a FIFO returns at once; the type is checked before anything is read.
     const TDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
@@ -351,6 +385,20 @@ TLocationFile parse_location(std::string_view text) {
     l.sig = location_index(ini, "Time zone", "Sig");
     l.dec = location_time_zone(ini);
     return l;
+}
+
+TPlace location_place(const TLocationFile& l) {
+    const double latitude = l.latitude_degrees + l.latitude_minutes / 60.0 + l.latitude_seconds / 3600.0;
+    const double longitude = l.longitude_degrees + l.longitude_minutes / 60.0 + l.longitude_seconds / 3600.0;
+    return {l.equat == 0 ? latitude : -latitude, l.green == 0 ? longitude : -longitude};
+}
+
+std::int32_t location_offset_seconds(const TLocationFile& l) {
+    // "Dec" reads as "hh:mm" of a day (parse_location); anything else is no offset.
+    int hours = 0, minutes = 0;
+    if (std::sscanf(l.dec.c_str(), "%d:%d", &hours, &minutes) != 2) return 0;
+    const std::int32_t seconds = hours * 3600 + minutes * 60;
+    return l.sig == 0 ? seconds : -seconds;
 }
 
 std::string format_location(const TLocationFile& l) {

@@ -1,10 +1,14 @@
-// The program's two data files, read and written without Qt: "dates.dat" (the named dates: section General
-// with N, sections Date1..DateN with Description and Value) and "gl.dat" (the prayer place: sections
-// Latitude, Longitude and Time zone). Both are initialisation files; reading is bounded and says why a file
-// could not be read, so that a file the program cannot read is never replaced by defaults.
+// The program's two data files, where they live and how they are read and written, without Qt: "dates.dat"
+// (the named dates: section General with N, sections Date1..DateN with Description and Value) and "gl.dat"
+// (the prayer place: sections Latitude, Longitude and Time zone). Both are initialisation files; reading is
+// bounded and says why a file could not be read, so that a file the program cannot read is never replaced by
+// defaults.
 #pragma once
 
+#include "almanac/prayer_schedule.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +25,27 @@ struct TFileRead {
     std::string bytes;  ///< the file's bytes when read
     std::string reason; ///< why it could not be read ("Permission denied", "not a regular file", ...)
 };
+
+// --- where they live ---
+
+/// Where a data file is read at start and written.
+struct TDataFilePaths {
+    std::string read_path;
+    std::string write_path;
+};
+
+/// The user's data folder of the program: $XDG_DATA_HOME/Almadex, else $HOME/.local/share/Almadex ("" when
+/// neither variable is set to an absolute path).
+std::string user_data_folder();
+
+/// True when a file can be created in `folder` (a folder that exists and takes a probe file).
+bool folder_is_writable(const std::string& folder);
+
+/// The data file `name` ("gl.dat", "dates.dat") of a program in `program_folder`: beside the program when
+/// that folder is writable (a portable copy); otherwise in `user_folder`, reading an existing file beside the
+/// program until the first save there.
+TDataFilePaths locate_data_file(const std::string& program_folder, const std::string& name,
+                                bool program_folder_writable, const std::string& user_folder);
 
 /// Reads the file at `path` (a symbolic link is followed): `missing` when there is no such file; `unreadable`
 /// with the reason when it exists but is not a regular file (a FIFO, a device, a folder), is larger than
@@ -81,6 +106,11 @@ struct TLocationFile {
 /// Reads the UTF-8 text of "gl.dat": a missing key or one that is not a decimal integer reads as 0, a list
 /// index other than 0 or 1 as 0, and a "Dec" that is not a time hh:mm of a day as "00:00".
 TLocationFile parse_location(std::string_view text);
+
+/// The place in degrees as the library takes it: latitude north positive, longitude WEST positive.
+TPlace location_place(const TLocationFile& location);
+/// The fixed offset of local time (seconds added to UT) of the location's "Dec" and "Sig".
+std::int32_t location_offset_seconds(const TLocationFile& location);
 
 /// The text of "gl.dat": the ten keys in their order, Key=Value, one blank line between sections.
 std::string format_location(const TLocationFile& location);

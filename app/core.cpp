@@ -163,10 +163,7 @@ bool TAppCore::save_prayer_choice() {
 }
 
 almanac::TPlace TAppCore::prayer_place() const {
-    const almanac::TLocationFile& l = prayer_choice_.location;
-    const double latitude = l.latitude_degrees + l.latitude_minutes / 60.0 + l.latitude_seconds / 3600.0;
-    const double longitude = l.longitude_degrees + l.longitude_minutes / 60.0 + l.longitude_seconds / 3600.0;
-    return {l.equat == 0 ? latitude : -latitude, l.green == 0 ? longitude : -longitude};
+    return almanac::location_place(prayer_choice_.location);
 }
 
 almanac::TPrayerOptions TAppCore::prayer_options() const {

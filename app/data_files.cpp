@@ -18,9 +18,7 @@
 namespace almadex {
 
 bool folder_is_writable(const QString& folder) {
-    if (!QFileInfo(folder).isDir()) return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".almadex-probe-XXXXXX")));
-    return probe.open();
+    return almanac::folder_is_writable(QFile::encodeName(folder).toStdString());
 }
 
 TDataFileLocation locate_data_file(const QString& program_folder, const QString& name) {
@@ -29,12 +27,14 @@ TDataFileLocation locate_data_file(const QString& program_folder, const QString&
 
 TDataFileLocation locate_data_file(const QString& program_folder, const QString& name,
                                    bool program_folder_writable) {
-    const QString beside = QDir(program_folder).filePath(name);
-    if (program_folder_writable) return {beside, beside};
-    const QString user =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(name);
-    if (QFileInfo::exists(user) || !QFileInfo::exists(beside)) return {user, user};
-    return {beside, user};
+    const almanac::TDataFilePaths paths = almanac::locate_data_file(
+        QFile::encodeName(program_folder).toStdString(), QFile::encodeName(name).toStdString(),
+        program_folder_writable,
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).toStdString());
+    const auto path = [](const std::string& p) {
+        return QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(p)));
+    };
+    return {path(paths.read_path), path(paths.write_path)};
 }
 
 namespace {

@@ -3,6 +3,7 @@
 //
 // Each subcommand is declared by its add_<command> function, which reads its options into its own values and
 // sets the callback that runs it once the whole command line has been parsed.
+#include "almanac/data_files.h"
 #include "almanac/datetime_parts.h"
 #include "almanac/feasts.h"
 #include "almanac/ics.h"
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -296,60 +298,119 @@ std::vector<std::string> keys_of(const Table& table) {
     return keys;
 }
 
+/// The prayer command's place, zone and method options, shared by the commands that compute prayer times.
+struct TPrayerChoiceOptions {
+    TPlaceOptions place;
+    std::string city, tz, names = "english";
+    std::string method = "almadex", asr = "standard", high_lat = "auto", polar = "none", adjust,
+                round = "second";
+    std::optional<double> fajr_angle, isha_angle, isha_minutes, maghrib_angle;
+    int dhuhr = 0;
+    bool no_sunrise = false;
+    TIslamicOptions islamic;
+
+    void add_options(CLI::App* sub) {
+        place.add_options(sub, false); // checked by the command (not with --list-methods, --city or --saved)
+        sub->add_option(
+               "--city", city,
+               "The place by its name instead of --lat and --lon, with its zone unless --tz is given:\n"
+               "a city of the GeoNames data, such as Oran, or Tripoli, LY where a name fits several")
+            ->excludes("--lat")
+            ->excludes("--lon");
+        sub->add_option("--tz", tz,
+                        "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
+                        "as Europe/Paris, each time at its own instant's offset (required)");
+        sub->add_option("--names", names, "english (default) or arabic")
+            ->check(CLI::IsMember({"english", "arabic"}));
+        sub->add_flag("--no-sunrise", no_sunrise, "Leave out the sunrise (Shourouk)");
+        sub->add_option("--method", method,
+                        "Calculation method (default almadex, the day-arc fractions); see --list-methods")
+            ->check(CLI::IsMember(keys_of(almanac::prayer_methods)));
+        sub->add_option("--asr", asr,
+                        "Asr school: standard (Shafi'i, Maliki, Hanbali; shadow 1) or hanafi (shadow 2)")
+            ->check(CLI::IsMember(keys_of(almanac::asr_school_names)));
+        sub->add_option("--high-lat", high_lat,
+                        "Rule where twilight does not end or the night is short: auto (recommended for the\n"
+                        "latitude: none below 45 degrees, else angle), none, middle (of the night), seventh\n"
+                        "(of the night) or angle (twilight angle / 60 of the night)")
+            ->check(CLI::IsMember(keys_of(almanac::high_latitude_names)));
+        sub->add_option(
+               "--polar", polar,
+               "Days without sunrise or sunset: none (not calculable), nearest-day or nearest-latitude")
+            ->check(CLI::IsMember(keys_of(almanac::polar_names)));
+        sub->add_option("--adjust", adjust, "Minutes added per prayer, such as fajr=+2,isha=-1");
+        sub->add_option("--dhuhr", dhuhr, "Dhuhr this many minutes after the transit (default 0)")
+            ->check(decimal_integer);
+        sub->add_option("--round", round, "Round the times to the second (default) or to the minute")
+            ->check(CLI::IsMember({"second", "minute"}));
+        sub->add_option("--fajr-angle", fajr_angle, "Custom method: Fajr's angle, degrees")->check(decimal);
+        sub->add_option("--isha-angle", isha_angle, "Custom method: Isha's angle, degrees")->check(decimal);
+        sub->add_option("--isha-minutes", isha_minutes, "Custom method: Isha this many minutes after Maghrib")
+            ->check(decimal);
+        sub->add_option("--maghrib-angle", maghrib_angle, "Custom method: Maghrib's angle (default: sunset)")
+            ->check(decimal);
+        islamic.add_options(sub);
+    }
+
+    /// The method as the options choose it; TInputError for numbers outside their bounds.
+    almanac::TMethodChoice method_choice() const {
+        almanac::TMethodChoice m;
+        m.method = almanac::find_prayer_method(method)->id;
+        m.asr = static_cast<almanac::TAsrSchool>(almanac::row_of_key(almanac::asr_school_names, asr));
+        m.high_latitude = static_cast<almanac::THighLatitudeChoice>(
+            almanac::row_of_key(almanac::high_latitude_names, high_lat));
+        m.polar = static_cast<astro::TPolarRule>(almanac::row_of_key(almanac::polar_names, polar));
+        if (!adjust.empty()) m.adjust = cli::parse_adjustments(adjust);
+        m.dhuhr_minutes = dhuhr;
+        m.round_to_minute = round == "minute";
+        if (fajr_angle) m.custom_fajr_angle = *fajr_angle;
+        if (isha_angle) m.custom_isha_angle = *isha_angle;
+        if (isha_minutes) m.custom_isha_minutes = *isha_minutes;
+        if (maghrib_angle) m.custom_maghrib_angle = *maghrib_angle;
+        if ((fajr_angle || isha_angle || isha_minutes || maghrib_angle) &&
+            m.method != almanac::TMethodId::custom)
+            throw cli::TInputError(
+                "--fajr-angle, --isha-angle, --isha-minutes and --maghrib-angle need --method custom");
+        m.islamic = islamic.choice();
+        try {
+            almanac::check_method_choice(m);
+        } catch (const std::invalid_argument& e) {
+            throw cli::TInputError(e.what());
+        }
+        return m;
+    }
+
+    /// The request of the place, zone and method given on the command line.
+    cli::TPrayerRequest request() const {
+        cli::TPrayerRequest request;
+        if (city.empty()) {
+            place.check_given();
+            if (tz.empty()) throw CLI::RequiredError("--tz");
+            request.place.latitude = cli::parse_latitude(place.lat);
+            request.place.longitude_west = cli::parse_longitude_west(place.lon);
+        }
+        if (!tz.empty()) cli::parse_prayer_zone(tz, request);
+        if (!city.empty()) cli::set_city(city, !tz.empty(), request);
+        request.options.sunrise = !no_sunrise;
+        request.options.method = method_choice();
+        request.arabic = names == "arabic";
+        return request;
+    }
+};
+
 void add_prayer(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("prayer", "Daily Muslim prayer times for a place, in local time");
     struct TValues {
-        TPlaceOptions place;
-        std::string city, tz, date, names = "english", format = "text";
-        std::string method = "almadex", asr = "standard", high_lat = "auto", polar = "none", adjust,
-                    round = "second";
-        std::optional<double> fajr_angle, isha_angle, isha_minutes, maghrib_angle;
-        int days = 1, dhuhr = 0;
-        bool no_sunrise = false, qibla = false, list_methods = false;
-        TIslamicOptions islamic;
+        TPrayerChoiceOptions choice;
+        std::string date, format = "text";
+        int days = 1;
+        bool qibla = false, list_methods = false;
     };
     auto v = std::make_shared<TValues>();
-    v->place.add_options(sub, false); // not with --list-methods
-    sub->add_option("--city", v->city,
-                    "The place by its name instead of --lat and --lon, with its zone unless --tz is given:\n"
-                    "a city of the GeoNames data, such as Oran, or Tripoli, LY where a name fits several")
-        ->excludes("--lat")
-        ->excludes("--lon");
-    sub->add_option("--tz", v->tz,
-                    "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
-                    "as Europe/Paris, each time at its own instant's offset (required)");
+    v->choice.add_options(sub);
     sub->add_option("--date", v->date, "First local date (default: today in the zone)");
     sub->add_option("--days", v->days, "Number of days (default 1; the schedule window makes 30)")
         ->check(decimal_integer);
-    sub->add_option("--names", v->names, "english (default) or arabic")
-        ->check(CLI::IsMember({"english", "arabic"}));
-    sub->add_flag("--no-sunrise", v->no_sunrise, "Leave out the sunrise (Shourouk)");
-    sub->add_option("--method", v->method,
-                    "Calculation method (default almadex, the day-arc fractions); see --list-methods")
-        ->check(CLI::IsMember(keys_of(almanac::prayer_methods)));
-    sub->add_option("--asr", v->asr,
-                    "Asr school: standard (Shafi'i, Maliki, Hanbali; shadow 1) or hanafi (shadow 2)")
-        ->check(CLI::IsMember(keys_of(almanac::asr_school_names)));
-    sub->add_option("--high-lat", v->high_lat,
-                    "Rule where twilight does not end or the night is short: auto (recommended for the\n"
-                    "latitude: none below 45 degrees, else angle), none, middle (of the night), seventh\n"
-                    "(of the night) or angle (twilight angle / 60 of the night)")
-        ->check(CLI::IsMember(keys_of(almanac::high_latitude_names)));
-    sub->add_option("--polar", v->polar,
-                    "Days without sunrise or sunset: none (not calculable), nearest-day or nearest-latitude")
-        ->check(CLI::IsMember(keys_of(almanac::polar_names)));
-    sub->add_option("--adjust", v->adjust, "Minutes added per prayer, such as fajr=+2,isha=-1");
-    sub->add_option("--dhuhr", v->dhuhr, "Dhuhr this many minutes after the transit (default 0)")
-        ->check(decimal_integer);
-    sub->add_option("--round", v->round, "Round the times to the second (default) or to the minute")
-        ->check(CLI::IsMember({"second", "minute"}));
-    sub->add_option("--fajr-angle", v->fajr_angle, "Custom method: Fajr's angle, degrees")->check(decimal);
-    sub->add_option("--isha-angle", v->isha_angle, "Custom method: Isha's angle, degrees")->check(decimal);
-    sub->add_option("--isha-minutes", v->isha_minutes, "Custom method: Isha this many minutes after Maghrib")
-        ->check(decimal);
-    sub->add_option("--maghrib-angle", v->maghrib_angle, "Custom method: Maghrib's angle (default: sunset)")
-        ->check(decimal);
-    v->islamic.add_options(sub);
     sub->add_flag("--qibla", v->qibla, "Add the direction of the Kaaba from true north and its distance");
     sub->add_flag("--list-methods", v->list_methods, "List the methods with their parameters and sources");
     sub->add_option("--format", v->format,
@@ -363,43 +424,10 @@ void add_prayer(CLI::App& app, TOutput& out) {
                                                               : cli::method_list_text());
             return;
         }
-        cli::TPrayerRequest request;
-        if (v->city.empty()) {
-            v->place.check_given();
-            if (v->tz.empty()) throw CLI::RequiredError("--tz");
-            request.place.latitude = cli::parse_latitude(v->place.lat);
-            request.place.longitude_west = cli::parse_longitude_west(v->place.lon);
-        }
-        if (!v->tz.empty()) cli::parse_prayer_zone(v->tz, request);
-        if (!v->city.empty()) cli::set_city(v->city, !v->tz.empty(), request);
-        request.options.sunrise = !v->no_sunrise;
-        almanac::TMethodChoice& m = request.options.method;
-        m.method = almanac::find_prayer_method(v->method)->id;
-        m.asr = static_cast<almanac::TAsrSchool>(almanac::row_of_key(almanac::asr_school_names, v->asr));
-        m.high_latitude = static_cast<almanac::THighLatitudeChoice>(
-            almanac::row_of_key(almanac::high_latitude_names, v->high_lat));
-        m.polar = static_cast<astro::TPolarRule>(almanac::row_of_key(almanac::polar_names, v->polar));
-        if (!v->adjust.empty()) m.adjust = cli::parse_adjustments(v->adjust);
-        m.dhuhr_minutes = v->dhuhr;
-        m.round_to_minute = v->round == "minute";
-        if (v->fajr_angle) m.custom_fajr_angle = *v->fajr_angle;
-        if (v->isha_angle) m.custom_isha_angle = *v->isha_angle;
-        if (v->isha_minutes) m.custom_isha_minutes = *v->isha_minutes;
-        if (v->maghrib_angle) m.custom_maghrib_angle = *v->maghrib_angle;
-        if ((v->fajr_angle || v->isha_angle || v->isha_minutes || v->maghrib_angle) &&
-            m.method != almanac::TMethodId::custom)
-            throw cli::TInputError(
-                "--fajr-angle, --isha-angle, --isha-minutes and --maghrib-angle need --method custom");
-        m.islamic = v->islamic.choice();
-        try {
-            almanac::check_method_choice(m);
-        } catch (const std::invalid_argument& e) {
-            throw cli::TInputError(e.what());
-        }
+        cli::TPrayerRequest request = v->choice.request();
         request.qibla = v->qibla;
         request.date = v->date.empty() ? cli::local_today(request, now_utc()) : cli::parse_date(v->date);
         request.days = v->days;
-        request.arabic = v->names == "arabic";
         const auto schedule = cli::prayer_days(request);
         if (out.as_json() || v->format == "json") {
             write_output(cli::prayer_json(request, schedule).dump(2) + "\n");
@@ -442,6 +470,60 @@ void add_places(CLI::App& app, TOutput& out) {
     });
 }
 
+/// The folder of the running program (where a portable copy keeps its data files), with a trailing '/'.
+std::string program_folder() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("./") : self.parent_path().string() + "/";
+}
+
+void add_next(CLI::App& app, TOutput& out) {
+    auto* sub =
+        app.add_subcommand("next", "The next prayer and the time left, for a terminal or a status bar");
+    struct TValues {
+        TPrayerChoiceOptions choice;
+        std::string at, format = "text";
+        bool saved = false;
+    };
+    auto v = std::make_shared<TValues>();
+    v->choice.add_options(sub);
+    sub->add_flag("--saved", v->saved,
+                  "The place, method and zone saved by Almadex's prayer window (gl.dat, where Almadex keeps\n"
+                  "it: beside the program when its folder is writable, else ~/.local/share/Almadex)");
+    sub->add_option("--at", v->at, "Instant (default: now, UTC)");
+    sub->add_option(
+           "--format", v->format,
+           "text, json, or waybar (one line of JSON with text, tooltip and class, as the status bars\n"
+           "waybar and polybar read it)")
+        ->check(CLI::IsMember({"text", "json", "waybar"}));
+    out.add_json_flag(sub);
+    sub->final_callback([&out, sub, v] {
+        cli::TPrayerRequest request;
+        if (v->saved) {
+            for (const char* given : {"--lat", "--lon", "--city", "--tz"})
+                if (sub->count(given) > 0)
+                    throw cli::TInputError(std::string("--saved takes the place from gl.dat: leave out ") +
+                                           given);
+            const almanac::TDataFilePaths file = almanac::locate_data_file(
+                program_folder(), "gl.dat", almanac::folder_is_writable(program_folder()),
+                almanac::user_data_folder());
+            request = cli::saved_request(file.read_path, v->choice.method_choice().islamic);
+            request.options.sunrise = !v->choice.no_sunrise;
+            request.arabic = v->choice.names == "arabic";
+        } else {
+            request = v->choice.request();
+        }
+        const double now = v->at.empty() ? now_utc() : cli::parse_instant(v->at);
+        const cli::json next = cli::next_json(request, now);
+        if (v->format == "waybar")
+            write_output(cli::waybar_json(next).dump() + "\n");
+        else if (v->format == "json" || out.as_json())
+            write_output(next.dump(2) + "\n");
+        else
+            write_output(cli::next_text(next));
+    });
+}
+
 void add_between(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("between", "The number of days between two dates");
     auto first = std::make_shared<std::string>(), second = std::make_shared<std::string>();
@@ -470,12 +552,13 @@ int main(int argc, char** argv) {
         "  almadex-cli moon --at 2025-03-14T00:00\n"
         "  almadex-cli prayer --lat 36:45N --lon 3:03E --tz +01:00 --days 30 --format ics > prayers.ics\n"
         "  almadex-cli prayer --lat 48.8566 --lon 2.3522 --tz Europe/Paris --method mwl --qibla\n"
-        "  almadex-cli prayer --city Oran --method algeria --days 30");
+        "  almadex-cli prayer --city Oran --method algeria --days 30\n"
+        "  almadex-cli next --saved --format waybar");
 
     TOutput out;
     for (void (*add)(CLI::App&, TOutput&) :
          {add_convert, add_feast, add_moon, add_phases, add_eclipses, add_seasons, add_solar_term,
-          add_position, add_riseset, add_prayer, add_places, add_between})
+          add_position, add_riseset, add_prayer, add_places, add_next, add_between})
         add(app, out);
     // No option's value may be empty (a value given as '' is a usage error, not a default or 0).
     for (CLI::App* sub : app.get_subcommands({}))

@@ -1,6 +1,9 @@
 #include "cli/prayer.h"
 
+#include "almanac/data_files.h"
 #include "almanac/datetime_parts.h"
+#include "almanac/prayer_alerts.h"
+#include "almanac/prayer_file.h"
 #include "almanac/time_zone.h"
 #include "astro/qibla.h"
 
@@ -276,6 +279,77 @@ TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac
         out.lines.push_back(line + ": " + d.error);
     }
     return out;
+}
+
+TPrayerRequest saved_request(const std::string& path, const almanac::TIslamicChoice& islamic) {
+    const almanac::TFileRead file = almanac::read_data_file(path);
+    if (file.state == almanac::TFileRead::TState::missing)
+        throw TInputError("No saved place: " + path +
+                          " does not exist (choose a place in Almadex's prayer window, or give --lat, --lon "
+                          "and --tz)");
+    if (file.state == almanac::TFileRead::TState::unreadable)
+        throw TInputError(path + " could not be read (" + file.reason + ")");
+    const std::string text = almanac::ini_text_as_utf8(file.bytes);
+    const almanac::TLocationFile location = almanac::parse_location(text);
+    const almanac::TPrayerFileChoice choice = almanac::parse_prayer_choice(text);
+    TPrayerRequest request;
+    request.place = almanac::location_place(location);
+    if (choice.zone.empty()) {
+        request.options.utc_offset_seconds = almanac::location_offset_seconds(location);
+        request.tz_text = almanac::offset_text(request.options.utc_offset_seconds);
+    } else {
+        request.options.zone = choice.zone;
+        request.tz_text = choice.zone;
+    }
+    request.options.method = choice.method;
+    request.options.method.islamic = islamic;
+    return request;
+}
+
+json next_json(const TPrayerRequest& r, double now) {
+    const auto next = almanac::next_prayer(r.place, r.options, now);
+    if (!next) throw TInputError("No prayer time can be computed in the next eight days at this place");
+    const almanac::TDateTimeParts local = almanac::datetime_parts(next->time.ut, next->utc_offset_seconds);
+    const std::string minute = almanac::iso_time(local).substr(0, 5);
+    const double left = std::ceil((next->time.ut - now) * 1440 - 1e-6);
+    const auto day = almanac::prayer_schedule(
+        r.place, almanac::datetime_from_parts(local.year, local.month, local.day), 1, r.options);
+    json times = json::array();
+    for (const auto& t : day.front().times)
+        times.push_back({{"prayer", almanac::prayer_key(t.prayer)},
+                         {"name", almanac::prayer_name(t.prayer, r.arabic)},
+                         {"time", local_time(day.front(), t)},
+                         {"next", t.prayer == next->time.prayer}});
+    json doc{{"prayer", almanac::prayer_key(next->time.prayer)},
+             {"name", almanac::prayer_name(next->time.prayer, r.arabic)},
+             {"time", minute},
+             {"instant", almanac::iso_date(local) + "T" + almanac::iso_time(local)},
+             {"utc_offset", almanac::offset_text(next->utc_offset_seconds)},
+             {"minutes_left", static_cast<long long>(left > 0 ? left : 0)},
+             {"left", almanac::time_left_text(now, next->time.ut)},
+             {"date", almanac::iso_date(local)},
+             {"times", times},
+             {"tz", r.tz_text}};
+    if (!day.front().error.empty()) doc["error"] = day.front().error;
+    return doc;
+}
+
+std::string next_text(const json& next) {
+    return next["name"].get<std::string>() + " " + next["time"].get<std::string>() + " - in " +
+           next["left"].get<std::string>() + "\n";
+}
+
+json waybar_json(const json& next) {
+    std::string tooltip = next["date"].get<std::string>();
+    for (const auto& t : next["times"])
+        tooltip += "\n" + std::string(t["next"].get<bool>() ? "> " : "  ") + t["name"].get<std::string>() +
+                   " " + t["time"].get<std::string>().substr(0, 5);
+    if (next.contains("error")) tooltip += "\n" + next["error"].get<std::string>();
+    json classes = json::array({next["prayer"]});
+    if (next["minutes_left"].get<long long>() <= 15) classes.push_back("soon");
+    std::string text = next_text(next);
+    text.pop_back(); // one line, without its end
+    return {{"text", text}, {"tooltip", tooltip}, {"class", classes}};
 }
 
 } // namespace almadex::cli

@@ -2,6 +2,7 @@
 // the schedule window's layout, JSON and CSV; iCalendar is almanac/ics.h).
 #pragma once
 
+#include "almanac/islamic.h"
 #include "almanac/prayer_schedule.h"
 #include "cli/commands.h"
 
@@ -72,5 +73,20 @@ struct TLeftOut {
     bool nothing_computed = false;
 };
 TLeftOut left_out_of_calendar(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
+
+/// The place, method and zone of the location file "gl.dat" at `path`, with the Islamic calendar followed;
+/// TInputError when there is no such file or it cannot be read.
+TPrayerRequest saved_request(const std::string& path, const almanac::TIslamicChoice& islamic);
+
+/// The next prayer after `now` (UT) and its day's times: {"prayer" (key), "name", "time" "HH:MM" (the minute
+/// of the time the schedule shows), "instant" (local, ISO 8601), "utc_offset", "minutes_left" (rounded up),
+/// "left" ("1 h 04 min"), "date", "times": [{"prayer", "name", "time" "HH:MM:SS", "next"}], "error" when the
+/// day lacks times, "tz"}. TInputError when no prayer can be computed in the next eight days.
+json next_json(const TPrayerRequest& request, double now);
+/// "El Asr 15:12 - in 1 h 04 min".
+std::string next_text(const json& next);
+/// The one-line document of status bars: {"text", "tooltip" (the day's times, the next one marked), "class"
+/// (the prayer's key, and "soon" within 15 minutes of it)}.
+json waybar_json(const json& next);
 
 } // namespace almadex::cli

@@ -138,3 +138,70 @@ TEST(DataFiles, LocationKeysAndTheirDefaults) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataFiles, WhereTheFilesLiveForTheProgramAndTheCommandLine) {
+    const std::string program = temp_path("program"), user = temp_path("user");
+    ASSERT_EQ(::mkdir(program.c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(user.c_str(), 0700), 0);
+    EXPECT_TRUE(folder_is_writable(program));
+    EXPECT_FALSE(folder_is_writable(program + "/missing"));
+    EXPECT_FALSE(folder_is_writable(""));
+    std::ofstream(program + "/old.dat") << "";
+    std::ofstream(user + "/both.dat") << "";
+    std::ofstream(program + "/both.dat") << "";
+    const struct {
+        const char* name;
+        bool writable;
+        std::string read, write;
+    } rows[] = {
+        {"gl.dat", true, program + "/gl.dat", program + "/gl.dat"},  // a portable copy
+        {"gl.dat", false, user + "/gl.dat", user + "/gl.dat"},       // installed, nothing beside it
+        {"old.dat", false, program + "/old.dat", user + "/old.dat"}, // an older file beside it, read once
+        {"both.dat", false, user + "/both.dat", user + "/both.dat"}, // saved since: the user's copy
+    };
+    for (const auto& r : rows) {
+        const TDataFilePaths paths = locate_data_file(program + "/", r.name, r.writable, user);
+        EXPECT_EQ(paths.read_path, r.read) << r.name;
+        EXPECT_EQ(paths.write_path, r.write) << r.name;
+    }
+    for (const char* f : {"/old.dat", "/both.dat"}) std::remove((program + f).c_str());
+    std::remove((user + "/both.dat").c_str());
+    ::rmdir(program.c_str());
+    ::rmdir(user.c_str());
+
+    const std::string data_home = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+    ::setenv("XDG_DATA_HOME", "/xdg", 1);
+    EXPECT_EQ(user_data_folder(), "/xdg/Almadex");
+    ::setenv("XDG_DATA_HOME", "relative", 1); // not absolute: ignored
+    EXPECT_EQ(user_data_folder(), std::string(getenv("HOME")) + "/.local/share/Almadex");
+    if (data_home.empty())
+        ::unsetenv("XDG_DATA_HOME");
+    else
+        ::setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+}
+
+TEST(DataFiles, TheLocationAsPlaceAndOffset) {
+    const struct {
+        const char* text;
+        double latitude, longitude_west;
+        int offset;
+    } rows[] = {
+        {"[Latitude]\nDegrees=36\nMinutes=45\nEquat=0\n[Longitude]\nDegrees=3\nMinutes=3\nGreen=1\n"
+         "[Time zone]\nSig=0\nDec=01:00\n",
+         36.75, -3.05, 3600},
+        {"[Latitude]\nDegrees=33\nMinutes=27\nSecondes=36\nEquat=1\n[Longitude]\nDegrees=70\nMinutes=40\n"
+         "Green=0\n[Time zone]\nSig=1\nDec=04:30\n",
+         -33.46, 70 + 40 / 60.0, -16200},
+        {"", 0, 0, 0},
+    };
+    for (const auto& r : rows) {
+        const TLocationFile location = parse_location(r.text);
+        EXPECT_NEAR(location_place(location).latitude, r.latitude, 1e-12) << r.text;
+        EXPECT_NEAR(location_place(location).longitude_west, r.longitude_west, 1e-12) << r.text;
+        EXPECT_EQ(location_offset_seconds(location), r.offset) << r.text;
+    }
+}
+
+} // namespace

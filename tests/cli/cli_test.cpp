@@ -379,6 +379,70 @@ TEST(Cli, PrayerScheduleInEveryFormat) {
     EXPECT_FALSE(polar["days"][0].contains("fedjr"));
 }
 
+TEST(Cli, NextPrayerForTerminalsAndStatusBars) {
+    const std::string paris = "next --lat 48.8566 --lon 2.3522 --tz Europe/Paris --method mwl";
+    struct Row {
+        std::string args;
+        const char* text;
+        const char* date;
+        json classes;
+    };
+    const Row rows[] = {
+        {paris + " --at 2026-03-28T14:00", "Mid day 16:25 - in 1 h 26 min", "2026-03-28", {"asr"}},
+        {paris + " --names arabic --at 2026-03-28T19:50",
+         "El Ishaa 20:58 - in 9 min",
+         "2026-03-28",
+         {"ishaa", "soon"}},
+        // After the last prayer: the next day's dawn, in summer time, with that day's times.
+        {paris + " --at 2026-03-28T22:00", "Dawn 05:45 - in 5 h 46 min", "2026-03-29", {"fedjr"}},
+        {paris + " --no-sunrise --at 2026-03-28T04:00",
+         "Zenith 12:55 - in 7 h 56 min",
+         "2026-03-28",
+         {"dhohr"}},
+    };
+    for (const Row& r : rows) {
+        const Result text = run(r.args);
+        ASSERT_EQ(text.status, 0) << r.args << ": " << text.err;
+        EXPECT_EQ(text.out, std::string(r.text) + "\n") << r.args;
+        const Result bar = run(r.args + " --format waybar");
+        ASSERT_EQ(bar.status, 0) << r.args;
+        EXPECT_EQ(std::count(bar.out.begin(), bar.out.end(), '\n'), 1) << "one line: " << bar.out;
+        const json doc = bar.doc();
+        EXPECT_EQ(doc["text"], r.text) << r.args;
+        EXPECT_EQ(doc["class"], r.classes) << r.args;
+        const std::string tooltip = doc["tooltip"];
+        EXPECT_EQ(tooltip.rfind(r.date, 0), 0u) << tooltip;
+        EXPECT_EQ(std::count(tooltip.begin(), tooltip.end(), '>'), 1) << "the next one marked: " << tooltip;
+    }
+    const json doc = run(paris + " --at 2026-03-28T14:00 --json").doc();
+    EXPECT_EQ(doc["prayer"], "asr");
+    EXPECT_EQ(doc["instant"], "2026-03-28T16:25:15");
+    EXPECT_EQ(doc["minutes_left"], 86);
+    EXPECT_EQ(doc["times"].size(), 6u);
+
+    // The place saved by the program's prayer window, beside a portable copy of the tool.
+    const std::string folder = testing::TempDir() + "cli_saved_" + std::to_string(getpid());
+    ASSERT_EQ(std::system(("rm -rf " + folder + " && mkdir -p " + folder + " && cp " + ALMADEX_CLI + " " +
+                           folder + "/ && cp " + ALMADEX_TEST_DATA + "/gl_algiers.dat " + folder + "/gl.dat")
+                              .c_str()),
+              0);
+    const std::string copy = folder + "/almadex-cli";
+    const Result saved = run("--version >/dev/null; " + copy + " next --saved --at 2024-03-15T11:00 --json");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.doc()["tz"], "+01:00");
+    EXPECT_EQ(saved.doc()["prayer"], "dhohr"); // Algiers' noon is about 12:47 at UT+1
+    EXPECT_EQ(saved.doc()["time"].get<std::string>().substr(0, 3), "12:");
+    const Result both = run("--version >/dev/null; " + copy + " next --saved --lat 1N");
+    EXPECT_EQ(both.status, 1);
+    EXPECT_NE(both.err.find("leave out --lat"), std::string::npos) << both.err;
+    std::remove((folder + "/gl.dat").c_str());
+    const Result none = run("--version >/dev/null; " + copy + " next --saved");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("No saved place: " + folder + "/gl.dat does not exist"), std::string::npos)
+        << none.err;
+    std::system(("rm -rf " + folder).c_str());
+}
+
 TEST(Cli, PrayerMethodsZonesAndQibla) {
     const std::string paris = "prayer --lat 48.8566 --lon 2.3522 --date 2026-03-27 --days 4";
     const json doc = run(paris + " --tz Europe/Paris --method mwl --asr hanafi --qibla --json").doc();
