@@ -18,6 +18,12 @@ namespace {
 const QString kRunKey =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 
+/// The registry value: the program, quoted, and --hidden.
+QString entry_value(const QString& program_path) {
+    return QStringLiteral("\"%1\" --hidden")
+        .arg(QDir::toNativeSeparators(QFileInfo(program_path).absoluteFilePath()));
+}
+
 } // namespace
 
 QString auto_run_entry_location() {
@@ -30,14 +36,20 @@ bool auto_run_entry_exists() {
 
 bool enable_auto_run(const QString& program_path, QString& error) {
     QSettings run(kRunKey, QSettings::NativeFormat);
-    run.setValue(product_name(), QStringLiteral("\"%1\"").arg(
-                                     QDir::toNativeSeparators(QFileInfo(program_path).absoluteFilePath())));
+    run.setValue(product_name(), entry_value(program_path));
     run.sync();
     if (run.status() != QSettings::NoError || !run.contains(product_name())) {
         error = QStringLiteral("The registry value %1 cannot be written.").arg(auto_run_entry_location());
         return false;
     }
     return true;
+}
+
+bool refresh_auto_run(const QString& program_path, QString& error) {
+    QSettings run(kRunKey, QSettings::NativeFormat);
+    if (!run.contains(product_name()) || run.value(product_name()).toString() == entry_value(program_path))
+        return true;
+    return enable_auto_run(program_path, error);
 }
 
 bool disable_auto_run(QString& error) {
@@ -87,17 +99,31 @@ bool auto_run_entry_exists() {
     return QFileInfo(auto_run_entry_location()).isFile();
 }
 
-bool enable_auto_run(const QString& program_path, QString& error) {
+namespace {
+/// The desktop entry that starts `program_path` in the tray.
+QString entry_text(const QString& program_path) {
     const QString program = QFileInfo(program_path).absoluteFilePath();
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=%1\n"
-                                         "Comment=%2\n"
-                                         "Exec=%3\n"
-                                         "Terminal=false\n"
-                                         "X-GNOME-Autostart-enabled=true\n")
-                              .arg(product_name(), QStringLiteral("Desktop almanac"), exec_argument(program));
-    return write_file_atomically(auto_run_entry_location(), entry.toUtf8(), error);
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=%1\n"
+                          "Comment=%2\n"
+                          "Exec=%3 --hidden\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(product_name(), QStringLiteral("Desktop almanac"), exec_argument(program));
+}
+} // namespace
+
+bool enable_auto_run(const QString& program_path, QString& error) {
+    return write_file_atomically(auto_run_entry_location(), entry_text(program_path).toUtf8(), error);
+}
+
+bool refresh_auto_run(const QString& program_path, QString& error) {
+    QFile file(auto_run_entry_location());
+    if (!file.exists()) return true;
+    if (file.open(QIODevice::ReadOnly) && file.read(64 * 1024) == entry_text(program_path).toUtf8())
+        return true;
+    return enable_auto_run(program_path, error);
 }
 
 bool disable_auto_run(QString& error) {

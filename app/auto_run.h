@@ -14,9 +14,14 @@ QString auto_run_entry_location();
 /// True when the entry exists.
 bool auto_run_entry_exists();
 
-/// Writes the entry so that the desktop starts `program_path` (an absolute path) at logon. On failure returns
-/// false with the reason in `error`.
+/// Writes the entry so that the desktop starts `program_path` (an absolute path) at logon, with the argument
+/// --hidden (the program starts in the tray). On failure returns false with the reason in `error`.
 bool enable_auto_run(const QString& program_path, QString& error);
+
+/// Writes an existing entry again when it differs from the one enable_auto_run writes (an entry of an older
+/// version, without --hidden, or of a program that moved); nothing to do without an entry. False with the
+/// reason in `error` when it cannot be written.
+bool refresh_auto_run(const QString& program_path, QString& error);
 
 /// Removes the entry (nothing to do when there is none). On failure returns false with the reason in `error`.
 bool disable_auto_run(QString& error);

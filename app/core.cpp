@@ -3,6 +3,7 @@
 #include "almanac/prayer_file.h"
 #include "app/between_form.h"
 #include "app/calendar_form.h"
+#include "app/companion.h"
 #include "app/guard.h"
 #include "app/info_form.h"
 #include "app/intro_form.h"
@@ -74,6 +75,7 @@ TAppCore::TAppCore(const QString& program_folder, TSeams seams)
 }
 
 TAppCore::~TAppCore() {
+    companion_.reset();
     for (std::size_t i = window_count; i-- > 0;) {
         if (std::unique_ptr<QWidget>& window = windows_[i]) {
             window->removeEventFilter(this);
@@ -176,6 +178,13 @@ almanac::TPrayerOptions TAppCore::prayer_options() const {
     options.method = prayer_choice_.method;
     options.method.islamic = islamic_choice_;
     return options;
+}
+
+// --- the prayer companion ---
+
+TCompanion& TAppCore::companion() {
+    if (!companion_) companion_ = std::make_unique<TCompanion>(*this);
+    return *companion_;
 }
 
 // --- the windows ---

@@ -39,6 +39,7 @@ class TPrayerForm;
 class TMonthForm;
 class TBetweenForm;
 class TRepositoryForm;
+class TCompanion;
 struct TSchedule;
 
 /// The program's windows, in start-up order.
@@ -128,6 +129,11 @@ public:
     /// Islamic calendar followed (for Ramadan). Raises EConvertError when the offset is not a time of day.
     almanac::TPrayerOptions prayer_options() const;
 
+    // --- the prayer companion (app/companion.h): alerts and the tray, without windows ---
+    /// Made when first asked for; it plans nothing until started.
+    TCompanion& companion();
+    TCompanion* existing_companion() const { return companion_.get(); }
+
     // --- the windows ---
     /// Each window, made when first asked for.
     TMainForm& main_form();
@@ -204,6 +210,7 @@ private:
     bool prayer_save_allowed_ = true; ///< false after "gl.dat" could not be read
     std::vector<TMessage> held_messages_;
     std::array<std::unique_ptr<QWidget>, window_count> windows_;
+    std::unique_ptr<TCompanion> companion_; ///< destroyed before the windows
 };
 
 } // namespace almadex

@@ -1,10 +1,15 @@
 // Almadex: starts the application and its core, creates every window (none shown) and runs the message loop;
 // the main window's start-up timer then shows the start-up window, which shows the main window.
 //   almadex                    the program
+//   almadex --hidden           starts in the tray, without showing the converter (the log-in entry's way);
+//                              without a tray it starts as usual
 //   almadex --measure-startup  prints how long creating the windows (with their first computations) takes
 #include "app/artwork.h"
+#include "app/auto_run.h"
+#include "app/companion.h"
 #include "app/core.h"
 #include "app/guard.h"
+#include "app/main_form.h"
 #include "app/product.h"
 #include "app/single_instance.h"
 
@@ -18,6 +23,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(almadex::product_version());
     QApplication::setWindowIcon(almadex::program_icon()); // the main window shows today's Moon instead
     const bool measure = QApplication::arguments().contains(QStringLiteral("--measure-startup"));
+    const bool hidden = QApplication::arguments().contains(QStringLiteral("--hidden"));
 
     // The program's state, with the program's folder as the place of its data files. Its windows are made
     // below; it writes nothing unless they were.
@@ -43,5 +49,12 @@ int main(int argc, char** argv) {
                     elapsed_ms);
         return 0; // the core destroys the windows
     }
+    // The alerts and the tray. Started hidden with a tray to live in, the converter is not shown.
+    core.companion().start();
+    if (hidden && core.companion().tray()) core.main_form().ShowIntroFormTimer().stop();
+    // A log-in entry of an older version starts the program in the tray from now on.
+    QString error;
+    if (!almadex::refresh_auto_run(QCoreApplication::applicationFilePath(), error))
+        std::fprintf(stderr, "almadex: the log-in entry cannot be written again: %s\n", qPrintable(error));
     return QApplication::exec();
 }

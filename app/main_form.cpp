@@ -3,6 +3,7 @@
 #include "almanac/day.h"
 #include "app/artwork.h"
 #include "app/command_keys.h"
+#include "app/companion.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
@@ -233,6 +234,13 @@ void TMainForm::window_shown(TWindow window, bool shown) {
 }
 
 void TMainForm::add_islamic_options() {
+    // Options > Keep running in the tray: what closing this window does when the desktop has a tray.
+    QAction* keep = ui->OptionsMenu->addAction(tr("Keep running in the &tray"));
+    keep->setObjectName(QStringLiteral("KeepInTrayAction"));
+    keep->setCheckable(true);
+    keep->setChecked(core_.companion().keep_running_option());
+    connect(keep, &QAction::toggled, this,
+            [this](bool on) { core_.companion().set_keep_running_option(on); });
     ui->OptionsMenu->addSeparator();
     QMenu* calendars = ui->OptionsMenu->addMenu(QStringLiteral("&Islamic calendar"));
     calendars->setObjectName(QStringLiteral("islamic_calendar_menu"));
@@ -297,7 +305,12 @@ void TMainForm::setVisible(bool visible) {
 void TMainForm::closeEvent(QCloseEvent* event) {
     run_guarded(this, [this] { FormClose(); });
     event->accept();
-    // Closing the main window ends the program, whatever tool windows are still open.
+    // With a tray and the option on, the program stays there to alert; otherwise closing the main window
+    // ends the program, whatever tool windows are still open.
+    if (TCompanion* companion = core_.existing_companion(); companion && companion->keeps_running()) {
+        companion->closed_to_tray();
+        return;
+    }
     QCoreApplication::quit();
 }
 

@@ -3,6 +3,7 @@
 #include "almanac/time_zone.h"
 #include "app/artwork.h"
 #include "app/command_keys.h"
+#include "app/companion.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
@@ -113,6 +114,9 @@ void TPrayerForm::build_method_menu() {
     method_menu_ = new QMenu(QStringLiteral("&Method"), this);
     method_menu_->setObjectName(QStringLiteral("Method1"));
     menuBar()->addMenu(method_menu_);
+    QAction* alerts = menuBar()->addAction(tr("&Alerts..."));
+    alerts->setObjectName(QStringLiteral("Alerts1"));
+    connect(alerts, &QAction::triggered, this, [this] { core_.companion().show_alerts_dialog(this); });
     const auto item_name = [](const char* prefix, std::string_view key) {
         QString name =
             QString::fromLatin1(prefix) + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));

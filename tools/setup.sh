@@ -25,8 +25,9 @@ packages=(
     # tools the tests drive: PDF text extraction, rich-text conversion, a virtual display with a window
     # manager, keys and window queries for the tests of the real program under it
     poppler-utils libreoffice-writer-nogui xvfb xauth openbox xdotool x11-utils
-    # the tray's test: a private session bus and its monitor, a notification server, a tray host
-    dbus-daemon dbus-bin dunst trayer
+    # the tray's test: a private session bus and its monitor, a notification server, a tray host, a sound
+    # server with a null sink for the player, and a clock moved for the program
+    dbus-daemon dbus-bin dunst trayer pulseaudio faketime
     # packaging: the Debian package and the checks of its desktop entry and metainfo
     dpkg-dev file desktop-file-utils appstream
 )

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
+#include <sys/stat.h>
 
 using namespace almadex;
 
@@ -174,9 +175,10 @@ TEST_F(MainSettings, AutoRunWritesAndRemovesThePerUserEntry) {
     EXPECT_TRUE(auto_run_checked());
     const QString entry = QString::fromUtf8(read_all(auto_run_entry_location()));
     EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
-    for (const QString& line : {QStringLiteral("Type=Application"), QStringLiteral("Name=Almadex"),
-                                QStringLiteral("Exec=\"%1\"").arg(QCoreApplication::applicationFilePath()),
-                                QStringLiteral("X-GNOME-Autostart-enabled=true")})
+    for (const QString& line :
+         {QStringLiteral("Type=Application"), QStringLiteral("Name=Almadex"),
+          QStringLiteral("Exec=\"%1\" --hidden").arg(QCoreApplication::applicationFilePath()),
+          QStringLiteral("X-GNOME-Autostart-enabled=true")})
         EXPECT_TRUE(entry.split(u'\n').contains(line)) << line.toStdString();
     EXPECT_TRUE(messages.empty());
 
@@ -218,8 +220,26 @@ TEST_F(MainSettings, TheAutostartEntryLiesInTheDesktopConfigurationFolder) {
     EXPECT_EQ(location, config_dir.filePath(QStringLiteral("autostart/almadex.desktop")));
     QString error;
     EXPECT_TRUE(enable_auto_run(QStringLiteral("/opt/almadex 1/bin/almadex"), error));
-    EXPECT_TRUE(read_all(location).contains("\nExec=\"/opt/almadex 1/bin/almadex\"\n"));
+    EXPECT_TRUE(read_all(location).contains("\nExec=\"/opt/almadex 1/bin/almadex\" --hidden\n"));
+
+    // An entry of an older version (without --hidden) or of a program that moved is written again at start;
+    // one that is right is left alone, and without an entry nothing is made.
+    write_all(location, "[Desktop Entry]\nExec=\"/opt/almadex 1/bin/almadex\"\n");
+    EXPECT_TRUE(refresh_auto_run(QStringLiteral("/opt/almadex 1/bin/almadex"), error));
+    EXPECT_TRUE(read_all(location).contains("\nExec=\"/opt/almadex 1/bin/almadex\" --hidden\n"));
+    const auto inode = [&location] {
+        struct stat st {};
+        ::stat(QFile::encodeName(location).constData(), &st);
+        return st.st_ino; // an atomic write makes a new file
+    };
+    const auto written = inode();
+    EXPECT_TRUE(refresh_auto_run(QStringLiteral("/opt/almadex 1/bin/almadex"), error));
+    EXPECT_EQ(inode(), written);
+    EXPECT_TRUE(refresh_auto_run(QStringLiteral("/usr/bin/almadex"), error));
+    EXPECT_TRUE(read_all(location).contains("\nExec=\"/usr/bin/almadex\" --hidden\n"));
     EXPECT_TRUE(disable_auto_run(error));
+    EXPECT_TRUE(refresh_auto_run(QStringLiteral("/usr/bin/almadex"), error));
+    EXPECT_FALSE(QFile::exists(location));
     EXPECT_FALSE(QFile::exists(location));
     EXPECT_TRUE(disable_auto_run(error)); // nothing left to remove
 }
@@ -229,7 +249,7 @@ TEST_F(MainSettings, ExecQuotesTheReservedCharactersOfAPath) {
     ASSERT_TRUE(enable_auto_run(QStringLiteral("/tmp/a\"b$c%d\\e"), error));
     const QString entry = QString::fromUtf8(read_all(auto_run_entry_location()));
     // Inside quotes: \" \$ and a backslash written \\\\; % doubled for the field codes.
-    EXPECT_TRUE(entry.contains(QStringLiteral("Exec=\"/tmp/a\\\\\"b\\\\$c%%d\\\\\\\\e\"\n")))
+    EXPECT_TRUE(entry.contains(QStringLiteral("Exec=\"/tmp/a\\\\\"b\\\\$c%%d\\\\\\\\e\" --hidden\n")))
         << entry.toStdString();
 }
 
