@@ -10,6 +10,7 @@
 #include "app/product.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QMenu>
 #include <QSettings>
@@ -324,10 +325,11 @@ void TCompanion::closed_to_tray() {
     if (tray_choice_.told || !tray_) return;
     tray_choice_.told = true;
     write_tray_choice(core_.settings(), tray_choice_);
-    tray_->showMessage(product_name(),
-                       tr("Almadex keeps running in the tray to alert at the prayer times. Quit in its menu "
-                          "ends it; Options > Keep running in the tray changes this."),
-                       QSystemTrayIcon::Information);
+    const QString text = tr("Almadex keeps running in the tray to alert at the prayer times. Quit in its "
+                            "menu ends it; Options > Keep running in the tray changes this.");
+    notifier_->notify(product_name(), text, false, [this, text] {
+        if (tray_) tray_->showMessage(product_name(), text, QSystemTrayIcon::Information);
+    });
 }
 
 void TCompanion::quit() {
@@ -335,8 +337,10 @@ void TCompanion::quit() {
     timer_.stop();
     sound_->stop();
     if (QWidget* main = core_.existing_window(TWindow::main)) {
-        main->close(); // stores the converter's settings and ends the event loop
-        return;
+        // The converter's close stores its settings, also when it is hidden in the tray.
+        QCloseEvent close;
+        QCoreApplication::sendEvent(main, &close);
+        main->hide();
     }
     QCoreApplication::quit();
 }

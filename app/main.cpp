@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QStringList>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     almadex::TAlmadexApplication app(argc, argv);
@@ -51,7 +52,18 @@ int main(int argc, char** argv) {
     }
     // The alerts and the tray. Started hidden with a tray to live in, the converter is not shown.
     core.companion().start();
-    if (hidden && core.companion().tray()) core.main_form().ShowIntroFormTimer().stop();
+    if (hidden && core.companion().tray()) {
+        core.main_form().ShowIntroFormTimer().stop();
+        core.start_up_window_activated(); // the caption the start-up window gives
+        // What the start had to say waits for the converter's first showing.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(&core, &almadex::TAppCore::window_shown, &core,
+                                 [&core, once](almadex::TWindow window, bool shown) {
+                                     if (window != almadex::TWindow::main || !shown) return;
+                                     QObject::disconnect(*once);
+                                     core.show_start_messages(core.dialog_parent());
+                                 });
+    }
     // A log-in entry of an older version starts the program in the tray from now on.
     QString error;
     if (!almadex::refresh_auto_run(QCoreApplication::applicationFilePath(), error))

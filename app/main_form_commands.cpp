@@ -2,6 +2,7 @@
 // Islamic calendar followed, the stored settings, auto-run, copying and printing the calendars, the feasts.
 #include "almanac/feasts.h"
 #include "app/auto_run.h"
+#include "app/companion.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/main_form.h"
@@ -39,6 +40,11 @@ void TMainForm::CurrentDateExecute() {
 
 void TMainForm::ExitAppExecute() {
     write_setup_position(core_.settings(), y(), x());
+    // Exit ends the program, also when closing the window would keep it in the tray.
+    if (TCompanion* companion = core_.existing_companion(); companion && companion->started()) {
+        companion->quit(); // closes this window
+        return;
+    }
     close(); // closing stores all four values again
 }
 

@@ -224,7 +224,7 @@ TEST_F(MainSettings, TheAutostartEntryLiesInTheDesktopConfigurationFolder) {
 
     // An entry of an older version (without --hidden) or of a program that moved is written again at start;
     // one that is right is left alone, and without an entry nothing is made.
-    write_all(location, "[Desktop Entry]\nExec=\"/opt/almadex 1/bin/almadex\"\n");
+    almadex::testing::write_all(location, "[Desktop Entry]\nExec=\"/opt/almadex 1/bin/almadex\"\n");
     EXPECT_TRUE(refresh_auto_run(QStringLiteral("/opt/almadex 1/bin/almadex"), error));
     EXPECT_TRUE(read_all(location).contains("\nExec=\"/opt/almadex 1/bin/almadex\" --hidden\n"));
     const auto inode = [&location] {

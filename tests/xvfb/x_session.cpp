@@ -208,6 +208,13 @@ QString TProgram::setting(const QString& key) const {
 }
 
 bool TProgram::start(int timeout_ms) {
+    if (!launch()) return false;
+    // The start-up window shows the main window, captioned "Almadex " from then on.
+    main_window_ = find_window(QStringLiteral("^Almadex $"), timeout_ms);
+    return !main_window_.isEmpty();
+}
+
+bool TProgram::launch() {
     if (!valid() || running()) return false;
     QProcessEnvironment env = session_environment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder_.path() + QStringLiteral("/config"));
@@ -216,14 +223,12 @@ bool TProgram::start(int timeout_ms) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    for (const QString& name : environment.keys()) env.insert(name, environment.value(name));
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setWorkingDirectory(folder());
-    process_.start(executable_, {});
-    if (!process_.waitForStarted(5000)) return false;
-    // The start-up window shows the main window, captioned "Almadex " from then on.
-    main_window_ = find_window(QStringLiteral("^Almadex $"), timeout_ms);
-    return !main_window_.isEmpty();
+    process_.start(executable_, arguments);
+    return process_.waitForStarted(5000);
 }
 
 bool TProgram::exit(int timeout_ms) {

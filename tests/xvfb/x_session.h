@@ -93,6 +93,14 @@ public:
     /// Starts the program and waits until its main window is shown (after the start-up window); gives false
     /// when it does not appear within `timeout_ms`.
     bool start(int timeout_ms = 20000);
+    /// Starts the program without waiting for a window.
+    bool launch();
+    /// Waits until the program has ended by itself.
+    bool wait_ended(int timeout_ms) { return !running() || process_.waitForFinished(timeout_ms); }
+    qint64 pid() const { return process_.processId(); }
+    /// The arguments and the environment added to the next start (--hidden, a session bus, a faked clock).
+    QStringList arguments;
+    QProcessEnvironment environment;
     /// Ends the program through File > Exit and waits until it has ended (its files written).
     bool exit(int timeout_ms = 10000);
     bool running() const { return process_.state() != QProcess::NotRunning; }
