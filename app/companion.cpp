@@ -54,6 +54,8 @@ TCompanion::TCompanion(TAppCore& core)
     alert_choice_ = read_alert_choice(core_.settings());
     tray_choice_ = read_tray_choice(core_.settings());
     timer_.setSingleShot(true);
+    // On time, not early: a coarse timer firing before the minute would wake the program twice a minute.
+    timer_.setTimerType(Qt::PreciseTimer);
     timer_.setObjectName(QStringLiteral("companion_timer"));
     connect(&timer_, &QTimer::timeout, this, &TCompanion::check_now);
     connect(notifier_.get(), &TNotifier::stop_requested, sound_.get(), &TAlertSound::stop);
@@ -147,7 +149,6 @@ void TCompanion::arm_timer(double now) {
         wait_ms = std::min(wait_ms, 60000 - into_minute + 20);
     }
     const int interval = static_cast<int>(std::clamp(std::ceil(wait_ms), 20.0, double(longest_sleep_ms)));
-    timer_.setTimerType(interval < 2000 ? Qt::PreciseTimer : Qt::CoarseTimer);
     timer_.start(interval);
 }
 
