@@ -2,6 +2,7 @@
 // the prayer window takes them, and every feast, the converter's panels and the prayer window's list show
 // what almadex-cli prints for the same input, each reached through its own code path (the window's handlers
 // and fields; the tool's parsing and JSON documents).
+#include "app/companion.h"
 #include "app/prayer_form.h"
 #include "cli/commands.h"
 #include "cli/prayer.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <string>
 
 using namespace almadex;
@@ -236,6 +238,37 @@ TEST_F(FrontEnds, ThePrayerWindowAndTheCommandLineGiveTheSameTimes) {
             }
             EXPECT_EQ(window, tool) << p.lat << " " << p.lon << " " << day;
         }
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FrontEnds, TheTrayAndTheStatusBarNameTheSameNextPrayer) {
+    prayer = &core->prayer_form();
+    // Algiers at UT+01:00, as the prayer window takes it and as almadex-cli does.
+    find_child<TSpinEdit>(prayer, "LatEdit1")->setValue(36);
+    find_child<TSpinEdit>(prayer, "LatEdit2")->setValue(45);
+    find_child<TSpinEdit>(prayer, "LonEdit1")->setValue(3);
+    find_child<TSpinEdit>(prayer, "LonEdit2")->setValue(3);
+    find_child<QComboBox>(prayer, "LonEdit4")->setCurrentIndex(1);
+    find_child<QLineEdit>(prayer, "TZValue")->setText(QStringLiteral("01:00"));
+    cli::TPrayerRequest request;
+    request.place.latitude = cli::parse_latitude("36:45N");
+    request.place.longitude_west = cli::parse_longitude_west("3:03E");
+    request.options.utc_offset_seconds = cli::parse_time_zone("+01:00", request.tz_text);
+
+    QDateTime clock;
+    core->seams().clock = [&clock] { return clock; };
+    for (const char* instant : {"2024-03-20T03:00:00", "2024-03-20T11:59:30", "2024-06-21T19:00:00",
+                                "2024-12-21T22:30:00", "2024-12-31T23:59:59"}) {
+        clock = QDateTime::fromString(QString::fromLatin1(instant), Qt::ISODate);
+        clock.setTimeZone(QTimeZone::utc());
+        TCompanion& companion = core->companion();
+        if (!companion.started())
+            companion.start();
+        else
+            companion.check_now();
+        const json bar = cli::waybar_json(cli::next_json(request, cli::parse_instant(instant)));
+        EXPECT_EQ(companion.next_prayer_text().toStdString(), bar["text"].get<std::string>()) << instant;
     }
     EXPECT_TRUE(messages.empty());
 }
