@@ -307,9 +307,11 @@ TPrayerRequest saved_request(const std::string& path, const almanac::TIslamicCho
 }
 
 json next_json(const TPrayerRequest& r, double now) {
+    check_year(almanac::date_parts(now).year, almanac::gregorian_years, "Gregorian");
     const auto next = almanac::next_prayer(r.place, r.options, now);
     if (!next) throw TInputError("No prayer time can be computed in the next eight days at this place");
     const almanac::TDateTimeParts local = almanac::datetime_parts(next->time.ut, next->utc_offset_seconds);
+    check_year(local.year, almanac::gregorian_years, "Gregorian"); // the prayer's day, as the schedules
     const std::string minute = almanac::iso_time(local).substr(0, 5);
     const double left = std::ceil((next->time.ut - now) * 1440 - 1e-6);
     const auto day = almanac::prayer_schedule(

@@ -44,6 +44,7 @@ def argument_lists():
         lists.append(["between", d, "2024-01-01"])
         lists.append(["riseset", "--lat", "0", "--lon", "0", "--date", d])
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--date", d])
+        lists.append(["next"] + GOOD_PLACE + ["--tz", "+01:00", "--at", d])
         lists.append(["phases", "--from", d, "--to", "2025-01-01"])
     lists.append(["convert", "--from", "julian", "2024-10-03"])
     for option, values in [("--islamic", ["", "hijri", "MOON", "civil "]),
@@ -96,6 +97,7 @@ def argument_lists():
     for tz in ["1:00", "+24:00", "+1:00", "", "+01:60", "01:00:00", "+0100", "++01:00", "-", "nan",
                "Mars/Olympus", "Europe/../../etc/passwd", "utc+1", "Europe/Paris\n", "Etc/Unknown"]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", tz])
+        lists.append(["next"] + GOOD_PLACE + ["--tz", tz, "--format", "waybar"])
     # The calculation method's options.
     for option, value in [("--method", "astrology"), ("--method", ""), ("--asr", "maliki"), ("--high-lat", "1"),
                           ("--polar", "never"), ("--adjust", "fajr"), ("--adjust", "fajr=+121"),
@@ -113,6 +115,14 @@ def argument_lists():
                       "15deg", "\u0661\u0665"]:
             lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--method", "custom", option, value])
     lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--fajr-angle", "15"])
+    # The next prayer: beyond the years of the schedules, a place and --saved at once, a saved place where
+    # there is none (the tool's folder holds no gl.dat), no prayer for days, an unknown format.
+    lists.append(["next"] + GOOD_PLACE + ["--tz", "+01:00", "--at", "2399-12-31T23:00"])
+    lists.append(["next", "--saved", "--lat", "36N"])
+    lists.append(["next", "--saved", "--tz", "Europe/Paris"])
+    lists.append(["next", "--lat", "89N", "--lon", "0E", "--tz", "+00:00", "--at", "2024-06-21T00:00"])
+    lists.append(["next"] + GOOD_PLACE + ["--tz", "+01:00", "--format", "polybar"])
+    lists.append(["next"] + GOOD_PLACE)
     for days in ["0", "3661", "-1", "0x10", "", "1e3", "99999999999", "2147483648"]:
         lists.append(["prayer"] + GOOD_PLACE + ["--tz", "+01:00", "--days", days])
     for date in ["", "2400-01-01", "2399-12-31"]:
