@@ -91,6 +91,9 @@ void TCompanion::check_now() {
         // Nothing may cross the event loop: the tooltip says what failed and the timer tries again.
         plan_error_ = QString::fromUtf8(e.what());
         timer_.start(longest_sleep_ms);
+    } catch (...) {
+        plan_error_ = tr("The prayer times cannot be planned");
+        timer_.start(longest_sleep_ms);
     }
 }
 
