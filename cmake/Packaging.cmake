@@ -38,6 +38,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # and the tz database are read at run time and so named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, tzdata")
-# The place data (GeoNames cities and their French and Arabic names) is opened at run time when present.
+# The place data (GeoNames cities and their French and Arabic names) is opened at run time when present; the
+# alerts' default chime, and GStreamer's decoders of it and of the user's sound files (Qt Multimedia plays
+# through GStreamer).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, libgeonames0, libgeonames-common")
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS
+       ", sound-theme-freedesktop, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 include(CPack)
