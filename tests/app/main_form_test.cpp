@@ -672,9 +672,9 @@ TEST_F(MainForm, MenusHoldTheirCommandsInOrder) {
         menu(4).join(u'|'),
         QStringLiteral("Auto Run|Keep running in the &tray|-|&Islamic calendar|Islamic date &adjustment"));
     const QList<QAction*> options = bar[4]->menu()->actions();
-    EXPECT_EQ(entries(options[2]->menu()->actions()).join(u'|'),
-              QStringLiteral("By the Moon|Umm al-Qura|Civil (tabular)"));
     EXPECT_EQ(entries(options[3]->menu()->actions()).join(u'|'),
+              QStringLiteral("By the Moon|Umm al-Qura|Civil (tabular)"));
+    EXPECT_EQ(entries(options[4]->menu()->actions()).join(u'|'),
               QStringLiteral("-2 days|-1 day|None|+1 day|+2 days"));
     EXPECT_EQ(menu(5).join(u'|'), QStringLiteral("Con&tents...|Tips...|&About...|Almadex &home page..."));
     const QList<QAction*> fill = bar[2]->menu()->actions();
