@@ -1,7 +1,8 @@
 // The prayer companion on a desktop: a private session bus with a real notification server (dunst) and the
-// bus read by dbus-monitor, a tray host (trayer) and the program's clock moved by libfaketime to two seconds
-// before Dhohr. The notification's Notify call, the icon embedded in the tray, the converter closed to the
-// tray, Quit from the tray's menu, and a start with --hidden.
+// bus read by dbus-monitor, a tray host (trayer), a sound server with a null sink (pulseaudio) and the
+// program's clock moved by libfaketime to two seconds before Dhohr. The notification's Notify call, the sound
+// playing on the sink until the notification's Stop, the icon embedded in the tray, the converter closed to
+// the tray, Quit from the tray's menu, and a start with --hidden.
 #include "almanac/data_files.h"
 #include "almanac/datetime_parts.h"
 #include "almanac/prayer_schedule.h"
@@ -36,13 +37,15 @@ class TrayDesktop : public TWindowTest {
 protected:
     QTemporaryDir dir;
     QString bus;
-    QProcess bus_daemon, dunst, monitor, trayer;
+    QProcess bus_daemon, dunst, monitor, trayer, sound_server;
+    QString pulse; ///< the sound server's address
     QString monitor_log;
 
     void SetUp() override {
         TWindowTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        for (const char* tool : {"dbus-daemon", "dbus-monitor", "dunst", "trayer"})
+        for (const char* tool :
+             {"dbus-daemon", "dbus-monitor", "dunst", "dunstctl", "trayer", "pulseaudio", "pactl"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 GTEST_SKIP() << tool << " is not installed (tools/setup.sh)";
         if (!QFile::exists(kFakeTime)) GTEST_SKIP() << "libfaketime is not installed (tools/setup.sh)";
@@ -56,11 +59,29 @@ protected:
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
         env.insert(QStringLiteral("HOME"), dir.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
-        for (QProcess* p : {&dunst, &monitor, &trayer}) p->setProcessEnvironment(env);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.filePath(QStringLiteral("pulse")));
+        for (QProcess* p : {&dunst, &monitor, &trayer, &sound_server}) p->setProcessEnvironment(env);
         monitor.setProcessChannelMode(QProcess::MergedChannels);
         monitor.start(QStringLiteral("dbus-monitor"),
                       {QStringLiteral("interface='org.freedesktop.Notifications',member='Notify'")});
-        dunst.start(QStringLiteral("dunst"), {});
+        // dunst's context menu (dunstctl context) answered by choosing the action "Stop".
+        const QString dunstrc = dir.filePath(QStringLiteral("dunstrc"));
+        {
+            QFile rc(dunstrc);
+            ASSERT_TRUE(rc.open(QIODevice::WriteOnly));
+            rc.write("[global]\n    dmenu = /bin/sh -c \"grep -m1 Stop\"\n");
+        }
+        dunst.start(QStringLiteral("dunst"), {QStringLiteral("-config"), dunstrc});
+        const QString socket = dir.filePath(QStringLiteral("pulse-native"));
+        pulse = QStringLiteral("unix:") + socket;
+        sound_server.start(
+            QStringLiteral("pulseaudio"),
+            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+             QStringLiteral("--use-pid-file=no"),
+             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket,
+             QStringLiteral("--load=module-null-sink")});
+        ASSERT_TRUE(wait_until([&] { return QFile::exists(socket); }, 10000)) << "pulseaudio did not start";
         trayer.start(QStringLiteral("trayer"),
                      {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
                       QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
@@ -81,6 +102,7 @@ protected:
             << "dunst does not own org.freedesktop.Notifications";
         ASSERT_FALSE(find_window(QStringLiteral("^panel$"), 10000).isEmpty()) << "trayer shows no panel";
         program.environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
+        program.environment.insert(QStringLiteral("PULSE_SERVER"), pulse);
         // The place: Algiers at UT+01:00, Dhohr alerting with its sound (so with the Stop action).
         ASSERT_TRUE(QFile::copy(QStringLiteral(ALMADEX_TEST_DATA "/gl_algiers.dat"),
                                 program.file(QStringLiteral("gl.dat"))));
@@ -91,7 +113,7 @@ protected:
 
     void TearDown() override {
         TWindowTest::TearDown();
-        for (QProcess* p : {&trayer, &dunst, &monitor, &bus_daemon}) {
+        for (QProcess* p : {&trayer, &dunst, &monitor, &sound_server, &bus_daemon}) {
             p->terminate();
             p->waitForFinished(3000);
         }
@@ -159,6 +181,14 @@ protected:
                                             QString::fromStdString(almanac::iso_time(p)));
     }
 
+    /// The streams playing on the sound server.
+    int streams() {
+        const auto list =
+            run_tool(QStringLiteral("pactl"), {QStringLiteral("--server=") + pulse, QStringLiteral("list"),
+                                               QStringLiteral("short"), QStringLiteral("sink-inputs")});
+        return list ? int(list->split(u'\n', Qt::SkipEmptyParts).size()) : -1;
+    }
+
     void fake_clock(const QString& start) {
         program.environment.insert(QStringLiteral("LD_PRELOAD"), kFakeTime);
         program.environment.insert(QStringLiteral("FAKETIME"), start);
@@ -210,6 +240,48 @@ TEST_F(TrayDesktop, TheAlertIsANotificationAndTheProgramLivesInTheTrayUntilQuit)
     EXPECT_TRUE(program.wait_ended(10000)) << "Quit did not end the program";
     EXPECT_EQ(program.setting(QStringLiteral("Left")), QStringLiteral("100"))
         << "the converter's settings kept";
+}
+
+TEST_F(TrayDesktop, TheSoundPlaysOnTheNullSinkUntilTheNotificationsStop) {
+    // A sound of half a minute (silence, 8 kHz), which only Stop ends in time.
+    const QString sound = dir.filePath(QStringLiteral("long.wav"));
+    {
+        QFile wav(sound);
+        ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+        const quint32 samples = 8000 * 30;
+        const auto u32 = [&wav](quint32 v) { wav.write(reinterpret_cast<const char*>(&v), 4); };
+        const auto u16 = [&wav](quint16 v) { wav.write(reinterpret_cast<const char*>(&v), 2); };
+        wav.write("RIFF");
+        u32(36 + samples * 2);
+        wav.write("WAVEfmt ");
+        u32(16);
+        u16(1);
+        u16(1);
+        u32(8000);
+        u32(16000);
+        u16(2);
+        u16(16);
+        wav.write("data");
+        u32(samples * 2);
+        wav.write(QByteArray(int(samples * 2), '\0'));
+    }
+    QStringList settings = settings_at(QStringLiteral("100"), QStringLiteral("100"));
+    settings << QStringLiteral("[Alerts]") << QStringLiteral("dhohr/Mode=sound")
+             << QStringLiteral("Sound=") + sound;
+    program.write_settings(settings);
+    fake_clock(before_dhohr(2));
+    ASSERT_TRUE(program.launch());
+    ASSERT_TRUE(wait_until([&] { return notify_calls().contains(QStringLiteral("member=Notify")); }, 15000))
+        << "no Notify call";
+    EXPECT_TRUE(wait_until([&] { return streams() == 1; }, 10000)) << "the sound does not play";
+    // The notification's Stop, chosen in dunst's context menu, ends it.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
+    QProcess context;
+    context.setProcessEnvironment(env);
+    context.start(QStringLiteral("dunstctl"), {QStringLiteral("context")});
+    ASSERT_TRUE(context.waitForFinished(10000));
+    EXPECT_TRUE(wait_until([&] { return streams() == 0; }, 10000)) << "Stop did not stop the sound";
 }
 
 TEST_F(TrayDesktop, StartedHiddenItShowsNoWindowUntilItsIconIsClicked) {
