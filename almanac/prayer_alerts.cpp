@@ -30,7 +30,7 @@ std::vector<TAlert> alerts_of(const std::vector<TPrayerDay>& days, const TAlertS
             if (mode == TAlertMode::off) continue;
             const int before =
                 std::clamp(settings.reminder_minutes[at(time.prayer)], 0, max_reminder_minutes);
-            TAlert alert{time.prayer, TAlertKind::at_time, time.ut, time.ut, day.utc_offset_seconds, mode};
+            TAlert alert{time.prayer, TAlertKind::at_time, time.ut, time.ut, time.utc_offset_seconds, mode};
             if (before > 0) {
                 TAlert reminder = alert;
                 reminder.kind = TAlertKind::reminder;
@@ -87,7 +87,7 @@ TAlertPlan plan_alerts(const TPlace& place, const TPrayerOptions& options, const
     const astro::TDateTime last_day =
         std::max(today + 1, plan.next ? local_day(all, plan.next->prayer_ut) : 0.0);
     for (const TPrayerDay& day : days) {
-        if (day.date < today || day.date > last_day) continue;
+        if (day.date < today || day.date > last_day || day.skipped) continue; // a date the clocks skipped
         for (const TPrayerName& name : prayer_names) {
             if (settings.modes[at(name.prayer)] == TAlertMode::off) continue;
             const bool has = std::any_of(day.times.begin(), day.times.end(),
@@ -103,7 +103,7 @@ std::optional<TNextPrayer> next_prayer(const TPlace& place, const TPrayerOptions
     const astro::TDateTime first = local_day(options, now) - 1;
     for (const TPrayerDay& day : prayer_schedule(place, first, days_ahead + 2, options))
         for (const TPrayerTime& time : day.times)
-            if (time.ut > now) return TNextPrayer{time, day.utc_offset_seconds};
+            if (time.ut > now) return TNextPrayer{time, time.utc_offset_seconds};
     return std::nullopt;
 }
 

@@ -48,7 +48,7 @@ struct TAlert {
     TAlertKind kind = TAlertKind::at_time;
     astro::TDateTime ut = 0;             ///< when it fires
     astro::TDateTime prayer_ut = 0;      ///< the prayer's time
-    std::int32_t utc_offset_seconds = 0; ///< of the prayer's day
+    std::int32_t utc_offset_seconds = 0; ///< of local time at the prayer's instant
     TAlertMode mode = TAlertMode::notification;
     friend bool operator==(const TAlert&, const TAlert&) = default;
 };
@@ -77,8 +77,8 @@ struct TAlertPlan {
 TAlertPlan plan_alerts(const TPlace& place, const TPrayerOptions& options, const TAlertSettings& alerts,
                        astro::TDateTime handled, astro::TDateTime now);
 
-/// The next prayer time after `now` (UT) among those the options list, with its day's offset; nothing when
-/// none can be computed in the next eight days.
+/// The next prayer time after `now` (UT) among those the options list, with its instant's offset; nothing
+/// when none can be computed in the next eight days.
 struct TNextPrayer {
     TPrayerTime time;
     std::int32_t utc_offset_seconds = 0;

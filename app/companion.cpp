@@ -284,9 +284,9 @@ void TCompanion::fill_menu() {
         for (const almanac::TPrayerTime& t : today.front().times) {
             const bool next = !marked && t.ut > now;
             marked = marked || next;
-            QAction* row = menu_->addAction((next ? QStringLiteral("\u25b8 ") : QStringLiteral("   ")) +
-                                            prayer_name(t.prayer) + u' ' +
-                                            minute_text(t.ut, today.front().utc_offset_seconds));
+            QAction* row =
+                menu_->addAction((next ? QStringLiteral("\u25b8 ") : QStringLiteral("   ")) +
+                                 prayer_name(t.prayer) + u' ' + minute_text(t.ut, t.utc_offset_seconds));
             row->setEnabled(false);
             if (next) {
                 QFont bold = row->font();
