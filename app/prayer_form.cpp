@@ -217,8 +217,24 @@ void TPrayerForm::build_place_search() {
 }
 
 void TPrayerForm::fit_size() {
-    centralWidget()->layout()->activate();
-    setFixedSize(sizeHint());
+    const auto fit = [this] {
+        layout()->activate();
+        centralWidget()->layout()->activate();
+        setFixedSize(sizeHint());
+        layout()->activate();
+        centralWidget()->layout()->activate();
+    };
+    QLabel* text = place_strip_->text();
+    text->setWordWrap(false);
+    text->setMinimumHeight(0);
+    fit();
+    // A text longer than its line (a long country's or method's name, a translation) takes two.
+    if (!place_strip_->isHidden() &&
+        text->fontMetrics().horizontalAdvance(text->text()) > text->contentsRect().width()) {
+        text->setWordWrap(true);
+        text->setMinimumHeight(text->heightForWidth(text->width()));
+        fit();
+    }
 }
 
 void TPrayerForm::show_title() {
