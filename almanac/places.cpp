@@ -343,6 +343,25 @@ TPlaceLookup TPlaceIndex::lookup(std::string_view name) const {
     return r;
 }
 
+const TCity* TPlaceIndex::city_of_zone(std::string_view zone) const {
+    if (zone.empty()) return nullptr;
+    std::string last(zone.substr(zone.rfind('/') + 1));
+    std::replace(last.begin(), last.end(), '_', ' ');
+    const std::string named = folder().fold(last);
+    const TCity* largest = nullptr;
+    const TCity* largest_named = nullptr;
+    const auto larger = [](const TCity* best, const TCity& c) {
+        return best == nullptr || c.population > best->population;
+    };
+    for (std::size_t i = 0; i < cities_.size(); ++i) {
+        const TCity& c = cities_[i];
+        if (c.zone != zone) continue;
+        if (larger(largest, c)) largest = &c;
+        if (folded_[i].names[0] == named && larger(largest_named, c)) largest_named = &c;
+    }
+    return largest_named != nullptr ? largest_named : largest;
+}
+
 bool TPlaceIndex::spelled(std::size_t i, std::string_view query) const {
     const std::string want = case_folded(trimmed(query));
     const TCity& c = cities_[i];

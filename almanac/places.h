@@ -75,6 +75,11 @@ public:
     /// "Tripoli, Lebanon"). Several left: the name is ambiguous; none: no city has it.
     TPlaceLookup lookup(std::string_view name) const;
 
+    /// The city a zone is named after, to propose where the system's clock is set: the largest city of `zone`
+    /// whose name is the zone's last part ("Africa/Algiers" Algiers, "America/New_York" New York), else the
+    /// largest city of the zone; null when the zone has none ("UTC", "Etc/GMT+5") or the data is missing.
+    const TCity* city_of_zone(std::string_view zone) const;
+
 private:
     // A name of city i is the query, case aside (accents and all).
     bool spelled(std::size_t i, std::string_view query) const;

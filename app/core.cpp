@@ -1,5 +1,6 @@
 #include "app/core.h"
 
+#include "almanac/places.h"
 #include "almanac/prayer_file.h"
 #include "app/between_form.h"
 #include "app/calendar_form.h"
@@ -134,6 +135,7 @@ void TAppCore::load_prayer_choice(QWidget* parent) {
     if (prayer_loaded_) return;
     prayer_loaded_ = true;
     prayer_file_ = data_file(QStringLiteral("gl.dat"));
+    prayer_file_found_ = QFileInfo::exists(prayer_file_.read_path);
     std::string text;
     if (!read_data_file_at_start(parent, prayer_file_.read_path, text)) prayer_save_allowed_ = false;
     TPrayerChoice choice = prayer_choice_;
@@ -142,7 +144,22 @@ void TAppCore::load_prayer_choice(QWidget* parent) {
     const almanac::TPrayerFileChoice file = almanac::parse_prayer_choice(text);
     choice.method = file.method;
     choice.zone = file.zone;
+    choice.place = file.place;
+    place_methods_ = file.place_methods;
     set_prayer_choice(choice);
+}
+
+const almanac::TMethodId* TAppCore::place_method(const std::string& id) const {
+    for (const almanac::TPlaceMethod& m : place_methods_)
+        if (m.id == id) return &m.method;
+    return nullptr;
+}
+
+void TAppCore::remember_place_method(const std::string& id, almanac::TMethodId method) {
+    almanac::TPrayerFileChoice file;
+    file.place_methods = std::move(place_methods_);
+    almanac::remember_method(file, id, method);
+    place_methods_ = std::move(file.place_methods);
 }
 
 void TAppCore::set_prayer_choice(const TPrayerChoice& choice) {
@@ -154,7 +171,8 @@ void TAppCore::set_prayer_choice(const TPrayerChoice& choice) {
 bool TAppCore::save_prayer_choice() {
     if (!prayer_loaded_ || !prayer_save_allowed_) return false;
     const std::string text = almanac::format_location(prayer_choice_.location) +
-                             almanac::format_prayer_choice({prayer_choice_.method, prayer_choice_.zone});
+                             almanac::format_prayer_choice({prayer_choice_.method, prayer_choice_.zone,
+                                                            prayer_choice_.place, place_methods_});
     QString error;
     if (write_file_atomically(prayer_file_.write_path, QByteArray::fromStdString(text), error)) {
         prayer_file_.read_path = prayer_file_.write_path;

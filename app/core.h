@@ -10,6 +10,7 @@
 
 #include "almanac/data_files.h"
 #include "almanac/islamic.h"
+#include "almanac/prayer_file.h"
 #include "almanac/prayer_schedule.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
@@ -56,6 +57,7 @@ struct TPrayerChoice {
     almanac::TLocationFile location; ///< degrees, minutes, seconds and sides; the fixed offset and its sign
     almanac::TMethodChoice method;   ///< its Islamic calendar is not this one's: islamic_choice() is
     std::string zone;                ///< an IANA zone, "" for the fixed offset
+    almanac::TNamedPlace place;      ///< the city chosen by its name; empty for coordinates typed or clicked
     bool sunrise = true;             ///< the Shourouk row
     bool arabic_names = false;       ///< "El Fedjr" ... rather than "Dawn" ...
     friend bool operator==(const TPrayerChoice&, const TPrayerChoice&) = default;
@@ -121,6 +123,15 @@ public:
     /// Writes "gl.dat" (the place's sections, then the method's and the zone's) once it was read, unless it
     /// could not be; a failure is said once. True when written.
     bool save_prayer_choice();
+    /// False when there was no "gl.dat" to read: the program's first start in its data folder.
+    bool prayer_file_found() const { return prayer_file_found_; }
+    /// The method settled on for the named place of GeoNames id `id` (its country's usual one accepted, or
+    /// the user's own kept), or null.
+    const almanac::TMethodId* place_method(const std::string& id) const;
+    /// Remembers `method` for the place `id`; "gl.dat" keeps it with the place (the latest places only).
+    void remember_place_method(const std::string& id, almanac::TMethodId method);
+    /// The cities that places are searched among (the seams'; loaded the first time they are asked for).
+    const almanac::TPlaceIndex& places() const { return seams_.places(); }
     /// "gl.dat": the file read (the one last written) and the file written.
     const TDataFileLocation& prayer_file() const { return prayer_file_; }
     /// The place in degrees, as the library takes it: north and WEST positive.
@@ -208,6 +219,8 @@ private:
     TDataFileLocation prayer_file_;
     bool prayer_loaded_ = false;
     bool prayer_save_allowed_ = true; ///< false after "gl.dat" could not be read
+    bool prayer_file_found_ = true;
+    std::vector<almanac::TPlaceMethod> place_methods_; ///< the oldest first
     std::vector<TMessage> held_messages_;
     std::array<std::unique_ptr<QWidget>, window_count> windows_;
     std::unique_ptr<TCompanion> companion_; ///< destroyed before the windows

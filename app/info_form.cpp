@@ -8,6 +8,9 @@
 #include "controls/url_label.h"
 #include "ui_info_form.h"
 
+#include <QLabel>
+#include <QTabWidget>
+
 namespace almadex {
 
 TInfoForm::TInfoForm(TAppCore& core, QWidget* parent)
@@ -33,6 +36,22 @@ TInfoForm::TInfoForm(TAppCore& core, QWidget* parent)
             tell_cannot_open(this, QUrl(address), QStringLiteral("The link"));
         });
     }
+    // The data the program carries from others, with their licences.
+    auto* credits = new QLabel(ui->PageControl1);
+    credits->setObjectName(QStringLiteral("CreditsText"));
+    credits->setWordWrap(true);
+    credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    credits->setMargin(12);
+    credits->setTextFormat(Qt::RichText);
+    credits->setText(
+        tr("Places by name: the cities of <a href=\"https://www.geonames.org/\">GeoNames</a> "
+           "(\u00a9 GeoNames), licensed under the <a "
+           "href=\"https://creativecommons.org/licenses/by/4.0/\">Creative Commons Attribution 4.0"
+           "</a> licence."));
+    connect(credits, &QLabel::linkActivated, this, [this, &core](const QString& address) {
+        if (!core.seams().open_url(QUrl(address))) tell_cannot_open(this, QUrl(address), tr("The link"));
+    });
+    ui->PageControl1->addTab(credits, tr("Credits"));
     // The about command opens it on its first page.
     connect(&core, &TAppCore::window_opening, this, [this](TWindow window) {
         if (window == TWindow::info) ui->PageControl1->setCurrentIndex(0);

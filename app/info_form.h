@@ -1,5 +1,5 @@
 // The about window: the program's picture, name and version, a link to the home page and one to the maker's
-// mail address.
+// mail address; on its second page, the credits of the data it carries from others.
 #pragma once
 
 #include <QDialog>

@@ -8,6 +8,7 @@
 #include "app/date_formats.h"
 #include "app/guard.h"
 #include "app/messages.h"
+#include "app/place_finder.h"
 #include "app/prayer_method_dialog.h"
 #include "app/schedule.h"
 #include "app/zone_dialog.h"
@@ -18,6 +19,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
@@ -26,6 +28,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -63,6 +66,26 @@ QString dms_text(const TSpinEdit* degrees, const TSpinEdit* minutes, const TSpin
         .arg(side->currentText());
 }
 
+/// The whole seconds of an angle's size: degrees, minutes and seconds into the three fields.
+void set_rounded_dms(TSpinEdit* degrees, TSpinEdit* minutes, TSpinEdit* seconds, double v) {
+    const long long total = std::llround(std::abs(v) * 3600);
+    degrees->setValue(static_cast<int>(total / 3600));
+    minutes->setValue(static_cast<int>(total / 60 % 60));
+    seconds->setValue(static_cast<int>(total % 60));
+}
+
+/// The same latitude and longitude.
+bool same_coordinates(const almanac::TLocationFile& a, const almanac::TLocationFile& b) {
+    return a.latitude_degrees == b.latitude_degrees && a.latitude_minutes == b.latitude_minutes &&
+           a.latitude_seconds == b.latitude_seconds && a.equat == b.equat &&
+           a.longitude_degrees == b.longitude_degrees && a.longitude_minutes == b.longitude_minutes &&
+           a.longitude_seconds == b.longitude_seconds && a.green == b.green;
+}
+
+QString text_of(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
 /// Restores the cursor however the block is left.
 struct TBusyCursor {
     TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -76,6 +99,7 @@ struct TBusyCursor {
 TPrayerForm::TPrayerForm(TAppCore& core, QWidget* parent)
     : QMainWindow(parent), core_(core), ui(std::make_unique<Ui::TPrayerForm>()) {
     ui->setupUi(this);
+    title_ = windowTitle();
     // A tool window with a system menu and a minimise button, of a fixed size.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -105,6 +129,7 @@ TPrayerForm::TPrayerForm(TAppCore& core, QWidget* parent)
 
     build_method_menu();
     build_zone_and_qibla();
+    build_place_search();
     give_command_keys_priority(this); // Ctrl+D and F5 whatever field has the focus
     connect_handlers();
     FormCreate();
@@ -172,6 +197,142 @@ void TPrayerForm::build_zone_and_qibla() {
     qibla_text_->setGeometry(378, 140, 72, 22);
 }
 
+void TPrayerForm::build_place_search() {
+    place_finder_ = new TPlaceFinder(core_, this);
+    place_strip_ = new TMessageStrip(this);
+    // The search and the strip above the place fields, which keep their places.
+    QWidget* fields = takeCentralWidget();
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(place_finder_);
+    layout->addWidget(place_strip_);
+    layout->addWidget(fields);
+    setCentralWidget(column);
+    setTabOrder(place_finder_->field(), place_strip_->accept_button());
+    setTabOrder(place_strip_->accept_button(), place_strip_->dismiss_button());
+    setTabOrder(place_strip_->dismiss_button(), ui->LatEdit1);
+    fit_size();
+    connect(place_finder_, &TPlaceFinder::city_chosen, this,
+            [this](const almanac::TCity& city) { run_guarded(this, [&] { choose_city(city); }); });
+    connect(place_strip_, &TMessageStrip::accepted, this, guarded(this, &TPrayerForm::accept_proposal));
+    connect(place_strip_, &TMessageStrip::dismissed, this, guarded(this, &TPrayerForm::dismiss_proposal));
+}
+
+void TPrayerForm::fit_size() {
+    const auto fit = [this] {
+        layout()->activate();
+        centralWidget()->layout()->activate();
+        setFixedSize(sizeHint());
+        layout()->activate();
+        centralWidget()->layout()->activate();
+    };
+    QLabel* text = place_strip_->text();
+    text->setWordWrap(false);
+    text->setMinimumHeight(0);
+    fit();
+    // A text longer than its line (a long country's or method's name, a translation) takes two.
+    if (!place_strip_->isHidden() &&
+        text->fontMetrics().horizontalAdvance(text->text()) > text->contentsRect().width()) {
+        text->setWordWrap(true);
+        text->setMinimumHeight(text->heightForWidth(text->width()));
+        fit();
+    }
+}
+
+void TPrayerForm::show_title() {
+    const std::string& name = core_.prayer_choice().place.name;
+    setWindowTitle(name.empty()
+                       ? title_
+                       : tr("%1 - %2", "the window's title, the place's name").arg(title_, text_of(name)));
+}
+
+void TPrayerForm::choose_city(const almanac::TCity& city) {
+    TPrayerChoice choice = core_.prayer_choice();
+    {
+        // The fields to the second, the zone, the name: one change of the core's place.
+        const QScopedValueRollback filling(showing_choice_, true);
+        ui->LatEdit4->setCurrentIndex(city.place.latitude < 0 ? 1 : 0);
+        set_rounded_dms(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, city.place.latitude);
+        ui->LonEdit4->setCurrentIndex(city.place.longitude_west < 0 ? 1 : 0);
+        set_rounded_dms(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, city.place.longitude_west);
+        choice = choice_of_fields();
+    }
+    choice.zone = almanac::is_time_zone(city.zone) ? city.zone : std::string();
+    choice.place = {city.name, city.country_code, city.id};
+    withdraw_proposal();
+    // The method settled on for this place before, else its country's usual one proposed.
+    if (const almanac::TMethodId* settled = core_.place_method(city.id)) choice.method.method = *settled;
+    core_.set_prayer_choice(choice);
+    const almanac::TMethodId usual = almanac::usual_method(city.country_code);
+    if (core_.place_method(city.id) == nullptr && usual != choice.method.method) propose_method(city, usual);
+    TZZoneChange();
+    refresh_prayer_times();
+}
+
+void TPrayerForm::propose_method(const almanac::TCity& city, almanac::TMethodId method) {
+    proposal_ = {TProposal::TKind::method, city, method};
+    const almanac::TPrayerMethod& m = almanac::prayer_methods[static_cast<std::size_t>(method)];
+    QString source = tr("The Muslim World League's, for a country without a known practice");
+    for (const almanac::TCountryMethod& row : almanac::country_methods)
+        if (row.country == city.country_code) source = text_of(row.source);
+    place_strip_->propose(tr("Usual in %1: %2").arg(text_of(city.country), text_of(m.title)), tr("Use it"),
+                          tr("Keep mine"), source);
+    fit_size();
+}
+
+void TPrayerForm::ask_for_place() {
+    place_finder_->field()->setFocus();
+    if (!place_finder_->available()) {
+        ui->LatEdit1->setFocus();
+        place_strip_->propose(tr("Where are you? Type your latitude and longitude, or click the map."), {},
+                              tr("Close"));
+        fit_size();
+        return;
+    }
+    const std::string zone = core_.seams().system_zone().toStdString();
+    if (const almanac::TCity* city = core_.places().city_of_zone(zone)) {
+        proposal_ = {TProposal::TKind::city, *city, almanac::TMethodId::mwl};
+        place_strip_->propose(tr("Where are you? Type your city above, or choose:"),
+                              text_of(city->name + ", " + city->country), tr("Later"),
+                              text_of(almanac::city_title(*city)));
+    } else {
+        place_strip_->propose(tr("Where are you? Type the name of your city above."), {}, tr("Later"));
+    }
+    fit_size();
+}
+
+void TPrayerForm::accept_proposal() {
+    const TProposal proposal = std::exchange(proposal_, {});
+    fit_size();
+    if (proposal.kind == TProposal::TKind::city) {
+        place_finder_->field()->setText(text_of(proposal.city.name));
+        choose_city(proposal.city);
+    } else if (proposal.kind == TProposal::TKind::method) {
+        almanac::TMethodChoice c = method_choice();
+        c.method = proposal.method;
+        choose_method(c);
+        refresh_prayer_times();
+    }
+}
+
+void TPrayerForm::dismiss_proposal() {
+    const TProposal proposal = std::exchange(proposal_, {});
+    fit_size();
+    // The user's own method kept for this place.
+    if (proposal.kind == TProposal::TKind::method)
+        core_.remember_place_method(proposal.city.id, method_choice().method);
+}
+
+void TPrayerForm::withdraw_proposal() {
+    proposal_ = {};
+    if (!place_strip_->isHidden()) {
+        place_strip_->hide();
+        fit_size();
+    }
+}
+
 const almanac::TMethodChoice& TPrayerForm::method_choice() const {
     return core_.prayer_choice().method;
 }
@@ -180,6 +341,9 @@ void TPrayerForm::choose_method(const almanac::TMethodChoice& choice) {
     TPrayerChoice c = core_.prayer_choice();
     c.method = choice;
     core_.set_prayer_choice(c);
+    // The method chosen at a named place is the one settled on for it.
+    if (!c.place.id.empty()) core_.remember_place_method(c.place.id, choice.method);
+    if (proposal_.kind == TProposal::TKind::method) withdraw_proposal();
 }
 
 void TPrayerForm::check_method(const almanac::TMethodChoice& choice) {
@@ -356,7 +520,14 @@ TPrayerChoice TPrayerForm::choice_of_fields() const {
 }
 
 void TPrayerForm::report_choice() {
-    if (!showing_choice_) core_.set_prayer_choice(choice_of_fields());
+    if (showing_choice_) return;
+    TPrayerChoice c = choice_of_fields();
+    // A coordinate typed or clicked: the place is no longer the city named, nor proposed.
+    if (!same_coordinates(c.location, core_.prayer_choice().location)) {
+        c.place = {};
+        withdraw_proposal();
+    }
+    core_.set_prayer_choice(c);
 }
 
 void TPrayerForm::show_choice(const TPrayerChoice& choice) {
@@ -385,6 +556,7 @@ void TPrayerForm::show_choice(const TPrayerChoice& choice) {
     show_zone_name();
     ui->TZSign->setEnabled(fixed);
     ui->TZValue->setReadOnly(!fixed);
+    show_title();
 }
 
 // --- the fields ---
@@ -482,6 +654,7 @@ void TPrayerForm::FormCreate() {
     show_choice(core_.prayer_choice());
     TZZoneChange();
     report_choice();
+    if (!core_.prayer_file_found()) ask_for_place();
     // Today's times. A saved place where they cannot be computed is told once the program is up (over the
     // main window, not under the start-up window), and the window still exists.
     try {

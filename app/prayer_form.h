@@ -1,9 +1,10 @@
-// The prayer window: the place (latitude and longitude in degrees, minutes and seconds, by hand or by a click
-// on the world map) and the time zone, kept in "gl.dat" between runs (by the core), and the day's prayer
-// times under Arabic or English names. Its "Next month..." command writes the 30-day schedule into the report
-// window.
+// The prayer window: the place (a city found by its name, or latitude and longitude in degrees, minutes and
+// seconds, by hand or by a click on the world map) and the time zone, kept in "gl.dat" between runs (by the
+// core), and the day's prayer times under Arabic or English names. Its "Next month..." command writes the
+// 30-day schedule into the report window.
 #pragma once
 
+#include "almanac/places.h"
 #include "almanac/prayer_methods.h"
 
 #include <QMainWindow>
@@ -29,12 +30,15 @@ class TPrayerForm;
 namespace almadex {
 
 class TAppCore;
+class TMessageStrip;
+class TPlaceFinder;
 struct TPrayerChoice;
 
 /// The window keeps the object names of its controls (LatEdit1..4, LonEdit1..4, TZSign, TZValue, Map, Cal,
 /// TimeEditor, the menu items File1, Currentdate1, Update1, Nextmonth1, includesunrise, Usearabiannames,
 /// Useenglishnames, the Method menu Method1 with method_<key>, asr_<key>, highlat_<key>, polar_<key>,
-/// round_minute and Adjustments1); tests find them by name. The place, method, zone, names and sunrise row
+/// round_minute and Adjustments1, the place search PlaceSearch and the strip PlaceStrip above the fields);
+/// tests find them by name. The place, method, zone, names and sunrise row
 /// are the core's: every change of a field or a menu goes to the core at once, and a change the core reports
 /// shows in the fields.
 class TPrayerForm : public QMainWindow {
@@ -67,6 +71,9 @@ public:
     QDateEdit* Cal() const;
     QTableWidget* TimeEditor() const;
     QLabel* Map() const;
+    TPlaceFinder* place_finder() const { return place_finder_; }
+    /// What the window proposes: the city of the system's zone on a first start, a city's usual method.
+    TMessageStrip* place_strip() const { return place_strip_; }
 
     // --- the day's times ---
     /// Fills TimeEditor for the day of `date`; a time that cannot be computed stops the list there.
@@ -75,6 +82,9 @@ public:
     void refresh_prayer_times();
     /// Sets the eight place fields from a point (x, y) of the 205 x 126 map.
     void set_location_from_map(int x, int y);
+    /// The place of `city`: its coordinates (to the second), its zone and its name, then its country's usual
+    /// method proposed, or the method settled on for it before taken.
+    void choose_city(const almanac::TCity& city);
 
     // --- handlers ---
     void FormCreate();
@@ -105,6 +115,21 @@ private:
     void set_time(const QString& name, const QString& time);
     void build_method_menu();
     void build_zone_and_qibla();
+    /// The search field and the strip above the place fields.
+    void build_place_search();
+    /// The window's fixed size, with or without the strip.
+    void fit_size();
+    /// On a first start: the field has the focus, and the strip asks for the city, proposing the zone's.
+    void ask_for_place();
+    /// Proposes `method`, the usual one of `city`'s country, in the strip.
+    void propose_method(const almanac::TCity& city, almanac::TMethodId method);
+    /// The strip's proposal accepted or dismissed.
+    void accept_proposal();
+    void dismiss_proposal();
+    /// Hides the strip (its proposal no longer applies).
+    void withdraw_proposal();
+    /// The window's title, with the place's name.
+    void show_title();
     void show_qibla();
     /// The zone's name on TZZone ("Zone..." for the fixed offset).
     void show_zone_name();
@@ -130,6 +155,15 @@ private:
     QPushButton* zone_box_ = nullptr;
     QLabel* qibla_compass_ = nullptr;
     QLabel* qibla_text_ = nullptr;
+    QString title_; ///< the window's own title, before the place's name
+    TPlaceFinder* place_finder_ = nullptr;
+    TMessageStrip* place_strip_ = nullptr;
+    /// What the strip proposes: a city (a first start) or its country's method for it.
+    struct TProposal {
+        enum class TKind : std::uint8_t { none, city, method } kind = TKind::none;
+        almanac::TCity city;
+        almanac::TMethodId method = almanac::TMethodId::mwl;
+    } proposal_;
 };
 
 } // namespace almadex

@@ -1,5 +1,8 @@
 #include "app/seams.h"
 
+#include "almanac/places.h"
+#include "almanac/time_zone.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -42,6 +45,8 @@ TSeams real_seams() {
     seams.print_dialog = print_dialog;
     seams.save_dialog = save_dialog;
     seams.run_dialog = [](QDialog& dialog) { return dialog.exec(); };
+    seams.places = []() -> const almanac::TPlaceIndex& { return almanac::packaged_places(); };
+    seams.system_zone = [] { return QString::fromStdString(almanac::system_time_zone()); };
     return seams;
 }
 

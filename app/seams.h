@@ -1,6 +1,7 @@
 // What tests replace, in one struct that the application core holds: the clock, the message boxes, the
-// desktop's "open" verb and the dialogs that would wait for a user. Each member starts as the real thing
-// (real_seams()); a test replaces the members it needs, before or while the program runs.
+// desktop's "open" verb, the dialogs that would wait for a user, the place data and the system's zone. Each
+// member starts as the real thing (real_seams()); a test replaces the members it needs, before or while the
+// program runs.
 #pragma once
 
 #include "app/messages.h"
@@ -10,6 +11,10 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+
+namespace almanac {
+class TPlaceIndex;
+}
 
 class QDialog;
 class QPrinter;
@@ -37,6 +42,11 @@ struct TSeams {
     /// Runs a modal dialog (the prayer window's adjustments and zone chooser) and returns its result
     /// (QDialog::Accepted ...).
     std::function<int(QDialog& dialog)> run_dialog;
+    /// The cities that places are searched among (loaded when first asked for; its error says why there are
+    /// none).
+    std::function<const almanac::TPlaceIndex&()> places;
+    /// The zone the system's clock is set to (IANA name, "" when none is).
+    std::function<QString()> system_zone;
 };
 
 /// The real clock, message boxes, desktop and dialogs.

@@ -152,4 +152,43 @@ TEST(Places, DamagedCataloguesLeaveTheCitiesWithoutTheirTranslations) {
     std::system(("rm -rf '" + dir + "'").c_str());
 }
 
+// The city proposed for the zone the system's clock is set to.
+TEST(Places, TheCityAZoneIsNamedAfter) {
+    const struct {
+        const char* zone;
+        const char* city; // its title, "" for none
+    } packaged[] = {
+        {"Africa/Algiers", "Algiers, Algiers Province, Algeria (DZ)"},
+        {"America/New_York", "New York, United States of America (US)"}, // the zone's blanks
+        {"America/Argentina/Buenos_Aires", "Buenos Aires, Buenos Aires F.D., Argentina (AR)"},
+        {"Etc/UTC", ""},
+        {"", ""},
+    };
+    for (const auto& r : packaged) {
+        const TCity* c = places().city_of_zone(r.zone);
+        EXPECT_EQ(c ? city_title(*c) : "", r.city) << r.zone;
+    }
+    // The zone's namesake before a larger city of the zone, and the largest where the zone names none; a
+    // city of another zone is never taken, however large.
+    const auto city = [](const char* name, const char* zone, std::uint32_t population) {
+        TCity c;
+        c.name = name;
+        c.zone = zone;
+        c.population = population;
+        return c;
+    };
+    const TPlaceIndex index({city("Big", "Europe/Small", 900), city("Small", "Europe/Small", 10),
+                             city("small", "Europe/Small", 20), city("Other", "Europe/Other", 5),
+                             city("Huge", "Europe/Else", 10000)});
+    const struct {
+        const char* zone;
+        const char* name;
+    } made[] = {{"Europe/Small", "small"}, {"Europe/Other", "Other"}, {"Europe/None", ""}};
+    for (const auto& r : made) {
+        const TCity* c = index.city_of_zone(r.zone);
+        EXPECT_EQ(c ? c->name : "", r.name) << r.zone;
+    }
+    EXPECT_EQ(TPlaceIndex({}, "missing").city_of_zone("Europe/Small"), nullptr);
+}
+
 } // namespace
