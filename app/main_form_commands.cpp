@@ -1,5 +1,6 @@
 // The converter window's menu commands: current date, exit, help, tips and about, the tool windows, the
 // Islamic calendar followed, the stored settings, auto-run, copying and printing the calendars, the feasts.
+#include "almanac/civil_calendar.h"
 #include "almanac/feasts.h"
 #include "app/auto_run.h"
 #include "app/core.h"
@@ -8,6 +9,7 @@
 #include "app/messages.h"
 #include "app/product.h"
 #include "app/settings.h"
+#include "astro/easter.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
 #include "ui_main_form.h"
@@ -233,7 +235,14 @@ void TMainForm::fill_feast(almanac::TFeastId id) {
                          : feast.calendar == almanac::TFeastCalendar::hebrew
                              ? TPanel{ui->JeDay, ui->JeMonth, ui->JeYear, &TMainForm::JeConvertClick}
                              : TPanel{ui->GDay, ui->GMonth, ui->GYear, &TMainForm::GConvertClick};
-    const almanac::TFeastDate date = almanac::feast_date(feast, panel.year->value());
+    almanac::TFeastDate date = almanac::feast_date(feast, panel.year->value());
+    if (feast.follows_easter()) {
+        // The day of Easter (the Julian computus before 1583) as the civil calendar names it.
+        const astro::TCalendarDate civil =
+            almanac::civil_date_of(astro::easter_date(date.year) + feast.days_after_easter);
+        date.month = civil.month;
+        date.day = civil.day;
+    }
     panel.day->setValue(date.day);
     panel.month->setValue(date.month); // the month name follows its field
     (this->*panel.convert)();

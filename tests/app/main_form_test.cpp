@@ -1,5 +1,6 @@
 // The converter window: start-up fill, the four conversions and their messages, the month-name lists, the
 // Convert buttons, the feast commands, the menus and toolbar, help and home page.
+#include "almanac/civil_calendar.h"
 #include "almanac/day.h"
 #include "app/info_form.h"
 #include "astro/hebrew.h"
@@ -226,11 +227,13 @@ TEST_F(MainForm, DaysBeforeTheEpochShowNoonOfTheSameDayInEveryPanel) {
     const struct {
         int d, m, y;
         const char* jd;
-    } cases[] = {{1, 3, 1500, "2268983"}, {29, 12, 1899, "2415018"}, {31, 12, 999, "2086302"}};
+    } cases[] = {{1, 3, 1500, "2268993"},   {29, 2, 1500, "2268992"},  {4, 10, 1582, "2299160"},
+                 {15, 10, 1582, "2299161"}, {29, 12, 1899, "2415018"}, {31, 12, 999, "2086307"}};
     for (const auto& c : cases) {
         set_panel("GDay", c.d, "GMonth", c.m, "GYear", c.y);
         main->GConvertClick();
-        const double day = from_qdate(QDate(c.y, c.m, c.d));
+        // Dates of the civil calendar: Julian up to 4 October 1582.
+        const double day = almanac::noon_of_civil_date(c.y, c.m, c.d) - 0.5;
         EXPECT_DOUBLE_EQ(main->FDate(), day + 0.5) << c.y;
         EXPECT_EQ(julian(), QString::fromLatin1(c.jd)) << c.y;
         // The Hebrew panel names that very day.
@@ -248,7 +251,8 @@ TEST_F(MainForm, DaysBeforeTheEpochShowNoonOfTheSameDayInEveryPanel) {
 TEST_F(MainForm, InvalidGregorianDatesGiveTheMessageAndTodayElsewhere) {
     const struct {
         int d, m, y;
-    } invalid[] = {{30, 2, 2024}, {29, 2, 2023}, {29, 2, 1900}, {29, 2, 1500}, {31, 4, 2024}, {31, 11, 999}};
+    } invalid[] = {{30, 2, 2024}, {29, 2, 2023},  {29, 2, 1900}, {29, 2, 1700},
+                   {5, 10, 1582}, {14, 10, 1582}, {31, 4, 2024}, {31, 11, 999}};
     for (const auto& c : invalid) {
         messages.clear();
         set_panel("GDay", c.d, "GMonth", c.m, "GYear", c.y);
@@ -265,9 +269,9 @@ TEST_F(MainForm, InvalidGregorianDatesGiveTheMessageAndTodayElsewhere) {
         EXPECT_EQ(julian(), QStringLiteral("2460587"));
         EXPECT_DOUBLE_EQ(main->FDate(), from_qdate(kNow.date()) + 0.5);
     }
-    // Leap days that exist: 2000 and 2024, not a message.
+    // Leap days that exist (1500 and 1000 by the Julian rule), not a message.
     messages.clear();
-    for (int y : {2000, 2024, 1600}) {
+    for (int y : {2000, 2024, 1600, 1500, 1000}) {
         set_panel("GDay", 29, "GMonth", 2, "GYear", y);
         main->GConvertClick();
     }
@@ -306,8 +310,8 @@ TEST_F(MainForm, TheFirstDaysOfTheRangeAreInHebrewYear4759BothWays) {
         int day, month, year;
         const char* hebrew;
     };
-    // The panel reads its dates in the proleptic Gregorian calendar: 1 Tishri 4760 is Julian 13 September.
-    const Case cases[] = {{1, 1, 999, "5/10/4759"}, {18, 9, 999, "29/6/4759"}, {19, 9, 999, "1/7/4760"}};
+    // The panel reads its dates in the civil calendar, Julian in 999: 1 Tishri 4760 is 14 September.
+    const Case cases[] = {{1, 1, 999, "10/10/4759"}, {13, 9, 999, "29/6/4759"}, {14, 9, 999, "1/7/4760"}};
     for (const Case& c : cases) {
         set_panel("GDay", c.day, "GMonth", c.month, "GYear", c.year);
         main->GConvertClick();
@@ -540,7 +544,7 @@ TEST_F(MainForm, ChristianFeastsOfTheGregorianYear) {
         const char* gregorian;
     } cases[] = {
         {"FillEaster", 2024, "31/3/2024"}, {"PalmSunday", 2024, "24/3/2024"},
-        {"Whitsun", 2024, "19/5/2024"},    {"FillEaster", 1500, "29/4/1500"},
+        {"Whitsun", 2024, "19/5/2024"},    {"FillEaster", 1500, "19/4/1500"},
         {"FillGnuYear", 2024, "1/1/2024"}, {"AllSaintsDay", 2024, "1/11/2024"},
         {"FillXmas", 999, "25/12/999"},    {"FillEaster", 2399, "28/3/2399"},
         {"PalmSunday", 1583, "3/4/1583"},

@@ -69,6 +69,9 @@ TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
             EXPECT_EQ(cut(lunar), "") << "28/" << month << "/" << year;
         }
     }
+    // The values that have units show them, whole.
+    EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DiameterEdit"))->text().endsWith(u'\u2033'));
+    EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DistanceEdit"))->text().endsWith(u" km"));
 }
 
 TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
