@@ -94,6 +94,12 @@ void TAppCore::open_url(QWidget* parent, const QUrl& url, const QString& what) {
     if (!seams_.open_url(url)) tell_cannot_open(parent, url, what);
 }
 
+QString TAppCore::guide_file() const {
+    const QString beside = program_folder_ + QStringLiteral("help/index.html");
+    const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/index.html");
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+}
+
 void TAppCore::set_program_folder(const QString& folder) {
     program_folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
     if (!program_folder_.endsWith(QDir::separator())) program_folder_ += QDir::separator();

@@ -80,6 +80,9 @@ public:
     /// The program's folder, with a trailing separator: where its help lies and, when writable, its data
     /// files.
     const QString& program_folder() const { return program_folder_; }
+    /// The HTML user's guide: help/index.html beside the program, else that of an installed program
+    /// (../share/almadex/help/index.html); the first path when neither exists.
+    QString guide_file() const;
     /// Points the program's folder elsewhere; the windows made afterwards read their files there.
     void set_program_folder(const QString& folder);
     /// Where the data file `name` ("gl.dat", "dates.dat") is read and written (app/data_files.h).

@@ -78,7 +78,7 @@ TMainForm::TMainForm(TAppCore& core, QWidget* parent)
 
     tips_dialog_ = new TTipDialog(this);
     tips_dialog_->setObjectName(QStringLiteral("TipsDialog"));
-    tips_dialog_->SetBackColor(palette().color(QPalette::Window));
+    tips_dialog_->SetBackColor(palette().color(QPalette::Base)); // the tip reads as a text field
     tips_dialog_->SetCaption(QStringLiteral("Tip of the Day"));
     tips_dialog_->SetCloseButton(QStringLiteral("&Close"));
     tips_dialog_->SetHeader(QStringLiteral("Did you know..."));

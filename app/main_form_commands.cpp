@@ -46,12 +46,8 @@ void TMainForm::ExitAppExecute() {
 
 void TMainForm::HelpContentExecute() {
     // A compiled help file beside the program wins; otherwise the HTML help shipped with it.
-    const QString& folder = core_.program_folder();
-    const QString chm = folder + QStringLiteral("help.chm");
-    // Beside the program in a build or a portable copy; in share/almadex/help of an installed one.
-    QString html = folder + QStringLiteral("help/index.html");
-    const QString installed = folder + QStringLiteral("../share/almadex/help/index.html");
-    if (!QFileInfo::exists(html) && QFileInfo::exists(installed)) html = QDir::cleanPath(installed);
+    const QString chm = core_.program_folder() + QStringLiteral("help.chm");
+    const QString html = core_.guide_file();
     if (QFileInfo::exists(chm))
         core_.open_url(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
     else if (QFileInfo::exists(html))
@@ -69,7 +65,12 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::Almadexhomepage1Click() {
-    core_.open_url(this, QUrl(home_page()), QStringLiteral("The home page"));
+    // The program has no web site: its home is the guide installed with it.
+    const QString html = core_.guide_file();
+    if (QFileInfo::exists(html))
+        core_.open_url(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
+    else
+        show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
 }
 
 // --- the tool windows ---

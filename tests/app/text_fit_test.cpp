@@ -9,6 +9,7 @@
 #include "app/prayer_form.h"
 #include "app/repository_form.h"
 #include "controls/spin_edit.h"
+#include "controls/tip_dialog.h"
 #include "tests/support/app_test.h"
 #include "tests/support/text_fit.h"
 
@@ -110,6 +111,11 @@ TEST_F(TextFit, TheSmallWindows) {
     repository->add_repository_entry(QStringLiteral("Wedding anniversary of my parents"),
                                      QStringLiteral("27/09/2000"));
     EXPECT_EQ(cut(repository), "");
+
+    // The tips, spelled and shown whole on the white of a text field.
+    TTipDialog* tips = main->TipsDialog();
+    EXPECT_TRUE(tips->Tips().join(u' ').contains(QStringLiteral("astronomy")));
+    EXPECT_EQ(tips->BackColor(), main->palette().color(QPalette::Base));
 
     core->intro_form().show();
     EXPECT_EQ(cut(&core->intro_form()), "");
