@@ -2,22 +2,59 @@
 // the main window's start-up timer then shows the start-up window, which shows the main window.
 //   almadex                    the program
 //   almadex --measure-startup  prints how long creating the windows (with their first computations) takes
+//   almadex --help, --version  answer on the terminal and end, without a display
 #include "app/artwork.h"
 #include "app/core.h"
 #include "app/guard.h"
 #include "app/product.h"
 #include "app/single_instance.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <cstdio>
 
+namespace {
+
+/// The options the program takes, with Qt's --help and --version.
+void describe_options(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("A desktop almanac: calendars, feasts, the Moon and seasons, "
+                       "Muslim prayer times."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(
+        {QStringLiteral("hidden"), QStringLiteral("Start in the system tray, no window shown.")});
+    parser.addOption({QStringLiteral("measure-startup"),
+                      QStringLiteral("Print how long making the windows takes, then end.")});
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    QCommandLineParser parser;
+    describe_options(parser);
+    {
+        // --help and --version are answered before the windowing system is asked for a display. The
+        // toolkit's own options (-platform, -style...) are read by the application below.
+        const QCoreApplication answering(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("almadex"));
+        QCoreApplication::setApplicationVersion(almadex::product_version());
+        (void)parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+        if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    }
     almadex::TAlmadexApplication app(argc, argv);
+    // The toolkit has taken its options: what is left must be the program's.
+    if (!parser.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "almadex: %s\nTry 'almadex --help'.\n", qPrintable(parser.errorText()));
+        return 2;
+    }
     QApplication::setApplicationName(almadex::product_name());
     QApplication::setApplicationVersion(almadex::product_version());
     QApplication::setWindowIcon(almadex::program_icon()); // the main window shows today's Moon instead
-    const bool measure = QApplication::arguments().contains(QStringLiteral("--measure-startup"));
+    const bool measure = parser.isSet(QStringLiteral("measure-startup"));
 
     // The program's state, with the program's folder as the place of its data files. Its windows are made
     // below; it writes nothing unless they were.
