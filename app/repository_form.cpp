@@ -4,6 +4,7 @@
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
+#include "app/messages.h"
 #include "ui_repository_form.h"
 
 #include <QApplication>
@@ -107,6 +108,14 @@ TRepositoryForm::TRepositoryForm(TAppCore& core, QWidget* parent)
     remove1_->setShortcut(QKeySequence::Delete);
     remove1_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     list->addAction(remove1_);
+    // Ctrl+Z anywhere in the window puts the entry removed last back.
+    undo_ = favorite_popup_menu_->addAction(tr("Undo remove"));
+    undo_->setObjectName(QStringLiteral("UndoRemove"));
+    undo_->setShortcut(QKeySequence::Undo);
+    undo_->setShortcutContext(Qt::WindowShortcut);
+    undo_->setEnabled(false);
+    addAction(undo_);
+    connect(undo_, &QAction::triggered, this, guarded(this, &TRepositoryForm::undo_remove));
 
     connect(remove1_, &QAction::triggered, this, guarded(this, &TRepositoryForm::Remove1Click));
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -180,6 +189,12 @@ void TRepositoryForm::load_repository() {
     const double now = core_.now();
     const QString default_date = format_date_time(u"dd/mm/yyyy", now, day_first()) + u' ' + time_to_str(now);
     const almanac::TDatesFile file = almanac::parse_dates(text, default_date.toStdString());
+    if (!file.unreadable.empty()) {
+        report_unreadable_file(core_.dialog_parent(), data_file_.read_path, from_utf8(file.unreadable));
+        save_allowed_ = false;
+        return;
+    }
+    known_bytes_ = almanac::read_data_file(QFile::encodeName(data_file_.read_path).toStdString()).bytes;
     if (!file.damage.empty())
         report_damaged_file(core_.dialog_parent(), data_file_.read_path, from_utf8(file.damage));
     for (const almanac::TDateEntry& entry : file.entries)
@@ -197,6 +212,8 @@ bool TRepositoryForm::save_repository() {
     QString error;
     if (current.state == almanac::TFileRead::TState::unreadable) {
         error = QStringLiteral("the file could not be read again (%1)").arg(from_utf8(current.reason));
+    } else if (current.bytes != known_bytes_) {
+        error = QStringLiteral("another program changed it since Almadex read it; it was left as it is");
     } else {
         std::vector<almanac::TDateEntry> entries;
         for (int row = 0; row < EntryCount(); ++row)
@@ -205,6 +222,7 @@ bool TRepositoryForm::save_repository() {
         if (write_file_atomically(data_file_.write_path, QByteArray::fromStdString(content), error,
                                   before_rename_)) {
             data_file_.read_path = data_file_.write_path;
+            known_bytes_ = content;
             return true;
         }
     }
@@ -246,7 +264,14 @@ void TRepositoryForm::AddBtnClick() {
     // Always day first with "/", the form that selecting an entry reads, whatever the short date format in
     // force is at the moment.
     const QString date_text = format_date_time(u"dd/mm/yyyy", from_qdate(ui->DatePick->date()), day_first());
+    if (ui->DescEdit->text().trimmed().isEmpty()) {
+        show_message(this, {QStringLiteral("Almadex"), tr("Please, type a description for this date."),
+                            QMessageBox::Information, QMessageBox::Ok});
+        ui->DescEdit->setFocus();
+        return;
+    }
     add_repository_entry(ui->DescEdit->text(), date_text);
+    save_repository();
 }
 
 void TRepositoryForm::NuGroupEnter() {
@@ -286,10 +311,35 @@ void TRepositoryForm::Remove1Click() {
     if (rows.isEmpty()) return;
     // Removing an entry selects nothing else: no other date is sent to the converter.
     const QSignalBlocker blocker(ui->ListView1->selectionModel());
-    ui->ListView1->removeRow(rows.first().row());
+    const int row = rows.first().row();
+    removed_.push_back({row, EntryDescription(row), EntryDate(row)});
+    undo_->setEnabled(true);
+    ui->ListView1->removeRow(row);
     fit_to_entries();
     ui->ListView1->clearSelection();
     ui->ListView1->viewport()->update();
+    save_repository();
+}
+
+void TRepositoryForm::undo_remove() {
+    if (removed_.empty()) return;
+    const TRemoved entry = removed_.back();
+    removed_.pop_back();
+    undo_->setEnabled(!removed_.empty());
+    append_entry(entry.description, entry.date);
+    // Back to its place in the list.
+    QTableWidget* list = ui->ListView1;
+    const int last = list->rowCount() - 1;
+    const int row = std::clamp(entry.row, 0, last);
+    for (int r = last; r > row; --r)
+        for (int column = 0; column < 2; ++column) {
+            QTableWidgetItem* above = list->takeItem(r - 1, column);
+            QTableWidgetItem* moved = list->takeItem(r, column);
+            list->setItem(r - 1, column, moved);
+            list->setItem(r, column, above);
+        }
+    fit_to_entries();
+    save_repository();
 }
 
 } // namespace almadex
