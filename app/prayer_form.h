@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -69,9 +70,12 @@ public:
     QLabel* Map() const;
 
     // --- the day's times ---
-    /// Fills TimeEditor for the day of `date`; a time that cannot be computed stops the list there.
-    void show_prayer_times(double date);
-    /// Clears TimeEditor and shows the times of Cal's day.
+    /// Fills TimeEditor for the day of `date`; a time that cannot be computed stops the list there, with a
+    /// last row saying why (the prayers named as the list names them, and where the rules for such days
+    /// are), which is returned ("" when every time was computed).
+    QString show_prayer_times(double date);
+    /// Clears TimeEditor and shows the times of Cal's day; raises astro::Exception with the reason when a
+    /// time is missing (the commands say it).
     void refresh_prayer_times();
     /// Sets the eight place fields from a point (x, y) of the 205 x 126 map.
     void set_location_from_map(int x, int y);
@@ -105,6 +109,10 @@ private:
     void set_time(const QString& name, const QString& time);
     void build_method_menu();
     void build_zone_and_qibla();
+    /// A last row of TimeEditor across both columns.
+    void show_day_error(const QString& text);
+    /// A day's error of the library as the window says it.
+    QString day_error_text(const std::string& error) const;
     void show_qibla();
     /// The zone's name on TZZone ("Zone..." for the fixed offset).
     void show_zone_name();
