@@ -1,6 +1,7 @@
 #include "app/core.h"
 
 #include "almanac/prayer_file.h"
+#include "almanac/prayer_file_check.h"
 #include "app/between_form.h"
 #include "app/calendar_form.h"
 #include "app/guard.h"
@@ -24,8 +25,10 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStringList>
 #include <QUrl>
 #include <cmath>
 #include <utility>
@@ -140,8 +143,21 @@ void TAppCore::load_prayer_choice(QWidget* parent) {
     prayer_file_ = data_file(QStringLiteral("gl.dat"));
     std::string text;
     if (!read_data_file_at_start(parent, prayer_file_.read_path, text)) prayer_save_allowed_ = false;
+    // Values that read as something else than they say take their defaults: said once the program is up.
+    const std::vector<std::string> faults = almanac::prayer_file_faults(text);
+    if (!faults.empty()) {
+        QStringList values;
+        for (const std::string& fault : faults) values << QString::fromStdString(fault);
+        hold_until_started(
+            {QCoreApplication::applicationName(),
+             tr("%1 holds values that cannot be read: %2. The prayer window shows its defaults "
+                "in their place, which are saved when the program ends.")
+                 .arg(QDir::toNativeSeparators(prayer_file_.read_path), values.join(tr(", "))),
+             QMessageBox::Warning, QMessageBox::Ok});
+    }
     TPrayerChoice choice = prayer_choice_;
     choice.location = almanac::parse_location(text);
+    saved_offset_ = choice.location.dec;
     // The method and the zone, in sections of their own (almanac/prayer_file.h).
     const almanac::TPrayerFileChoice file = almanac::parse_prayer_choice(text);
     choice.method = file.method;
@@ -149,15 +165,27 @@ void TAppCore::load_prayer_choice(QWidget* parent) {
     set_prayer_choice(choice);
 }
 
+bool TAppCore::is_offset_text(const std::string& text) {
+    static const QRegularExpression offset(QStringLiteral("^([01]?[0-9]|2[0-3]):[0-5][0-9]$"));
+    return offset.match(QString::fromStdString(text)).hasMatch();
+}
+
 void TAppCore::set_prayer_choice(const TPrayerChoice& choice) {
     if (choice == prayer_choice_) return;
+    if (is_offset_text(choice.location.dec)) saved_offset_ = choice.location.dec;
     prayer_choice_ = choice;
     emit place_changed(prayer_choice_);
 }
 
 bool TAppCore::save_prayer_choice() {
     if (!prayer_loaded_ || !prayer_save_allowed_) return false;
-    const std::string text = almanac::format_location(prayer_choice_.location) +
+    // An offset that is no time of day (being typed, or refused) is never written: the last good one is.
+    almanac::TLocationFile location = prayer_choice_.location;
+    if (is_offset_text(location.dec))
+        saved_offset_ = location.dec;
+    else
+        location.dec = saved_offset_;
+    const std::string text = almanac::format_location(location) +
                              almanac::format_prayer_choice({prayer_choice_.method, prayer_choice_.zone});
     QString error;
     if (write_file_atomically(prayer_file_.write_path, QByteArray::fromStdString(text), error)) {

@@ -115,14 +115,18 @@ public:
     // --- the prayer place, kept in "gl.dat" ---
     /// Reads "gl.dat" the first time (later calls do nothing): a missing file reads as an empty one, so that
     /// every key takes its default; one that exists but cannot be read is said over `parent` and left as it
-    /// is (not written in this run).
+    /// is (not written in this run). Values that read as something else than they say (their defaults) are
+    /// named in a message held until the program is up.
     void load_prayer_choice(QWidget* parent);
     const TPrayerChoice& prayer_choice() const { return prayer_choice_; }
     /// Emits place_changed when the choice differs from the one held.
     void set_prayer_choice(const TPrayerChoice& choice);
     /// Writes "gl.dat" (the place's sections, then the method's and the zone's) once it was read, unless it
-    /// could not be; a failure is said once. True when written.
+    /// could not be; a failure is said once. An offset that is no time of day is never written: the last one
+    /// that was stays in the file. True when written.
     bool save_prayer_choice();
+    /// "h:mm" or "hh:mm", a time of day: an offset the file may keep.
+    static bool is_offset_text(const std::string& text);
     /// "gl.dat": the file read (the one last written) and the file written.
     const TDataFileLocation& prayer_file() const { return prayer_file_; }
     /// The place in degrees, as the library takes it: north and WEST positive.
@@ -204,7 +208,8 @@ private:
     TPrayerChoice prayer_choice_;
     TDataFileLocation prayer_file_;
     bool prayer_loaded_ = false;
-    bool prayer_save_allowed_ = true; ///< false after "gl.dat" could not be read
+    bool prayer_save_allowed_ = true;    ///< false after "gl.dat" could not be read
+    std::string saved_offset_ = "00:00"; ///< the last offset that was a time of day
     std::vector<TMessage> held_messages_;
     std::array<std::unique_ptr<QWidget>, window_count> windows_;
 };

@@ -519,6 +519,57 @@ TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
     EXPECT_EQ(form->zone_name(), QStringLiteral("Europe/Paris"));
 }
 
+// Values of the file that cannot be read are named once the program is up; the others are read.
+TEST_F(PrayerForm, ValuesOfTheFileThatCannotBeReadAreSaidAtStart) {
+    const struct {
+        const char* file;
+        const char* named; // in the message, "" for none
+    } cases[] = {
+        {"[Time zone]\nSig=0\nDec=03:00\n[Prayer method]\nMethod=mwl\nAsr=hanafi\n", ""},
+        {"[Time zone]\nSig=0\nDec=12:75\n", "Dec=12:75"},
+        {"[Prayer method]\nMethod=astrology\nAsr=hanafi\nFajrAngle=99\nDhuhr=500\n",
+         "Method=astrology, FajrAngle=99, Dhuhr=500"},
+    };
+    for (const auto& c : cases) {
+        write_gl(c.file);
+        messages.clear();
+        create();
+        EXPECT_TRUE(messages.empty()) << "held while the windows are created";
+        core->show_start_messages(nullptr);
+        if (*c.named == 0) {
+            EXPECT_TRUE(messages.empty()) << c.file;
+        } else {
+            ASSERT_EQ(messages.size(), 1u) << c.file;
+            EXPECT_TRUE(messages[0].text.contains(QString::fromLatin1(c.named)))
+                << messages[0].text.toStdString();
+            EXPECT_TRUE(messages[0].text.contains(QStringLiteral("gl.dat")))
+                << messages[0].text.toStdString();
+        }
+        close();
+    }
+}
+
+// An offset that is no time of day is refused where it is typed and never saved: the last good one is, so
+// that the next start reads the offset the user had.
+TEST_F(PrayerForm, AnInvalidOffsetIsNeverSaved) {
+    write_gl("[Time zone]\nSig=1\nDec=05:30\n");
+    create();
+    for (const char* typed : {"12:75", "24:00", "7:", ""}) {
+        form->TZValue()->setText(QString::fromLatin1(typed));
+        ASSERT_TRUE(core->save_prayer_choice());
+        EXPECT_NE(read_text(gl()).indexOf(QStringLiteral("Dec=05:30\n")), -1) << typed;
+    }
+    form->TZValue()->setText(QStringLiteral("06:00"));
+    form->TZValue()->setText(QStringLiteral("99:99"));
+    close();
+    EXPECT_NE(read_text(gl()).indexOf(QStringLiteral("Dec=06:00\n")), -1) << read_text(gl()).toStdString();
+    messages.clear();
+    create();
+    core->show_start_messages(nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("06:00"));
+}
+
 TEST_F(PrayerForm, UnknownOrOutOfRangeMethodValuesReadAsTheDefaults) {
     write_gl("[Prayer method]\nMethod=astrology\nAsr=hanafi\nAdjust=1,2,3\nDhuhr=500\nFajrAngle=95\n"
              "[Prayer zone]\nName=Mars/Olympus\n");
