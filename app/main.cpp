@@ -5,6 +5,7 @@
 //   almadex --help, --version  answer on the terminal and end, without a display
 #include "app/artwork.h"
 #include "app/core.h"
+#include "app/end_signals.h"
 #include "app/guard.h"
 #include "app/product.h"
 #include "app/single_instance.h"
@@ -70,6 +71,9 @@ int main(int argc, char** argv) {
     }
     QObject::connect(&instance, &almadex::TSingleInstance::come_forward, &core,
                      [&core] { core.show_window(almadex::TWindow::main); });
+
+    // A session's end (SIGTERM, SIGHUP) ends the program as Exit does: every window writes its files.
+    almadex::quit_on_end_signals();
 
     QElapsedTimer clock;
     clock.start();

@@ -1,9 +1,16 @@
 // The program's own options, answered on the terminal without a display: --help lists them, --version names
-// the version, an unknown option is refused; none of them starts the windows.
+// the version, an unknown option is refused; none of them starts the windows. The signals that end a session
+// end the program as its Exit command does.
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,6 +66,35 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
         for (const QString& text : c.out)
             EXPECT_TRUE(r.out.contains(text)) << what << ": " << r.out.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.err))) << what << ": " << r.err.toStdString();
+    }
+}
+
+// A session's end (SIGTERM, SIGHUP) ends the program as its Exit command does: the windows write their files.
+TEST(CommandLine, EndSignalsEndTheProgramWithItsFilesWritten) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        QTemporaryDir folder, runtime;
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ALMADEX_PROGRAM), folder.filePath(QStringLiteral("almadex"))));
+        QFile::setPermissions(runtime.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        program.setProcessEnvironment(env);
+        program.start(folder.filePath(QStringLiteral("almadex")), {});
+        ASSERT_TRUE(program.waitForStarted(10000));
+        // Up once it listens for a second start (its socket in the runtime folder).
+        QDeadlineTimer deadline(20000);
+        while (QDir(runtime.path()).entryList({QStringLiteral("*.socket")}, QDir::System).isEmpty() &&
+               !deadline.hasExpired())
+            QThread::msleep(20);
+        ASSERT_FALSE(deadline.hasExpired()) << signal;
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        ASSERT_TRUE(program.waitForFinished(20000)) << signal;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(program.exitCode(), 0) << signal;
+        EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("gl.dat")))) << signal;
+        EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("dates.dat")))) << signal;
     }
 }
 
