@@ -291,18 +291,24 @@ void TAppCore::create_windows() {
 void TAppCore::place(TWindow window) {
     QWidget* placed = existing_window(window);
     const QWidget* main = existing_window(TWindow::main);
+    // The converter's other side windows that are shown: a window opens where it covers none of them.
+    QList<QRect> taken;
+    for (const TWindow side : {TWindow::lunar, TWindow::calendar, TWindow::between, TWindow::repository})
+        if (const QWidget* other = existing_window(side); other && side != window && other->isVisible())
+            taken << QRect(other->frameGeometry().topLeft(), frame_size(other, main));
     switch (window) {
     case TWindow::lunar:
     case TWindow::calendar:
-        place_beside(placed, main);
+        place_beside(placed, main, TBesideAlign::Top, 0, taken);
         break;
     case TWindow::between:
-        place_beside(placed, main, TBesideAlign::Bottom);
+        place_beside(placed, main, TBesideAlign::Bottom, 0, taken);
         break;
     case TWindow::repository: {
         // Under the calendar window's place.
         const QWidget* calendar = existing_window(TWindow::calendar);
-        place_beside(placed, main, TBesideAlign::Top, calendar ? frame_size(calendar, main).height() : 0);
+        place_beside(placed, main, TBesideAlign::Top, calendar ? frame_size(calendar, main).height() : 0,
+                     taken);
         break;
     }
     case TWindow::prayer:
