@@ -1,5 +1,6 @@
 #include "app/repository_form.h"
 
+#include "almanac/civil_calendar.h"
 #include "almanac/data_files.h"
 #include "app/core.h"
 #include "app/date_formats.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -39,14 +41,25 @@ TFormatSettings month_name_first() {
     return fs;
 }
 
-/// The day of an entry's date text: in the date conventions in force (`in_force`), as dd/mm/yyyy or as
-/// mmm dd yyyy, each alone or followed by a time of day.
-std::optional<QDate> parse_entry_date(const QString& text, const TFormatSettings& in_force) {
+/// The date of an entry's date text, read in the civil calendar (Julian up to 4 October 1582): in the date
+/// conventions in force (`in_force`), as dd/mm/yyyy or as mmm dd yyyy, each alone or followed by a time of
+/// day. A date the calendar skips (5..14 October 1582) is none.
+std::optional<TGregorianFields> parse_entry_date(const QString& text, const TFormatSettings& in_force) {
+    std::optional<TGregorianFields> date;
     for (const TFormatSettings& fs : {in_force, day_first(), month_name_first()}) {
-        if (const auto day = try_str_to_date(text, fs)) return to_qdate(*day);
-        if (const auto moment = try_str_to_datetime(text, fs)) return to_qdate(*moment);
+        std::optional<double> day = try_str_to_date(text, fs);
+        if (!day) day = try_str_to_datetime(text, fs);
+        if (!day) continue;
+        const QDate read = to_qdate(*day);
+        date = TGregorianFields{read.day(), read.month(), read.year()};
+        break;
     }
-    return std::nullopt;
+    // A leap day of the Julian years the proleptic reading has not (29/02/1500).
+    static const QRegularExpression leap_day(QStringLiteral("^\\s*29/0?2/(\\d{1,4})(\\s|$)"));
+    if (const QRegularExpressionMatch m = leap_day.match(text); !date && m.hasMatch())
+        date = TGregorianFields{29, 2, m.captured(1).toInt()};
+    if (date && !almanac::civil_date_exists(date->year, date->month, date->day)) return std::nullopt;
+    return date;
 }
 
 QString from_utf8(const std::string& text) {
@@ -300,10 +313,11 @@ void TRepositoryForm::ListView1SelectItem(int row, bool selected) {
     fs.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
     ui->DescEdit->setText(EntryDescription(row));
     // A date text that does not read as a date changes nothing, without a message.
-    const std::optional<QDate> day = parse_entry_date(EntryDate(row), fs);
+    const std::optional<TGregorianFields> day = parse_entry_date(EntryDate(row), fs);
     if (!day) return;
-    ui->DatePick->setDate(*day);
-    core_.send_to_converter(day->day(), day->month(), day->year());
+    // The picker shows the same numbers where its own calendar has them.
+    if (const QDate shown(day->year, day->month, day->day); shown.isValid()) ui->DatePick->setDate(shown);
+    core_.send_to_converter(day->day, day->month, day->year);
 }
 
 void TRepositoryForm::Remove1Click() {

@@ -502,6 +502,37 @@ TEST_F(RepositoryForm, SelectingReadsTheFormsOfEarlierFiles) {
     EXPECT_TRUE(messages.empty());
 }
 
+// Entries name dates of the civil calendar, as the converter reads them: Julian up to 4 October 1582.
+TEST_F(RepositoryForm, EntriesAreDatesOfTheCivilCalendar) {
+    write_file("[General]\nN=4\n"
+               "[Date1]\nDescription=a\nValue=29/02/1500\n"
+               "[Date2]\nDescription=b\nValue=04/10/1582\n"
+               "[Date3]\nDescription=c\nValue=10/10/1582\n"
+               "[Date4]\nDescription=d\nValue=29/02/1700\n");
+    open_repository();
+    const struct {
+        int row;
+        const char* gregorian; // the converter's fields after the selection; "" when unchanged
+        double julian_day;     // of the converter's noon, 0 when unchanged
+    } cases[] = {
+        {0, "29/2/1500", 2268992},
+        {1, "4/10/1582", 2299160},
+        {2, "", 0}, // one of the days the reform left out
+        {3, "", 0}, // no leap day in 1700
+    };
+    for (const auto& c : cases) {
+        const QString before = gregorian();
+        select(c.row);
+        if (*c.gregorian == 0) {
+            EXPECT_EQ(gregorian(), before) << c.row;
+            continue;
+        }
+        EXPECT_EQ(gregorian(), QString::fromLatin1(c.gregorian)) << c.row;
+        EXPECT_DOUBLE_EQ(main->FDate() + 2415018.5, c.julian_day) << c.row;
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(RepositoryForm, ADescriptionStopsAt35Characters) {
     open_repository();
     repository->show();
