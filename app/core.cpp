@@ -292,10 +292,13 @@ void TAppCore::place(TWindow window) {
     QWidget* placed = existing_window(window);
     const QWidget* main = existing_window(TWindow::main);
     // The converter's other side windows that are shown: a window opens where it covers none of them.
+    // Where the window manager has not yet told where a window went, the place given to it counts too.
     QList<QRect> taken;
     for (const TWindow side : {TWindow::lunar, TWindow::calendar, TWindow::between, TWindow::repository})
-        if (const QWidget* other = existing_window(side); other && side != window && other->isVisible())
+        if (const QWidget* other = existing_window(side); other && side != window && other->isVisible()) {
             taken << QRect(other->frameGeometry().topLeft(), frame_size(other, main));
+            if (const QRect given = placed_frames_[index(side)]; given.isValid()) taken << given;
+        }
     switch (window) {
     case TWindow::lunar:
     case TWindow::calendar:
@@ -324,6 +327,7 @@ void TAppCore::place(TWindow window) {
     default:
         break;
     }
+    placed_frames_[index(window)] = QRect(placed->pos(), frame_size(placed, main));
 }
 
 void TAppCore::show_window(TWindow window, bool shown) {

@@ -17,6 +17,7 @@
 #include "app/seams.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -212,6 +213,7 @@ private:
     std::string saved_offset_ = "00:00"; ///< the last offset that was a time of day
     std::vector<TMessage> held_messages_;
     std::array<std::unique_ptr<QWidget>, window_count> windows_;
+    std::array<QRect, window_count> placed_frames_; ///< the frame each window was last placed at
 };
 
 } // namespace almadex

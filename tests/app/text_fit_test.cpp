@@ -117,6 +117,11 @@ TEST_F(TextFit, TheSmallWindows) {
     EXPECT_TRUE(tips->Tips().join(u' ').contains(QStringLiteral("astronomy")));
     EXPECT_EQ(tips->BackColor(), main->palette().color(QPalette::Base));
 
+    // The schedule's title whole in its frame's title bar, beside three frame buttons of up to 32 pixels.
+    TMonthForm* month = &core->month_form();
+    EXPECT_EQ(month->windowTitle(), QStringLiteral("Prayers Schedule"));
+    EXPECT_GE(month->width(), month->fontMetrics().horizontalAdvance(month->windowTitle()) + 3 * 32);
+
     core->intro_form().show();
     EXPECT_EQ(cut(&core->intro_form()), "");
     core->intro_form().hide();
