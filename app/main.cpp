@@ -20,15 +20,15 @@ namespace {
 
 /// The options the program takes, with Qt's --help and --version.
 void describe_options(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("A desktop almanac: calendars, feasts, the Moon and seasons, "
-                       "Muslim prayer times."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "A desktop almanac: calendars, feasts, the Moon and seasons, Muslim prayer times."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("hidden"),
+                      QCoreApplication::translate("main", "Start in the system tray, no window shown.")});
     parser.addOption(
-        {QStringLiteral("hidden"), QStringLiteral("Start in the system tray, no window shown.")});
-    parser.addOption({QStringLiteral("measure-startup"),
-                      QStringLiteral("Print how long making the windows takes, then end.")});
+        {QStringLiteral("measure-startup"),
+         QCoreApplication::translate("main", "Print how long making the windows takes, then end.")});
 }
 
 } // namespace
@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     almadex::TAlmadexApplication app(argc, argv);
     // The toolkit has taken its options: what is left must be the program's.
     if (!parser.parse(QApplication::arguments())) {
-        std::fprintf(stderr, "almadex: %s\nTry 'almadex --help'.\n", qPrintable(parser.errorText()));
+        std::fprintf(stderr, "almadex: %s\n%s\n", qPrintable(parser.errorText()),
+                     qPrintable(QCoreApplication::translate("main", "Try 'almadex --help'.")));
         return 2;
     }
     QApplication::setApplicationName(almadex::product_name());

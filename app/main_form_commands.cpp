@@ -68,9 +68,9 @@ void TMainForm::Almadexhomepage1Click() {
     // The program has no web site: its home is the guide installed with it.
     const QString html = core_.guide_file();
     if (QFileInfo::exists(html))
-        core_.open_url(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
+        core_.open_url(this, QUrl::fromLocalFile(html), tr("The user's guide"));
     else
-        show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
+        show_error(this, tr("The help file cannot be found: %1").arg(html));
 }
 
 // --- the tool windows ---

@@ -226,7 +226,7 @@ bool TRepositoryForm::save_repository() {
     if (current.state == almanac::TFileRead::TState::unreadable) {
         error = QStringLiteral("the file could not be read again (%1)").arg(from_utf8(current.reason));
     } else if (current.bytes != known_bytes_) {
-        error = QStringLiteral("another program changed it since Almadex read it; it was left as it is");
+        error = tr("another program changed it since Almadex read it; it was left as it is");
     } else {
         std::vector<almanac::TDateEntry> entries;
         for (int row = 0; row < EntryCount(); ++row)
