@@ -323,7 +323,12 @@ TDatesFile parse_dates(std::string_view text, const std::string& default_value) 
     TDatesFile file;
     bool has_count = false;
     const std::string count_text = value_of(ini, general, "N", has_count);
-    if (!has_count) return file;
+    if (!has_count) {
+        const bool blank = std::all_of(
+            text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+        if (!blank) file.unreadable = "it holds no count of entries (N of section General)";
+        return file;
+    }
 
     // The sections Date1, Date2, ... that exist, by their number.
     std::map<std::size_t, std::string> sections;

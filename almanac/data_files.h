@@ -76,9 +76,13 @@ inline constexpr std::size_t max_date_entries = 10000;
 struct TDatesFile {
     std::vector<TDateEntry> entries;
     std::string damage;
+    /// Why the text is no dates file ("" when it is): one that holds anything but blanks and has no count N
+    /// (binary data among them). Such a file must be left as it is.
+    std::string unreadable;
 };
 
-/// Reads the UTF-8 text of "dates.dat". N of section General counts the entries (0 when missing); it must be
+/// Reads the UTF-8 text of "dates.dat". N of section General counts the entries (a text of blanks holds none;
+/// any other text without N is `unreadable`); it must be
 /// a plain decimal number. Entries are read from the sections Date1..DateN that exist, in order; when N is
 /// not a plain decimal number, or names sections that do not exist, `damage` says so and only the existing
 /// sections are read (all of them, in order, when N is not a number): no entry is made up. A missing

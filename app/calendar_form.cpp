@@ -1,9 +1,10 @@
 #include "app/calendar_form.h"
 
+#include "almanac/civil_calendar.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
-#include "astro/calendar.h"
+#include "controls/civil_calendar_widget.h"
 #include "ui_calendar_form.h"
 
 #include <QResizeEvent>
@@ -35,7 +36,7 @@ TCalendarForm::~TCalendarForm() = default;
 QLabel* TCalendarForm::LeapYinfo() const {
     return ui->LeapYinfo;
 }
-QCalendarWidget* TCalendarForm::Calendar() const {
+TCivilCalendarWidget* TCalendarForm::Calendar() const {
     return ui->Calendar;
 }
 QPushButton* TCalendarForm::BitBtn1() const {
@@ -43,16 +44,15 @@ QPushButton* TCalendarForm::BitBtn1() const {
 }
 
 void TCalendarForm::ShowLeapYear(int year) {
-    const bool leap =
-        year >= 1 && year <= 0xFFFF && astro::calendar_leap_year(static_cast<std::uint16_t>(year));
-    ui->LeapYinfo->setText(QString::number(year) + (leap ? QStringLiteral(" is a leap year")
-                                                         : QStringLiteral(" is not a leap year")));
+    ui->LeapYinfo->setText(almanac::civil_leap_year(year) ? tr("%1 is a leap year").arg(year)
+                                                          : tr("%1 is not a leap year").arg(year));
 }
 
 void TCalendarForm::FormShow() {
     const QDate day = std::clamp(to_qdate(core_.moment()), FirstDay(), LastDay());
     ui->Calendar->setSelectedDate(day);
-    ui->Calendar->setCurrentPage(day.year(), day.month());
+    const astro::TCalendarDate civil = TCivilCalendarWidget::civil_date(day);
+    ui->Calendar->show_civil_month(civil.year, civil.month);
 }
 
 void TCalendarForm::FormResize() {
@@ -65,7 +65,7 @@ void TCalendarForm::BitBtn1Click() {
 }
 
 void TCalendarForm::CalendarClick() {
-    ShowLeapYear(ui->Calendar->selectedDate().year());
+    ShowLeapYear(ui->Calendar->selected_civil_date().year);
 }
 
 void TCalendarForm::showEvent(QShowEvent* event) {

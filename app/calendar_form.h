@@ -1,13 +1,14 @@
-// The calendar window: the month of the converter's moment in a month calendar with ISO week numbers, and
-// one line telling whether a year is a leap year. The converter opens and closes it through its "Calendar..."
-// command and its toolbar toggle CalBtn, which follows the window through the core.
+// The calendar window: the month of the converter's moment in a month calendar of the civil calendar (Julian
+// up to October 1582) with ISO week numbers, and one line telling whether a year is a leap year. The
+// converter opens and closes it through its "Calendar..." command and its toolbar toggle CalBtn, which
+// follows the window through the core.
 #pragma once
 
 #include <QDate>
 #include <QWidget>
 #include <memory>
 
-class QCalendarWidget;
+class TCivilCalendarWidget;
 class QLabel;
 class QPushButton;
 
@@ -29,7 +30,7 @@ public:
     ~TCalendarForm() override;
 
     QLabel* LeapYinfo() const;
-    QCalendarWidget* Calendar() const;
+    TCivilCalendarWidget* Calendar() const;
     QPushButton* BitBtn1() const;
 
     /// The smallest size the window takes (a resize below it snaps back).
@@ -39,7 +40,8 @@ public:
     static QDate FirstDay() { return {1, 1, 1}; }
     static QDate LastDay() { return {9999, 12, 31}; }
 
-    /// Writes "<year> is a leap year" or "<year> is not a leap year" (the Julian rule up to 1582).
+    /// Writes "<year> is a leap year" or "<year> is not a leap year" (the civil calendar: the Julian rule up
+    /// to 1582).
     void ShowLeapYear(int year);
 
     /// Moves the month calendar to the converter's moment (each showing, not a restore from the task bar).
@@ -47,7 +49,7 @@ public:
     /// Keeps the window at least kMinWidth x kMinHeight.
     void FormResize();
     void BitBtn1Click();
-    /// The leap-year line for the year of the clicked day (proleptic Gregorian, like the control).
+    /// The leap-year line for the civil year of the clicked day.
     void CalendarClick();
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "almanac/places.h"
 #include "almanac/prayer_file.h"
+#include "almanac/prayer_file_check.h"
 #include "app/between_form.h"
 #include "app/calendar_form.h"
 #include "app/companion.h"
@@ -26,8 +27,10 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStringList>
 #include <QUrl>
 #include <cmath>
 #include <utility>
@@ -97,6 +100,12 @@ void TAppCore::open_url(QWidget* parent, const QUrl& url, const QString& what) {
     if (!seams_.open_url(url)) tell_cannot_open(parent, url, what);
 }
 
+QString TAppCore::guide_file() const {
+    const QString beside = program_folder_ + QStringLiteral("help/index.html");
+    const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/index.html");
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+}
+
 void TAppCore::set_program_folder(const QString& folder) {
     program_folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
     if (!program_folder_.endsWith(QDir::separator())) program_folder_ += QDir::separator();
@@ -138,8 +147,21 @@ void TAppCore::load_prayer_choice(QWidget* parent) {
     prayer_file_found_ = QFileInfo::exists(prayer_file_.read_path);
     std::string text;
     if (!read_data_file_at_start(parent, prayer_file_.read_path, text)) prayer_save_allowed_ = false;
+    // Values that read as something else than they say take their defaults: said once the program is up.
+    const std::vector<std::string> faults = almanac::prayer_file_faults(text);
+    if (!faults.empty()) {
+        QStringList values;
+        for (const std::string& fault : faults) values << QString::fromStdString(fault);
+        hold_until_started(
+            {QCoreApplication::applicationName(),
+             tr("%1 holds values that cannot be read: %2. The prayer window shows its defaults "
+                "in their place, which are saved when the program ends.")
+                 .arg(QDir::toNativeSeparators(prayer_file_.read_path), values.join(tr(", "))),
+             QMessageBox::Warning, QMessageBox::Ok});
+    }
     TPrayerChoice choice = prayer_choice_;
     choice.location = almanac::parse_location(text);
+    saved_offset_ = choice.location.dec;
     // The method and the zone, in sections of their own (almanac/prayer_file.h).
     const almanac::TPrayerFileChoice file = almanac::parse_prayer_choice(text);
     choice.method = file.method;
@@ -162,15 +184,27 @@ void TAppCore::remember_place_method(const std::string& id, almanac::TMethodId m
     place_methods_ = std::move(file.place_methods);
 }
 
+bool TAppCore::is_offset_text(const std::string& text) {
+    static const QRegularExpression offset(QStringLiteral("^([01]?[0-9]|2[0-3]):[0-5][0-9]$"));
+    return offset.match(QString::fromStdString(text)).hasMatch();
+}
+
 void TAppCore::set_prayer_choice(const TPrayerChoice& choice) {
     if (choice == prayer_choice_) return;
+    if (is_offset_text(choice.location.dec)) saved_offset_ = choice.location.dec;
     prayer_choice_ = choice;
     emit place_changed(prayer_choice_);
 }
 
 bool TAppCore::save_prayer_choice() {
     if (!prayer_loaded_ || !prayer_save_allowed_) return false;
-    const std::string text = almanac::format_location(prayer_choice_.location) +
+    // An offset that is no time of day (being typed, or refused) is never written: the last good one is.
+    almanac::TLocationFile location = prayer_choice_.location;
+    if (is_offset_text(location.dec))
+        saved_offset_ = location.dec;
+    else
+        location.dec = saved_offset_;
+    const std::string text = almanac::format_location(location) +
                              almanac::format_prayer_choice({prayer_choice_.method, prayer_choice_.zone,
                                                             prayer_choice_.place, place_methods_});
     QString error;
@@ -281,18 +315,27 @@ void TAppCore::create_windows() {
 void TAppCore::place(TWindow window) {
     QWidget* placed = existing_window(window);
     const QWidget* main = existing_window(TWindow::main);
+    // The converter's other side windows that are shown: a window opens where it covers none of them.
+    // Where the window manager has not yet told where a window went, the place given to it counts too.
+    QList<QRect> taken;
+    for (const TWindow side : {TWindow::lunar, TWindow::calendar, TWindow::between, TWindow::repository})
+        if (const QWidget* other = existing_window(side); other && side != window && other->isVisible()) {
+            taken << QRect(other->frameGeometry().topLeft(), frame_size(other, main));
+            if (const QRect given = placed_frames_[index(side)]; given.isValid()) taken << given;
+        }
     switch (window) {
     case TWindow::lunar:
     case TWindow::calendar:
-        place_beside(placed, main);
+        place_beside(placed, main, TBesideAlign::Top, 0, taken);
         break;
     case TWindow::between:
-        place_beside(placed, main, TBesideAlign::Bottom);
+        place_beside(placed, main, TBesideAlign::Bottom, 0, taken);
         break;
     case TWindow::repository: {
         // Under the calendar window's place.
         const QWidget* calendar = existing_window(TWindow::calendar);
-        place_beside(placed, main, TBesideAlign::Top, calendar ? frame_size(calendar, main).height() : 0);
+        place_beside(placed, main, TBesideAlign::Top, calendar ? frame_size(calendar, main).height() : 0,
+                     taken);
         break;
     }
     case TWindow::prayer:
@@ -308,6 +351,7 @@ void TAppCore::place(TWindow window) {
     default:
         break;
     }
+    placed_frames_[index(window)] = QRect(placed->pos(), frame_size(placed, main));
 }
 
 void TAppCore::show_window(TWindow window, bool shown) {

@@ -18,6 +18,7 @@
 #include "app/seams.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -83,6 +84,9 @@ public:
     /// The program's folder, with a trailing separator: where its help lies and, when writable, its data
     /// files.
     const QString& program_folder() const { return program_folder_; }
+    /// The HTML user's guide: help/index.html beside the program, else that of an installed program
+    /// (../share/almadex/help/index.html); the first path when neither exists.
+    QString guide_file() const;
     /// Points the program's folder elsewhere; the windows made afterwards read their files there.
     void set_program_folder(const QString& folder);
     /// Where the data file `name` ("gl.dat", "dates.dat") is read and written (app/data_files.h).
@@ -115,13 +119,15 @@ public:
     // --- the prayer place, kept in "gl.dat" ---
     /// Reads "gl.dat" the first time (later calls do nothing): a missing file reads as an empty one, so that
     /// every key takes its default; one that exists but cannot be read is said over `parent` and left as it
-    /// is (not written in this run).
+    /// is (not written in this run). Values that read as something else than they say (their defaults) are
+    /// named in a message held until the program is up.
     void load_prayer_choice(QWidget* parent);
     const TPrayerChoice& prayer_choice() const { return prayer_choice_; }
     /// Emits place_changed when the choice differs from the one held.
     void set_prayer_choice(const TPrayerChoice& choice);
     /// Writes "gl.dat" (the place's sections, then the method's and the zone's) once it was read, unless it
-    /// could not be; a failure is said once. True when written.
+    /// could not be; a failure is said once. An offset that is no time of day is never written: the last one
+    /// that was stays in the file. True when written.
     bool save_prayer_choice();
     /// False when there was no "gl.dat" to read: the program's first start in its data folder.
     bool prayer_file_found() const { return prayer_file_found_; }
@@ -132,6 +138,8 @@ public:
     void remember_place_method(const std::string& id, almanac::TMethodId method);
     /// The cities that places are searched among (the seams'; loaded the first time they are asked for).
     const almanac::TPlaceIndex& places() const { return seams_.places(); }
+    /// "h:mm" or "hh:mm", a time of day: an offset the file may keep.
+    static bool is_offset_text(const std::string& text);
     /// "gl.dat": the file read (the one last written) and the file written.
     const TDataFileLocation& prayer_file() const { return prayer_file_; }
     /// The place in degrees, as the library takes it: north and WEST positive.
@@ -223,7 +231,9 @@ private:
     std::vector<almanac::TPlaceMethod> place_methods_; ///< the oldest first
     std::vector<TMessage> held_messages_;
     std::array<std::unique_ptr<QWidget>, window_count> windows_;
-    std::unique_ptr<TCompanion> companion_; ///< destroyed before the windows
+    std::unique_ptr<TCompanion> companion_;         ///< destroyed before the windows
+    std::string saved_offset_ = "00:00";            ///< the last offset that was a time of day
+    std::array<QRect, window_count> placed_frames_; ///< the frame each window was last placed at
 };
 
 } // namespace almadex

@@ -114,15 +114,19 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
 bool read_data_file_at_start(QWidget* parent, const QString& path, std::string& text) {
     const almanac::TFileRead file = almanac::read_data_file(QFile::encodeName(path).toStdString());
     if (file.state == almanac::TFileRead::TState::unreadable) {
-        show_message(parent, {QStringLiteral("Almadex"),
-                              QStringLiteral("%1 could not be read (%2); it will be left as it is.")
-                                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason)),
-                              QMessageBox::Warning, QMessageBox::Ok});
+        report_unreadable_file(parent, path, QString::fromStdString(file.reason));
         text.clear();
         return false;
     }
     text = almanac::ini_text_as_utf8(file.bytes);
     return true;
+}
+
+void report_unreadable_file(QWidget* parent, const QString& path, const QString& reason) {
+    show_message(parent, {QStringLiteral("Almadex"),
+                          QStringLiteral("%1 could not be read (%2); it will be left as it is.")
+                              .arg(QDir::toNativeSeparators(path), reason),
+                          QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void report_damaged_file(QWidget* parent, const QString& path, const QString& damage) {

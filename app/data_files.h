@@ -41,6 +41,9 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
 /// window keeps its defaults and must not save that file in this run.
 bool read_data_file_at_start(QWidget* parent, const QString& path, std::string& text);
 
+/// Tells the user that a data file cannot be read, and why: it will be left as it is.
+void report_unreadable_file(QWidget* parent, const QString& path, const QString& reason);
+
 /// Tells the user that a data file is damaged and what was read of it.
 void report_damaged_file(QWidget* parent, const QString& path, const QString& damage);
 

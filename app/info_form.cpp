@@ -3,13 +3,16 @@
 #include "app/artwork.h"
 #include "app/core.h"
 #include "app/guard.h"
+#include "app/messages.h"
 #include "app/product.h"
 #include "app/shell_open.h"
 #include "controls/url_label.h"
 #include "ui_info_form.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
+#include <QUrl>
 
 namespace almadex {
 
@@ -21,21 +24,18 @@ TInfoForm::TInfoForm(TAppCore& core, QWidget* parent)
     ui->Image1->setPixmap(about_picture());
     ui->Label7->setText(
         QStringLiteral("%1 version %2\nA desktop almanac").arg(product_name(), product_version()));
-    ui->URLLabel1->SetURLType(TURLLabel::utHTTP);
-    ui->URLLabel1->SetCaption(home_page());
-    ui->URLLabel2->SetURLType(TURLLabel::utMailTo);
-    ui->URLLabel2->SetCaption(mail_address());
+    // The link opens the user's guide installed with the program (there is no web site nor mail address).
+    ui->URLLabel1->SetCaption(tr("The user's guide"));
+    ui->URLLabel1->setToolTip(tr("Open the user's guide"));
+    ui->URLLabel1->SetOpener([this, &core](const QString&) {
+        const QString guide = core.guide_file();
+        if (QFileInfo::exists(guide))
+            core.open_url(this, QUrl::fromLocalFile(guide), tr("The user's guide"));
+        else
+            show_error(this, tr("The help file cannot be found: %1").arg(guide));
+        return true; // said above when it failed
+    });
     connect(ui->BitBtn3, &QPushButton::clicked, this, guarded(this, &TInfoForm::BitBtn3Click));
-    // The links open as every file and address of the program does; one the desktop cannot open is named, so
-    // that the user can open it by hand.
-    for (TURLLabel* link : {ui->URLLabel1, ui->URLLabel2}) {
-        link->SetOpener([&core](const QString& address) {
-            return core.seams().open_url(QUrl(address, QUrl::TolerantMode));
-        });
-        connect(link, &TURLLabel::OpenFailed, this, [this](const QString& address) {
-            tell_cannot_open(this, QUrl(address), QStringLiteral("The link"));
-        });
-    }
     // The data the program carries from others, with their licences.
     auto* credits = new QLabel(ui->PageControl1);
     credits->setObjectName(QStringLiteral("CreditsText"));

@@ -1,14 +1,17 @@
 #include "app/lunar_form.h"
 
+#include "almanac/civil_calendar.h"
 #include "almanac/moon.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
 #include "app/messages.h"
+#include "astro/errors.h"
 #include "astro/seasons.h"
 #include "controls/moon.h"
 #include "ui_lunar_form.h"
 
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QStyle>
@@ -56,6 +59,7 @@ TLunarForm::TLunarForm(TAppCore& core, QWidget* parent)
     moon->SetShowApollo11(false);
     moon->SetMoonStyle(TMoon::msColor);
     moon->installEventFilter(this);
+    ui->TimeEdit->installEventFilter(this); // Enter computes, as Update does
 
     connect(ui->NowBtn, &QPushButton::clicked, this, guarded(this, &TLunarForm::NowBtnClick));
     connect(ui->SetBtn, &QPushButton::clicked, this, guarded(this, &TLunarForm::SetBtnClick));
@@ -155,21 +159,27 @@ void TLunarForm::NowBtnClick() {
 }
 
 void TLunarForm::SetBtnClick() {
-    // The day of the converter's Gregorian fields (today's without a converter) and the time typed here, read
-    // month first.
+    // The day of the converter's Gregorian fields (a date of the civil calendar in force; today's without a
+    // converter) at the time typed here.
     const TGregorianFields shown = core_.gregorian_fields();
     const int year = shown.year, month = shown.month, day = shown.day;
-    const QString text = QStringLiteral("%1/%2/%3 %4").arg(month).arg(day).arg(year).arg(TimeText());
     TFormatSettings& fs = core_.date_format();
-    fs.DateSeparator = u'/';
-    fs.ShortDateFormat = QStringLiteral("mm/dd/yyyy");
-    const std::optional<double> parsed = try_str_to_datetime(text, fs);
+    std::optional<double> parsed;
+    if (const std::optional<double> time = try_str_to_time(TimeText(), fs)) {
+        try {
+            parsed = almanac::noon_of_civil_date(year, month, day) - 0.5 + *time;
+        } catch (const astro::Exception&) {
+            // Not a date: said below.
+        }
+    }
     fs.DateSeparator = u' ';
     fs.ShortDateFormat = QStringLiteral("mmm d yyyy");
     double t = 0;
     if (parsed) {
         t = *parsed;
     } else {
+        // Day first, as every date field of the program reads it.
+        const QString text = QStringLiteral("%1/%2/%3 %4").arg(day).arg(month).arg(year).arg(TimeText());
         show_message(this,
                      {QStringLiteral("Wrong date !"),
                       QStringLiteral("Please, note that ") + text + QStringLiteral(" is an invalid date."),
@@ -181,8 +191,11 @@ void TLunarForm::SetBtnClick() {
     put(ui->PhaseEdit, format_number(u"##0.0", static_cast<double>(moon.illuminated_fraction * 100)) + u'%');
     put(ui->AgeMoonEdit, format_number(u"#0.##", static_cast<double>(moon.age_days)));
     put(ui->LunationEdit, QString::number(moon.lunation));
-    put(ui->DiameterEdit, format_number(u"#########.#####", static_cast<double>(moon.diameter_arcsec)));
-    put(ui->DistanceEdit, format_number(u"#########.###", static_cast<double>(moon.distance_km)));
+    put(ui->DiameterEdit,
+        tr("%1″", "angular seconds")
+            .arg(format_number(u"#########.#####", static_cast<double>(moon.diameter_arcsec))));
+    put(ui->DistanceEdit,
+        tr("%1 km").arg(format_number(u"#########.###", static_cast<double>(moon.distance_km))));
     ui->MoonPhaser->SetDate(t);
     put(ui->EclipseEdit, date_time_text(moon.next_lunar_eclipse, u"hh:mm:ss", fs) +
                              eclipse_text(moon.next_lunar_eclipse_kind));
@@ -213,6 +226,13 @@ void TLunarForm::MoonPhaserClick() {
 }
 
 bool TLunarForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->TimeEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            run_guarded(this, [this] { SetBtnClick(); });
+            return true;
+        }
+    }
     if (watched == ui->MoonPhaser && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && ui->MoonPhaser->rect().contains(mouse->position().toPoint()))

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "almanac/civil_calendar.h"
 #include "almanac/day.h"
 #include "app/artwork.h"
 #include "app/command_keys.h"
@@ -78,7 +79,7 @@ TMainForm::TMainForm(TAppCore& core, QWidget* parent)
 
     tips_dialog_ = new TTipDialog(this);
     tips_dialog_->setObjectName(QStringLiteral("TipsDialog"));
-    tips_dialog_->SetBackColor(palette().color(QPalette::Window));
+    tips_dialog_->SetBackColor(palette().color(QPalette::Base)); // the tip reads as a text field
     tips_dialog_->SetCaption(QStringLiteral("Tip of the Day"));
     tips_dialog_->SetCloseButton(QStringLiteral("&Close"));
     tips_dialog_->SetHeader(QStringLiteral("Did you know..."));
@@ -339,9 +340,9 @@ void TMainForm::wrong_date(const QString& first_line) {
 }
 
 void TMainForm::fill_gregorian(const almanac::TDayInCalendars& day) {
-    ui->GDay->setValue(day.gregorian_day);
-    ui->GMonth->setValue(day.gregorian_month);
-    ui->GYear->setValue(day.gregorian_year);
+    ui->GDay->setValue(day.civil.day);
+    ui->GMonth->setValue(day.civil.month);
+    ui->GYear->setValue(day.civil.year);
 }
 
 void TMainForm::fill_islamic(const almanac::TDayInCalendars& day) {
@@ -394,12 +395,9 @@ void TMainForm::fill_chinese(const almanac::TDayInCalendars& day) {
 
 void TMainForm::startup_fill() {
     set_date_conventions();
-    const QDate today = to_qdate(core_.now());
-    ui->GDay->setValue(today.day());
-    ui->GMonth->setValue(today.month());
-    ui->GYear->setValue(today.year());
     core_.set_moment(core_.now());
     const almanac::TDayInCalendars day = almanac::day_in_calendars(core_.moment(), core_.islamic_choice());
+    fill_gregorian(day);
     fill_islamic(day);
     fill_hebrew(day);
     fill_julian(day); // the current moment, with its decimals
@@ -410,10 +408,13 @@ void TMainForm::startup_fill() {
 
 void TMainForm::GConvertClick() {
     set_date_conventions();
-    const QString text =
-        QStringLiteral("%1/%2/%3").arg(ui->GMonth->value()).arg(ui->GDay->value()).arg(ui->GYear->value());
-    const std::optional<double> day_entered = try_str_to_date(text, core_.date_format());
-    if (!day_entered) wrong_date(QStringLiteral("Please, note that Gregorian date is invalid."));
+    // A date of the civil calendar in force: 29 February 1500 exists, 5..14 October 1582 do not.
+    std::optional<double> day_entered;
+    try {
+        day_entered = almanac::noon_of_civil_date(ui->GYear->value(), ui->GMonth->value(), ui->GDay->value());
+    } catch (const astro::Exception&) {
+        wrong_date(QStringLiteral("Please, note that Gregorian date is invalid."));
+    }
     const almanac::TDayInCalendars day =
         almanac::day_in_calendars(set_noon(day_entered), core_.islamic_choice());
     fill_hebrew(day);

@@ -1,5 +1,6 @@
 // The converter window's menu commands: current date, exit, help, tips and about, the tool windows, the
 // Islamic calendar followed, the stored settings, auto-run, copying and printing the calendars, the feasts.
+#include "almanac/civil_calendar.h"
 #include "almanac/feasts.h"
 #include "app/auto_run.h"
 #include "app/companion.h"
@@ -9,6 +10,7 @@
 #include "app/messages.h"
 #include "app/product.h"
 #include "app/settings.h"
+#include "astro/easter.h"
 #include "controls/spin_edit.h"
 #include "controls/tip_dialog.h"
 #include "ui_main_form.h"
@@ -50,12 +52,8 @@ void TMainForm::ExitAppExecute() {
 
 void TMainForm::HelpContentExecute() {
     // A compiled help file beside the program wins; otherwise the HTML help shipped with it.
-    const QString& folder = core_.program_folder();
-    const QString chm = folder + QStringLiteral("help.chm");
-    // Beside the program in a build or a portable copy; in share/almadex/help of an installed one.
-    QString html = folder + QStringLiteral("help/index.html");
-    const QString installed = folder + QStringLiteral("../share/almadex/help/index.html");
-    if (!QFileInfo::exists(html) && QFileInfo::exists(installed)) html = QDir::cleanPath(installed);
+    const QString chm = core_.program_folder() + QStringLiteral("help.chm");
+    const QString html = core_.guide_file();
     if (QFileInfo::exists(chm))
         core_.open_url(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
     else if (QFileInfo::exists(html))
@@ -73,7 +71,12 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::Almadexhomepage1Click() {
-    core_.open_url(this, QUrl(home_page()), QStringLiteral("The home page"));
+    // The program has no web site: its home is the guide installed with it.
+    const QString html = core_.guide_file();
+    if (QFileInfo::exists(html))
+        core_.open_url(this, QUrl::fromLocalFile(html), tr("The user's guide"));
+    else
+        show_error(this, tr("The help file cannot be found: %1").arg(html));
 }
 
 // --- the tool windows ---
@@ -239,7 +242,14 @@ void TMainForm::fill_feast(almanac::TFeastId id) {
                          : feast.calendar == almanac::TFeastCalendar::hebrew
                              ? TPanel{ui->JeDay, ui->JeMonth, ui->JeYear, &TMainForm::JeConvertClick}
                              : TPanel{ui->GDay, ui->GMonth, ui->GYear, &TMainForm::GConvertClick};
-    const almanac::TFeastDate date = almanac::feast_date(feast, panel.year->value());
+    almanac::TFeastDate date = almanac::feast_date(feast, panel.year->value());
+    if (feast.follows_easter()) {
+        // The day of Easter (the Julian computus before 1583) as the civil calendar names it.
+        const astro::TCalendarDate civil =
+            almanac::civil_date_of(astro::easter_date(date.year) + feast.days_after_easter);
+        date.month = civil.month;
+        date.day = civil.day;
+    }
     panel.day->setValue(date.day);
     panel.month->setValue(date.month); // the month name follows its field
     (this->*panel.convert)();

@@ -16,6 +16,8 @@ const TMessageBox*& routed() {
 
 QMessageBox::StandardButton message_box(QWidget* parent, const TMessage& message) {
     QMessageBox box(message.icon, message.caption, message.text, message.buttons, parent);
+    // The text can be selected and copied (Ctrl+C), to quote it.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

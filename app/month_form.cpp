@@ -16,12 +16,18 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace almadex {
 namespace {
 
 const QString kRtfFilter = QStringLiteral("Rich text (*.rtf)");
 const QString kIcsFilter = QStringLiteral("iCalendar (*.ics)");
+
+/// The report's dates: day first, "/" between the numbers.
+const TFormatSettings kReportDates{};
+/// Room beside a window's title for the frame's buttons and edges.
+constexpr int kTitleMargin = 140;
 
 void report_failure(QWidget* parent, const QString& text) {
     show_message(parent, {QStringLiteral("Almadex"), text, QMessageBox::Warning, QMessageBox::Ok});
@@ -34,7 +40,8 @@ TMonthForm::TMonthForm(TAppCore& core, QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(195, 305);
+    // Wide enough for its title beside the frame's buttons.
+    setFixedSize(std::max(195, fontMetrics().horizontalAdvance(windowTitle()) + kTitleMargin), 305);
     ui->BitBtn1->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     ui->BitBtn3->setIcon(QIcon::fromTheme(QStringLiteral("document-save")));
     ui->BitBtn2->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
@@ -92,11 +99,12 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
         ++written;
         // A date the zone's clocks skipped is said in place of its times.
         if (day.skipped) {
-            add_line(
-                skipped_day_text(day, QString::fromStdString(schedule.options.zone), core_.date_format()));
+            add_line(skipped_day_text(day, QString::fromStdString(schedule.options.zone), kReportDates));
             continue;
         }
-        add_line(QStringLiteral("Date: ") + date_to_str(day.date, core_.date_format()));
+        // One fixed form, whatever date conventions the windows set meanwhile: the report, its print and
+        // its files read alike.
+        add_line(QStringLiteral("Date: ") + format_date_time(u"dd/mm/yyyy", day.date, kReportDates));
         // With a zone, the offset of the first day and of each day where it changes.
         if (zone && (!previous || previous->utc_offset_seconds != day.utc_offset_seconds))
             add_line(QStringLiteral("UT offset: ") +
@@ -104,9 +112,9 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
         previous = &day;
         for (const almanac::TPrayerTime& time : day.times)
             add_line(prayer_title(time.prayer, schedule.arabic) + QStringLiteral(": ") +
-                     prayer_time_text(day, time, core_.date_format()));
+                     prayer_time_text(day, time, kReportDates, schedule.options.method.round_to_minute));
         if (!day.error.empty()) {
-            error = QString::fromStdString(day.error);
+            error = prayer_message(day.error, schedule.arabic);
             break;
         }
     }

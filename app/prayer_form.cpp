@@ -463,10 +463,13 @@ void TPrayerForm::show_qibla() {
     const almanac::TPlace place = core_.prayer_place();
     const astro::TQibla q = astro::qibla(place.latitude, place.longitude_west);
     qibla_compass_->setPixmap(qibla_picture(q.direction, 28, devicePixelRatioF()));
-    qibla_text_->setText(QStringLiteral("Qibla %1\u00b0").arg(q.direction, 0, 'f', 1));
-    const QString tip = QStringLiteral("Qibla: %1\u00b0 from true north, %2 km to the Kaaba")
-                            .arg(q.direction, 0, 'f', 1)
-                            .arg(QLocale().toString(q.distance_km, 'f', 0));
+    // Within half a kilometre the place is the Kaaba itself, where no direction is asked for.
+    const bool kaaba = q.distance_km < 0.5;
+    qibla_text_->setText(kaaba ? tr("Kaaba") : QStringLiteral("Qibla %1\u00b0").arg(q.direction, 0, 'f', 1));
+    const QString tip = kaaba ? tr("This place is the Kaaba")
+                              : QStringLiteral("Qibla: %1\u00b0 from true north, %2 km to the Kaaba")
+                                    .arg(q.direction, 0, 'f', 1)
+                                    .arg(QLocale().toString(q.distance_km, 'f', 0));
     qibla_compass_->setToolTip(tip);
     qibla_text_->setToolTip(tip);
 }
@@ -497,6 +500,8 @@ void TPrayerForm::connect_handlers() {
     for (QAction* option : {ui->includesunrise, ui->Usearabiannames})
         connect(option, &QAction::toggled, this, &TPrayerForm::report_choice);
     connect(&core_, &TAppCore::place_changed, this, &TPrayerForm::show_choice);
+    // The compass follows the place as it is typed or picked on the map.
+    connect(&core_, &TAppCore::place_changed, this, [this] { run_guarded(this, [this] { show_qibla(); }); });
 }
 
 // --- the place, as the core holds it ---
@@ -604,7 +609,31 @@ void TPrayerForm::set_time(const QString& name, const QString& time) {
     list->setItem(r, 1, new QTableWidgetItem(time));
 }
 
-void TPrayerForm::show_prayer_times(double date) {
+void TPrayerForm::show_day_error(const QString& text) {
+    QTableWidget* list = ui->TimeEditor;
+    const int r = list->rowCount();
+    list->insertRow(r);
+    auto* item = new QTableWidgetItem(text);
+    item->setToolTip(text);
+    list->setItem(r, 0, item);
+    list->setItem(r, 1, new QTableWidgetItem());
+    list->setSpan(r, 0, 1, 2);
+    list->resizeRowToContents(r);
+}
+
+QString TPrayerForm::day_error_text(const std::string& error) const {
+    // Where the rules for days without a time are: the Method menu's items, named as the menu names them.
+    QStringList places;
+    for (QMenu* menu : method_menu_->findChildren<QMenu*>())
+        if (menu->title().contains(QStringLiteral("latitude"), Qt::CaseInsensitive) ||
+            menu->title().contains(QStringLiteral("sunrise"), Qt::CaseInsensitive))
+            places << method_menu_->title().remove(u'&') + QStringLiteral(" > ") + menu->title().remove(u'&');
+    QString text = prayer_message(error, core_.prayer_choice().arabic_names);
+    if (!places.isEmpty()) text += u' ' + tr("(rules for such days: %1)").arg(places.join(tr(", ")));
+    return text;
+}
+
+QString TPrayerForm::show_prayer_times(double date) {
     const almanac::TPlace where = core_.prayer_place();
     show_qibla();
     core_.date_format().ShortTimeFormat = QStringLiteral("hh:mm");
@@ -616,28 +645,37 @@ void TPrayerForm::show_prayer_times(double date) {
     if (day.skipped) {
         set_time(date_to_str(day.date, core_.date_format()),
                  tr("not a day in %1: its clocks skipped it").arg(zone_name()));
-        return;
+        return {};
     }
     const bool arabic = core_.prayer_choice().arabic_names;
     for (const almanac::TPrayerTime& time : day.times)
-        set_time(prayer_title(time.prayer, arabic), prayer_time_text(day, time, core_.date_format()));
-    // A time that could not be computed ends the list after the rows before it.
-    if (!day.error.empty()) throw astro::Exception(day.error);
+        set_time(prayer_title(time.prayer, arabic),
+                 prayer_time_text(day, time, core_.date_format(), options.method.round_to_minute));
+    // A time that could not be computed ends the list after the rows before it, with the reason.
+    if (day.error.empty()) return {};
+    const QString error = day_error_text(day.error);
+    show_day_error(error);
+    return error;
 }
 
 void TPrayerForm::refresh_prayer_times() {
     ui->TimeEditor->setRowCount(0);
-    show_prayer_times(from_qdate(ui->Cal->date()));
+    // A command that asked for the times says why one is missing.
+    const QString error = show_prayer_times(from_qdate(ui->Cal->date()));
+    if (!error.isEmpty()) throw astro::Exception(error.toStdString());
 }
 
 // --- the map ---
 
 void TPrayerForm::set_location_from_map(int x, int y) {
     // The product is formed in integers, the division in floating point.
+    // The edges of the picture lie a little beyond the poles and the date line: clamped to them.
     ui->LonEdit4->setCurrentIndex(x <= kGreenwichX ? 0 : 1);
-    set_dms(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, std::abs(x - kGreenwichX) * 180 / (kMapWidth / 2.0));
+    set_dms(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3,
+            std::min(180.0, std::abs(x - kGreenwichX) * 180 / (kMapWidth / 2.0)));
     ui->LatEdit4->setCurrentIndex(y <= kEquatorY ? 0 : 1);
-    set_dms(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, std::abs(y - kEquatorY) * 90 / (kMapHeight / 2.0));
+    set_dms(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3,
+            std::min(90.0, std::abs(y - kEquatorY) * 90 / (kMapHeight / 2.0)));
 }
 
 // --- handlers ---
@@ -704,7 +742,13 @@ void TPrayerForm::UseenglishnamesClick() {
 
 void TPrayerForm::CalChange() {
     ui->TimeEditor->setRowCount(0);
-    show_prayer_times(from_qdate(ui->Cal->date()));
+    // A date being typed is computed at each step: what fails is said in the list, never in a box that would
+    // take the rest of the typing.
+    try {
+        show_prayer_times(from_qdate(ui->Cal->date()));
+    } catch (const std::exception& e) {
+        show_day_error(prayer_message(e.what(), core_.prayer_choice().arabic_names));
+    }
     // A day chosen in the pop-up calendar hands the focus to the list; a day typed or stepped with the arrows
     // leaves it in the field, where the user goes on typing.
     if (!ui->Cal->hasFocus()) ui->TimeEditor->setFocus();

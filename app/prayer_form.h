@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -76,9 +77,12 @@ public:
     TMessageStrip* place_strip() const { return place_strip_; }
 
     // --- the day's times ---
-    /// Fills TimeEditor for the day of `date`; a time that cannot be computed stops the list there.
-    void show_prayer_times(double date);
-    /// Clears TimeEditor and shows the times of Cal's day.
+    /// Fills TimeEditor for the day of `date`; a time that cannot be computed stops the list there, with a
+    /// last row saying why (the prayers named as the list names them, and where the rules for such days
+    /// are), which is returned ("" when every time was computed).
+    QString show_prayer_times(double date);
+    /// Clears TimeEditor and shows the times of Cal's day; raises astro::Exception with the reason when a
+    /// time is missing (the commands say it).
     void refresh_prayer_times();
     /// Sets the eight place fields from a point (x, y) of the 205 x 126 map.
     void set_location_from_map(int x, int y);
@@ -130,6 +134,10 @@ private:
     void withdraw_proposal();
     /// The window's title, with the place's name.
     void show_title();
+    /// A last row of TimeEditor across both columns.
+    void show_day_error(const QString& text);
+    /// A day's error of the library as the window says it.
+    QString day_error_text(const std::string& error) const;
     void show_qibla();
     /// The zone's name on TZZone ("Zone..." for the fixed offset).
     void show_zone_name();

@@ -4,6 +4,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -31,6 +32,9 @@ TPrayerMethodDialog::TPrayerMethodDialog(QWidget* parent) : QDialog(parent) {
 
     auto* minutes = new QGroupBox(QStringLiteral("Minutes added to each time"), this);
     auto* minutes_form = new QFormLayout(minutes);
+    auto* minutes_note = new QLabel(tr("Added to the time the method gives, whatever the method."), minutes);
+    minutes_note->setWordWrap(true);
+    minutes_form->addRow(minutes_note);
     for (int i = 0; i < 6; ++i) {
         auto* box = new QSpinBox(minutes);
         box->setObjectName(QStringLiteral("adjust_") + QString::fromLatin1(kAdjustNames[i]));
@@ -39,29 +43,68 @@ TPrayerMethodDialog::TPrayerMethodDialog(QWidget* parent) : QDialog(parent) {
         adjust_[static_cast<std::size_t>(i)] = box;
         minutes_form->addRow(QString::fromLatin1(kAdjustTitles[i]), box);
     }
-    dhuhr_ = new QSpinBox(minutes);
+    layout->addWidget(minutes);
+
+    // Dhuhr's own rule, apart from the minutes added: how long after the Sun's transit the time falls.
+    auto* rule = new QGroupBox(tr("Dhuhr's rule"), this);
+    auto* rule_form = new QFormLayout(rule);
+    dhuhr_ = new QSpinBox(rule);
     dhuhr_->setObjectName(QStringLiteral("dhuhr_minutes"));
     dhuhr_->setRange(-120, 120);
     dhuhr_->setSuffix(QStringLiteral(" min"));
-    minutes_form->addRow(QStringLiteral("Dhuhr after the transit:"), dhuhr_);
-    layout->addWidget(minutes);
+    dhuhr_->setToolTip(tr("Dhuhr falls this long after the Sun's transit, before the minutes added above"));
+    rule_form->addRow(QStringLiteral("Dhuhr after the transit:"), dhuhr_);
+    layout->addWidget(rule);
 
-    auto* custom = new QGroupBox(QStringLiteral("Custom method"), this);
-    auto* custom_form = new QFormLayout(custom);
-    fajr_angle_ = angle_box(custom, "custom_fajr_angle", 30, QStringLiteral("\u00b0"));
-    isha_angle_ = angle_box(custom, "custom_isha_angle", 30, QStringLiteral("\u00b0"));
-    isha_minutes_ = angle_box(custom, "custom_isha_minutes", 300, QStringLiteral(" min"));
-    maghrib_angle_ = angle_box(custom, "custom_maghrib_angle", 30, QStringLiteral("\u00b0"));
+    custom_ = new QGroupBox(QStringLiteral("Custom method"), this);
+    custom_->setObjectName(QStringLiteral("custom_method"));
+    auto* custom_form = new QFormLayout(custom_);
+    custom_note_ = new QLabel(tr("Used when the method chosen is Custom."), custom_);
+    custom_note_->setWordWrap(true);
+    custom_form->addRow(custom_note_);
+    fajr_angle_ = angle_box(custom_, "custom_fajr_angle", 30, QStringLiteral("\u00b0"));
+    isha_angle_ = angle_box(custom_, "custom_isha_angle", 30, QStringLiteral("\u00b0"));
+    isha_minutes_ = angle_box(custom_, "custom_isha_minutes", 300, QStringLiteral(" min"));
+    maghrib_angle_ = angle_box(custom_, "custom_maghrib_angle", 30, QStringLiteral("\u00b0"));
     custom_form->addRow(QStringLiteral("Fajr angle:"), fajr_angle_);
     custom_form->addRow(QStringLiteral("Isha angle:"), isha_angle_);
     custom_form->addRow(QStringLiteral("Isha after Maghrib (0: by the angle):"), isha_minutes_);
     custom_form->addRow(QStringLiteral("Maghrib angle (0: sunset):"), maghrib_angle_);
-    layout->addWidget(custom);
+    layout->addWidget(custom_);
+
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("problem"));
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #b00020"));
+    problem_->hide();
+    layout->addWidget(problem_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+QString TPrayerMethodDialog::fault() const {
+    if (!custom_->isEnabled()) return {};
+    // At sunrise and sunset the Sun's centre stands 0.8333 degrees below the horizon: a smaller angle puts
+    // dawn after sunrise, or night before sunset.
+    constexpr double horizon = 0.8333;
+    if (fajr_angle_->value() <= horizon)
+        return tr("A Fajr angle of %1\u00b0 puts dawn after sunrise: give more than 0.8\u00b0.")
+            .arg(fajr_angle_->value());
+    if (isha_minutes_->value() == 0 && isha_angle_->value() <= horizon)
+        return tr("An Isha angle of %1\u00b0 puts the night before sunset: give more than 0.8\u00b0, or "
+                  "minutes after Maghrib.")
+            .arg(isha_angle_->value());
+    return {};
+}
+
+void TPrayerMethodDialog::accept() {
+    const QString why = fault();
+    problem_->setText(why);
+    problem_->setVisible(!why.isEmpty());
+    if (why.isEmpty()) QDialog::accept();
 }
 
 void TPrayerMethodDialog::load(const almanac::TMethodChoice& choice) {
@@ -71,6 +114,10 @@ void TPrayerMethodDialog::load(const almanac::TMethodChoice& choice) {
     isha_angle_->setValue(choice.custom_isha_angle);
     isha_minutes_->setValue(choice.custom_isha_minutes);
     maghrib_angle_->setValue(choice.custom_maghrib_angle);
+    // The custom angles count only for the Custom method.
+    custom_->setEnabled(choice.method == almanac::TMethodId::custom);
+    custom_note_->setText(custom_->isEnabled() ? tr("The angles and interval of the Custom method.")
+                                               : tr("Used when the method chosen is Custom (Method menu)."));
 }
 
 void TPrayerMethodDialog::save(almanac::TMethodChoice& choice) const {

@@ -1,9 +1,11 @@
 #include "app/repository_form.h"
 
+#include "almanac/civil_calendar.h"
 #include "almanac/data_files.h"
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
+#include "app/messages.h"
 #include "ui_repository_form.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -38,14 +41,25 @@ TFormatSettings month_name_first() {
     return fs;
 }
 
-/// The day of an entry's date text: in the date conventions in force (`in_force`), as dd/mm/yyyy or as
-/// mmm dd yyyy, each alone or followed by a time of day.
-std::optional<QDate> parse_entry_date(const QString& text, const TFormatSettings& in_force) {
+/// The date of an entry's date text, read in the civil calendar (Julian up to 4 October 1582): in the date
+/// conventions in force (`in_force`), as dd/mm/yyyy or as mmm dd yyyy, each alone or followed by a time of
+/// day. A date the calendar skips (5..14 October 1582) is none.
+std::optional<TGregorianFields> parse_entry_date(const QString& text, const TFormatSettings& in_force) {
+    std::optional<TGregorianFields> date;
     for (const TFormatSettings& fs : {in_force, day_first(), month_name_first()}) {
-        if (const auto day = try_str_to_date(text, fs)) return to_qdate(*day);
-        if (const auto moment = try_str_to_datetime(text, fs)) return to_qdate(*moment);
+        std::optional<double> day = try_str_to_date(text, fs);
+        if (!day) day = try_str_to_datetime(text, fs);
+        if (!day) continue;
+        const QDate read = to_qdate(*day);
+        date = TGregorianFields{read.day(), read.month(), read.year()};
+        break;
     }
-    return std::nullopt;
+    // A leap day of the Julian years the proleptic reading has not (29/02/1500).
+    static const QRegularExpression leap_day(QStringLiteral("^\\s*29/0?2/(\\d{1,4})(\\s|$)"));
+    if (const QRegularExpressionMatch m = leap_day.match(text); !date && m.hasMatch())
+        date = TGregorianFields{29, 2, m.captured(1).toInt()};
+    if (date && !almanac::civil_date_exists(date->year, date->month, date->day)) return std::nullopt;
+    return date;
 }
 
 QString from_utf8(const std::string& text) {
@@ -107,6 +121,14 @@ TRepositoryForm::TRepositoryForm(TAppCore& core, QWidget* parent)
     remove1_->setShortcut(QKeySequence::Delete);
     remove1_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     list->addAction(remove1_);
+    // Ctrl+Z anywhere in the window puts the entry removed last back.
+    undo_ = favorite_popup_menu_->addAction(tr("Undo remove"));
+    undo_->setObjectName(QStringLiteral("UndoRemove"));
+    undo_->setShortcut(QKeySequence::Undo);
+    undo_->setShortcutContext(Qt::WindowShortcut);
+    undo_->setEnabled(false);
+    addAction(undo_);
+    connect(undo_, &QAction::triggered, this, guarded(this, &TRepositoryForm::undo_remove));
 
     connect(remove1_, &QAction::triggered, this, guarded(this, &TRepositoryForm::Remove1Click));
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -180,6 +202,12 @@ void TRepositoryForm::load_repository() {
     const double now = core_.now();
     const QString default_date = format_date_time(u"dd/mm/yyyy", now, day_first()) + u' ' + time_to_str(now);
     const almanac::TDatesFile file = almanac::parse_dates(text, default_date.toStdString());
+    if (!file.unreadable.empty()) {
+        report_unreadable_file(core_.dialog_parent(), data_file_.read_path, from_utf8(file.unreadable));
+        save_allowed_ = false;
+        return;
+    }
+    known_bytes_ = almanac::read_data_file(QFile::encodeName(data_file_.read_path).toStdString()).bytes;
     if (!file.damage.empty())
         report_damaged_file(core_.dialog_parent(), data_file_.read_path, from_utf8(file.damage));
     for (const almanac::TDateEntry& entry : file.entries)
@@ -197,6 +225,8 @@ bool TRepositoryForm::save_repository() {
     QString error;
     if (current.state == almanac::TFileRead::TState::unreadable) {
         error = QStringLiteral("the file could not be read again (%1)").arg(from_utf8(current.reason));
+    } else if (current.bytes != known_bytes_) {
+        error = tr("another program changed it since Almadex read it; it was left as it is");
     } else {
         std::vector<almanac::TDateEntry> entries;
         for (int row = 0; row < EntryCount(); ++row)
@@ -205,6 +235,7 @@ bool TRepositoryForm::save_repository() {
         if (write_file_atomically(data_file_.write_path, QByteArray::fromStdString(content), error,
                                   before_rename_)) {
             data_file_.read_path = data_file_.write_path;
+            known_bytes_ = content;
             return true;
         }
     }
@@ -246,7 +277,14 @@ void TRepositoryForm::AddBtnClick() {
     // Always day first with "/", the form that selecting an entry reads, whatever the short date format in
     // force is at the moment.
     const QString date_text = format_date_time(u"dd/mm/yyyy", from_qdate(ui->DatePick->date()), day_first());
+    if (ui->DescEdit->text().trimmed().isEmpty()) {
+        show_message(this, {QStringLiteral("Almadex"), tr("Please, type a description for this date."),
+                            QMessageBox::Information, QMessageBox::Ok});
+        ui->DescEdit->setFocus();
+        return;
+    }
     add_repository_entry(ui->DescEdit->text(), date_text);
+    save_repository();
 }
 
 void TRepositoryForm::NuGroupEnter() {
@@ -275,10 +313,11 @@ void TRepositoryForm::ListView1SelectItem(int row, bool selected) {
     fs.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
     ui->DescEdit->setText(EntryDescription(row));
     // A date text that does not read as a date changes nothing, without a message.
-    const std::optional<QDate> day = parse_entry_date(EntryDate(row), fs);
+    const std::optional<TGregorianFields> day = parse_entry_date(EntryDate(row), fs);
     if (!day) return;
-    ui->DatePick->setDate(*day);
-    core_.send_to_converter(day->day(), day->month(), day->year());
+    // The picker shows the same numbers where its own calendar has them.
+    if (const QDate shown(day->year, day->month, day->day); shown.isValid()) ui->DatePick->setDate(shown);
+    core_.send_to_converter(day->day, day->month, day->year);
 }
 
 void TRepositoryForm::Remove1Click() {
@@ -286,10 +325,35 @@ void TRepositoryForm::Remove1Click() {
     if (rows.isEmpty()) return;
     // Removing an entry selects nothing else: no other date is sent to the converter.
     const QSignalBlocker blocker(ui->ListView1->selectionModel());
-    ui->ListView1->removeRow(rows.first().row());
+    const int row = rows.first().row();
+    removed_.push_back({row, EntryDescription(row), EntryDate(row)});
+    undo_->setEnabled(true);
+    ui->ListView1->removeRow(row);
     fit_to_entries();
     ui->ListView1->clearSelection();
     ui->ListView1->viewport()->update();
+    save_repository();
+}
+
+void TRepositoryForm::undo_remove() {
+    if (removed_.empty()) return;
+    const TRemoved entry = removed_.back();
+    removed_.pop_back();
+    undo_->setEnabled(!removed_.empty());
+    append_entry(entry.description, entry.date);
+    // Back to its place in the list.
+    QTableWidget* list = ui->ListView1;
+    const int last = list->rowCount() - 1;
+    const int row = std::clamp(entry.row, 0, last);
+    for (int r = last; r > row; --r)
+        for (int column = 0; column < 2; ++column) {
+            QTableWidgetItem* above = list->takeItem(r - 1, column);
+            QTableWidgetItem* moved = list->takeItem(r, column);
+            list->setItem(r - 1, column, moved);
+            list->setItem(r, column, above);
+        }
+    fit_to_entries();
+    save_repository();
 }
 
 } // namespace almadex

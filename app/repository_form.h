@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QDateEdit;
@@ -53,12 +55,15 @@ public:
     /// The longest description.
     static constexpr int kMaxDescription = 35;
 
-    /// Appends the entries of "dates.dat" to the list. A file that exists but cannot be read is said once and
-    /// then left as it is (the list stays empty and is not saved in this run); a damaged one is said, and
-    /// only the entries it holds are read.
+    /// Appends the entries of "dates.dat" to the list. A file that exists but cannot be read, or is no dates
+    /// file (anything but blanks without a count of entries), is said once and then left as it is (the list
+    /// stays empty and is not saved in this run); a damaged one is said, and only the entries it holds are
+    /// read.
     void load_repository();
-    /// Writes the list into "dates.dat", keeping what else the file holds; a failure is reported once.
-    /// Returns true when the file was written (never after the file could not be read at start).
+    /// Writes the list into "dates.dat", keeping what else the file holds; a failure is reported once. Each
+    /// change is saved as it is made. A file that another program changed since this one read or wrote it is
+    /// not written over (said once). Returns true when the file was written (never after the file could not
+    /// be read at start).
     bool save_repository();
     /// Appends an entry; line breaks and other control characters of the description become spaces.
     void add_repository_entry(const QString& description, const QString& date_text);
@@ -74,13 +79,17 @@ public:
     /// Finds "dates.dat" in the program's folder, reads it and sets the picker to today.
     void FormCreate();
     void FormDestroy();
-    /// Adds the description and the picked date, written dd/mm/yyyy.
+    /// Adds the description and the picked date, written dd/mm/yyyy, and saves; an empty description is
+    /// refused with a message.
     void AddBtnClick();
     void NuGroupEnter();
     void NuGroupExit();
     /// A newly selected entry fills the description and the picker and is sent to the converter.
     void ListView1SelectItem(int row, bool selected);
     void Remove1Click();
+    /// Puts the entry removed last back where it was (Ctrl+Z, or Undo in the list's menu).
+    void undo_remove();
+    QAction* UndoAction() const { return undo_; }
 
 private:
     void focus_changed(QWidget* old_focus, QWidget* new_focus);
@@ -92,7 +101,14 @@ private:
     std::unique_ptr<Ui::TRepositoryForm> ui;
     QMenu* favorite_popup_menu_ = nullptr;
     QAction* remove1_ = nullptr;
-    QIcon state_image_; ///< every entry's state image
+    QAction* undo_ = nullptr;
+    struct TRemoved {
+        int row;
+        QString description, date;
+    };
+    std::vector<TRemoved> removed_; ///< the entries removed, the last at the end
+    std::string known_bytes_;       ///< the file as last read or written: a save over other bytes is refused
+    QIcon state_image_;             ///< every entry's state image
     TDataFileLocation data_file_;
     std::function<void()> before_rename_;
     bool save_allowed_ = true; ///< false after the file could not be read at start

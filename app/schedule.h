@@ -6,6 +6,7 @@
 #include "app/date_formats.h"
 
 #include <QString>
+#include <string>
 #include <vector>
 
 namespace almadex {
@@ -27,11 +28,15 @@ inline QString prayer_title(almanac::TPrayer prayer, bool arabic) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-/// A time of a day as both windows show it, in the long time format, with what the day does not tell after
+/// A time of a day as both windows show it, in the long time format (hours and minutes alone when
+/// `whole_minutes`, as the method rounds the times to the minute), with what the day does not tell after
 /// it: its date (in the short date format of `fs`) when it falls on another, its offset when its instant has
 /// another or its local time occurs twice ("03:15:19 (+02:00)").
 QString prayer_time_text(const almanac::TPrayerDay& day, const almanac::TPrayerTime& time,
-                         const TFormatSettings& fs);
+                         const TFormatSettings& fs, bool whole_minutes = false);
+/// A library message about a prayer ("Assr is not calculable...") with the prayer named as in the names set
+/// shown.
+QString prayer_message(const std::string& message, bool arabic);
 /// The line of a date that the zone's clocks skipped: "30/12/2011: not a day in Pacific/Apia: its clocks
 /// skipped it".
 QString skipped_day_text(const almanac::TPrayerDay& day, const QString& zone, const TFormatSettings& fs);

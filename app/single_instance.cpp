@@ -14,16 +14,52 @@ namespace almadex {
 namespace {
 
 constexpr char kRequest[] = "come forward\n";
+/// The longest path of a local socket the system takes (sun_path less its end).
+constexpr qsizetype kMaxSocketPath = 100;
+
+/// The folder as the file system names it: links resolved, also for the part that does not exist yet.
+QString canonical_folder(const QString& folder) {
+    QString rest;
+    QString existing = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    while (!QFileInfo::exists(existing) && existing != QDir::rootPath()) {
+        rest = QFileInfo(existing).fileName() + (rest.isEmpty() ? QString() : u'/' + rest);
+        existing = QFileInfo(existing).absolutePath();
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return QDir::cleanPath((canonical.isEmpty() ? existing : canonical) +
+                           (rest.isEmpty() ? QString() : u'/' + rest));
+}
+
+/// A folder only this user can enter: the session's runtime folder when it is one.
+bool private_folder(const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.ownerId() == ::getuid() &&
+           !(info.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                   QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther));
+}
 
 } // namespace
 
+QString TSingleInstance::lock_folder(const QString& data_folder) {
+    // Never the shared temporary folder, where another user could take the names first: the user's
+    // runtime folder, else the data folder itself.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return private_folder(runtime) ? canonical_folder(runtime) : canonical_folder(data_folder);
+}
+
 TSingleInstance::TSingleInstance(const QString& data_folder, QObject* parent) : QObject(parent) {
-    // The user and the folder, hashed into a short name that a socket path can hold.
+    // The user and the folder as the file system names it, hashed into a short name.
     const QByteArray key = QByteArray::number(static_cast<qulonglong>(::getuid())) + '\0' +
-                           QFileInfo(data_folder).absoluteFilePath().toUtf8();
-    name_ = QStringLiteral("almadex-") +
-            QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
-    lock_ = std::make_unique<QLockFile>(QDir(QDir::tempPath()).filePath(name_ + QStringLiteral(".lock")));
+                           canonical_folder(data_folder).toUtf8();
+    const QString hash =
+        QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
+    const QString folder = lock_folder(data_folder);
+    QDir().mkpath(folder);
+    const QString base = QDir(folder).filePath(QStringLiteral("almadex-") + hash);
+    // The socket's full path, unless it is too long for one.
+    name_ = base.size() + 7 <= kMaxSocketPath ? base + QStringLiteral(".socket")
+                                              : QStringLiteral("almadex-") + hash;
+    lock_ = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     // Held for the whole run: never stale by age; the lock of a program that died is taken over.
     lock_->setStaleLockTime(0);
     first_ = lock_->tryLock(0);

@@ -1,6 +1,7 @@
 // One running program per user and data folder: the first program to start holds a lock file and listens on a
-// local socket; a later start asks it to come to the front and ends, so that two programs never write the
-// same "dates.dat" and "gl.dat" over each other.
+// local socket, both in a folder only the user can enter (lock_folder) and named after the data folder as the
+// file system names it (links resolved); a later start asks it to come to the front and ends, so that two
+// programs never write the same "dates.dat" and "gl.dat" over each other.
 #pragma once
 
 #include <QObject>
@@ -26,8 +27,11 @@ public:
     /// within `timeout_ms` (it is starting or stopping).
     bool ask_first_to_come_forward(int timeout_ms = 10000) const;
 
-    /// The name of the lock file and socket, for tests.
+    /// The socket's path (its name alone when the path would be too long), for tests.
     const QString& name() const { return name_; }
+    /// Where the lock and the socket lie: $XDG_RUNTIME_DIR when it is a folder of this user's that no one
+    /// else may enter, else the data folder; links resolved.
+    static QString lock_folder(const QString& data_folder);
 
 signals:
     /// A later start asked this program to come to the front.

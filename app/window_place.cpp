@@ -53,6 +53,49 @@ QPoint beside_position(QRect anchor, QSize frame_size, TBesideAlign align, int d
     return frame_inside(QRect(QPoint(x, y), frame_size), area);
 }
 
+QPoint side_position(QRect anchor, QSize frame_size, TBesideAlign align, int down, QRect area,
+                     const QList<QRect>& taken, int step) {
+    const QPoint preferred = beside_position(anchor, frame_size, align, down, area);
+    const auto free = [&](QRect frame) {
+        if (area.isValid() && !area.contains(frame)) return false;
+        if (frame.intersects(anchor)) return false;
+        for (const QRect& other : taken)
+            if (frame.intersects(other)) return false;
+        return true;
+    };
+    // Columns: against the anchor's right edge, its left edge, then beside the windows already there,
+    // nearest first.
+    // A frame not yet drawn is estimated (app/window_place.h): to the left, a little room is kept for a
+    // frame the window manager draws wider.
+    constexpr int spare = 2;
+    const int right = anchor.x() + anchor.width();
+    const int left = anchor.x() - frame_size.width() - spare;
+    QList<int> columns;
+    for (const QRect& other : taken)
+        columns << other.x() + other.width() << other.x() - frame_size.width() - spare;
+    std::sort(columns.begin(), columns.end(), [&](int a, int b) {
+        return std::abs(a - anchor.center().x()) < std::abs(b - anchor.center().x());
+    });
+    columns.prepend(left);
+    columns.prepend(right);
+    // Tops: the wanted one, then the anchor's top and right under each window there.
+    QList<int> tops;
+    for (const QRect& other : taken) tops << other.y() + other.height();
+    std::sort(tops.begin(), tops.end());
+    tops.prepend(anchor.y());
+    tops.prepend(preferred.y());
+    for (const int x : columns)
+        for (const int y : tops)
+            if (free(QRect(QPoint(x, y), frame_size))) return {x, y};
+    // Nowhere free: at least never at the very place of another.
+    QPoint at = preferred;
+    for (int i = 0; i < 64 && std::any_of(taken.begin(), taken.end(),
+                                          [&](const QRect& other) { return other.topLeft() == at; });
+         ++i)
+        at += QPoint(step, step);
+    return at;
+}
+
 QSize frame_size(const QWidget* window, const QWidget* like) {
     if (window->frameGeometry() != window->geometry() || !like) return window->frameGeometry().size();
     const QRect frame = like->frameGeometry();
@@ -61,12 +104,14 @@ QSize frame_size(const QWidget* window, const QWidget* like) {
                                            frame.right() - client.right(), frame.bottom() - client.bottom()));
 }
 
-void place_beside(QWidget* window, const QWidget* anchor, TBesideAlign align, int down) {
+void place_beside(QWidget* window, const QWidget* anchor, TBesideAlign align, int down,
+                  const QList<QRect>& taken) {
     if (!window || !anchor) return;
     window->ensurePolished(); // a window whose size changes after it is created loses its frame position
     const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    window->move(beside_position(anchor->frameGeometry(), frame_size(window, anchor), align, down, area));
+    window->move(
+        side_position(anchor->frameGeometry(), frame_size(window, anchor), align, down, area, taken));
 }
 
 void place_reachable(QWidget* window, QPoint wanted) {

@@ -29,14 +29,23 @@ enum class TBesideAlign { Top, Bottom };
 /// the anchor's top plus `down`, or its bottom at the anchor's bottom; kept inside `area`.
 QPoint beside_position(QRect anchor, QSize frame_size, TBesideAlign align, int down, QRect area);
 
+/// The frame position of a side window of `anchor` that covers neither the anchor nor the frames `taken`
+/// (the other side windows shown), inside `area`: against the anchor's right edge where there is room, else
+/// its left edge, else beside one of the taken frames (nearest the anchor first); in each column at the top
+/// beside_position gives, else the anchor's top, else right under a taken frame. Where nothing is free,
+/// beside_position's place moved down and right by `step` until no taken frame starts at the same point.
+QPoint side_position(QRect anchor, QSize frame_size, TBesideAlign align, int down, QRect area,
+                     const QList<QRect>& taken, int step = 24);
+
 /// The size of `window`'s frame; before the window manager has framed it, its size with the decorations
 /// that `like` (a framed window) has.
 QSize frame_size(const QWidget* window, const QWidget* like);
 
-/// Moves `window` (about to be shown) against the right edge of `anchor`'s frame as beside_position does,
-/// on the anchor's screen. A window whose frame is not known yet is taken to have the anchor's decorations.
+/// Moves `window` (about to be shown) beside `anchor`'s frame as side_position does, on the anchor's
+/// screen, clear of the frames `taken`. A window whose frame is not known yet is taken to have the anchor's
+/// decorations.
 void place_beside(QWidget* window, const QWidget* anchor, TBesideAlign align = TBesideAlign::Top,
-                  int down = 0);
+                  int down = 0, const QList<QRect>& taken = {});
 
 /// Moves the converter window (about to be shown for the first time) to its frame position `wanted`, kept
 /// reachable on the screens there are now.

@@ -98,6 +98,32 @@ TEST(DataFiles, TheCountOfDatesIsAPlainDecimalNumber) {
     EXPECT_EQ(f.entries, (std::vector<TDateEntry>{{"a", "1"}, {"b", "now"}, {"No Description", "4"}}));
 }
 
+TEST(DataFiles, ATextWithoutACountIsNoDatesFile) {
+    const struct {
+        std::string text;
+        bool readable;
+    } cases[] = {
+        {"", true},
+        {" \r\n\t\n", true},
+        {"[General]\nN=0\n", true},
+        {"[General]\nN=1\n[Date1]\nDescription=a\nValue=1\n", true},
+        {"[Date1]\nDescription=a\nValue=1\n", false}, // its entries would be written over
+        {"[General]\nOwner=me\n", false},
+        {std::string("\x7f"
+                     "ELF\x02\x01\x01\0\0\0",
+                     10),
+         false},
+        {"\x89PNG\r\n\x1a\n", false},
+    };
+    for (const auto& c : cases) {
+        const TDatesFile f = parse_dates(c.text, "now");
+        EXPECT_EQ(f.unreadable.empty(), c.readable) << c.text;
+        if (!c.readable) {
+            EXPECT_TRUE(f.entries.empty()) << c.text;
+        }
+    }
+}
+
 TEST(DataFiles, AtMostTenThousandDatesAreRead) {
     std::string text = "[General]\nN=10001\n";
     for (int k = 1; k <= 10001; ++k)

@@ -1,11 +1,12 @@
-// The calendar window: the leap-year line from the converter's year and from clicked days, the month of the
-// converter's moment, the smallest size, and the toolbar toggle kept in step.
+// The calendar window: the leap-year line from the converter's year and from clicked days, the months of the
+// civil calendar (Julian up to September 1582), the month of the converter's moment, the smallest size, and
+// the toolbar toggle kept in step.
 #include "app/calendar_form.h"
+#include "controls/civil_calendar_widget.h"
 #include "controls/spin_edit.h"
 #include "tests/support/app_test.h"
 
 #include <QAction>
-#include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -40,15 +41,17 @@ protected:
         auto* view = calendar->Calendar()->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
         ASSERT_NE(view, nullptr);
         const QAbstractItemModel* model = view->model();
-        // Days of the neighbouring months show 1..14 or 23..31 only, so 15 and the days around it are unique.
+        // Days of the neighbouring months show 1..14 before this month's or 23..31 after them: a late day is
+        // the last cell that shows its number, an early one the first.
+        QModelIndex found;
         for (int row = 0; row < model->rowCount(); ++row)
             for (int column = 0; column < model->columnCount(); ++column) {
                 const QModelIndex index = model->index(row, column);
                 if (model->data(index).toString() != QString::number(day)) continue;
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-                return;
+                if (!found.isValid() || day >= 23) found = index;
             }
-        FAIL() << "day " << day << " not shown";
+        ASSERT_TRUE(found.isValid()) << "day " << day << " not shown";
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(found).center());
     }
 };
 
@@ -63,11 +66,71 @@ TEST_F(CalendarForm, ClickingADayWritesTheLeapYearLineOfItsYear) {
         {1582, "1582 is not a leap year"}, {1000, "1000 is a leap year"},     {2400, "2400 is a leap year"},
     };
     for (const auto& c : cases) {
-        calendar->Calendar()->setCurrentPage(c.year, 6);
+        calendar->Calendar()->show_civil_month(c.year, 6);
         click_day(15);
-        EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(c.year, 6, 15)) << c.year;
+        const astro::TCalendarDate civil{static_cast<std::uint16_t>(c.year), 6, 15};
+        EXPECT_EQ(calendar->Calendar()->selected_civil_date(), civil) << c.year;
         EXPECT_EQ(leap_line(), QString::fromLatin1(c.line));
     }
+}
+
+TEST_F(CalendarForm, MonthsAreThoseOfTheCivilCalendar) {
+    calendar->show();
+    TCivilCalendarWidget* grid = calendar->Calendar();
+    const struct {
+        int year, month, length;
+        std::vector<int> days; // the day numbers of the page's own days, in order, when not 1..length
+    } cases[] = {
+        {1500, 2, 29, {}},
+        {1700, 2, 28, {}},
+        {1582, 9, 30, {}},
+        {1582, 10, 21, {1, 2, 3, 4, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
+        {1000, 2, 29, {}},
+        {2024, 2, 29, {}},
+        {1900, 2, 28, {}},
+    };
+    for (const auto& c : cases) {
+        grid->show_civil_month(c.year, c.month);
+        EXPECT_EQ(grid->yearShown(), c.year);
+        EXPECT_EQ(grid->monthShown(), c.month);
+        // Every day of six weeks around the month: those of the page, with the number they show.
+        std::vector<int> shown;
+        const QDate first = TCivilCalendarWidget::day_of(c.year, c.month, 1);
+        ASSERT_TRUE(first.isValid()) << c.year;
+        for (QDate d = first.addDays(-14); d < first.addDays(45); d = d.addDays(1))
+            if (grid->in_page(d)) shown.push_back(TCivilCalendarWidget::day_text(d).toInt());
+        std::vector<int> expected = c.days;
+        if (expected.empty())
+            for (int d = 1; d <= c.length; ++d) expected.push_back(d);
+        EXPECT_EQ(static_cast<int>(shown.size()), c.length) << c.year << "-" << c.month;
+        EXPECT_EQ(shown, expected) << c.year << "-" << c.month;
+    }
+    // Thursday 4 October 1582 is followed by Friday 15 October.
+    const QDate fourth = TCivilCalendarWidget::day_of(1582, 10, 4);
+    EXPECT_EQ(fourth.dayOfWeek(), 4);
+    EXPECT_EQ(TCivilCalendarWidget::day_text(fourth.addDays(1)), QStringLiteral("15"));
+    EXPECT_FALSE(TCivilCalendarWidget::day_of(1582, 10, 10).isValid());
+    EXPECT_FALSE(TCivilCalendarWidget::day_of(1700, 2, 29).isValid());
+}
+
+TEST_F(CalendarForm, StepsAcrossTheReformKeepTheMonths) {
+    calendar->show();
+    TCivilCalendarWidget* grid = calendar->Calendar();
+    grid->show_civil_month(1582, 9);
+    grid->showNextMonth();
+    EXPECT_EQ(grid->monthShown(), 10);
+    EXPECT_FALSE(grid->in_page(TCivilCalendarWidget::day_of(1582, 9, 30)));
+    EXPECT_TRUE(grid->in_page(TCivilCalendarWidget::day_of(1582, 10, 15)));
+    grid->showPreviousMonth();
+    EXPECT_EQ(grid->monthShown(), 9);
+    EXPECT_TRUE(grid->in_page(TCivilCalendarWidget::day_of(1582, 9, 30)));
+    EXPECT_FALSE(grid->in_page(TCivilCalendarWidget::day_of(1582, 10, 1)));
+    // 29 February 1500 is a day one can click.
+    grid->show_civil_month(1500, 2);
+    click_day(29);
+    const astro::TCalendarDate leap_day{1500, 2, 29};
+    EXPECT_EQ(grid->selected_civil_date(), leap_day);
+    EXPECT_EQ(leap_line(), QStringLiteral("1500 is a leap year"));
 }
 
 TEST_F(CalendarForm, TheCalendarCommandWritesTheLineForTheConverterYearAndShowsItsMoment) {
@@ -95,7 +158,8 @@ TEST_F(CalendarForm, TheCalendarCommandWritesTheLineForTheConverterYearAndShowsI
 TEST_F(CalendarForm, TheEarliestYearsOfTheConverterAreShown) {
     convert(1, 1, 999);
     action("ToolCalendar")->trigger();
-    EXPECT_EQ(calendar->Calendar()->selectedDate(), QDate(999, 1, 1));
+    const astro::TCalendarDate first{999, 1, 1};
+    EXPECT_EQ(calendar->Calendar()->selected_civil_date(), first);
     EXPECT_EQ(leap_line(), QStringLiteral("999 is not a leap year"));
     calendar->hide();
     convert(31, 12, 2399);

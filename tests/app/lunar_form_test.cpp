@@ -204,25 +204,27 @@ TEST_F(LunarForm, MoonDataInTheirNumberFormats) {
         const char* phase;    // "##0.0" and "%"
         const char* age;      // "#0.##"
         const char* lunation; // an integer
-        const char* diameter; // "#########.#####"
-        const char* distance; // "#########.###"
+        const char* diameter; // "#########.#####" and the arc-second sign
+        const char* distance; // "#########.###" and " km"
     };
     const Case cases[] = {
-        {2025, 3, 14, "06:55", "100.0%", "14.76", "1264", "1785.67212", "401499.688"}, // full, near apogee
-        {2025, 3, 29, "10:58", "0.0%", "29.53", "1264", "1998.77061", "358693.887"},   // new, near perigee
-        {2025, 3, 10, "20:00", "88.7%", "11.54", "1264", "1831.26435", "391503.717"},  // waxing gibbous
-        {2024, 10, 3, "15:30", "0.7%", "0.76", "1259", "1764.60704", "406292.61"},     // a day after new
+        {2025, 3, 14, "06:55", "100.0%", "14.76", "1264", "1785.67212″",
+         "401499.688 km"},                                                                // full, near apogee
+        {2025, 3, 29, "10:58", "0.0%", "29.53", "1264", "1998.77061″", "358693.887 km"},  // new, near perigee
+        {2025, 3, 10, "20:00", "88.7%", "11.54", "1264", "1831.26435″", "391503.717 km"}, // waxing gibbous
+        {2024, 10, 3, "15:30", "0.7%", "0.76", "1259", "1764.60704″", "406292.61 km"},    // a day after new
     };
     for (const auto& c : cases) {
         update(c.year, c.month, c.day, c.time);
         EXPECT_EQ(text("PhaseEdit"), QString::fromLatin1(c.phase)) << c.time;
         EXPECT_EQ(text("AgeMoonEdit"), QString::fromLatin1(c.age)) << c.time;
         EXPECT_EQ(text("LunationEdit"), QString::fromLatin1(c.lunation)) << c.time;
-        EXPECT_EQ(text("DiameterEdit"), QString::fromLatin1(c.diameter)) << c.time;
-        EXPECT_EQ(text("DistanceEdit"), QString::fromLatin1(c.distance)) << c.time;
+        EXPECT_EQ(text("DiameterEdit"), QString::fromUtf8(c.diameter)) << c.time;
+        EXPECT_EQ(text("DistanceEdit"), QString::fromUtf8(c.distance)) << c.time;
         // Diameter and distance describe the same Moon: 2 atan(1737.4 / d), in arc seconds.
-        const double d = text("DistanceEdit").toDouble();
-        EXPECT_NEAR(text("DiameterEdit").toDouble(), 2 * std::atan(1737.4 / d) * 180 / M_PI * 3600, 2)
+        const double d = text("DistanceEdit").chopped(3).toDouble();
+        EXPECT_NEAR(text("DiameterEdit").chopped(1).toDouble(), 2 * std::atan(1737.4 / d) * 180 / M_PI * 3600,
+                    2)
             << c.time;
     }
     EXPECT_TRUE(messages.empty());
@@ -261,11 +263,15 @@ TEST_F(LunarForm, WrongDateIsReportedAndTheCurrentMomentTaken) {
         const char* time;
         const char* shown;
     };
+    // The date day first, as the converter shows it.
     const Case cases[] = {
-        {2025, 2, 30, "12:00", "2/30/2025 12:00"}, // no such day
-        {2025, 3, 14, "12", "3/14/2025 12:  "},    // empty minute part
-        {2025, 3, 14, "", "3/14/2025   :  "},
-        {2025, 3, 14, "25:00", "3/14/2025 25:00"},
+        {2025, 2, 30, "12:00", "30/2/2025 12:00"}, // no such day
+        {2025, 3, 14, "12", "14/3/2025 12:  "},    // empty minute part
+        {2025, 3, 14, "", "14/3/2025   :  "},
+        {2025, 3, 14, "25:00", "14/3/2025 25:00"},
+        {2026, 12, 7, "25:99", "7/12/2026 25:99"},
+        {1700, 2, 29, "12:00", "29/2/1700 12:00"},   // no leap day in the Gregorian 1700
+        {1582, 10, 10, "12:00", "10/10/1582 12:00"}, // one of the ten days left out
     };
     for (const auto& c : cases) {
         messages.clear();
@@ -278,9 +284,36 @@ TEST_F(LunarForm, WrongDateIsReportedAndTheCurrentMomentTaken) {
         EXPECT_EQ(messages[0].icon, QMessageBox::Information);
         EXPECT_DOUBLE_EQ(form->MoonPhaser()->Date(), from_qdatetime(kNow)) << c.shown;
         // The seasons still follow the main window's year.
-        EXPECT_TRUE(text("SpringEdit").startsWith(QStringLiteral("Mar 20 2025 "))) << c.shown;
+        if (c.year == 2025) {
+            EXPECT_TRUE(text("SpringEdit").startsWith(QStringLiteral("Mar 20 2025 "))) << c.shown;
+        }
     }
     EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("mmm d yyyy"));
+}
+
+TEST_F(LunarForm, EnterInTheTimeFieldUpdatesAndDatesAreCivil) {
+    const struct {
+        int year, month, day;
+        Qt::Key key;
+        double moment; // the instant shown
+    } cases[] = {
+        {2025, 3, 14, Qt::Key_Return, from_qdate(QDate(2025, 3, 14)) + 0.25},
+        {2025, 3, 29, Qt::Key_Enter, from_qdate(QDate(2025, 3, 29)) + 0.25},  // the keypad's
+        {1500, 2, 29, Qt::Key_Return, from_qdate(QDate(1500, 3, 10)) + 0.25}, // Julian: a leap day
+        {1582, 10, 15, Qt::Key_Enter, from_qdate(QDate(1582, 10, 15)) + 0.25},
+    };
+    for (const auto& c : cases) {
+        main->GYear()->setValue(c.year);
+        main->GMonth()->setValue(c.month);
+        main->GDay()->setValue(c.day);
+        QLineEdit* time_edit = edit("TimeEdit");
+        time_edit->clear();
+        time_edit->setCursorPosition(0);
+        QTest::keyClicks(time_edit, QStringLiteral("06:00"));
+        QTest::keyClick(time_edit, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_DOUBLE_EQ(form->MoonPhaser()->Date(), c.moment) << c.year;
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 // --- the picture ---

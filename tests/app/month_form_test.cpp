@@ -164,7 +164,7 @@ TEST_F(MonthForm, AFailingDayStopsTheScheduleAndTheWindowStaysHidden) {
     messages.clear();
     action("Nextmonth1")->trigger();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Fedjr is not calculable"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("Dawn is not calculable")); // as the report names it
     EXPECT_FALSE(month->isVisible());
     const QStringList dates = date_lines();
     ASSERT_FALSE(dates.isEmpty());
@@ -262,13 +262,14 @@ TEST_F(MonthForm, SavingSetsTheDateConventionsAndSavingAgainReplacesTheFile) {
     EXPECT_EQ(core->date_format().DateSeparator, u' ');
     EXPECT_EQ(core->date_format().ShortDateFormat, QStringLiteral("mmm dd yyyy"));
 
+    // The report's dates keep their one form.
     prayer->Cal()->setDate(QDate(2024, 4, 2));
     action("Nextmonth1")->trigger();
-    EXPECT_EQ(date_lines().first(), QStringLiteral("Date: Apr 02 2024"));
+    EXPECT_EQ(date_lines().first(), QStringLiteral("Date: 02/04/2024"));
     save(rtf);
     QFile f(rtf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().contains("Date: Apr 02 2024\\par"));
+    EXPECT_TRUE(f.readAll().contains("Date: 02/04/2024\\par"));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
     EXPECT_TRUE(messages.empty());
 }
@@ -371,8 +372,9 @@ TEST_F(MonthForm, ADateTheZoneSkippedIsSaidInPlaceOfItsTimes) {
 // --- the window ---
 
 TEST_F(MonthForm, TheWindowSitsAtThePrayerWindowsTopRightAndCloseHidesIt) {
-    EXPECT_EQ(month->size(), QSize(195, 305));
-    EXPECT_EQ(month->pos(), QPoint(prayer->x() + prayer->width() - 195, prayer->y()));
+    EXPECT_EQ(month->height(), 305);
+    EXPECT_GE(month->width(), 195); // wider when its title needs it
+    EXPECT_EQ(month->pos(), QPoint(prayer->x() + prayer->width() - month->width(), prayer->y()));
     month->show();
     find_child<QPushButton>(month, "BitBtn2")->click();
     EXPECT_FALSE(month->isVisible());

@@ -14,15 +14,18 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 #include <QTime>
 #include <array>
 #include <functional>
+#include <string_view>
 
 using namespace almadex;
 using almadex::testing::read_all;
@@ -260,11 +263,16 @@ TEST_F(PrayerForm, SixtyNorthInJuneFillsSixRowsAndSeventyNorthShowsTheFedjrMessa
                            QStringLiteral("Mid day"), QStringLiteral("Sun set"), QStringLiteral("Night")}));
     EXPECT_TRUE(messages.empty());
 
+    // The day stops at the first time missing: the list says why, and so does the command, naming the
+    // prayer as the list does and where the rules for such days are.
     set_place(70, 0, true, 0, 0, true, 0, "00:00");
     action("Update1")->trigger();
-    EXPECT_TRUE(rows().isEmpty());
+    const QString why =
+        QStringLiteral("Dawn is not calculable (rules for such days: Method > High latitudes, "
+                       "Method > Days without sunrise or sunset)");
+    EXPECT_EQ(rows(), QStringList{why + u'='});
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Fedjr is not calculable"));
+    EXPECT_EQ(messages[0].text, why);
     EXPECT_EQ(messages[0].caption, QCoreApplication::applicationName()); // the default error box
     EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
 }
@@ -274,13 +282,14 @@ TEST_F(PrayerForm, AStoredPlaceWithoutFedjrIsToldOnceTheProgramIsUpAndTheWindowI
     create();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(messages.empty()) << "held while the windows are created";
-    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(rows().size(), 1);        // the reason
     core->show_start_messages(nullptr); // what the start-up window does when it has gone
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              QStringLiteral("Today's prayer times cannot be computed for the place saved in "
-                             "the prayer window (70\u00b0 0' 0\" North, 0\u00b0 0' 0\" West): "
-                             "Fedjr is not calculable"));
+    EXPECT_TRUE(messages[0].text.startsWith(
+        QStringLiteral("Today's prayer times cannot be computed for the place saved in "
+                       "the prayer window (70\u00b0 0' 0\" North, 0\u00b0 0' 0\" West): "
+                       "Dawn is not calculable (rules for such days: ")))
+        << messages[0].text.toStdString();
     EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
 }
 
@@ -391,10 +400,10 @@ TEST_F(PrayerForm, AClickOnTheMapSetsThePlaceWithoutARefresh) {
         int x, y;
         const char* place;
     } cases[] = {
-        {93, 78, "0 0 0 North / 0 0 0 West / - 05:30"},     // Greenwich on the equator
-        {0, 0, "90 25 42 North / 163 19 1 West / - 05:30"}, // 111.43 N clamps in the degrees only
+        {93, 78, "0 0 0 North / 0 0 0 West / - 05:30"},   // Greenwich on the equator
+        {0, 0, "90 0 0 North / 163 19 1 West / - 05:30"}, // 111.43 N clamps to the pole
         {94, 79, "1 25 42 South / 1 45 21 East / - 05:30"},
-        {204, 125, "67 8 34 South / 180 55 36 East / - 05:30"}, // 194.93 E clamps to 180
+        {204, 125, "67 8 34 South / 180 0 0 East / - 05:30"}, // 194.93 E clamps to 180
         {103, 43, "50 0 0 North / 17 33 39 East / - 05:30"},
     };
     for (const auto& c : cases) {
@@ -470,9 +479,9 @@ TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
     action("asr_hanafi")->trigger();
     EXPECT_GT(QTime::fromString(times()[3], long_time_pattern()),
               QTime::fromString(mwl[3], long_time_pattern()));
+    // Rounded to the minute: hours and minutes alone.
     action("round_minute")->trigger();
-    for (const QString& t : times())
-        EXPECT_EQ(QTime::fromString(t, long_time_pattern()).second(), 0) << t.toStdString();
+    for (const QString& t : times()) EXPECT_EQ(t.size(), 5) << t.toStdString();
     EXPECT_EQ(form->method_choice().method, almanac::TMethodId::mwl);
     EXPECT_EQ(form->method_choice().asr, almanac::TAsrSchool::hanafi);
 
@@ -485,12 +494,9 @@ TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
     };
     const QStringList before = times();
     action("Adjustments1")->trigger();
-    EXPECT_EQ(QTime::fromString(before[0], long_time_pattern())
-                  .secsTo(QTime::fromString(times()[0], long_time_pattern())),
-              300);
-    EXPECT_EQ(QTime::fromString(before[2], long_time_pattern())
-                  .secsTo(QTime::fromString(times()[2], long_time_pattern())),
-              120);
+    const auto minute = [](const QString& t) { return QTime::fromString(t, QStringLiteral("HH:mm")); };
+    EXPECT_EQ(minute(before[0]).secsTo(minute(times()[0])), 300);
+    EXPECT_EQ(minute(before[2]).secsTo(minute(times()[2])), 120);
 
     form->set_zone_name(QStringLiteral("Europe/Paris"));
     close();
@@ -511,6 +517,57 @@ TEST_F(PrayerForm, TheMethodMenuChangesTheTimesAndTheFileKeepsTheChoice) {
     EXPECT_TRUE(action("method_mwl")->isChecked());
     EXPECT_TRUE(action("asr_hanafi")->isChecked());
     EXPECT_EQ(form->zone_name(), QStringLiteral("Europe/Paris"));
+}
+
+// Values of the file that cannot be read are named once the program is up; the others are read.
+TEST_F(PrayerForm, ValuesOfTheFileThatCannotBeReadAreSaidAtStart) {
+    const struct {
+        const char* file;
+        const char* named; // in the message, "" for none
+    } cases[] = {
+        {"[Time zone]\nSig=0\nDec=03:00\n[Prayer method]\nMethod=mwl\nAsr=hanafi\n", ""},
+        {"[Time zone]\nSig=0\nDec=12:75\n", "Dec=12:75"},
+        {"[Prayer method]\nMethod=astrology\nAsr=hanafi\nFajrAngle=99\nDhuhr=500\n",
+         "Method=astrology, FajrAngle=99, Dhuhr=500"},
+    };
+    for (const auto& c : cases) {
+        write_gl(c.file);
+        messages.clear();
+        create();
+        EXPECT_TRUE(messages.empty()) << "held while the windows are created";
+        core->show_start_messages(nullptr);
+        if (*c.named == 0) {
+            EXPECT_TRUE(messages.empty()) << c.file;
+        } else {
+            ASSERT_EQ(messages.size(), 1u) << c.file;
+            EXPECT_TRUE(messages[0].text.contains(QString::fromLatin1(c.named)))
+                << messages[0].text.toStdString();
+            EXPECT_TRUE(messages[0].text.contains(QStringLiteral("gl.dat")))
+                << messages[0].text.toStdString();
+        }
+        close();
+    }
+}
+
+// An offset that is no time of day is refused where it is typed and never saved: the last good one is, so
+// that the next start reads the offset the user had.
+TEST_F(PrayerForm, AnInvalidOffsetIsNeverSaved) {
+    write_gl("[Time zone]\nSig=1\nDec=05:30\n");
+    create();
+    for (const char* typed : {"12:75", "24:00", "7:", ""}) {
+        form->TZValue()->setText(QString::fromLatin1(typed));
+        ASSERT_TRUE(core->save_prayer_choice());
+        EXPECT_NE(read_text(gl()).indexOf(QStringLiteral("Dec=05:30\n")), -1) << typed;
+    }
+    form->TZValue()->setText(QStringLiteral("06:00"));
+    form->TZValue()->setText(QStringLiteral("99:99"));
+    close();
+    EXPECT_NE(read_text(gl()).indexOf(QStringLiteral("Dec=06:00\n")), -1) << read_text(gl()).toStdString();
+    messages.clear();
+    create();
+    core->show_start_messages(nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->TZValue()->text(), QStringLiteral("06:00"));
 }
 
 TEST_F(PrayerForm, UnknownOrOutOfRangeMethodValuesReadAsTheDefaults) {
@@ -593,6 +650,89 @@ TEST_F(PrayerForm, AZoneReadAtStartShowsTodaysOffset) {
     close();
     const QString file = read_text(gl());
     EXPECT_NE(file.indexOf(QStringLiteral("[Time zone]\nSig=0\nDec=13:00\n")), -1) << file.toStdString();
+}
+
+// The compass follows the place as it is typed, without a refresh; at the Kaaba it says so.
+TEST_F(PrayerForm, TheQiblaFollowsThePlaceAsItIsTyped) {
+    create();
+    const struct {
+        int lat_deg, lat_min;
+        bool north;
+        int lon_deg, lon_min;
+        bool west;
+        const char* text;
+        const char* tip; // found in the tooltip
+    } cases[] = {
+        {51, 30, true, 0, 8, true, "Qibla 119.0\u00b0", "km to the Kaaba"}, // London
+        {21, 25, true, 39, 49, false, "Kaaba", "This place is the Kaaba"},  // Mecca, within half a kilometre
+        {6, 12, false, 106, 51, false, "Qibla 295", "from true north"},     // Jakarta
+    };
+    for (const auto& c : cases) {
+        set_place(c.lat_deg, c.lat_min, c.north, c.lon_deg, c.lon_min, c.west, 0, "00:00");
+        if (c.lat_deg == 21) {
+            spin("LatEdit3")->setValue(21);
+            spin("LonEdit3")->setValue(34);
+        }
+        EXPECT_TRUE(child<QLabel>("QiblaText")->text().startsWith(QString::fromUtf8(c.text)))
+            << child<QLabel>("QiblaText")->text().toStdString();
+        EXPECT_TRUE(child<QLabel>("QiblaCompass")->toolTip().contains(QString::fromLatin1(c.tip)))
+            << child<QLabel>("QiblaCompass")->toolTip().toStdString();
+    }
+}
+
+// A date typed where a time cannot be computed: the list says why at each step, never a box that would
+// swallow the rest of the typing; the prayer is named as the names set names it.
+TEST_F(PrayerForm, ATypedDateSaysAMissingTimeInTheList) {
+    create();
+    set_place(70, 0, true, 0, 0, true, 0, "00:00");
+    messages.clear();
+    for (const char* names : {"Useenglishnames", "Usearabiannames"}) {
+        action(names)->setChecked(true);
+        form->Cal()->setFocus();
+        form->Cal()->setDate(QDate(2026, 1, 2));
+        QTest::keyClicks(form->Cal(), QStringLiteral("21122026")); // typed over the day, month, year
+        form->Cal()->setDate(QDate(2026, 6, 21));
+        EXPECT_TRUE(messages.empty()) << names;
+        const QStringList r = rows();
+        ASSERT_FALSE(r.isEmpty());
+        const QString prayer =
+            QString::fromLatin1(std::string_view(names) == "Useenglishnames" ? "Dawn " : "El Fedjr ");
+        EXPECT_TRUE(r.last().startsWith(prayer + QStringLiteral("is not calculable (rules for such days: ")))
+            << r.last().toStdString();
+    }
+}
+
+// The dialog explains its two Dhuhr fields, lets the custom values be changed only for the Custom method and
+// refuses custom angles that put dawn after sunrise or the night before sunset.
+TEST_F(PrayerForm, TheAdjustmentsDialogRefusesCustomAnglesOnTheWrongSideOfTheSun) {
+    const struct {
+        almanac::TMethodId method;
+        double fajr, isha, isha_minutes;
+        bool enabled;
+        bool refused;
+    } cases[] = {
+        {almanac::TMethodId::custom, 18, 17, 0, true, false},
+        {almanac::TMethodId::custom, 0, 17, 0, true, true}, // dawn after sunrise
+        {almanac::TMethodId::custom, 0.5, 17, 0, true, true},
+        {almanac::TMethodId::custom, 18, 0, 0, true, true},   // the night before sunset
+        {almanac::TMethodId::custom, 18, 0, 90, true, false}, // Isha by its interval: the angle counts not
+        {almanac::TMethodId::mwl, 0, 0, 0, false, false},     // not the method's: not read
+    };
+    for (const auto& c : cases) {
+        TPrayerMethodDialog dialog;
+        almanac::TMethodChoice choice;
+        choice.method = c.method;
+        choice.custom_fajr_angle = c.fajr;
+        choice.custom_isha_angle = c.isha;
+        choice.custom_isha_minutes = c.isha_minutes;
+        dialog.load(choice);
+        EXPECT_EQ(dialog.custom_method()->isEnabled(), c.enabled) << c.fajr << " " << c.isha;
+        EXPECT_EQ(dialog.fault().isEmpty(), !c.refused) << c.fajr << " " << c.isha;
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, !c.refused) << c.fajr << " " << c.isha;
+    }
+    TPrayerMethodDialog dialog;
+    EXPECT_FALSE(dialog.dhuhr()->toolTip().isEmpty());
 }
 
 TEST_F(PrayerForm, TheQiblaFollowsThePlace) {

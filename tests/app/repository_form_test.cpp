@@ -6,6 +6,7 @@
 #include "tests/support/app_test.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <atomic>
@@ -205,6 +207,103 @@ TEST_F(RepositoryForm, AnUnreadableFileIsNeverOverwritten) {
     }
 }
 
+// A file that is no dates file (text without a count of entries, or binary data) is said and left byte for
+// byte as it was, as an unreadable one is.
+TEST_F(RepositoryForm, AFileWithoutACountIsSaidAndLeftAsItIs) {
+    const QByteArray cases[] = {
+        "[Date1]\nDescription=Wedding\nValue=14/02/1998\n",
+        "[Other]\nKey=kept\n",
+        QByteArray("\x7f"
+                   "ELF\x02\x01\x01\0\0\0\xff\xfe[General]",
+                   20),
+    };
+    for (const QByteArray& bytes : cases) {
+        write_file(bytes);
+        messages.clear();
+        open_repository();
+        EXPECT_EQ(repository->EntryCount(), 0);
+        ASSERT_EQ(messages.size(), 1u) << bytes.toStdString();
+        EXPECT_TRUE(
+            messages[0].text.contains(QStringLiteral("could not be read (it holds no count of entries")))
+            << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.endsWith(QStringLiteral("it will be left as it is.")));
+        add(QStringLiteral("New"), QDate(2010, 5, 6));
+        close_repository();
+        EXPECT_EQ(contents(), bytes);
+    }
+}
+
+// Each change is in the file as soon as it is made (a signal at any later moment loses nothing); Ctrl+Z puts
+// the entries removed back, the last first, each where it was.
+TEST_F(RepositoryForm, EachChangeIsSavedAtOnceAndRemovalsCanBeUndone) {
+    write_file(kThree);
+    open_repository();
+    repository->show();
+    QApplication::setActiveWindow(repository); // where the shortcut is heard
+    const auto file_entries = [this] {
+        Entries list;
+        const QString text = QString::fromUtf8(contents());
+        const int n = QRegularExpression(QStringLiteral("N=(\\d+)")).match(text).captured(1).toInt();
+        for (int i = 1; i <= n; ++i) {
+            const QRegularExpression section(
+                QStringLiteral("\\[Date%1\\]\nDescription=([^\n]*)\nValue=([^\n]*)\n").arg(i));
+            const QRegularExpressionMatch m = section.match(text);
+            list.emplace_back(m.captured(1), m.captured(2));
+        }
+        return list;
+    };
+    const std::pair<QString, QString> wedding{QStringLiteral("Wedding"), QStringLiteral("14/02/1998")},
+        christmas{QStringLiteral("Christmas 2003"), QStringLiteral("25/12/2003")},
+        birthday{QStringLiteral("Birthday"), QStringLiteral("03/10/1970")},
+        added{QStringLiteral("Added"), QStringLiteral("06/05/2010")};
+    add(added.first, QDate(2010, 5, 6));
+    EXPECT_EQ(file_entries(), (Entries{wedding, christmas, birthday, added}));
+    select(1);
+    repository->Remove1()->trigger();
+    select(0);
+    repository->Remove1()->trigger();
+    EXPECT_EQ(file_entries(), (Entries{birthday, added}));
+    EXPECT_TRUE(repository->UndoAction()->isEnabled());
+    QTest::keyClick(repository->ListView1(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(file_entries(), (Entries{wedding, birthday, added}));
+    EXPECT_EQ(entries(), file_entries());
+    repository->UndoAction()->trigger();
+    EXPECT_EQ(file_entries(), (Entries{wedding, christmas, birthday, added}));
+    EXPECT_FALSE(repository->UndoAction()->isEnabled());
+    repository->UndoAction()->trigger(); // nothing left to undo
+    EXPECT_EQ(repository->EntryCount(), 4);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RepositoryForm, AnEmptyDescriptionIsRefused) {
+    write_file(kThree);
+    open_repository();
+    for (const QString& description : {QString(), QStringLiteral("   "), QStringLiteral("\t")}) {
+        messages.clear();
+        add(description, QDate(2010, 5, 6));
+        EXPECT_EQ(repository->EntryCount(), 3);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, QStringLiteral("Please, type a description for this date."));
+    }
+    EXPECT_EQ(contents(), kThree);
+}
+
+// Another program (a second Almadex that got past the lock, an editor) changed the file: it is not written
+// over, and that is said once.
+TEST_F(RepositoryForm, AFileChangedElsewhereIsNotWrittenOver) {
+    write_file(kThree);
+    open_repository();
+    const QByteArray other = "[General]\nN=1\n[Date1]\nDescription=Theirs\nValue=01/01/2001\n";
+    write_file(other);
+    add(QStringLiteral("Mine"), QDate(2010, 5, 6));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("another program changed it")))
+        << messages[0].text.toStdString();
+    close_repository();
+    EXPECT_EQ(contents(), other);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
 // Files saved by Windows editors: UTF-16 with its byte order mark ("Unicode"), and UTF-8 with one.
 TEST_F(RepositoryForm, FilesInUtf16AndUtf8WithASignatureAreRead) {
     const QString text = QStringLiteral("[General]\r\nN=2\r\n[Date1]\r\nDescription=No\u00ebl \u6625\u8282 "
@@ -287,14 +386,14 @@ TEST_F(RepositoryForm, OtherContentsOfTheFileStay) {
 TEST_F(RepositoryForm, DescriptionsOutsideAsciiSurviveASaveAndALoad) {
     open_repository();
     const QString names[] = {QStringLiteral("Noël à Zürich"), QStringLiteral("عيد الفطر"),
-                             QStringLiteral("春节 🎆"), QString()};
+                             QStringLiteral("春节 🎆")};
     for (const QString& name : names) add(name, QDate(2003, 12, 25));
     close_repository();
     EXPECT_TRUE(contents().contains("Description=Noël à Zürich\n")); // UTF-8, no signature
     EXPECT_FALSE(contents().startsWith("\xEF\xBB\xBF"));
     open_repository();
-    ASSERT_EQ(repository->EntryCount(), 4);
-    for (int row = 0; row < 4; ++row) {
+    ASSERT_EQ(repository->EntryCount(), 3);
+    for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(repository->EntryDescription(row), names[row]);
         EXPECT_EQ(repository->EntryDate(row), QStringLiteral("25/12/2003"));
     }
@@ -309,7 +408,7 @@ TEST_F(RepositoryForm, AFileOfTheEarlierProgramInItsCodePageIsRead) {
 TEST_F(RepositoryForm, AKilledWriteLeavesTheOldFileAndACompleteOneTheNew) {
     write_file(kThree);
     open_repository();
-    add(QStringLiteral("New"), QDate(2010, 5, 6));
+    repository->add_repository_entry(QStringLiteral("New"), QStringLiteral("06/05/2010")); // not saved yet
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -399,6 +498,37 @@ TEST_F(RepositoryForm, SelectingReadsTheFormsOfEarlierFiles) {
         EXPECT_EQ(repository->DatePick()->date(), picked) << row;
         EXPECT_EQ(gregorian(), QStringLiteral("14/7/1789")) << row;
         EXPECT_EQ(repository->DescEdit()->text(), QString(QChar(u'a' + row)));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// Entries name dates of the civil calendar, as the converter reads them: Julian up to 4 October 1582.
+TEST_F(RepositoryForm, EntriesAreDatesOfTheCivilCalendar) {
+    write_file("[General]\nN=4\n"
+               "[Date1]\nDescription=a\nValue=29/02/1500\n"
+               "[Date2]\nDescription=b\nValue=04/10/1582\n"
+               "[Date3]\nDescription=c\nValue=10/10/1582\n"
+               "[Date4]\nDescription=d\nValue=29/02/1700\n");
+    open_repository();
+    const struct {
+        int row;
+        const char* gregorian; // the converter's fields after the selection; "" when unchanged
+        double julian_day;     // of the converter's noon, 0 when unchanged
+    } cases[] = {
+        {0, "29/2/1500", 2268992},
+        {1, "4/10/1582", 2299160},
+        {2, "", 0}, // one of the days the reform left out
+        {3, "", 0}, // no leap day in 1700
+    };
+    for (const auto& c : cases) {
+        const QString before = gregorian();
+        select(c.row);
+        if (*c.gregorian == 0) {
+            EXPECT_EQ(gregorian(), before) << c.row;
+            continue;
+        }
+        EXPECT_EQ(gregorian(), QString::fromLatin1(c.gregorian)) << c.row;
+        EXPECT_DOUBLE_EQ(main->FDate() + 2415018.5, c.julian_day) << c.row;
     }
     EXPECT_TRUE(messages.empty());
 }

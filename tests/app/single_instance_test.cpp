@@ -6,10 +6,15 @@
 #include "tests/support/app_test.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -34,12 +39,16 @@ protected:
 
     /// Starts the real program from the folder and waits (handling this process's events, as a running
     /// program does) until it ends or `seconds` pass; then it is killed. Its exit code, or -1 when it ran on.
-    int start_second(int seconds) {
+    /// `program_path` is the program's path as the start spells it (the copy's by default); `environment`
+    /// is added to this process's.
+    int start_second(int seconds, const QString& program_path = QString(),
+                     const QProcessEnvironment& environment = {}) {
         QProcess second;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(environment);
         second.setProcessEnvironment(env);
-        second.start(copy(), {});
+        second.start(program_path.isEmpty() ? copy() : program_path, {});
         if (!second.waitForStarted(10000)) return -2;
         QElapsedTimer clock;
         clock.start();
@@ -83,6 +92,69 @@ TEST_F(SingleInstance, ASecondStartBringsTheFirstForwardAndLosesNoEntry) {
     EXPECT_TRUE(after.contains("Description=Wedding\n")) << after.toStdString();
     EXPECT_TRUE(after.contains("Description=Added in the first\n")) << after.toStdString();
     EXPECT_TRUE(after.contains("N=2\n")) << after.toStdString();
+}
+
+// The lock does not depend on the temporary folder nor on how the folder is spelled: a start with another
+// TMPDIR, or through a link to the program's folder (a HOME reached through a link), finds the first.
+TEST_F(SingleInstance, AnotherTemporaryFolderOrALinkedFolderFindsTheFirst) {
+    QTemporaryDir elsewhere;
+    const QString link = elsewhere.filePath(QStringLiteral("linked"));
+    ASSERT_TRUE(QFile::link(program.path(), link));
+    QProcessEnvironment other_tmp;
+    other_tmp.insert(QStringLiteral("TMPDIR"), elsewhere.path());
+    const struct {
+        const char* what;
+        QString path;
+        QProcessEnvironment env;
+    } cases[] = {
+        {"another TMPDIR", QString(), other_tmp},
+        {"through a link", link + QStringLiteral("/almadex"), {}},
+    };
+    start(program.path());
+    TSingleInstance first(core->data_folder());
+    ASSERT_TRUE(first.is_first());
+    int forward = 0;
+    QObject::connect(&first, &TSingleInstance::come_forward, core.get(), [&forward] { ++forward; });
+    for (const auto& c : cases) {
+        const QByteArray before = almadex::testing::read_all(dates());
+        EXPECT_EQ(start_second(20, c.path, c.env), 0) << c.what;
+        EXPECT_EQ(almadex::testing::read_all(dates()), before) << c.what;
+    }
+    EXPECT_EQ(forward, 2);
+    // A folder reached through a link is the folder itself.
+    EXPECT_FALSE(TSingleInstance(link).is_first());
+}
+
+// Names that another user could make in the shared temporary folder (the lock and socket names of earlier
+// versions, there) neither stop nor silence a start: the lock lies in a folder only the user can enter.
+TEST_F(SingleInstance, NamesInTheSharedTemporaryFolderStopNoStart) {
+    const QString data_folder = QFileInfo(program.path()).canonicalFilePath();
+    const QByteArray key =
+        QByteArray::number(static_cast<qulonglong>(::getuid())) + '\0' + data_folder.toUtf8();
+    const QString old_name =
+        QStringLiteral("almadex-") +
+        QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
+    QTemporaryDir shared;
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("TMPDIR"), shared.path());
+    // A lock held by a live process (this one) and a socket that takes every request: a start that used
+    // them would end at once, silently.
+    QLockFile held(shared.filePath(old_name + QStringLiteral(".lock")));
+    ASSERT_TRUE(held.tryLock(0));
+    QLocalServer squatter;
+    ASSERT_TRUE(squatter.listen(shared.filePath(old_name)));
+    QObject::connect(&squatter, &QLocalServer::newConnection, &squatter, [&squatter] {
+        while (QLocalSocket* socket = squatter.nextPendingConnection()) socket->write("ok\n");
+    });
+    EXPECT_EQ(start_second(3, QString(), env), -1); // it ran until it was ended
+    // Where the lock lies: the session's private folder when there is one, else the data folder.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString folder = TSingleInstance::lock_folder(program.path());
+    EXPECT_TRUE(folder == QFileInfo(runtime).canonicalFilePath() || folder == data_folder)
+        << folder.toStdString();
+    EXPECT_FALSE(folder.startsWith(QFileInfo(QDir::tempPath()).canonicalFilePath() + u'/') &&
+                 folder != data_folder)
+        << folder.toStdString();
 }
 
 // Once the first program has ended (or died), the next start is the first again.

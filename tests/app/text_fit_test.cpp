@@ -9,6 +9,7 @@
 #include "app/prayer_form.h"
 #include "app/repository_form.h"
 #include "controls/spin_edit.h"
+#include "controls/tip_dialog.h"
 #include "tests/support/app_test.h"
 #include "tests/support/text_fit.h"
 
@@ -69,6 +70,9 @@ TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
             EXPECT_EQ(cut(lunar), "") << "28/" << month << "/" << year;
         }
     }
+    // The values that have units show them, whole.
+    EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DiameterEdit"))->text().endsWith(u'\u2033'));
+    EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DistanceEdit"))->text().endsWith(u" km"));
 }
 
 TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
@@ -107,6 +111,16 @@ TEST_F(TextFit, TheSmallWindows) {
     repository->add_repository_entry(QStringLiteral("Wedding anniversary of my parents"),
                                      QStringLiteral("27/09/2000"));
     EXPECT_EQ(cut(repository), "");
+
+    // The tips, spelled and shown whole on the white of a text field.
+    TTipDialog* tips = main->TipsDialog();
+    EXPECT_TRUE(tips->Tips().join(u' ').contains(QStringLiteral("astronomy")));
+    EXPECT_EQ(tips->BackColor(), main->palette().color(QPalette::Base));
+
+    // The schedule's title whole in its frame's title bar, beside three frame buttons of up to 32 pixels.
+    TMonthForm* month = &core->month_form();
+    EXPECT_EQ(month->windowTitle(), QStringLiteral("Prayers Schedule"));
+    EXPECT_GE(month->width(), month->fontMetrics().horizontalAdvance(month->windowTitle()) + 3 * 32);
 
     core->intro_form().show();
     EXPECT_EQ(cut(&core->intro_form()), "");

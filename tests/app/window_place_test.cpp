@@ -86,3 +86,59 @@ TEST(WindowPlace, ToolWindowsSitAgainstTheRightEdgeOfTheirWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WindowPlace, SideWindowsCoverNoOtherSideWindowRightThenLeft) {
+    const QRect main(100, 100, 300, 450); // frames: its right edge at x 399
+    const QRect at_right_edge(1000, 100, 280, 450);
+    const QSize side(200, 300);
+    struct Case {
+        const char* what;
+        QRect anchor;
+        TBesideAlign align;
+        QList<QRect> taken;
+        QPoint expected;
+        QRect area = kPrimary;
+    };
+    const Case cases[] = {
+        {"alone: to the right, tops aligned", main, TBesideAlign::Top, {}, {400, 100}},
+        {"alone, bottoms aligned", main, TBesideAlign::Bottom, {}, {400, 250}},
+        {"under the one already there", main, TBesideAlign::Top, {{400, 100, 200, 300}}, {400, 400}},
+        {"bottoms aligned over one at the top: under it",
+         main,
+         TBesideAlign::Bottom,
+         {{400, 100, 200, 300}},
+         {400, 400}},
+        {"no room at the right of a window at the screen's edge: to the left",
+         at_right_edge,
+         TBesideAlign::Top,
+         {},
+         {798, 100}},
+        {"the left side's first free place",
+         at_right_edge,
+         TBesideAlign::Top,
+         {{798, 100, 200, 300}},
+         {798, 400}},
+        {"the right side full: a column further out",
+         main,
+         TBesideAlign::Top,
+         {{400, 100, 200, 300}, {400, 400, 200, 300}},
+         {600, 100}},
+        {"no room anywhere: never at another's place",
+         main,
+         TBesideAlign::Top,
+         {{400, 100, 200, 300}, {400, 400, 200, 300}},
+         {424, 124},
+         QRect(0, 0, 700, 800)},
+    };
+    for (const Case& c : cases) {
+        const QPoint at = side_position(c.anchor, side, c.align, 0, c.area, c.taken);
+        EXPECT_EQ(at, c.expected) << c.what;
+        if (c.area == kPrimary) {
+            EXPECT_FALSE(QRect(at, side).intersects(c.anchor)) << c.what; // the converter stays uncovered
+        }
+    }
+}
+
+} // namespace

@@ -2,6 +2,9 @@
 // shown, and stay on the screen.
 #include "tests/xvfb/x_session.h"
 
+#include <utility>
+#include <vector>
+
 using namespace almadex::xvfb;
 
 namespace {
@@ -51,6 +54,38 @@ TEST_F(SideWindows, OpenAgainstTheMainWindowWhereItIsNow) {
                 EXPECT_EQ(side.top(), main.top()) << c.title;
             close(window, title);
         }
+    }
+}
+
+// Open together they cover neither one another nor the converter: to its right while there is room, then
+// to its left.
+TEST_F(SideWindows, OpenTogetherNoneCoversAnotherNorTheConverter) {
+    const struct {
+        const char* shortcut;
+        const char* title;
+    } windows[] = {{"ctrl+n", "^Calendar$"},
+                   {"ctrl+o", "^Moon/Seasons\\.\\.\\.$"},
+                   {"ctrl+alt+b", "^In Between dates$"},
+                   {"ctrl+alt+r", "^Dates Repository$"}};
+    for (const int left : {60, TXSession::kScreenWidth - 330}) {
+        ASSERT_TRUE(move_frame(program.main_window(), left, 40));
+        const QRect main = window_geometry(program.main_window()).frame;
+        std::vector<std::pair<QString, QString>> opened;
+        std::vector<QRect> frames{main};
+        for (const auto& w : windows) {
+            const QString title = QString::fromLatin1(w.title);
+            const QString id = open_window(QString::fromLatin1(w.shortcut), title);
+            if (id.isEmpty()) continue; // a window this desktop's keys do not reach
+            opened.emplace_back(id, title);
+            const QRect frame = window_geometry(id).frame;
+            for (const QRect& other : frames)
+                EXPECT_FALSE(frame.intersects(other))
+                    << w.title << " " << ::testing::PrintToString(frame) << " over "
+                    << ::testing::PrintToString(other) << " (converter at " << left << ")";
+            frames.push_back(frame);
+        }
+        EXPECT_GE(opened.size(), 2u);
+        for (const auto& [id, title] : opened) close(id, title);
     }
 }
 
