@@ -317,9 +317,10 @@ struct TPrayerChoiceOptions {
                "a city of the GeoNames data, such as Oran, or Tripoli, LY where a name fits several")
             ->excludes("--lat")
             ->excludes("--lon");
-        sub->add_option("--tz", tz,
-                        "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
-                        "as Europe/Paris, each time at its own instant's offset (required)");
+        sub->add_option(
+            "--tz", tz,
+            "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
+            "as Europe/Paris, each time at its own instant's offset (required)");
         sub->add_option("--names", names, "english (default) or arabic")
             ->check(CLI::IsMember({"english", "arabic"}));
         sub->add_flag("--no-sunrise", no_sunrise, "Leave out the sunrise (Shourouk)");
