@@ -4,6 +4,7 @@
 #pragma once
 
 #include "almanac/islamic.h"
+#include "almanac/tr_mark.h"
 #include "astro/calendar.h"
 #include "astro/chinese.h"
 #include "astro/hebrew.h"
@@ -19,18 +20,36 @@ namespace almanac {
 
 /// Months 1 (Muharram) .. 12 (Dhu al-Hijjah).
 inline constexpr std::array<std::string_view, 12> islamic_month_names{
-    "Muharram", "Safar",   "Rabi'a I", "Rabi'a II", "Jumada I",      "Jumada II",
-    "Rajab",    "Sha'ban", "Ramadan",  "Shawwal",   "Dhu al-Q'adah", "Dhu al-Hijjah"};
+    ALMADEX_NAME("Islamic month", "Muharram"),      ALMADEX_NAME("Islamic month", "Safar"),
+    ALMADEX_NAME("Islamic month", "Rabi'a I"),      ALMADEX_NAME("Islamic month", "Rabi'a II"),
+    ALMADEX_NAME("Islamic month", "Jumada I"),      ALMADEX_NAME("Islamic month", "Jumada II"),
+    ALMADEX_NAME("Islamic month", "Rajab"),         ALMADEX_NAME("Islamic month", "Sha'ban"),
+    ALMADEX_NAME("Islamic month", "Ramadan"),       ALMADEX_NAME("Islamic month", "Shawwal"),
+    ALMADEX_NAME("Islamic month", "Dhu al-Q'adah"), ALMADEX_NAME("Islamic month", "Dhu al-Hijjah")};
 /// Months 1 (Nisan) .. 13 (Adar 2), numbered from Nisan as astro/hebrew.h numbers them.
 inline constexpr std::array<std::string_view, 13> hebrew_month_names{
-    "Nisan",   "Iyar",   "Sivan", "Tammuz", "Av",   "Elul",  "Tishri",
-    "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
+    ALMADEX_NAME("Hebrew month", "Nisan"),  ALMADEX_NAME("Hebrew month", "Iyar"),
+    ALMADEX_NAME("Hebrew month", "Sivan"),  ALMADEX_NAME("Hebrew month", "Tammuz"),
+    ALMADEX_NAME("Hebrew month", "Av"),     ALMADEX_NAME("Hebrew month", "Elul"),
+    ALMADEX_NAME("Hebrew month", "Tishri"), ALMADEX_NAME("Hebrew month", "Heshvan"),
+    ALMADEX_NAME("Hebrew month", "Kislev"), ALMADEX_NAME("Hebrew month", "Tevet"),
+    ALMADEX_NAME("Hebrew month", "Shevat"), ALMADEX_NAME("Hebrew month", "Adar"),
+    ALMADEX_NAME("Hebrew month", "Adar 2")};
 /// Heavenly stems 0 (Jia) .. 9 (Gui), as TChineseDate::YearStem counts them.
-inline constexpr std::array<std::string_view, 10> chinese_stem_names{"Jia", "Yi",   "Bing", "Ding", "Wu",
-                                                                     "Ji",  "Geng", "Xin",  "Ren",  "Gui"};
+inline constexpr std::array<std::string_view, 10> chinese_stem_names{
+    ALMADEX_NAME("Chinese stem", "Jia"),  ALMADEX_NAME("Chinese stem", "Yi"),
+    ALMADEX_NAME("Chinese stem", "Bing"), ALMADEX_NAME("Chinese stem", "Ding"),
+    ALMADEX_NAME("Chinese stem", "Wu"),   ALMADEX_NAME("Chinese stem", "Ji"),
+    ALMADEX_NAME("Chinese stem", "Geng"), ALMADEX_NAME("Chinese stem", "Xin"),
+    ALMADEX_NAME("Chinese stem", "Ren"),  ALMADEX_NAME("Chinese stem", "Gui")};
 /// Earthly branches 0 (Rat) .. 11 (Pig), as TChineseDate::YearBranch counts them.
 inline constexpr std::array<std::string_view, 12> chinese_zodiac_names{
-    "Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat", "Monkey", "Chicken", "Dog", "Pig"};
+    ALMADEX_NAME("Chinese animal", "Rat"),    ALMADEX_NAME("Chinese animal", "Ox"),
+    ALMADEX_NAME("Chinese animal", "Tiger"),  ALMADEX_NAME("Chinese animal", "Rabbit"),
+    ALMADEX_NAME("Chinese animal", "Dragon"), ALMADEX_NAME("Chinese animal", "Snake"),
+    ALMADEX_NAME("Chinese animal", "Horse"),  ALMADEX_NAME("Chinese animal", "Goat"),
+    ALMADEX_NAME("Chinese animal", "Monkey"), ALMADEX_NAME("Chinese animal", "Chicken"),
+    ALMADEX_NAME("Chinese animal", "Dog"),    ALMADEX_NAME("Chinese animal", "Pig")};
 
 /// The name of month 1..12; "" for any other number.
 std::string_view islamic_month_name(int month);

@@ -99,7 +99,7 @@ std::string coordinate(double v) {
 
 } // namespace
 
-std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic,
+std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, TPrayerNames names,
                        astro::TDateTime stamp, const TPrayerOptions& options, std::string_view program) {
     const std::string product = "-//Almadex//" + std::string(program) + " " ALMADEX_VERSION "//EN";
     std::unique_ptr<icalcomponent, ComponentDeleter> calendar(icalcomponent_vanew(
@@ -134,7 +134,7 @@ std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days,
         for (const TPrayerTime& time : day.times) {
             const std::string uid =
                 std::string(ymd) + "-" + std::string(prayer_key(time.prayer)) + "-" + where + "@almadex";
-            const std::string summary(prayer_name(time.prayer, arabic));
+            const std::string summary(prayer_name(time.prayer, names));
             const double start = shown_second(time.ut);
             icalcomponent* event = icalcomponent_vanew(
                 ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid.c_str()), icalproperty_new_dtstamp(dtstamp),

@@ -21,7 +21,7 @@ namespace almanac {
 /// that began the period of the first event); an instant whose local time occurs twice is written in UTC.
 /// Without a zone the events are in UTC. PRODID names `program` ("Almadex" or "almadex-cli"). Raises
 /// std::invalid_argument for a zone the tz database does not know.
-std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic,
+std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, TPrayerNames names,
                        astro::TDateTime stamp, const TPrayerOptions& options = {},
                        std::string_view program = "almadex-cli");
 

@@ -3,6 +3,7 @@
 // days).
 #pragma once
 
+#include "almanac/tr_mark.h"
 #include "astro/islamic.h"
 #include "astro/types.h"
 
@@ -33,9 +34,9 @@ struct TIslamicCalendarName {
 };
 
 inline constexpr std::array<TIslamicCalendarName, 3> islamic_calendar_names{{
-    {TIslamicCalendar::moon, "moon", "By the Moon"},
-    {TIslamicCalendar::umm_al_qura, "umm-al-qura", "Umm al-Qura"},
-    {TIslamicCalendar::civil, "civil", "Civil (tabular)"},
+    {TIslamicCalendar::moon, "moon", ALMADEX_NAME("Islamic calendar", "By the Moon")},
+    {TIslamicCalendar::umm_al_qura, "umm-al-qura", ALMADEX_NAME("Islamic calendar", "Umm al-Qura")},
+    {TIslamicCalendar::civil, "civil", ALMADEX_NAME("Islamic calendar", "Civil (tabular)")},
 }};
 
 const TIslamicCalendarName& islamic_calendar_name(TIslamicCalendar id);

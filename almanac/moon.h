@@ -2,6 +2,7 @@
 // and distance, the next lunar eclipse with its kind, and the next blue moon.
 #pragma once
 
+#include "almanac/tr_mark.h"
 #include "astro/eclipse.h"
 #include "astro/types.h"
 
@@ -13,7 +14,10 @@ namespace almanac {
 
 /// The kinds of eclipse, eclNone .. eclHalfShadow.
 inline constexpr std::array<std::string_view, 7> eclipse_kind_names{
-    "None", "Partial", "Non Central", "Circular", "Circular Total", "Total", "Half Shadow"};
+    ALMADEX_NAME("Eclipse", "None"),           ALMADEX_NAME("Eclipse", "Partial"),
+    ALMADEX_NAME("Eclipse", "Non Central"),    ALMADEX_NAME("Eclipse", "Circular"),
+    ALMADEX_NAME("Eclipse", "Circular Total"), ALMADEX_NAME("Eclipse", "Total"),
+    ALMADEX_NAME("Eclipse", "Half Shadow")};
 /// The name of a kind; "None" for a value outside the enumeration.
 std::string_view eclipse_kind_name(astro::TEclipseKind kind);
 

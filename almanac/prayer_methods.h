@@ -5,6 +5,7 @@
 #pragma once
 
 #include "almanac/islamic.h"
+#include "almanac/tr_mark.h"
 #include "astro/prayer_methods.h"
 #include "astro/types.h"
 
@@ -55,50 +56,50 @@ struct TPrayerMethod {
 
 // clang-format off
 inline constexpr std::array<TPrayerMethod, 19> prayer_methods{{
-    {TMethodId::almadex, "almadex", "Almadex (day-arc fractions)", 0, 0, 0, 0, 0, false, {},
+    {TMethodId::almadex, "almadex", ALMADEX_NAME("Prayer method", "Almadex (day-arc fractions)"), 0, 0, 0, 0, 0, false, {},
      "Fedjr and Ishaa at 0.295167222223 of the half day arc from sunrise and sunset, Assr at half the "
      "geometric half arc after the transit"},
-    {TMethodId::mwl, "mwl", "Muslim World League", 18, 17, 0, 0, 0, false, {},
+    {TMethodId::mwl, "mwl", ALMADEX_NAME("Prayer method", "Muslim World League"), 18, 17, 0, 0, 0, false, {},
      "Muslim World League, Makkah: Fajr 18, Isha 17 degrees"},
-    {TMethodId::isna, "isna", "Islamic Society of North America", 15, 15, 0, 0, 0, false, {},
+    {TMethodId::isna, "isna", ALMADEX_NAME("Prayer method", "Islamic Society of North America"), 15, 15, 0, 0, 0, false, {},
      "ISNA Fiqh Council of North America: Fajr 15, Isha 15 degrees"},
-    {TMethodId::egypt, "egypt", "Egyptian General Authority of Survey", 19.5, 17.5, 0, 0, 0, false, {},
+    {TMethodId::egypt, "egypt", ALMADEX_NAME("Prayer method", "Egyptian General Authority of Survey"), 19.5, 17.5, 0, 0, 0, false, {},
      "Egyptian General Authority of Survey: Fajr 19.5, Isha 17.5 degrees"},
-    {TMethodId::umm_al_qura, "umm-al-qura", "Umm al-Qura, Makkah", 18.5, 0, 90, 120, 0, false, {},
+    {TMethodId::umm_al_qura, "umm-al-qura", ALMADEX_NAME("Prayer method", "Umm al-Qura, Makkah"), 18.5, 0, 90, 120, 0, false, {},
      "Umm al-Qura University, Makkah: Fajr 18.5 degrees, Isha 90 minutes after Maghrib, 120 in Ramadan"},
-    {TMethodId::karachi, "karachi", "University of Islamic Sciences, Karachi", 18, 18, 0, 0, 0, false, {},
+    {TMethodId::karachi, "karachi", ALMADEX_NAME("Prayer method", "University of Islamic Sciences, Karachi"), 18, 18, 0, 0, 0, false, {},
      "University of Islamic Sciences, Karachi: Fajr 18, Isha 18 degrees"},
-    {TMethodId::tehran, "tehran", "Institute of Geophysics, University of Tehran", 17.7, 14, 0, 0, 4.5, false,
+    {TMethodId::tehran, "tehran", ALMADEX_NAME("Prayer method", "Institute of Geophysics, University of Tehran"), 17.7, 14, 0, 0, 4.5, false,
      {}, "Institute of Geophysics, University of Tehran: Fajr 17.7, Isha 14, Maghrib 4.5 degrees"},
-    {TMethodId::jafari, "jafari", "Shia Ithna Ashari, Leva Institute, Qum", 16, 14, 0, 0, 4, false, {},
+    {TMethodId::jafari, "jafari", ALMADEX_NAME("Prayer method", "Shia Ithna Ashari, Leva Institute, Qum"), 16, 14, 0, 0, 4, false, {},
      "Leva Research Institute, Qum: Fajr 16, Isha 14, Maghrib 4 degrees"},
-    {TMethodId::gulf, "gulf", "Gulf region", 19.5, 0, 90, 0, 0, false, {},
+    {TMethodId::gulf, "gulf", ALMADEX_NAME("Prayer method", "Gulf region"), 19.5, 0, 90, 0, 0, false, {},
      "Gulf region: Fajr 19.5 degrees, Isha 90 minutes after Maghrib"},
-    {TMethodId::kuwait, "kuwait", "Kuwait", 18, 17.5, 0, 0, 0, false, {},
+    {TMethodId::kuwait, "kuwait", ALMADEX_NAME("Prayer method", "Kuwait"), 18, 17.5, 0, 0, 0, false, {},
      "Ministry of Awqaf and Islamic Affairs, Kuwait: Fajr 18, Isha 17.5 degrees"},
-    {TMethodId::qatar, "qatar", "Qatar", 18, 0, 90, 0, 0, false, {},
+    {TMethodId::qatar, "qatar", ALMADEX_NAME("Prayer method", "Qatar"), 18, 0, 90, 0, 0, false, {},
      "Ministry of Awqaf and Islamic Affairs, Qatar: Fajr 18 degrees, Isha 90 minutes after Maghrib"},
-    {TMethodId::singapore, "singapore", "Singapore, Malaysia, Indonesia", 20, 18, 0, 0, 0, false, {},
+    {TMethodId::singapore, "singapore", ALMADEX_NAME("Prayer method", "Singapore, Malaysia, Indonesia"), 20, 18, 0, 0, 0, false, {},
      "MUIS Singapore, JAKIM Malaysia, KEMENAG Indonesia: Fajr 20, Isha 18 degrees"},
-    {TMethodId::france, "france", "France (UOIF)", 12, 12, 0, 0, 0, false, {},
+    {TMethodId::france, "france", ALMADEX_NAME("Prayer method", "France (UOIF)"), 12, 12, 0, 0, 0, false, {},
      "Union des Organisations Islamiques de France: Fajr 12, Isha 12 degrees"},
-    {TMethodId::turkey, "turkey", "Turkey (Diyanet)", 18, 17, 0, 0, 0, false, {0, -7, 5, 4, 7, 0},
+    {TMethodId::turkey, "turkey", ALMADEX_NAME("Prayer method", "Turkey (Diyanet)"), 18, 17, 0, 0, 0, false, {0, -7, 5, 4, 7, 0},
      "Diyanet Isleri Baskanligi: Fajr 18, Isha 17 degrees; its safety intervals (temkin): sunrise -7, Dhuhr "
      "+5, Asr +4, Maghrib +7 minutes"},
-    {TMethodId::dubai, "dubai", "Dubai", 18.2, 18.2, 0, 0, 0, false, {0, -3, 3, 3, 3, 0},
+    {TMethodId::dubai, "dubai", ALMADEX_NAME("Prayer method", "Dubai"), 18.2, 18.2, 0, 0, 0, false, {0, -3, 3, 3, 3, 0},
      "Islamic Affairs and Charitable Activities Department, Dubai: Fajr 18.2, Isha 18.2 degrees; sunrise -3, "
      "Dhuhr +3, Asr +3, Maghrib +3 minutes"},
-    {TMethodId::moonsighting, "moonsighting", "Moonsighting Committee Worldwide", 18, 18, 0, 0, 0, true,
+    {TMethodId::moonsighting, "moonsighting", ALMADEX_NAME("Prayer method", "Moonsighting Committee Worldwide"), 18, 18, 0, 0, 0, true,
      {0, 0, 5, 0, 3, 0},
      "Moonsighting Committee Worldwide (moonsighting.com): Fajr 18, Isha 18 degrees bounded by Shaukat's "
      "seasonal intervals; Dhuhr 5 minutes after the transit, Maghrib 3 minutes after sunset"},
-    {TMethodId::algeria, "algeria", "Algeria (Ministry of Religious Affairs)", 18, 17, 0, 0, 0, false,
+    {TMethodId::algeria, "algeria", ALMADEX_NAME("Prayer method", "Algeria (Ministry of Religious Affairs)"), 18, 17, 0, 0, 0, false,
      {0, 0, 0, 0, 3, 0},
      "Ministry of Religious Affairs and Endowments, Algeria: Fajr 18, Isha 17 degrees; Maghrib 3 minutes "
      "after sunset"},
-    {TMethodId::tunisia, "tunisia", "Tunisia (Ministry of Religious Affairs)", 18, 18, 0, 0, 0, false, {},
+    {TMethodId::tunisia, "tunisia", ALMADEX_NAME("Prayer method", "Tunisia (Ministry of Religious Affairs)"), 18, 18, 0, 0, 0, false, {},
      "Ministry of Religious Affairs, Tunisia: Fajr 18, Isha 18 degrees"},
-    {TMethodId::custom, "custom", "Custom", 18, 17, 0, 0, 0, false, {}, "the user's own angles or intervals"},
+    {TMethodId::custom, "custom", ALMADEX_NAME("Prayer method", "Custom"), 18, 17, 0, 0, 0, false, {}, "the user's own angles or intervals"},
 }};
 // clang-format on
 
@@ -173,20 +174,20 @@ struct TChoiceName {
     std::string_view title;
 };
 inline constexpr std::array<TChoiceName, 2> asr_school_names{{
-    {"standard", "Shafi'i, Maliki, Hanbali (shadow 1)"},
-    {"hanafi", "Hanafi (shadow 2)"},
+    {"standard", ALMADEX_NAME("Prayer method", "Shafi'i, Maliki, Hanbali (shadow 1)")},
+    {"hanafi", ALMADEX_NAME("Prayer method", "Hanafi (shadow 2)")},
 }};
 inline constexpr std::array<TChoiceName, 5> high_latitude_names{{
-    {"auto", "Recommended for the latitude"},
-    {"none", "None"},
-    {"middle", "Middle of the night"},
-    {"seventh", "One-seventh of the night"},
-    {"angle", "Twilight angle / 60 of the night"},
+    {"auto", ALMADEX_NAME("Prayer method", "Recommended for the latitude")},
+    {"none", ALMADEX_NAME("Prayer method", "None")},
+    {"middle", ALMADEX_NAME("Prayer method", "Middle of the night")},
+    {"seventh", ALMADEX_NAME("Prayer method", "One-seventh of the night")},
+    {"angle", ALMADEX_NAME("Prayer method", "Twilight angle / 60 of the night")},
 }};
 inline constexpr std::array<TChoiceName, 3> polar_names{{
-    {"none", "None"},
-    {"nearest-day", "Nearest day with sunrise and sunset"},
-    {"nearest-latitude", "Nearest latitude with sunrise and sunset"},
+    {"none", ALMADEX_NAME("Prayer method", "None")},
+    {"nearest-day", ALMADEX_NAME("Prayer method", "Nearest day with sunrise and sunset")},
+    {"nearest-latitude", ALMADEX_NAME("Prayer method", "Nearest latitude with sunrise and sunset")},
 }};
 
 /// Everything that decides how a day's times are computed and shown, besides the place and the zone.

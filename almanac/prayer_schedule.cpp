@@ -145,7 +145,19 @@ std::string_view prayer_key(TPrayer prayer) {
 }
 
 std::string_view prayer_name(TPrayer prayer, bool arabic) {
-    return arabic ? row(prayer).arabic : row(prayer).english;
+    return prayer_name(prayer, arabic ? TPrayerNames::transliterated : TPrayerNames::english);
+}
+
+std::string_view prayer_name(TPrayer prayer, TPrayerNames names) {
+    switch (names) {
+    case TPrayerNames::transliterated:
+        return row(prayer).arabic;
+    case TPrayerNames::arabic_script:
+        return row(prayer).arabic_script;
+    case TPrayerNames::english:
+        break;
+    }
+    return row(prayer).english;
 }
 
 std::int32_t utc_offset_on(const TPrayerOptions& options, astro::TDateTime day) {

@@ -4,12 +4,14 @@
 
 #include "almanac/datetime_parts.h"
 #include "almanac/prayer_methods.h"
+#include "almanac/tr_mark.h"
 #include "astro/types.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace almanac {
@@ -19,21 +21,32 @@ enum class TPrayer : std::uint8_t { fedjr, shourouk, dhohr, asr, ghouroub, ishaa
 
 struct TPrayerName {
     TPrayer prayer;
-    std::string_view key;     ///< the name in JSON, CSV and calendar UIDs
-    std::string_view arabic;  ///< "Use arabian names"
-    std::string_view english; ///< "Use english names"
+    std::string_view key;           ///< the name in JSON, CSV and calendar UIDs
+    std::string_view arabic;        ///< "Use arabian names"
+    std::string_view english;       ///< "Use english names"
+    std::string_view arabic_script; ///< the names in Arabic script
 };
 inline constexpr std::array<TPrayerName, 6> prayer_names{{
-    {TPrayer::fedjr, "fedjr", "El Fedjr", "Dawn"},
-    {TPrayer::shourouk, "shourouk", "Shourouk", "Sun rise"},
-    {TPrayer::dhohr, "dhohr", "El Dhohr", "Zenith"},
-    {TPrayer::asr, "asr", "El Asr", "Mid day"},
-    {TPrayer::ghouroub, "ghouroub", "El Ghouroub", "Sun set"},
-    {TPrayer::ishaa, "ishaa", "El Ishaa", "Night"},
+    {TPrayer::fedjr, "fedjr", "El Fedjr", ALMADEX_NAME("Prayer", "Dawn"), "الفجر"},
+    {TPrayer::shourouk, "shourouk", "Shourouk", ALMADEX_NAME("Prayer", "Sun rise"), "الشروق"},
+    {TPrayer::dhohr, "dhohr", "El Dhohr", ALMADEX_NAME("Prayer", "Zenith"), "الظهر"},
+    {TPrayer::asr, "asr", "El Asr", ALMADEX_NAME("Prayer", "Mid day"), "العصر"},
+    {TPrayer::ghouroub, "ghouroub", "El Ghouroub", ALMADEX_NAME("Prayer", "Sun set"), "المغرب"},
+    {TPrayer::ishaa, "ishaa", "El Ishaa", ALMADEX_NAME("Prayer", "Night"), "العشاء"},
+}};
+
+/// The names a list of times shows: the English ones, the Maghreb's transliteration, or Arabic script.
+enum class TPrayerNames : std::uint8_t { english, transliterated, arabic_script };
+/// The sets by their command-line names "english", "arabic" (the transliteration) and "arabic-script".
+inline constexpr std::array<std::pair<std::string_view, TPrayerNames>, 3> prayer_name_sets{{
+    {"english", TPrayerNames::english},
+    {"arabic", TPrayerNames::transliterated},
+    {"arabic-script", TPrayerNames::arabic_script},
 }};
 
 std::string_view prayer_key(TPrayer prayer);
 std::string_view prayer_name(TPrayer prayer, bool arabic);
+std::string_view prayer_name(TPrayer prayer, TPrayerNames names);
 
 /// A place on the Earth.
 struct TPlace {

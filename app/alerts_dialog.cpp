@@ -3,6 +3,7 @@
 #include "almanac/datetime_parts.h"
 #include "app/alert_sound.h"
 #include "app/companion.h"
+#include "app/language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,8 +42,9 @@ TAlertsDialog::TAlertsDialog(TCompanion& companion, QWidget* parent)
     for (const almanac::TPrayerName& p : almanac::prayer_names) {
         const auto i = static_cast<std::size_t>(p.prayer);
         const QString key = qstring(p.key);
-        grid->addWidget(new QLabel(qstring(p.arabic) + QStringLiteral(" (") + qstring(p.english) + u')'), row,
-                        0);
+        grid->addWidget(
+            new QLabel(qstring(p.arabic) + QStringLiteral(" (") + shown_name("Prayer", p.english) + u')'),
+            row, 0);
         modes_[i] = new QComboBox;
         modes_[i]->setObjectName(QStringLiteral("mode_") + key);
         modes_[i]->addItems(mode_titles);

@@ -3,6 +3,7 @@
 #include "app/data_files.h"
 #include "app/product.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,8 @@ bool enable_auto_run(const QString& program_path, QString& error) {
     run.setValue(product_name(), entry_value(program_path));
     run.sync();
     if (run.status() != QSettings::NoError || !run.contains(product_name())) {
-        error = QStringLiteral("The registry value %1 cannot be written.").arg(auto_run_entry_location());
+        error = QCoreApplication::translate("almadex::TAutoRun", "The registry value %1 cannot be written.")
+                    .arg(auto_run_entry_location());
         return false;
     }
     return true;
@@ -57,7 +59,8 @@ bool disable_auto_run(QString& error) {
     run.remove(product_name());
     run.sync();
     if (run.status() != QSettings::NoError || run.contains(product_name())) {
-        error = QStringLiteral("The registry value %1 cannot be removed.").arg(auto_run_entry_location());
+        error = QCoreApplication::translate("almadex::TAutoRun", "The registry value %1 cannot be removed.")
+                    .arg(auto_run_entry_location());
         return false;
     }
     return true;

@@ -16,7 +16,7 @@ TBetweenForm::TBetweenForm(TAppCore& core, QWidget* parent)
     : QWidget(parent), core_(core), ui(std::make_unique<Ui::TBetweenForm>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    status_panel_ = new QLabel(QStringLiteral("Please, select two dates..."), ui->ResponseStatusBar);
+    status_panel_ = new QLabel(tr("Please, select two dates..."), ui->ResponseStatusBar);
     status_panel_->setObjectName(QStringLiteral("ResponseStatusPanel"));
     ui->ResponseStatusBar->addWidget(status_panel_, 1);
 
@@ -67,7 +67,19 @@ void TBetweenForm::count_days() {
     const double first = from_qdate(ui->DateTimePicker1->date());
     const double second = from_qdate(ui->DateTimePicker2->date());
     const auto days = static_cast<long long>(std::trunc(std::abs(first - second)));
-    status_panel_->setText(QString::number(days) + QStringLiteral(" Day(s)"));
+    status_panel_->setText(tr("%1 Day(s)").arg(shown_digits(QString::number(days))));
+    counted_ = true;
+}
+
+void TBetweenForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
+    ui->retranslateUi(this);
+    if (counted_)
+        count_days();
+    else
+        status_panel_->setText(tr("Please, select two dates..."));
+    setFixedSize(sizeHint().expandedTo(QSize(208, 104)));
 }
 
 } // namespace almadex

@@ -34,12 +34,17 @@ public:
     void DateTimePicker1Change();
     void DateTimePicker2Change();
 
+protected:
+    /// Every text in the language spoken.
+    void changeEvent(QEvent* event) override;
+
 private:
     void count_days();
 
     TAppCore& core_;
     std::unique_ptr<Ui::TBetweenForm> ui;
     QLabel* status_panel_ = nullptr;
+    bool counted_ = false; ///< the days between the dates are shown
 };
 
 } // namespace almadex

@@ -44,8 +44,17 @@ QPushButton* TCalendarForm::BitBtn1() const {
 }
 
 void TCalendarForm::ShowLeapYear(int year) {
-    ui->LeapYinfo->setText(almanac::civil_leap_year(year) ? tr("%1 is a leap year").arg(year)
-                                                          : tr("%1 is not a leap year").arg(year));
+    const QString shown = shown_digits(QString::number(year));
+    ui->LeapYinfo->setText(almanac::civil_leap_year(year) ? tr("%1 is a leap year").arg(shown)
+                                                          : tr("%1 is not a leap year").arg(shown));
+    leap_year_shown_ = year;
+}
+
+void TCalendarForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
+    ui->retranslateUi(this);
+    if (leap_year_shown_) ShowLeapYear(*leap_year_shown_);
 }
 
 void TCalendarForm::FormShow() {

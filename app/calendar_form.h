@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class TCivilCalendarWidget;
 class QLabel;
@@ -55,10 +56,13 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    /// Every text in the language spoken.
+    void changeEvent(QEvent* event) override;
 
 private:
     TAppCore& core_;
     std::unique_ptr<Ui::TCalendarForm> ui;
+    std::optional<int> leap_year_shown_;
 };
 
 } // namespace almadex

@@ -8,6 +8,7 @@
 #include "app/guard.h"
 #include "app/notifier.h"
 #include "app/product.h"
+#include "app/schedule.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -156,7 +157,7 @@ void TCompanion::arm_timer(double now) {
 }
 
 QString TCompanion::prayer_name(almanac::TPrayer prayer) const {
-    return qstring(almanac::prayer_name(prayer, core_.prayer_choice().arabic_names));
+    return prayer_title(prayer, core_.prayer_choice().names);
 }
 
 QString TCompanion::place_text() const {

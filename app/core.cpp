@@ -76,6 +76,8 @@ TAppCore::TAppCore(const QString& program_folder, TSeams seams)
     const QDate today = to_qdate(moment_);
     gregorian_fields_ = {today.day(), today.month(), today.year()};
     islamic_choice_ = read_islamic_choice(*settings_);
+    language_ = read_language_choice(*settings_);
+    translations_.apply(language_);
 }
 
 TAppCore::~TAppCore() {
@@ -101,9 +103,20 @@ void TAppCore::open_url(QWidget* parent, const QUrl& url, const QString& what) {
 }
 
 QString TAppCore::guide_file() const {
-    const QString beside = program_folder_ + QStringLiteral("help/index.html");
-    const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/index.html");
-    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+    // The guide in the language spoken (index.fr.html, index.ar.html) where it is there, else the English
+    // one.
+    const TLanguage spoken = spoken_language();
+    QString page;
+    for (const QString& name : {QStringLiteral("index.") + language_code(spoken) + QStringLiteral(".html"),
+                                QStringLiteral("index.html")}) {
+        if (spoken == TLanguage::english && name != QStringLiteral("index.html")) continue;
+        const QString beside = program_folder_ + QStringLiteral("help/") + name;
+        const QString installed = program_folder_ + QStringLiteral("../share/almadex/help/") + name;
+        page =
+            !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+        if (QFileInfo::exists(page)) break;
+    }
+    return page;
 }
 
 void TAppCore::set_program_folder(const QString& folder) {
@@ -117,6 +130,14 @@ TDataFileLocation TAppCore::data_file(const QString& name) const {
 
 QString TAppCore::data_folder() const {
     return QFileInfo(data_file(QStringLiteral("dates.dat")).write_path).absolutePath();
+}
+
+void TAppCore::set_language(const TLanguageChoice& choice) {
+    write_language_choice(*settings_, choice);
+    if (choice == language_) return;
+    language_ = choice;
+    translations_.apply(language_);
+    emit language_changed(language_);
 }
 
 // --- the converter's day and the Islamic calendar ---

@@ -14,6 +14,7 @@
 #include "almanac/prayer_schedule.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
+#include "app/language.h"
 #include "app/messages.h"
 #include "app/seams.h"
 
@@ -60,7 +61,8 @@ struct TPrayerChoice {
     std::string zone;                ///< an IANA zone, "" for the fixed offset
     almanac::TNamedPlace place;      ///< the city chosen by its name; empty for coordinates typed or clicked
     bool sunrise = true;             ///< the Shourouk row
-    bool arabic_names = false;       ///< "El Fedjr" ... rather than "Dawn" ...
+    /// "Dawn" ... (in the language spoken), "El Fedjr" ... or "الفجر" ...
+    almanac::TPrayerNames names = almanac::TPrayerNames::english;
     friend bool operator==(const TPrayerChoice&, const TPrayerChoice&) = default;
 };
 
@@ -84,8 +86,9 @@ public:
     /// The program's folder, with a trailing separator: where its help lies and, when writable, its data
     /// files.
     const QString& program_folder() const { return program_folder_; }
-    /// The HTML user's guide: help/index.html beside the program, else that of an installed program
-    /// (../share/almadex/help/index.html); the first path when neither exists.
+    /// The HTML user's guide in the language spoken: help/index.fr.html (index.ar.html) beside the program,
+    /// else that of an installed program (../share/almadex/help/), else the English help/index.html found the
+    /// same way; the path beside the program when none exists.
     QString guide_file() const;
     /// Points the program's folder elsewhere; the windows made afterwards read their files there.
     void set_program_folder(const QString& folder);
@@ -95,6 +98,14 @@ public:
     QString data_folder() const;
     /// The settings of the current user (app/settings.h).
     QSettings& settings() { return *settings_; }
+
+    /// The language of the interface, read from the settings and spoken from the core's making.
+    const TLanguageChoice& language() const { return language_; }
+    /// Speaks `choice` from now on, at once in every window; stores it in the settings. Emits
+    /// language_changed when it differs from the one held.
+    void set_language(const TLanguageChoice& choice);
+    /// The language spoken (English, French or Arabic; the system's resolved).
+    TLanguage spoken_language() const { return translations_.spoken(); }
 
     /// The date conventions in force: the windows change them as they run; what formats a date reads them.
     TFormatSettings& date_format() { return date_format_; }
@@ -197,6 +208,8 @@ public:
 
 signals:
     void day_changed(double moment);
+    /// The interface speaks another language, or shows other digits; the windows have retranslated.
+    void language_changed(const TLanguageChoice& choice);
     void islamic_choice_changed(const almanac::TIslamicChoice& choice);
     /// The prayer place, its method or zone, or how its times are shown changed.
     void place_changed(const TPrayerChoice& choice);
@@ -218,6 +231,8 @@ private:
     TSeams seams_;
     const TMessageBox* boxes_before_ = nullptr;
     std::unique_ptr<QSettings> settings_;
+    TTranslations translations_;
+    TLanguageChoice language_;
     QString program_folder_;
     TFormatSettings date_format_;
     double moment_ = 0;

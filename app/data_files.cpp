@@ -3,6 +3,7 @@
 #include "almanac/data_files.h"
 #include "app/messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,14 +125,16 @@ bool read_data_file_at_start(QWidget* parent, const QString& path, std::string& 
 
 void report_unreadable_file(QWidget* parent, const QString& path, const QString& reason) {
     show_message(parent, {QStringLiteral("Almadex"),
-                          QStringLiteral("%1 could not be read (%2); it will be left as it is.")
+                          QCoreApplication::translate("almadex::TDataFiles",
+                                                      "%1 could not be read (%2); it will be left as it is.")
                               .arg(QDir::toNativeSeparators(path), reason),
                           QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void report_damaged_file(QWidget* parent, const QString& path, const QString& damage) {
     show_message(parent, {QStringLiteral("Almadex"),
-                          QStringLiteral("%1 is damaged: %2. What could be read of it was read.")
+                          QCoreApplication::translate("almadex::TDataFiles",
+                                                      "%1 is damaged: %2. What could be read of it was read.")
                               .arg(QDir::toNativeSeparators(path), damage),
                           QMessageBox::Warning, QMessageBox::Ok});
 }
@@ -141,7 +144,8 @@ void report_save_failure(QWidget* parent, const QString& path, const QString& er
     if (reported.contains(path)) return;
     reported.insert(path);
     show_message(parent, {QStringLiteral("Almadex"),
-                          QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), error),
+                          QCoreApplication::translate("almadex::TDataFiles", "Could not save %1:\n%2")
+                              .arg(QDir::toNativeSeparators(path), error),
                           QMessageBox::Warning, QMessageBox::Ok});
 }
 

@@ -9,6 +9,8 @@
 namespace almadex {
 namespace {
 
+bool g_arabic_indic_digits = false;
+
 QString two_digits(int v) {
     return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
 }
@@ -28,13 +30,14 @@ bool all_digits(QStringView s) {
 }
 
 std::optional<int> month_from_name(QStringView s) {
-    const QLocale locale;
-    for (int m = 1; m <= 12; ++m) {
-        if (s.compare(locale.monthName(m, QLocale::ShortFormat), Qt::CaseInsensitive) == 0 ||
-            s.compare(locale.monthName(m, QLocale::LongFormat), Qt::CaseInsensitive) == 0 ||
-            s.compare(locale.standaloneMonthName(m, QLocale::ShortFormat), Qt::CaseInsensitive) == 0)
-            return m;
-    }
+    // The names of the locale in force, and the English ones of the stored forms.
+    for (const QLocale& locale : {QLocale(), QLocale::c()})
+        for (int m = 1; m <= 12; ++m) {
+            if (s.compare(locale.monthName(m, QLocale::ShortFormat), Qt::CaseInsensitive) == 0 ||
+                s.compare(locale.monthName(m, QLocale::LongFormat), Qt::CaseInsensitive) == 0 ||
+                s.compare(locale.standaloneMonthName(m, QLocale::ShortFormat), Qt::CaseInsensitive) == 0)
+                return m;
+        }
     return std::nullopt;
 }
 
@@ -46,6 +49,39 @@ QStringList split_fields(QStringView text, QChar separator) {
 }
 
 } // namespace
+
+void set_arabic_indic_digits(bool on) {
+    g_arabic_indic_digits = on;
+}
+
+bool arabic_indic_digits() {
+    return g_arabic_indic_digits;
+}
+
+QString shown_digits(QString text) {
+    if (!g_arabic_indic_digits) return text;
+    for (QChar& c : text)
+        if (c >= u'0' && c <= u'9') c = QChar(0x0660 + (c.unicode() - u'0'));
+    return text;
+}
+
+QString latin_digits(QStringView text) {
+    QString out = text.toString();
+    for (QChar& c : out)
+        if (c.isDigit() && c.unicode() > 0x7f) c = QChar(u'0' + c.digitValue());
+    return out;
+}
+
+QString stored_date_text(QDate date) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(two_digits(date.day()), two_digits(date.month()))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString stored_time_text(QTime time) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(two_digits(time.hour()), two_digits(time.minute()), two_digits(time.second()));
+}
 
 QTime to_qtime(const almanac::TDateTimeParts& p) {
     return QTime(p.hour, p.minute, p.second, p.millisecond);
@@ -151,7 +187,7 @@ QString format_date_time(QStringView pattern, double t, const TFormatSettings& f
         }
         i += n;
     }
-    return out;
+    return shown_digits(out);
 }
 
 QString date_to_str(double t, const TFormatSettings& fs) {
@@ -168,11 +204,11 @@ QString long_time_pattern() {
 }
 
 QString time_to_str(double t) {
-    return QLocale().toString(to_qdatetime(t).time(), long_time_pattern());
+    return shown_digits(QLocale().toString(to_qdatetime(t).time(), long_time_pattern()));
 }
 
 QString time_to_str(const almanac::TDateTimeParts& parts) {
-    return QLocale().toString(to_qtime(parts), long_time_pattern());
+    return shown_digits(QLocale().toString(to_qtime(parts), long_time_pattern()));
 }
 
 QString format_number(QStringView pattern, double value) {
@@ -199,7 +235,7 @@ QString format_number(QStringView pattern, double value) {
     if (!frac.isEmpty()) out += QLocale().decimalPoint() + frac;
     const bool negative = value < 0 && (rounded != 0);
     if (out.isEmpty()) out = QStringLiteral("0");
-    return negative ? QStringLiteral("-") + out : out;
+    return shown_digits(negative ? QStringLiteral("-") + out : out);
 }
 
 std::optional<double> try_str_to_date(QStringView text, const TFormatSettings& fs) {
@@ -211,7 +247,7 @@ std::optional<double> try_str_to_date(QStringView text, const TFormatSettings& f
     }
     if (order.size() != 3) order = QStringLiteral("mdy");
 
-    const QStringList parts = split_fields(text.trimmed(), fs.DateSeparator);
+    const QStringList parts = split_fields(latin_digits(text.trimmed()), fs.DateSeparator);
     if (parts.size() != 3 && parts.size() != 2) return std::nullopt;
     int day = 0, month = 0, year = QDate::currentDate().year();
     bool year_given = false;
@@ -245,7 +281,7 @@ std::optional<double> try_str_to_date(QStringView text, const TFormatSettings& f
 }
 
 std::optional<double> try_str_to_time(QStringView text, const TFormatSettings& fs) {
-    QString s = text.trimmed().toString();
+    QString s = latin_digits(text.trimmed());
     int add_hours = 0;
     bool twelve_hour = false;
     if (s.endsWith(QStringLiteral("am"), Qt::CaseInsensitive) ||

@@ -35,7 +35,18 @@ double from_qdatetime(const QDateTime& dt);
 double from_qdate(QDate d);
 QTime to_qtime(const almanac::TDateTimeParts& parts);
 
-// --- formatting ---
+// --- digits ---
+
+/// Whether the digits shown are the Arabic-Indic ones (U+0660..U+0669) rather than the Latin ones, for the
+/// whole program; Latin by default.
+void set_arabic_indic_digits(bool on);
+bool arabic_indic_digits();
+/// `text` with its Latin digits in the forms shown.
+QString shown_digits(QString text);
+/// `text` with every decimal digit of any script as a Latin one: what the parsers and the stored forms read.
+QString latin_digits(QStringView text);
+
+// --- formatting: the texts shown, in the default locale's names and the digits shown ---
 
 /// Formats t with a pattern of the language above.
 QString format_date_time(QStringView pattern, double t, const TFormatSettings& fs);
@@ -50,7 +61,15 @@ QString long_time_pattern();
 /// point; halves are rounded away from zero. "##0.0" gives 12.3, "#0.##" 5.5, "0#" 05.
 QString format_number(QStringView pattern, double value);
 
-// --- parsing: nullopt, or str_to_time raises astro::EConvertError "'text' is not a valid time" ---
+// --- stored forms: one form whatever the interface's language, Latin digits ---
+
+/// "dd/mm/yyyy".
+QString stored_date_text(QDate date);
+/// "hh:mm:ss".
+QString stored_time_text(QTime time);
+
+// --- parsing (digits of any script): nullopt, or str_to_time raises astro::EConvertError "'text' is not a
+// valid time" ---
 
 /// Day, month and year in the order of the short date format, separated by the date separator (a blank
 /// separator accepts any run of blanks); months may be written as names when the format shows them so; a

@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "astro/errors.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace almadex {
@@ -15,7 +16,7 @@ void report_current_exception(QWidget* parent) noexcept {
         } catch (const std::exception& e) {
             text = QString::fromUtf8(e.what());
         } catch (...) {
-            text = QStringLiteral("Unknown error");
+            text = QCoreApplication::translate("almadex::TGuard", "Unknown error");
         }
         show_error(parent, text);
     } catch (...) {

@@ -7,6 +7,8 @@
 
 class QTabWidget;
 
+class QLabel;
+
 namespace Ui {
 class TInfoForm;
 }
@@ -29,8 +31,14 @@ public:
     /// Closes the window with result 1.
     void BitBtn3Click();
 
+protected:
+    /// Every text in the language spoken.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void translate();
     std::unique_ptr<Ui::TInfoForm> ui;
+    QLabel* credits_ = nullptr; ///< the data the program carries from others, with their licences
 };
 
 } // namespace almadex

@@ -17,16 +17,20 @@ TIntroForm::TIntroForm(TAppCore& core, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(376, 122);
     ui->logo->setPixmap(logo_picture());
-    ui->Label1->setText(
-        QStringLiteral("%1 version %2\nA desktop almanac: calendars and feasts, the Moon and the "
-                       "seasons, prayer times.")
-            .arg(product_name(), product_version()));
+    translate();
     waiting_timer_.setObjectName(QStringLiteral("WaitingTimer"));
     waiting_timer_.setInterval(1000);
     connect(&waiting_timer_, &QTimer::timeout, this, guarded(this, &TIntroForm::WaitingTimerTimer));
 }
 
 TIntroForm::~TIntroForm() = default;
+
+void TIntroForm::translate() {
+    ui->Label1->setText(
+        tr("%1 version %2\nA desktop almanac: calendars and feasts, the Moon and the seasons, "
+           "prayer times.")
+            .arg(product_name(), product_version()));
+}
 
 void TIntroForm::FormActivate() {
     core_.start_up_window_activated(); // the main window's caption becomes "Almadex "
@@ -72,6 +76,10 @@ void TIntroForm::changeEvent(QEvent* event) {
     // A window that has just been hidden may still receive its activation news: only a shown one counts.
     if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow())
         run_guarded(this, [this] { FormActivate(); });
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        translate();
+    }
 }
 
 } // namespace almadex

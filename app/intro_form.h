@@ -41,9 +41,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// Activation; every text in the language spoken.
     void changeEvent(QEvent* event) override;
 
 private:
+    void translate();
     TAppCore& core_;
     std::unique_ptr<Ui::TIntroForm> ui;
     QTimer waiting_timer_;

@@ -23,9 +23,7 @@ namespace {
 
 /// The classification of an eclipse as it follows the instant: " (Total)".
 QString eclipse_text(astro::TEclipseKind kind) {
-    const std::string_view name = almanac::eclipse_kind_name(kind);
-    return QStringLiteral(" (") + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
-           u')';
+    return QStringLiteral(" (") + shown_name("Eclipse", almanac::eclipse_kind_name(kind)) + u')';
 }
 
 /// Shows a value from its start, also when it is wider than the field.
@@ -113,7 +111,7 @@ void TLunarForm::fit_to_font() {
         if (fm.horizontalAdvance(name) > fm.horizontalAdvance(month)) month = name;
     }
     for (const std::string_view name : almanac::eclipse_kind_names) {
-        const QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        const QString text = shown_name("Eclipse", name);
         if (fm.horizontalAdvance(text) > fm.horizontalAdvance(kind)) kind = text;
     }
     const QString widest = month + QStringLiteral(" 28 8888 88:88:88 (") + kind + u')';
@@ -180,17 +178,22 @@ void TLunarForm::SetBtnClick() {
     } else {
         // Day first, as every date field of the program reads it.
         const QString text = QStringLiteral("%1/%2/%3 %4").arg(day).arg(month).arg(year).arg(TimeText());
-        show_message(this,
-                     {QStringLiteral("Wrong date !"),
-                      QStringLiteral("Please, note that ") + text + QStringLiteral(" is an invalid date."),
-                      QMessageBox::Information, QMessageBox::Ok});
+        show_message(this, {tr("Wrong date !"), tr("Please, note that %1 is an invalid date.").arg(text),
+                            QMessageBox::Information, QMessageBox::Ok});
         t = core_.now();
     }
+    show_values(t, year);
+}
 
+void TLunarForm::show_values(double t, int year) {
+    shown_ = {t, year};
+    TFormatSettings fs = core_.date_format(); // dates as "Dec 25 2003 21:30"
+    fs.DateSeparator = u' ';
+    fs.ShortDateFormat = QStringLiteral("mmm d yyyy");
     const almanac::TMoonReport moon = almanac::moon_report(t);
     put(ui->PhaseEdit, format_number(u"##0.0", static_cast<double>(moon.illuminated_fraction * 100)) + u'%');
     put(ui->AgeMoonEdit, format_number(u"#0.##", static_cast<double>(moon.age_days)));
-    put(ui->LunationEdit, QString::number(moon.lunation));
+    put(ui->LunationEdit, shown_digits(QString::number(moon.lunation)));
     put(ui->DiameterEdit,
         tr("%1″", "angular seconds")
             .arg(format_number(u"#########.#####", static_cast<double>(moon.diameter_arcsec))));
@@ -211,18 +214,37 @@ void TLunarForm::MoonPhaserClick() {
     TMoon* moon = ui->MoonPhaser;
     const auto next = static_cast<TMoon::TRotate>((moon->Rotation() + 1) % 4);
     moon->SetRotation(next);
-    switch (next) {
+    show_rotation_tip();
+}
+
+void TLunarForm::show_rotation_tip() {
+    TMoon* moon = ui->MoonPhaser;
+    switch (moon->Rotation()) {
     case TMoon::rot_none:
-        moon->setToolTip(QStringLiteral("Moon as seen on the northern hemisphere"));
+        moon->setToolTip(tr("Moon as seen on the northern hemisphere"));
         break;
     case TMoon::rot_90:
     case TMoon::rot_270:
-        moon->setToolTip(QStringLiteral("Moon as seen near the equator"));
+        moon->setToolTip(tr("Moon as seen near the equator"));
         break;
     case TMoon::rot_180:
-        moon->setToolTip(QStringLiteral("Moon as seen on the southern hemisphere"));
+        moon->setToolTip(tr("Moon as seen on the southern hemisphere"));
         break;
     }
+}
+
+void TLunarForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
+    const QString time = ui->TimeEdit->text(); // what the user typed stays
+    ui->retranslateUi(this);
+    ui->TimeEdit->setText(time);
+    show_rotation_tip();
+    run_guarded(this, [this] {
+        fit_to_font();
+        setFixedSize(size());
+        if (shown_) show_values(shown_->first, shown_->second);
+    });
 }
 
 bool TLunarForm::eventFilter(QObject* watched, QEvent* event) {

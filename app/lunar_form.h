@@ -7,6 +7,8 @@
 #include <QStringView>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QLineEdit;
 class QPushButton;
@@ -46,6 +48,9 @@ public:
     /// Widens the label and value columns, their boxes and the window as little as the longest label and the
     /// widest value (the eclipse line) need at the window's font; the designed size stays when they fit.
     void fit_to_font();
+    /// The Moon's values at `t` and the seasons of `year`.
+    void show_values(double t, int year);
+    void show_rotation_tip();
     /// Pastes the current time and updates the fields.
     void FormCreate();
     /// Puts the current local time, "hh:mm", into TimeEdit.
@@ -58,10 +63,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Every text in the language spoken; the values shown again in its names and digits.
+    void changeEvent(QEvent* event) override;
 
 private:
     TAppCore& core_;
     std::unique_ptr<Ui::TLunarForm> ui;
+    std::optional<std::pair<double, int>> shown_; ///< the moment and the year shown
 };
 
 } // namespace almadex

@@ -8,6 +8,7 @@
 #include "app/core.h"
 #include "app/date_formats.h"
 #include "app/guard.h"
+#include "app/language.h"
 #include "app/messages.h"
 #include "app/window_place.h"
 #include "astro/errors.h"
@@ -43,10 +44,14 @@ QString qstring(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-/// The items of a list, in the almanac's order.
+/// The items of a list, in the almanac's order, in the language spoken; the item shown stays.
 template <std::size_t N>
-void add_names(QComboBox* list, const std::array<std::string_view, N>& names) {
-    for (const std::string_view name : names) list->addItem(qstring(name));
+void set_names(QComboBox* list, const char* context, const std::array<std::string_view, N>& names) {
+    const QSignalBlocker blocker(list);
+    const int current = list->currentIndex();
+    list->clear();
+    for (const std::string_view name : names) list->addItem(shown_name(context, name));
+    list->setCurrentIndex(current);
 }
 
 } // namespace
@@ -54,10 +59,10 @@ void add_names(QComboBox* list, const std::array<std::string_view, N>& names) {
 TMainForm::TMainForm(TAppCore& core, QWidget* parent)
     : QMainWindow(parent), core_(core), ui(std::make_unique<Ui::TMainForm>()) {
     ui->setupUi(this);
-    add_names(ui->IsMonthName, almanac::islamic_month_names);
-    add_names(ui->CStem, almanac::chinese_stem_names);
-    add_names(ui->CZodiac, almanac::chinese_zodiac_names);
-    add_names(ui->JeMonthName, almanac::hebrew_month_names);
+    set_names(ui->IsMonthName, "Islamic month", almanac::islamic_month_names);
+    set_names(ui->CStem, "Chinese stem", almanac::chinese_stem_names);
+    set_names(ui->CZodiac, "Chinese animal", almanac::chinese_zodiac_names);
+    set_names(ui->JeMonthName, "Hebrew month", almanac::hebrew_month_names);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // a single fixed border
@@ -80,15 +85,10 @@ TMainForm::TMainForm(TAppCore& core, QWidget* parent)
     tips_dialog_ = new TTipDialog(this);
     tips_dialog_->setObjectName(QStringLiteral("TipsDialog"));
     tips_dialog_->SetBackColor(palette().color(QPalette::Base)); // the tip reads as a text field
-    tips_dialog_->SetCaption(QStringLiteral("Tip of the Day"));
-    tips_dialog_->SetCloseButton(QStringLiteral("&Close"));
-    tips_dialog_->SetHeader(QStringLiteral("Did you know..."));
     tips_dialog_->SetImageBackColor(palette().color(QPalette::ToolTipBase));
-    tips_dialog_->SetNextButton(QStringLiteral("&Next"));
-    tips_dialog_->SetStartupCaption(QStringLiteral("&Show tips at startup"));
     tips_dialog_->SetStartupState(true);
     tips_dialog_->SetImage(tip_bulb_picture());
-    tips_dialog_->SetTips(default_tips());
+    translate_tips();
 
     // Holds the calendars text for the clipboard and the printer; never shown. Its font is the window's.
     printing_edit_ = new QTextEdit(this);
@@ -100,6 +100,7 @@ TMainForm::TMainForm(TAppCore& core, QWidget* parent)
     show_intro_form_timer_.setInterval(500);
 
     add_islamic_options();
+    add_language_options();
 
     // The mouse over a panel, and Enter in any of its fields.
     for (QWidget* panel :
@@ -117,8 +118,51 @@ TMainForm::TMainForm(TAppCore& core, QWidget* parent)
 TMainForm::~TMainForm() = default;
 
 QString TMainForm::islamic_qualifier(const almanac::TIslamicChoice& choice, int year) {
-    const std::string caption = almanac::islamic_choice_caption(choice, year);
-    return caption.empty() ? QString() : QStringLiteral(" (%1)").arg(qstring(caption));
+    QStringList parts;
+    if (choice.calendar == almanac::TIslamicCalendar::umm_al_qura)
+        parts << (almanac::islamic_year_beyond_table(choice, year)
+                      ? tr("Umm al-Qura off its table")
+                      : shown_name("Islamic calendar", "Umm al-Qura"));
+    else if (choice.calendar == almanac::TIslamicCalendar::civil)
+        parts << tr("civil");
+    if (choice.adjust_days != 0) parts << hijri_adjust_title(choice.adjust_days);
+    return parts.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(parts.join(tr(", ")));
+}
+
+QString TMainForm::hijri_adjust_title(int days) {
+    if (days == 0) return tr("None");
+    const QString signed_days =
+        shown_digits((days > 0 ? QStringLiteral("+") : QString()) + QString::number(days));
+    return (days == 1 || days == -1 ? tr("%1 day") : tr("%1 days")).arg(signed_days);
+}
+
+void TMainForm::translate_tips() {
+    tips_dialog_->SetCaption(tr("Tip of the Day"));
+    tips_dialog_->SetCloseButton(tr("&Close"));
+    tips_dialog_->SetHeader(tr("Did you know..."));
+    tips_dialog_->SetNextButton(tr("&Next"));
+    tips_dialog_->SetStartupCaption(tr("&Show tips at startup"));
+    tips_dialog_->SetTips(default_tips());
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
+        run_guarded(this, [this] { retranslate(); });
+}
+
+void TMainForm::retranslate() {
+    const QString title = windowTitle(); // the product's name, never translated
+    ui->retranslateUi(this);
+    setWindowTitle(title);
+    set_names(ui->IsMonthName, "Islamic month", almanac::islamic_month_names);
+    set_names(ui->CStem, "Chinese stem", almanac::chinese_stem_names);
+    set_names(ui->CZodiac, "Chinese animal", almanac::chinese_zodiac_names);
+    set_names(ui->JeMonthName, "Hebrew month", almanac::hebrew_month_names);
+    translate_tips();
+    translate_options();
+    show_islamic_caption(ui->IYear->value());
+    fill_julian_text();
 }
 
 void TMainForm::connect_handlers() {
@@ -243,11 +287,11 @@ void TMainForm::add_islamic_options() {
     connect(keep, &QAction::toggled, this,
             [this](bool on) { core_.companion().set_keep_running_option(on); });
     ui->OptionsMenu->addSeparator();
-    QMenu* calendars = ui->OptionsMenu->addMenu(QStringLiteral("&Islamic calendar"));
-    calendars->setObjectName(QStringLiteral("islamic_calendar_menu"));
+    islamic_calendar_menu_ = ui->OptionsMenu->addMenu(QString());
+    islamic_calendar_menu_->setObjectName(QStringLiteral("islamic_calendar_menu"));
     islamic_calendar_actions_ = new QActionGroup(this);
     for (const almanac::TIslamicCalendarName& c : almanac::islamic_calendar_names) {
-        QAction* action = calendars->addAction(qstring(c.title));
+        QAction* action = islamic_calendar_menu_->addAction(QString());
         action->setObjectName(QStringLiteral("islamic_calendar_") + qstring(c.name).replace(u'-', u'_'));
         action->setCheckable(true);
         action->setActionGroup(islamic_calendar_actions_);
@@ -255,12 +299,11 @@ void TMainForm::add_islamic_options() {
         connect(action, &QAction::triggered, this,
                 [this, id] { run_guarded(this, [&] { choose_islamic_calendar(id); }); });
     }
-    QMenu* adjustments = ui->OptionsMenu->addMenu(QStringLiteral("Islamic date &adjustment"));
-    adjustments->setObjectName(QStringLiteral("hijri_adjust_menu"));
+    hijri_adjust_menu_ = ui->OptionsMenu->addMenu(QString());
+    hijri_adjust_menu_->setObjectName(QStringLiteral("hijri_adjust_menu"));
     hijri_adjust_actions_ = new QActionGroup(this);
     for (int days = -almanac::hijri_adjust_limit; days <= almanac::hijri_adjust_limit; ++days) {
-        QAction* action = adjustments->addAction(days == 0 ? QStringLiteral("None")
-                                                           : qstring(almanac::hijri_adjust_text(days)));
+        QAction* action = hijri_adjust_menu_->addAction(QString());
         action->setObjectName(
             QStringLiteral("hijri_adjust_%1")
                 .arg(days < 0 ? QStringLiteral("minus_%1").arg(-days) : QString::number(days)));
@@ -270,6 +313,56 @@ void TMainForm::add_islamic_options() {
                 [this, days] { run_guarded(this, [&] { choose_hijri_adjust(days); }); });
     }
     check_islamic_choice();
+}
+
+void TMainForm::add_language_options() {
+    language_menu_ = ui->OptionsMenu->addMenu(QString());
+    language_menu_->setObjectName(QStringLiteral("language_menu"));
+    language_actions_ = new QActionGroup(this);
+    for (const TLanguage language : languages) {
+        QAction* action = language_menu_->addAction(QString());
+        action->setObjectName(QStringLiteral("language_") + language_code(language));
+        action->setCheckable(true);
+        action->setActionGroup(language_actions_);
+        connect(action, &QAction::triggered, this, [this, language] {
+            TLanguageChoice choice = core_.language();
+            choice.language = language;
+            core_.set_language(choice);
+        });
+    }
+    language_menu_->addSeparator();
+    arabic_digits_action_ = language_menu_->addAction(QString());
+    arabic_digits_action_->setObjectName(QStringLiteral("arabic_digits"));
+    arabic_digits_action_->setCheckable(true);
+    connect(arabic_digits_action_, &QAction::triggered, this, [this](bool on) {
+        TLanguageChoice choice = core_.language();
+        choice.arabic_digits = on;
+        core_.set_language(choice);
+    });
+    translate_options();
+}
+
+void TMainForm::translate_options() {
+    if (auto* keep = findChild<QAction*>(QStringLiteral("KeepInTrayAction")))
+        keep->setText(tr("Keep running in the &tray"));
+    islamic_calendar_menu_->setTitle(tr("&Islamic calendar"));
+    for (std::size_t i = 0; i < almanac::islamic_calendar_names.size(); ++i)
+        islamic_calendar_actions_->actions()
+            .at(static_cast<qsizetype>(i))
+            ->setText(shown_name("Islamic calendar", almanac::islamic_calendar_names[i].title));
+    hijri_adjust_menu_->setTitle(tr("Islamic date &adjustment"));
+    const QList<QAction*> adjustments = hijri_adjust_actions_->actions();
+    for (qsizetype i = 0; i < adjustments.size(); ++i)
+        adjustments[i]->setText(hijri_adjust_title(static_cast<int>(i) - almanac::hijri_adjust_limit));
+    language_menu_->setTitle(tr("&Language"));
+    const QList<QAction*> choices = language_actions_->actions();
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        choices[i]->setText(language_title(languages[static_cast<std::size_t>(i)]));
+        choices[i]->setChecked(languages[static_cast<std::size_t>(i)] == core_.language().language);
+    }
+    arabic_digits_action_->setText(tr("Arabic-Indic &digits (٠١٢٣)"));
+    arabic_digits_action_->setChecked(core_.language().arabic_digits);
+    arabic_digits_action_->setEnabled(core_.spoken_language() == TLanguage::arabic);
 }
 
 // --- start-up ---
@@ -334,9 +427,8 @@ double TMainForm::set_noon(std::optional<double> moment) {
 }
 
 void TMainForm::wrong_date(const QString& first_line) {
-    show_message(this,
-                 {QStringLiteral("Wrong date !"), first_line + QStringLiteral("\nPlease, check this out."),
-                  QMessageBox::Information, QMessageBox::Ok});
+    show_message(this, {tr("Wrong date !"), first_line + u'\n' + tr("Please, check this out."),
+                        QMessageBox::Information, QMessageBox::Ok});
 }
 
 void TMainForm::fill_gregorian(const almanac::TDayInCalendars& day) {
@@ -359,10 +451,15 @@ void TMainForm::fill_islamic(const astro::TIslamicDate& date) {
 }
 
 void TMainForm::show_islamic_caption(int year) {
-    ui->IslamicGroupBox->setTitle(
-        QStringLiteral(" Islamic%1: ").arg(islamic_qualifier(core_.islamic_choice(), year)));
-    const std::string note = almanac::islamic_table_note(core_.islamic_choice(), year);
-    ui->IslamicGroupBox->setToolTip(note.empty() ? QString() : qstring(note) + u'.');
+    ui->IslamicGroupBox->setTitle(tr(" Islamic%1: ").arg(islamic_qualifier(core_.islamic_choice(), year)));
+    ui->IslamicGroupBox->setToolTip(almanac::islamic_year_beyond_table(core_.islamic_choice(), year)
+                                        ? tr("ICU tabulates Umm al-Qura for %1 to %2 AH; %3 AH is computed "
+                                             "by its own arithmetic, the civil "
+                                             "calendar.")
+                                              .arg(almanac::umm_al_qura_first_year)
+                                              .arg(almanac::umm_al_qura_last_year)
+                                              .arg(year)
+                                        : QString());
 }
 
 void TMainForm::fill_hebrew(const almanac::TDayInCalendars& day) {
@@ -374,9 +471,14 @@ void TMainForm::fill_hebrew(const almanac::TDayInCalendars& day) {
 
 void TMainForm::fill_julian(const almanac::TDayInCalendars& day) {
     // Shortest general form, at most 15 significant digits, the locale's decimal separator.
-    QString text = QString::number(static_cast<double>(day.julian_day), 'g', 15);
+    julian_day_ = day.julian_day;
+    fill_julian_text();
+}
+
+void TMainForm::fill_julian_text() {
+    QString text = QString::number(static_cast<double>(julian_day_), 'g', 15);
     text.replace(u'.', QLocale().decimalPoint());
-    ui->JuDay->setText(text);
+    ui->JuDay->setText(shown_digits(text));
 }
 
 void TMainForm::fill_chinese_signs(const almanac::TDayInCalendars& day) {
@@ -413,7 +515,7 @@ void TMainForm::GConvertClick() {
     try {
         day_entered = almanac::noon_of_civil_date(ui->GYear->value(), ui->GMonth->value(), ui->GDay->value());
     } catch (const astro::Exception&) {
-        wrong_date(QStringLiteral("Please, note that Gregorian date is invalid."));
+        wrong_date(tr("Please, note that Gregorian date is invalid."));
     }
     const almanac::TDayInCalendars day =
         almanac::day_in_calendars(set_noon(day_entered), core_.islamic_choice());
@@ -433,7 +535,7 @@ void TMainForm::JeConvertClick() {
     try {
         entered = almanac::noon_of_hebrew_date(year, month, day);
     } catch (const astro::Exception&) {
-        wrong_date(QStringLiteral("Please, note this Hebrew date is invalid."));
+        wrong_date(tr("Please, note this Hebrew date is invalid."));
     }
     const almanac::TDayInCalendars shown =
         almanac::day_in_calendars(set_noon(entered), core_.islamic_choice());
@@ -455,7 +557,7 @@ void TMainForm::CConvertClick() {
     try {
         entered = almanac::noon_of_chinese_date(date);
     } catch (const astro::Exception&) {
-        wrong_date(QStringLiteral("Please, note this Chinese date is invalid."));
+        wrong_date(tr("Please, note this Chinese date is invalid."));
     }
     const almanac::TDayInCalendars shown =
         almanac::day_in_calendars(set_noon(entered), core_.islamic_choice());
@@ -483,7 +585,7 @@ void TMainForm::IConvertClick() {
     try {
         shown = almanac::islamic_date_in_calendars(date.year, date.month, date.day, core_.islamic_choice());
     } catch (const astro::EConvertError&) {
-        wrong_date(QStringLiteral("Please, note this Islamic date is invalid."));
+        wrong_date(tr("Please, note this Islamic date is invalid."));
         core_.set_moment(core_.now());
         return; // no other panel changes
     }

@@ -5,6 +5,7 @@
 
 #include "almanac/feasts.h"
 #include "almanac/islamic.h"
+#include "app/core.h" // TWindow
 #include "app/kept_printer.h"
 
 #include <QMainWindow>
@@ -16,6 +17,7 @@
 
 class QAction;
 class QActionGroup;
+class QMenu;
 class QCloseEvent;
 class QPrinter;
 class QPushButton;
@@ -34,7 +36,6 @@ struct TDayInCalendars;
 namespace almadex {
 
 class TAppCore;
-enum class TWindow : std::uint8_t;
 
 /// The window's controls keep their object names (GDay, GMonth, GYear, GConvert, IDay, ..., JuDay, the
 /// actions FillEaster, CalBtn, ...); tests find any control by its object name. What the other windows need
@@ -93,6 +94,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void connect_handlers();
@@ -150,6 +152,17 @@ private:
     void show_islamic_caption(int year);
     /// " (Umm al-Qura, +1 day)" after an Islamic date of a calendar or adjustment other than the default.
     static QString islamic_qualifier(const almanac::TIslamicChoice& choice, int year);
+    /// "+1 day", "-2 days", "None" for 0, in the language spoken.
+    static QString hijri_adjust_title(int days);
+
+    // --- the language (Options > Language) ---
+    void add_language_options();
+    /// The texts of the menus the window makes in code, in the language spoken.
+    void translate_options();
+    void translate_tips();
+    /// Every text in the language spoken: the layout's, then those the window sets itself.
+    void retranslate();
+    void fill_julian_text();
 
     // --- stored settings, auto-run, copy and print ---
     /// Applies the stored Top, Left, Run and TipOn (see app/settings.h); "Auto Run" shows whether the
@@ -217,8 +230,14 @@ private:
     QTimer show_intro_form_timer_;
     QTextEdit* printing_edit_ = nullptr;
     TKeptPrinter printer_;
+    QMenu* islamic_calendar_menu_ = nullptr;
     QActionGroup* islamic_calendar_actions_ = nullptr;
+    QMenu* hijri_adjust_menu_ = nullptr;
     QActionGroup* hijri_adjust_actions_ = nullptr;
+    QMenu* language_menu_ = nullptr;
+    QActionGroup* language_actions_ = nullptr;
+    QAction* arabic_digits_action_ = nullptr;
+    long double julian_day_ = 0;
 };
 
 } // namespace almadex

@@ -55,11 +55,11 @@ void TMainForm::HelpContentExecute() {
     const QString chm = core_.program_folder() + QStringLiteral("help.chm");
     const QString html = core_.guide_file();
     if (QFileInfo::exists(chm))
-        core_.open_url(this, QUrl::fromLocalFile(chm), QStringLiteral("The user's guide"));
+        core_.open_url(this, QUrl::fromLocalFile(chm), tr("The user's guide"));
     else if (QFileInfo::exists(html))
-        core_.open_url(this, QUrl::fromLocalFile(html), QStringLiteral("The user's guide"));
+        core_.open_url(this, QUrl::fromLocalFile(html), tr("The user's guide"));
     else
-        show_error(this, QStringLiteral("The help file cannot be found: %1").arg(html));
+        show_error(this, tr("The help file cannot be found: %1").arg(html));
 }
 
 void TMainForm::AppTipShowExecute() {
@@ -166,40 +166,40 @@ void TMainForm::AutoRunActionExecute() {
         wanted ? enable_auto_run(QCoreApplication::applicationFilePath(), error) : disable_auto_run(error);
     ui->AutoRunAction->setChecked(auto_run_entry_exists());
     if (done) return;
-    const QString what = wanted ? QStringLiteral("Almadex cannot be set to start when you log on.")
-                                : QStringLiteral("Almadex cannot be kept from starting when you log on.");
+    const QString what = wanted ? tr("Almadex cannot be set to start when you log on.")
+                                : tr("Almadex cannot be kept from starting when you log on.");
     show_message(
         this,
-        {QStringLiteral("Auto Run"),
+        {tr("Auto Run"),
          what + QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(auto_run_entry_location()), error),
          QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void TMainForm::build_calendars_text() {
     const QStringList lines = {
-        QStringLiteral("Gregorian: Day:%1 Month:%2 Year:%3")
+        tr("Gregorian: Day:%1 Month:%2 Year:%3")
             .arg(ui->GDay->value())
             .arg(ui->GMonth->value())
             .arg(ui->GYear->value()),
-        QStringLiteral("Islamic: Day:%1 Month: %2 Year:%3")
+        tr("Islamic: Day:%1 Month: %2 Year:%3")
                 .arg(ui->IDay->value())
                 .arg(ui->IsMonthName->currentText())
                 .arg(ui->IYear->value()) +
             islamic_qualifier(core_.islamic_choice(), ui->IYear->value()),
-        QStringLiteral("Chinese: Day:%1 Month:%2 Year:%3")
+        tr("Chinese: Day:%1 Month:%2 Year:%3")
             .arg(ui->CDay->value())
             .arg(ui->CMonth->value())
             .arg(ui->CYear->value()),
-        QStringLiteral("   Cycle:%1 Stem: %2 Zodiac: %3")
+        tr("   Cycle:%1 Stem: %2 Zodiac: %3")
             .arg(ui->CCycles->value())
             .arg(ui->CStem->currentText(), ui->CZodiac->currentText()),
-        QStringLiteral("Hebrew: Day:%1 Month: %2 Year:%3")
+        tr("Hebrew: Day:%1 Month: %2 Year:%3")
             .arg(ui->JeDay->value())
             .arg(ui->JeMonthName->currentText())
             .arg(ui->JeYear->value()),
-        QStringLiteral("Julian: %1 days.").arg(ui->JuDay->text()),
+        tr("Julian: %1 days.").arg(ui->JuDay->text()),
         QString(),
-        QStringLiteral("Time: ") + time_to_str(core_.now()),
+        tr("Time: %1").arg(time_to_str(core_.now())),
     };
     printing_edit_->setPlainText(lines.join(u'\n'));
 }
@@ -220,9 +220,9 @@ void TMainForm::Print1Click() {
     build_calendars_text();
     if (printer_.print(*printing_edit_->document(), product_name())) return;
     QApplication::beep();
-    show_message(this, {QStringLiteral("Printer's trouble?"),
-                        QStringLiteral("Printing cannot proceed, please check the printer out !"),
-                        QMessageBox::Warning, QMessageBox::Ok});
+    show_message(this,
+                 {tr("Printer's trouble?"), tr("Printing cannot proceed, please check the printer out !"),
+                  QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void TMainForm::PrintSetup1Click() {

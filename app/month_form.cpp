@@ -21,9 +21,6 @@
 namespace almadex {
 namespace {
 
-const QString kRtfFilter = QStringLiteral("Rich text (*.rtf)");
-const QString kIcsFilter = QStringLiteral("iCalendar (*.ics)");
-
 /// The report's dates: day first, "/" between the numbers.
 const TFormatSettings kReportDates{};
 /// Room beside a window's title for the frame's buttons and edges.
@@ -51,6 +48,15 @@ TMonthForm::TMonthForm(TAppCore& core, QWidget* parent)
 }
 
 TMonthForm::~TMonthForm() = default;
+
+void TMonthForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
+    ui->retranslateUi(this);
+    setFixedSize(std::max(195, fontMetrics().horizontalAdvance(windowTitle()) + kTitleMargin), 305);
+    // The report again in the language spoken, when there is one.
+    if (line_count_ > 0) run_guarded(this, [this] { set_schedule(schedule_); });
+}
 
 QTextEdit* TMonthForm::MemoMonth() const {
     return ui->MemoMonth;
@@ -81,16 +87,19 @@ QStringList TMonthForm::report_lines() const {
 
 QString TMonthForm::set_schedule(TSchedule schedule) {
     clear_report();
-    add_line(QStringLiteral("Prayers time for location: "));
-    add_line(QStringLiteral("Latitude: ") + schedule.latitude);
-    add_line(QStringLiteral("Longitude: ") + schedule.longitude);
+    add_line(tr("Prayers time for location: "));
+    add_line(tr("Latitude: %1").arg(schedule.latitude));
+    add_line(tr("Longitude: %1").arg(schedule.longitude));
     const bool zone = !schedule.options.zone.empty();
-    add_line(zone ? QStringLiteral("Local Time: ") + QString::fromStdString(schedule.options.zone)
-                  : QStringLiteral("Local Time: UT") + schedule.time_zone);
+    add_line(zone ? tr("Local Time: %1").arg(QString::fromStdString(schedule.options.zone))
+                  : tr("Local Time: UT%1").arg(schedule.time_zone));
     // The day-arc method keeps the report's first lines as they always were; another method is named.
     if (schedule.options.method.method != almanac::TMethodId::almadex)
-        add_line(QStringLiteral("Method: ") +
-                 QString::fromStdString(almanac::method_title(schedule.options.method)));
+        add_line(tr("Method: %1")
+                     .arg(schedule.options.method.method == almanac::TMethodId::custom
+                              ? QString::fromStdString(almanac::method_title(schedule.options.method))
+                              : shown_name("Prayer method",
+                                           almanac::prayer_method(schedule.options.method.method).title)));
     QString error;
     std::size_t written = 0;
     const almanac::TPrayerDay* previous = nullptr;
@@ -104,17 +113,18 @@ QString TMonthForm::set_schedule(TSchedule schedule) {
         }
         // One fixed form, whatever date conventions the windows set meanwhile: the report, its print and
         // its files read alike.
-        add_line(QStringLiteral("Date: ") + format_date_time(u"dd/mm/yyyy", day.date, kReportDates));
+        add_line(tr("Date: %1").arg(format_date_time(u"dd/mm/yyyy", day.date, kReportDates)));
         // With a zone, the offset of the first day and of each day where it changes.
         if (zone && (!previous || previous->utc_offset_seconds != day.utc_offset_seconds))
-            add_line(QStringLiteral("UT offset: ") +
-                     QString::fromStdString(almanac::offset_text(day.utc_offset_seconds)));
+            add_line(tr("UT offset: %1")
+                         .arg(QString::fromStdString(almanac::offset_text(day.utc_offset_seconds))));
         previous = &day;
         for (const almanac::TPrayerTime& time : day.times)
-            add_line(prayer_title(time.prayer, schedule.arabic) + QStringLiteral(": ") +
-                     prayer_time_text(day, time, kReportDates, schedule.options.method.round_to_minute));
+            add_line(tr("%1: %2").arg(
+                prayer_title(time.prayer, schedule.names),
+                prayer_time_text(day, time, kReportDates, schedule.options.method.round_to_minute)));
         if (!day.error.empty()) {
-            error = prayer_message(day.error, schedule.arabic);
+            error = prayer_message(day.error, schedule.names);
             break;
         }
     }
@@ -154,21 +164,21 @@ void TMonthForm::BitBtn3Click() {
     const QString suffix = QFileInfo(path).suffix().toLower();
     bool icalendar = suffix == QStringLiteral("ics");
     if (suffix != QStringLiteral("ics") && suffix != QStringLiteral("rtf")) {
-        icalendar = filter == kIcsFilter && filters.contains(kIcsFilter);
+        icalendar = filter == filters.last();
         path += icalendar ? QStringLiteral(".ics") : QStringLiteral(".rtf");
     }
     save_report(path, icalendar);
 }
 
 QStringList TMonthForm::save_filters() {
-    return {kRtfFilter, kIcsFilter};
+    return {tr("Rich text (*.rtf)"), tr("iCalendar (*.ics)")};
 }
 
 bool TMonthForm::print_report(QPrinter& printer) {
     printer.setDocName(print_title());
     ui->MemoMonth->print(&printer);
     if (printer.printerState() == QPrinter::Error) {
-        report_failure(this, QStringLiteral("The schedule could not be printed."));
+        report_failure(this, tr("The schedule could not be printed."));
         return false;
     }
     return true;
@@ -177,7 +187,7 @@ bool TMonthForm::print_report(QPrinter& printer) {
 QByteArray TMonthForm::icalendar_text() const {
     // Every event carries the moment the calendar is made, in UTC.
     const double stamp = from_qdatetime(to_qdatetime(core_.now()).toUTC());
-    return QByteArray::fromStdString(almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.arabic,
+    return QByteArray::fromStdString(almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.names,
                                                          stamp, schedule_.options, "Almadex"));
 }
 
@@ -187,7 +197,7 @@ bool TMonthForm::save_report(const QString& path, bool icalendar) {
         icalendar ? icalendar_text() : rtf_document(report_lines(), font.family(), font.pointSize());
     QString error;
     if (write_file_atomically(path, content, error)) return true;
-    report_failure(this, QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    report_failure(this, tr("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 

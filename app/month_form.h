@@ -67,6 +67,10 @@ public:
     /// The file-type choices of the save dialog, rich text first.
     static QStringList save_filters();
 
+protected:
+    /// Every text in the language spoken, the report written again.
+    void changeEvent(QEvent* event) override;
+
 private:
     TAppCore& core_;
     std::unique_ptr<Ui::TMonthForm> ui;

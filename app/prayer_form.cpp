@@ -110,6 +110,7 @@ TPrayerForm::TPrayerForm(TAppCore& core, QWidget* parent)
     names->setExclusive(true);
     names->addAction(ui->Usearabiannames);
     names->addAction(ui->Useenglishnames);
+    names->addAction(ui->Usearabicscriptnames);
 
     // The long date (TDatePicker), within the years of the program's calendars.
     ui->Cal->setDateRange(QDate(999, 1, 1), QDate(2399, 12, 31));
@@ -136,7 +137,7 @@ TPrayerForm::TPrayerForm(TAppCore& core, QWidget* parent)
 }
 
 void TPrayerForm::build_method_menu() {
-    method_menu_ = new QMenu(QStringLiteral("&Method"), this);
+    method_menu_ = new QMenu(this);
     method_menu_->setObjectName(QStringLiteral("Method1"));
     menuBar()->addMenu(method_menu_);
     QAction* alerts = menuBar()->addAction(tr("&Alerts..."));
@@ -147,15 +148,13 @@ void TPrayerForm::build_method_menu() {
             QString::fromLatin1(prefix) + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
         return name.replace(QLatin1Char('-'), QLatin1Char('_'));
     };
-    const auto text = [](std::string_view v) {
-        return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
-    };
-    const auto group = [this, &item_name, &text](QMenu* menu, const char* prefix, const auto& table) {
+    const auto group = [this, &item_name](QMenu* menu, const char* prefix, const auto& table) {
         auto* g = new QActionGroup(menu);
         g->setExclusive(true);
         int index = 0;
         for (const auto& row : table) {
-            QAction* a = menu->addAction(text(row.title));
+            QAction* a = menu->addAction(QString());
+            a->setProperty("title", QByteArray(row.title.data(), static_cast<qsizetype>(row.title.size())));
             a->setObjectName(item_name(prefix, row.key));
             a->setCheckable(true);
             a->setData(index++);
@@ -165,25 +164,55 @@ void TPrayerForm::build_method_menu() {
     };
     group(method_menu_, "method_", almanac::prayer_methods);
     method_menu_->addSeparator();
-    group(method_menu_->addMenu(QStringLiteral("&Asr")), "asr_", almanac::asr_school_names);
-    group(method_menu_->addMenu(QStringLiteral("&High latitudes")), "highlat_", almanac::high_latitude_names);
-    group(method_menu_->addMenu(QStringLiteral("Days without sunrise or sunset")), "polar_",
-          almanac::polar_names);
-    QAction* round = method_menu_->addAction(QStringLiteral("Round to the minute"));
+    asr_menu_ = method_menu_->addMenu(QString());
+    group(asr_menu_, "asr_", almanac::asr_school_names);
+    high_latitude_menu_ = method_menu_->addMenu(QString());
+    group(high_latitude_menu_, "highlat_", almanac::high_latitude_names);
+    polar_menu_ = method_menu_->addMenu(QString());
+    group(polar_menu_, "polar_", almanac::polar_names);
+    QAction* round = method_menu_->addAction(QString());
     round->setObjectName(QStringLiteral("round_minute"));
     round->setCheckable(true);
     connect(round, &QAction::triggered, this, guarded(this, &TPrayerForm::MethodClick));
-    QAction* adjust = method_menu_->addAction(QStringLiteral("Adjustments..."));
+    QAction* adjust = method_menu_->addAction(QString());
     adjust->setObjectName(QStringLiteral("Adjustments1"));
     connect(adjust, &QAction::triggered, this, guarded(this, &TPrayerForm::Adjustments1Click));
     check_method(method_choice());
+    translate_method_menu();
+}
+
+void TPrayerForm::translate_method_menu() {
+    method_menu_->setTitle(tr("&Method"));
+    asr_menu_->setTitle(tr("&Asr"));
+    high_latitude_menu_->setTitle(tr("&High latitudes"));
+    polar_menu_->setTitle(tr("Days without sunrise or sunset"));
+    for (QAction* a : method_menu_->findChildren<QAction*>()) {
+        const QByteArray title = a->property("title").toByteArray();
+        if (!title.isEmpty())
+            a->setText(shown_name("Prayer method", {title.constData(), std::size_t(title.size())}));
+    }
+    method_menu_->findChild<QAction*>(QStringLiteral("round_minute"))->setText(tr("Round to the minute"));
+    method_menu_->findChild<QAction*>(QStringLiteral("Adjustments1"))->setText(tr("Adjustments..."));
+}
+
+void TPrayerForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
+    ui->retranslateUi(this);
+    translate_method_menu();
+    show_zone_name();
+    // The times again, with their names and dates in the language spoken; a failure stays with the window.
+    run_guarded(this, [this] {
+        TZZoneChange();
+        refresh_prayer_times();
+    });
 }
 
 void TPrayerForm::build_zone_and_qibla() {
     // The zone beside the offset: the fixed offset, the system's zone, then every zone of the tz database.
-    zone_box_ = new QPushButton(QStringLiteral("Zone..."), ui->GroupBox1);
+    zone_box_ = new QPushButton(tr("Zone..."), ui->GroupBox1);
     zone_box_->setObjectName(QStringLiteral("TZZone"));
-    zone_box_->setToolTip(QStringLiteral("Time zone with daylight saving time"));
+    zone_box_->setToolTip(tr("Time zone with daylight saving time"));
     zone_box_->setGeometry(172, 100, 60, 22);
     connect(zone_box_, &QPushButton::clicked, this, guarded(this, &TPrayerForm::TZZoneClick));
     // In the tab order right after the offset it stands beside, not after the last field of the window.
@@ -465,11 +494,11 @@ void TPrayerForm::show_qibla() {
     qibla_compass_->setPixmap(qibla_picture(q.direction, 28, devicePixelRatioF()));
     // Within half a kilometre the place is the Kaaba itself, where no direction is asked for.
     const bool kaaba = q.distance_km < 0.5;
-    qibla_text_->setText(kaaba ? tr("Kaaba") : QStringLiteral("Qibla %1\u00b0").arg(q.direction, 0, 'f', 1));
+    const QString direction = shown_digits(QLocale().toString(q.direction, 'f', 1));
+    qibla_text_->setText(kaaba ? tr("Kaaba") : tr("Qibla %1°").arg(direction));
     const QString tip = kaaba ? tr("This place is the Kaaba")
-                              : QStringLiteral("Qibla: %1\u00b0 from true north, %2 km to the Kaaba")
-                                    .arg(q.direction, 0, 'f', 1)
-                                    .arg(QLocale().toString(q.distance_km, 'f', 0));
+                              : tr("Qibla: %1° from true north, %2 km to the Kaaba")
+                                    .arg(direction, shown_digits(QLocale().toString(q.distance_km, 'f', 0)));
     qibla_compass_->setToolTip(tip);
     qibla_text_->setToolTip(tip);
 }
@@ -487,6 +516,7 @@ void TPrayerForm::connect_handlers() {
     on(ui->includesunrise, &TPrayerForm::includesunriseClick);
     on(ui->Usearabiannames, &TPrayerForm::UsearabiannamesClick);
     on(ui->Useenglishnames, &TPrayerForm::UseenglishnamesClick);
+    on(ui->Usearabicscriptnames, &TPrayerForm::UsearabicscriptnamesClick);
     connect(ui->Cal, &QDateEdit::dateChanged, this, guarded(this, &TPrayerForm::CalChange));
 
     // Every change of the place, the offset, the names or the sunrise row goes to the core at once; what the
@@ -497,7 +527,7 @@ void TPrayerForm::connect_handlers() {
     for (QComboBox* list : {ui->LatEdit4, ui->LonEdit4, ui->TZSign})
         connect(list, &QComboBox::currentIndexChanged, this, &TPrayerForm::report_choice);
     connect(ui->TZValue, &QLineEdit::textChanged, this, &TPrayerForm::report_choice);
-    for (QAction* option : {ui->includesunrise, ui->Usearabiannames})
+    for (QAction* option : {ui->includesunrise, ui->Usearabiannames, ui->Usearabicscriptnames})
         connect(option, &QAction::toggled, this, &TPrayerForm::report_choice);
     connect(&core_, &TAppCore::place_changed, this, &TPrayerForm::show_choice);
     // The compass follows the place as it is typed or picked on the map.
@@ -518,9 +548,11 @@ TPrayerChoice TPrayerForm::choice_of_fields() const {
     l.longitude_seconds = ui->LonEdit3->value();
     l.green = ui->LonEdit4->currentIndex();
     l.sig = ui->TZSign->currentIndex();
-    l.dec = ui->TZValue->text().toStdString();
+    l.dec = latin_digits(ui->TZValue->text()).toStdString(); // stored in Latin digits
     c.sunrise = ui->includesunrise->isChecked();
-    c.arabic_names = ui->Usearabiannames->isChecked();
+    c.names = ui->Usearabiannames->isChecked()        ? almanac::TPrayerNames::transliterated
+              : ui->Usearabicscriptnames->isChecked() ? almanac::TPrayerNames::arabic_script
+                                                      : almanac::TPrayerNames::english;
     return c;
 }
 
@@ -555,7 +587,10 @@ void TPrayerForm::show_choice(const TPrayerChoice& choice) {
     const QString offset = QString::fromStdString(l.dec);
     if (ui->TZValue->text() != offset) ui->TZValue->setText(offset);
     ui->includesunrise->setChecked(choice.sunrise);
-    (choice.arabic_names ? ui->Usearabiannames : ui->Useenglishnames)->setChecked(true);
+    (choice.names == almanac::TPrayerNames::transliterated  ? ui->Usearabiannames
+     : choice.names == almanac::TPrayerNames::arabic_script ? ui->Usearabicscriptnames
+                                                            : ui->Useenglishnames)
+        ->setChecked(true);
     check_method(choice.method);
     const bool fixed = choice.zone.empty();
     show_zone_name();
@@ -628,7 +663,7 @@ QString TPrayerForm::day_error_text(const std::string& error) const {
         if (menu->title().contains(QStringLiteral("latitude"), Qt::CaseInsensitive) ||
             menu->title().contains(QStringLiteral("sunrise"), Qt::CaseInsensitive))
             places << method_menu_->title().remove(u'&') + QStringLiteral(" > ") + menu->title().remove(u'&');
-    QString text = prayer_message(error, core_.prayer_choice().arabic_names);
+    QString text = prayer_message(error, core_.prayer_choice().names);
     if (!places.isEmpty()) text += u' ' + tr("(rules for such days: %1)").arg(places.join(tr(", ")));
     return text;
 }
@@ -647,9 +682,9 @@ QString TPrayerForm::show_prayer_times(double date) {
                  tr("not a day in %1: its clocks skipped it").arg(zone_name()));
         return {};
     }
-    const bool arabic = core_.prayer_choice().arabic_names;
+    const almanac::TPrayerNames names = core_.prayer_choice().names;
     for (const almanac::TPrayerTime& time : day.times)
-        set_time(prayer_title(time.prayer, arabic),
+        set_time(prayer_title(time.prayer, names),
                  prayer_time_text(day, time, core_.date_format(), options.method.round_to_minute));
     // A time that could not be computed ends the list after the rows before it, with the reason.
     if (day.error.empty()) return {};
@@ -700,9 +735,8 @@ void TPrayerForm::FormCreate() {
     } catch (const std::exception& e) {
         core_.hold_until_started(
             {QCoreApplication::applicationName(),
-             QStringLiteral(
-                 "Today's prayer times cannot be computed for the place saved in the prayer window "
-                 "(%1, %2): %3")
+             tr("Today's prayer times cannot be computed for the place saved in the prayer window "
+                "(%1, %2): %3")
                  .arg(dms_text(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, ui->LatEdit4),
                       dms_text(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, ui->LonEdit4),
                       QString::fromUtf8(e.what())),
@@ -740,6 +774,11 @@ void TPrayerForm::UseenglishnamesClick() {
     refresh_prayer_times();
 }
 
+void TPrayerForm::UsearabicscriptnamesClick() {
+    ui->Usearabicscriptnames->setChecked(true);
+    refresh_prayer_times();
+}
+
 void TPrayerForm::CalChange() {
     ui->TimeEditor->setRowCount(0);
     // A date being typed is computed at each step: what fails is said in the list, never in a box that would
@@ -747,7 +786,7 @@ void TPrayerForm::CalChange() {
     try {
         show_prayer_times(from_qdate(ui->Cal->date()));
     } catch (const std::exception& e) {
-        show_day_error(prayer_message(e.what(), core_.prayer_choice().arabic_names));
+        show_day_error(prayer_message(e.what(), core_.prayer_choice().names));
     }
     // A day chosen in the pop-up calendar hands the focus to the list; a day typed or stepped with the arrows
     // leaves it in the field, where the user goes on typing.
@@ -781,7 +820,7 @@ void TPrayerForm::Nextmonth1Click() {
     core_.date_format().ShortTimeFormat = QStringLiteral("hh:mm");
     const almanac::TPrayerOptions options =
         core_.prayer_options(); // an invalid zone stops here, before any line
-    schedule.arabic = core_.prayer_choice().arabic_names;
+    schedule.names = core_.prayer_choice().names;
     schedule.options = options;
     schedule.days = almanac::prayer_schedule(schedule.place, first_day, 30, options);
 

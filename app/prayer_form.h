@@ -99,6 +99,7 @@ public:
     void includesunriseClick();
     void UsearabiannamesClick();
     void UseenglishnamesClick();
+    void UsearabicscriptnamesClick();
     void CalChange();
     void MapMouseUp(Qt::MouseButton button, int x, int y);
     /// A Method menu item: the choice from the menu's checked items, then refresh.
@@ -113,10 +114,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Every text in the language spoken, the day's times again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void connect_handlers();
     void set_time(const QString& name, const QString& time);
+    void translate_method_menu();
     void build_method_menu();
     void build_zone_and_qibla();
     /// The search field and the strip above the place fields.
@@ -160,6 +164,9 @@ private:
     std::unique_ptr<Ui::TPrayerForm> ui;
     bool showing_choice_ = false; ///< filling the fields from the core
     QMenu* method_menu_ = nullptr;
+    QMenu* asr_menu_ = nullptr;
+    QMenu* high_latitude_menu_ = nullptr;
+    QMenu* polar_menu_ = nullptr;
     QPushButton* zone_box_ = nullptr;
     QLabel* qibla_compass_ = nullptr;
     QLabel* qibla_text_ = nullptr;

@@ -12,7 +12,12 @@ namespace almadex {
 namespace {
 
 constexpr const char* kAdjustNames[6] = {"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
-constexpr const char* kAdjustTitles[6] = {"Fajr:", "Sunrise:", "Dhuhr:", "Asr:", "Maghrib:", "Isha:"};
+constexpr const char* kAdjustTitles[6] = {QT_TRANSLATE_NOOP("almadex::TPrayerMethodDialog", "Fajr:"),
+                                          QT_TRANSLATE_NOOP("almadex::TPrayerMethodDialog", "Sunrise:"),
+                                          QT_TRANSLATE_NOOP("almadex::TPrayerMethodDialog", "Dhuhr:"),
+                                          QT_TRANSLATE_NOOP("almadex::TPrayerMethodDialog", "Asr:"),
+                                          QT_TRANSLATE_NOOP("almadex::TPrayerMethodDialog", "Maghrib:"),
+                                          QT_TRANSLATE_NOOP("almadex::TPrayerMethodDialog", "Isha:")};
 
 QDoubleSpinBox* angle_box(QWidget* parent, const char* name, double most, const QString& suffix) {
     auto* box = new QDoubleSpinBox(parent);
@@ -27,10 +32,10 @@ QDoubleSpinBox* angle_box(QWidget* parent, const char* name, double most, const 
 } // namespace
 
 TPrayerMethodDialog::TPrayerMethodDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Prayer adjustments"));
+    setWindowTitle(tr("Prayer adjustments"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* minutes = new QGroupBox(QStringLiteral("Minutes added to each time"), this);
+    auto* minutes = new QGroupBox(tr("Minutes added to each time"), this);
     auto* minutes_form = new QFormLayout(minutes);
     auto* minutes_note = new QLabel(tr("Added to the time the method gives, whatever the method."), minutes);
     minutes_note->setWordWrap(true);
@@ -39,9 +44,9 @@ TPrayerMethodDialog::TPrayerMethodDialog(QWidget* parent) : QDialog(parent) {
         auto* box = new QSpinBox(minutes);
         box->setObjectName(QStringLiteral("adjust_") + QString::fromLatin1(kAdjustNames[i]));
         box->setRange(-120, 120);
-        box->setSuffix(QStringLiteral(" min"));
+        box->setSuffix(tr(" min"));
         adjust_[static_cast<std::size_t>(i)] = box;
-        minutes_form->addRow(QString::fromLatin1(kAdjustTitles[i]), box);
+        minutes_form->addRow(tr(kAdjustTitles[i]), box);
     }
     layout->addWidget(minutes);
 
@@ -51,12 +56,12 @@ TPrayerMethodDialog::TPrayerMethodDialog(QWidget* parent) : QDialog(parent) {
     dhuhr_ = new QSpinBox(rule);
     dhuhr_->setObjectName(QStringLiteral("dhuhr_minutes"));
     dhuhr_->setRange(-120, 120);
-    dhuhr_->setSuffix(QStringLiteral(" min"));
+    dhuhr_->setSuffix(tr(" min"));
     dhuhr_->setToolTip(tr("Dhuhr falls this long after the Sun's transit, before the minutes added above"));
-    rule_form->addRow(QStringLiteral("Dhuhr after the transit:"), dhuhr_);
+    rule_form->addRow(tr("Dhuhr after the transit:"), dhuhr_);
     layout->addWidget(rule);
 
-    custom_ = new QGroupBox(QStringLiteral("Custom method"), this);
+    custom_ = new QGroupBox(tr("Custom method"), this);
     custom_->setObjectName(QStringLiteral("custom_method"));
     auto* custom_form = new QFormLayout(custom_);
     custom_note_ = new QLabel(tr("Used when the method chosen is Custom."), custom_);
@@ -64,12 +69,12 @@ TPrayerMethodDialog::TPrayerMethodDialog(QWidget* parent) : QDialog(parent) {
     custom_form->addRow(custom_note_);
     fajr_angle_ = angle_box(custom_, "custom_fajr_angle", 30, QStringLiteral("\u00b0"));
     isha_angle_ = angle_box(custom_, "custom_isha_angle", 30, QStringLiteral("\u00b0"));
-    isha_minutes_ = angle_box(custom_, "custom_isha_minutes", 300, QStringLiteral(" min"));
+    isha_minutes_ = angle_box(custom_, "custom_isha_minutes", 300, tr(" min"));
     maghrib_angle_ = angle_box(custom_, "custom_maghrib_angle", 30, QStringLiteral("\u00b0"));
-    custom_form->addRow(QStringLiteral("Fajr angle:"), fajr_angle_);
-    custom_form->addRow(QStringLiteral("Isha angle:"), isha_angle_);
-    custom_form->addRow(QStringLiteral("Isha after Maghrib (0: by the angle):"), isha_minutes_);
-    custom_form->addRow(QStringLiteral("Maghrib angle (0: sunset):"), maghrib_angle_);
+    custom_form->addRow(tr("Fajr angle:"), fajr_angle_);
+    custom_form->addRow(tr("Isha angle:"), isha_angle_);
+    custom_form->addRow(tr("Isha after Maghrib (0: by the angle):"), isha_minutes_);
+    custom_form->addRow(tr("Maghrib angle (0: sunset):"), maghrib_angle_);
     layout->addWidget(custom_);
 
     problem_ = new QLabel(this);

@@ -62,6 +62,15 @@ std::optional<TGregorianFields> parse_entry_date(const QString& text, const TFor
     return date;
 }
 
+/// An entry's date as the list shows it: the stored text with the digits shown, or for a date in an older
+/// form, the day in the stored form's order.
+QString shown_entry_date(const QString& stored) {
+    static const QRegularExpression fixed(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}( \\d\\d:\\d\\d:\\d\\d)?$"));
+    if (fixed.match(stored).hasMatch()) return shown_digits(stored);
+    if (const auto day = parse_entry_date(stored, day_first())) return shown_digits(stored_date_text(*day));
+    return stored;
+}
+
 QString from_utf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -115,7 +124,7 @@ TRepositoryForm::TRepositoryForm(TAppCore& core, QWidget* parent)
 
     favorite_popup_menu_ = new QMenu(this);
     favorite_popup_menu_->setObjectName(QStringLiteral("FavoritePopupMenu"));
-    remove1_ = favorite_popup_menu_->addAction(QStringLiteral("Remove"));
+    remove1_ = favorite_popup_menu_->addAction(tr("Remove"));
     remove1_->setObjectName(QStringLiteral("Remove1"));
     // Delete in the list removes the selected entry, as the menu does.
     remove1_->setShortcut(QKeySequence::Delete);
@@ -148,6 +157,16 @@ TRepositoryForm::TRepositoryForm(TAppCore& core, QWidget* parent)
     FormCreate();
 }
 
+void TRepositoryForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
+    ui->retranslateUi(this);
+    remove1_->setText(tr("Remove"));
+    for (int row = 0; row < EntryCount(); ++row)
+        if (QTableWidgetItem* date = ui->ListView1->item(row, 1))
+            date->setText(shown_entry_date(EntryDate(row)));
+}
+
 TRepositoryForm::~TRepositoryForm() {
     run_guarded(core_.dialog_parent(), [this] { FormDestroy(); });
 }
@@ -177,7 +196,7 @@ QString TRepositoryForm::EntryDescription(int row) const {
 }
 QString TRepositoryForm::EntryDate(int row) const {
     const QTableWidgetItem* item = ui->ListView1->item(row, 1);
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 // --- the file ---
@@ -200,7 +219,9 @@ void TRepositoryForm::load_repository() {
         return;
     }
     const double now = core_.now();
-    const QString default_date = format_date_time(u"dd/mm/yyyy", now, day_first()) + u' ' + time_to_str(now);
+    // The stored form, whatever the language spoken.
+    const QDateTime moment = to_qdatetime(now);
+    const QString default_date = stored_date_text(moment.date()) + u' ' + stored_time_text(moment.time());
     const almanac::TDatesFile file = almanac::parse_dates(text, default_date.toStdString());
     if (!file.unreadable.empty()) {
         report_unreadable_file(core_.dialog_parent(), data_file_.read_path, from_utf8(file.unreadable));
@@ -256,7 +277,8 @@ void TRepositoryForm::append_entry(const QString& description, const QString& da
     auto* caption =
         new QTableWidgetItem(state_image_, from_utf8(almanac::one_line(description.toStdString())));
     caption->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    auto* date = new QTableWidgetItem(date_text);
+    auto* date = new QTableWidgetItem(shown_entry_date(date_text));
+    date->setData(Qt::UserRole, date_text);
     date->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     list->setItem(row, 0, caption);
     list->setItem(row, 1, date);
@@ -276,7 +298,7 @@ void TRepositoryForm::fit_to_entries() {
 void TRepositoryForm::AddBtnClick() {
     // Always day first with "/", the form that selecting an entry reads, whatever the short date format in
     // force is at the moment.
-    const QString date_text = format_date_time(u"dd/mm/yyyy", from_qdate(ui->DatePick->date()), day_first());
+    const QString date_text = stored_date_text(ui->DatePick->date());
     if (ui->DescEdit->text().trimmed().isEmpty()) {
         show_message(this, {QStringLiteral("Almadex"), tr("Please, type a description for this date."),
                             QMessageBox::Information, QMessageBox::Ok});

@@ -91,6 +91,10 @@ public:
     void undo_remove();
     QAction* UndoAction() const { return undo_; }
 
+protected:
+    /// Every text in the language spoken; the entries' dates in the digits shown.
+    void changeEvent(QEvent* event) override;
+
 private:
     void focus_changed(QWidget* old_focus, QWidget* new_focus);
     bool in_new_date_group(const QWidget* widget) const;

@@ -17,16 +17,14 @@ struct TSchedule {
     QString longitude; ///< 3° 45' 0" East
     QString time_zone; ///< +01:00
     almanac::TPlace place;
-    bool arabic = false;             ///< the Arabic names
+    almanac::TPrayerNames names = almanac::TPrayerNames::english;
     almanac::TPrayerOptions options; ///< the method and the zone, named in the report and the calendar
     std::vector<almanac::TPrayerDay> days;
 };
 
-/// A prayer's name in the Arabic set ("El Fedjr" ...) or the English set ("Dawn" ...).
-inline QString prayer_title(almanac::TPrayer prayer, bool arabic) {
-    const std::string_view name = almanac::prayer_name(prayer, arabic);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
+/// A prayer's name in a set: the English set in the language spoken ("Dawn", "Aube" ...), the
+/// transliterated ("El Fedjr" ...) and Arabic-script ("الفجر" ...) sets as they are.
+QString prayer_title(almanac::TPrayer prayer, almanac::TPrayerNames names);
 
 /// A time of a day as both windows show it, in the long time format (hours and minutes alone when
 /// `whole_minutes`, as the method rounds the times to the minute), with what the day does not tell after
@@ -36,7 +34,7 @@ QString prayer_time_text(const almanac::TPrayerDay& day, const almanac::TPrayerT
                          const TFormatSettings& fs, bool whole_minutes = false);
 /// A library message about a prayer ("Assr is not calculable...") with the prayer named as in the names set
 /// shown.
-QString prayer_message(const std::string& message, bool arabic);
+QString prayer_message(const std::string& message, almanac::TPrayerNames names);
 /// The line of a date that the zone's clocks skipped: "30/12/2011: not a day in Pacific/Apia: its clocks
 /// skipped it".
 QString skipped_day_text(const almanac::TPrayerDay& day, const QString& zone, const TFormatSettings& fs);

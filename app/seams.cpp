@@ -3,6 +3,7 @@
 #include "almanac/places.h"
 #include "almanac/time_zone.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,11 +17,12 @@ namespace {
 
 bool printer_setup_dialog(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("almadex::TSeams", "Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog chooses; it does not print.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QCoreApplication::translate("almadex::TSeams", "OK"));
     return dialog.exec() == QDialog::Accepted; // an accepted choice stays in the printer for later jobs
 }
 
@@ -30,8 +32,8 @@ bool print_dialog(QWidget* parent, QPrinter& printer) {
 }
 
 QString save_dialog(QWidget* parent, const QString& proposed, const QStringList& filters, QString& filter) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save"), proposed,
-                                        filters.join(QStringLiteral(";;")), &filter);
+    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("almadex::TSeams", "Save"),
+                                        proposed, filters.join(QStringLiteral(";;")), &filter);
 }
 
 } // namespace

@@ -95,4 +95,20 @@ void write_islamic_choice(QSettings& settings, const almanac::TIslamicChoice& ch
     group.set(QStringLiteral("HijriAdjust"), choice.adjust_days);
 }
 
+TLanguageChoice read_language_choice(QSettings& settings) {
+    const TSetupGroup group(settings);
+    TLanguageChoice choice;
+    if (const auto code = group.text(QStringLiteral("Language")))
+        if (const auto language = find_language(*code)) choice.language = *language;
+    if (const auto digits = group.integer(QStringLiteral("ArabicDigits")))
+        choice.arabic_digits = *digits != 0;
+    return choice;
+}
+
+void write_language_choice(QSettings& settings, const TLanguageChoice& choice) {
+    TSetupGroup group(settings);
+    group.set(QStringLiteral("Language"), language_code(choice.language));
+    group.set(QStringLiteral("ArabicDigits"), choice.arabic_digits ? 1 : 0);
+}
+
 } // namespace almadex

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "almanac/islamic.h"
+#include "app/language.h"
 
 #include <memory>
 #include <optional>
@@ -41,5 +42,12 @@ almanac::TIslamicChoice read_islamic_choice(QSettings& settings);
 
 /// Writes "IslamicCalendar" and "HijriAdjust".
 void write_islamic_choice(QSettings& settings, const almanac::TIslamicChoice& choice);
+
+/// "Language" (system, en, fr, ar) and "ArabicDigits" (0 or 1), each read on its own: a value that is missing
+/// or unknown leaves the default (the system's language, Latin digits). Creates nothing.
+TLanguageChoice read_language_choice(QSettings& settings);
+
+/// Writes "Language" and "ArabicDigits".
+void write_language_choice(QSettings& settings, const TLanguageChoice& choice);
 
 } // namespace almadex

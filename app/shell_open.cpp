@@ -3,14 +3,16 @@
 #include "app/messages.h"
 #include "app/product.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace almadex {
 
 QString cannot_open_text(const QUrl& url, const QString& what) {
     const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
-    return QStringLiteral("%1 cannot be opened: this desktop has no program set up to open it.\n"
-                          "Open it by hand:\n%2")
+    return QCoreApplication::translate("almadex::TShellOpen",
+                                       "%1 cannot be opened: this desktop has no program set up to open it.\n"
+                                       "Open it by hand:\n%2")
         .arg(what, where);
 }
 

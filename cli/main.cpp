@@ -290,6 +290,13 @@ void add_riseset(CLI::App& app, TOutput& out) {
     });
 }
 
+/// The prayer-name set of a --names value ("english", "arabic", "arabic-script").
+almanac::TPrayerNames prayer_names_of(const std::string& name) {
+    for (const auto& [key, set] : almanac::prayer_name_sets)
+        if (name == key) return set;
+    return almanac::TPrayerNames::english;
+}
+
 // The keys of a table of names, for CLI11's checks.
 template <class Table>
 std::vector<std::string> keys_of(const Table& table) {
@@ -321,8 +328,10 @@ struct TPrayerChoiceOptions {
             "--tz", tz,
             "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
             "as Europe/Paris, each time at its own instant's offset (required)");
-        sub->add_option("--names", names, "english (default) or arabic")
-            ->check(CLI::IsMember({"english", "arabic"}));
+        sub->add_option(
+               "--names", names,
+               "english (default), arabic (the Maghreb's transliteration, El Fedjr ...) or arabic-script")
+            ->check(CLI::IsMember({"english", "arabic", "arabic-script"}));
         sub->add_flag("--no-sunrise", no_sunrise, "Leave out the sunrise (Shourouk)");
         sub->add_option("--method", method,
                         "Calculation method (default almadex, the day-arc fractions); see --list-methods")
@@ -394,7 +403,7 @@ struct TPrayerChoiceOptions {
         if (!city.empty()) cli::set_city(city, !tz.empty(), request);
         request.options.sunrise = !no_sunrise;
         request.options.method = method_choice();
-        request.arabic = names == "arabic";
+        request.names = prayer_names_of(names);
         return request;
     }
 };
@@ -446,7 +455,7 @@ void add_prayer(CLI::App& app, TOutput& out) {
             for (const std::string& line : left_out.lines) std::cerr << "almadex-cli: " << line << "\n";
             if (left_out.nothing_computed)
                 throw cli::TInputError("No prayer time could be computed for these days");
-            write_output(almanac::prayer_ics(request.place, schedule, request.arabic, now_utc(),
+            write_output(almanac::prayer_ics(request.place, schedule, request.names, now_utc(),
                                              request.options, "almadex-cli"));
         } else {
             write_output(cli::prayer_text(request, schedule));
@@ -510,7 +519,7 @@ void add_next(CLI::App& app, TOutput& out) {
                 almanac::user_data_folder());
             request = cli::saved_request(file.read_path, v->choice.method_choice().islamic);
             request.options.sunrise = !v->choice.no_sunrise;
-            request.arabic = v->choice.names == "arabic";
+            request.names = prayer_names_of(v->choice.names);
         } else {
             request = v->choice.request();
         }

@@ -211,7 +211,7 @@ std::string prayer_text(const TPrayerRequest& r, const std::vector<almanac::TPra
             out += "UT offset: " + almanac::offset_text(d.utc_offset_seconds) + "\n";
         previous = &d;
         for (const auto& t : d.times)
-            out += std::string(almanac::prayer_name(t.prayer, r.arabic)) + ": " + shown_time(d, t) + "\n";
+            out += std::string(almanac::prayer_name(t.prayer, r.names)) + ": " + shown_time(d, t) + "\n";
         if (!d.error.empty()) out += d.error + "\n";
     }
     return out;
@@ -263,7 +263,7 @@ TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac
                 bool has = false;
                 for (const auto& t : d.times) has = has || t.prayer == p.prayer;
                 if (!has) {
-                    missing.push_back(almanac::prayer_name(p.prayer, r.arabic));
+                    missing.push_back(almanac::prayer_name(p.prayer, r.names));
                     if (!after_last) gap = true;
                 }
                 after_last = after_last || p.prayer == d.times.back().prayer;
@@ -319,11 +319,11 @@ json next_json(const TPrayerRequest& r, double now) {
     json times = json::array();
     for (const auto& t : day.front().times)
         times.push_back({{"prayer", almanac::prayer_key(t.prayer)},
-                         {"name", almanac::prayer_name(t.prayer, r.arabic)},
+                         {"name", almanac::prayer_name(t.prayer, r.names)},
                          {"time", local_time(day.front(), t)},
                          {"next", t.prayer == next->time.prayer}});
     json doc{{"prayer", almanac::prayer_key(next->time.prayer)},
-             {"name", almanac::prayer_name(next->time.prayer, r.arabic)},
+             {"name", almanac::prayer_name(next->time.prayer, r.names)},
              {"time", minute},
              {"instant", almanac::iso_date(local) + "T" + almanac::iso_time(local)},
              {"utc_offset", almanac::offset_text(next->utc_offset_seconds)},

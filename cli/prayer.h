@@ -19,7 +19,7 @@ struct TPrayerRequest {
     std::string tz_text = "+00:00"; ///< the offset as given, "+HH:MM", or the zone's name
     double date = 0;                ///< the first day
     int days = 1;
-    bool arabic = false;
+    almanac::TPrayerNames names = almanac::TPrayerNames::english;
     bool qibla = false; ///< add the direction of the Kaaba and its distance
 };
 

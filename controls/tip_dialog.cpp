@@ -3,6 +3,7 @@
 #include "ui_tip_of_the_day.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QShowEvent>
 #include <QTextStream>
@@ -35,7 +36,9 @@ QStringList load_tips(const QString& path) {
 }
 
 QStringList default_tips() {
-    return load_tips(QStringLiteral(":/tips.txt"));
+    // The tips in the language of the default locale (tips_fr.txt ...) where there are, else in English.
+    const QString translated = QStringLiteral(":/tips_%1.txt").arg(QLocale().name().section(u'_', 0, 0));
+    return load_tips(QFile::exists(translated) ? translated : QStringLiteral(":/tips.txt"));
 }
 
 QPixmap tip_bulb_picture() {
@@ -95,7 +98,7 @@ void Tfrm_TipOfTheDay::SetBorderStyle(TFormBorderStyle value) {
 
 void Tfrm_TipOfTheDay::show_random_tip() {
     if (tips_.isEmpty()) {
-        ui_->lbl_Tip->setText(QStringLiteral("Sorry, the list of tips is empty..."));
+        ui_->lbl_Tip->setText(tr("Sorry, the list of tips is empty..."));
         return;
     }
     const auto i = QRandomGenerator::global()->bounded(static_cast<quint32>(tips_.size()));

@@ -15,6 +15,8 @@ packages=(
     # the tray's notifications over D-Bus and the alerts' sound (Qt Multimedia through GStreamer, whose base
     # plugins decode the default chime of sound-theme-freedesktop, an Ogg Vorbis file, and the user's files)
     qt6-multimedia-dev libqt6dbus6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good sound-theme-freedesktop
+    # its French and Arabic: lupdate and lrelease with their CMake functions, Qt's own translations
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # libraries: initialisation files, command line, JSON, iCalendar, the Umm al-Qura and civil Islamic calendars,
     # the zones of the system's tz database (CCTZ reads the compiled files that tzdata keeps current)
     libsimpleini-dev libcli11-dev nlohmann-json3-dev libical-dev libicu-dev libcctz-dev tzdata

@@ -73,7 +73,7 @@ TEST(IcsReaders, CalendarsReadBackFromTheirOwnZoneDefinitionGiveTheUtcInstants) 
             for (const TPrayerDay& day : days)
                 for (const TPrayerTime& t : day.times)
                     zoned.insert({std::string(prayer_name(t.prayer, false)), unix_second(t.ut)});
-            std::string text = prayer_ics(place, days, false, first, options);
+            std::string text = prayer_ics(place, days, TPrayerNames::english, first, options);
             EXPECT_EQ(text.find("X-TZINFO"), std::string::npos);
             const std::string renamed = "almadex-test-" + std::to_string(++file);
             for (const std::string from : {":", "="})

@@ -100,4 +100,25 @@ TEST(PrayerSchedule, AFailingTimeEndsItsDayWithItsMessageAndTheNextDaysGoOn) {
     EXPECT_EQ(prayer_schedule({70, 0}, day(2024, 6, 21), 1, {}).front().error, "Fedjr is not calculable");
 }
 
+TEST(PrayerSchedule, EachSetNamesEachPrayer) {
+    struct TCase {
+        TPrayer prayer;
+        const char *english, *transliterated, *arabic_script;
+    };
+    const TCase cases[] = {
+        {TPrayer::fedjr, "Dawn", "El Fedjr", "الفجر"},
+        {TPrayer::shourouk, "Sun rise", "Shourouk", "الشروق"},
+        {TPrayer::dhohr, "Zenith", "El Dhohr", "الظهر"},
+        {TPrayer::asr, "Mid day", "El Asr", "العصر"},
+        {TPrayer::ghouroub, "Sun set", "El Ghouroub", "المغرب"},
+        {TPrayer::ishaa, "Night", "El Ishaa", "العشاء"},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(prayer_name(c.prayer, TPrayerNames::english), c.english);
+        EXPECT_EQ(prayer_name(c.prayer, TPrayerNames::transliterated), c.transliterated);
+        EXPECT_EQ(prayer_name(c.prayer, TPrayerNames::arabic_script), c.arabic_script);
+        EXPECT_EQ(prayer_name(c.prayer, true), c.transliterated); // the older form of the choice
+    }
+}
+
 } // namespace

@@ -105,7 +105,7 @@ TEST(TimeZone, ParisCalendarImportsWithTheRightUtcInstants) {
     options.method.method = TMethodId::france;
     const auto days = prayer_schedule(kParis, datetime_from_parts(2026, 3, 15), 30, options);
     const std::string text =
-        prayer_ics(kParis, days, false, datetime_from_parts(2026, 3, 1, 12, 0, 0), options);
+        prayer_ics(kParis, days, TPrayerNames::english, datetime_from_parts(2026, 3, 1, 12, 0, 0), options);
     EXPECT_NE(text.find("DTSTART;TZID=Europe/Paris:20260315T"), std::string::npos);
     EXPECT_NE(text.find("Method: France (UOIF). Local time: Europe/Paris."), std::string::npos);
     std::unique_ptr<icalcomponent, CalendarDeleter> calendar(icalparser_parse_string(text.c_str()));

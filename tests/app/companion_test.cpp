@@ -117,7 +117,7 @@ TEST_F(Companion, ChangesOfTheAlertsAndOfThePlaceArePlannedAtOnce) {
 
     // Names in Arabic, and another zone: the tooltip follows at once.
     TPrayerChoice algiers = paris();
-    algiers.arabic_names = true;
+    algiers.names = almanac::TPrayerNames::transliterated;
     algiers.zone = "Europe/London"; // an hour behind Paris
     core->set_prayer_choice(algiers);
     EXPECT_TRUE(companion().next_prayer_text().startsWith(QStringLiteral("El Asr 15:25 - in")))

@@ -190,13 +190,13 @@ TEST_F(Core, WhatIsTypedIntoThePrayerWindowReachesTheCoreAndStaysAsTyped) {
     const TPrayerChoice& choice = core->prayer_choice();
     EXPECT_EQ(choice.location.green, 1);
     EXPECT_EQ(choice.location.dec, "03:00");
-    EXPECT_TRUE(choice.arabic_names);
+    EXPECT_EQ(choice.names, almanac::TPrayerNames::transliterated);
     EXPECT_FALSE(choice.sunrise);
 
     // A change the core reports shows in the window.
     TPrayerChoice moved = choice;
     moved.location.longitude_degrees = 21;
-    moved.arabic_names = false;
+    moved.names = almanac::TPrayerNames::english;
     core->set_prayer_choice(moved);
     EXPECT_EQ(degrees->value(), 21);
     EXPECT_TRUE(prayer.findChild<QAction*>(QStringLiteral("Useenglishnames"))->isChecked());

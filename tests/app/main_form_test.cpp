@@ -672,9 +672,8 @@ TEST_F(MainForm, MenusHoldTheirCommandsInOrder) {
               QStringLiteral("Current &date|-|&Gregorian calendar|Islamic calendar|&Hebrew calendar"));
     EXPECT_EQ(menu(3).join(u'|'),
               QStringLiteral("Cale&ndar...|Moon/Seasons...|Muslim Prayer|In between dates|Dates Repository"));
-    EXPECT_EQ(
-        menu(4).join(u'|'),
-        QStringLiteral("Auto Run|Keep running in the &tray|-|&Islamic calendar|Islamic date &adjustment"));
+    EXPECT_EQ(menu(4).join(u'|'), QStringLiteral("Auto Run|Keep running in the &tray|-|&Islamic calendar|"
+                                                 "Islamic date &adjustment|&Language"));
     const QList<QAction*> options = bar[4]->menu()->actions();
     EXPECT_EQ(entries(options[3]->menu()->actions()).join(u'|'),
               QStringLiteral("By the Moon|Umm al-Qura|Civil (tabular)"));

@@ -1,5 +1,5 @@
 // Every text a window shows can be read whole at the default font: values, labels, lists, buttons, for the
-// widest values each window gives.
+// widest values each window gives, in English, French and Arabic.
 #include "app/between_form.h"
 #include "app/calendar_form.h"
 #include "app/info_form.h"
@@ -24,13 +24,14 @@ using almadex::testing::cut_texts;
 
 namespace {
 
-class TextFit : public almadex::testing::AppTest {
+class TextFit : public almadex::testing::AppTest, public ::testing::WithParamInterface<TLanguage> {
 protected:
     QTemporaryDir program;
 
     void SetUp() override {
         AppTest::SetUp();
         start(program.path());
+        core->set_language({GetParam(), false});
         core->create_windows();
         create_main();
         main->show();
@@ -38,7 +39,7 @@ protected:
     static std::string cut(const QWidget* window) { return cut_texts(window).join(u'\n').toStdString(); }
 };
 
-TEST_F(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
+TEST_P(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
     TMainForm* converter = main;
     EXPECT_EQ(cut(converter), "") << "at start, the Julian Day with its decimals";
     // Days that bring every Islamic and Hebrew month name and every stem and animal into the lists.
@@ -50,7 +51,7 @@ TEST_F(TextFit, TheConverterWindowForDaysOfEveryMonthName) {
     EXPECT_EQ(cut(converter), "") << "1/1/999";
 }
 
-TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
+TEST_P(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
     TLunarForm* lunar = &core->lunar_form();
     lunar->show();
     // The window's designed font as this desktop gives it, not a narrowed or smaller one.
@@ -75,7 +76,7 @@ TEST_F(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
     EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DistanceEdit"))->text().endsWith(u" km"));
 }
 
-TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
+TEST_P(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
     TPrayerForm* prayer = &core->prayer_form();
     prayer->show();
     for (int i = 1; i <= 3; ++i) {
@@ -86,13 +87,13 @@ TEST_F(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
     prayer->TZSign()->setCurrentIndex(1);
     prayer->TZValue()->setText(QStringLiteral("12:00"));
     prayer->Cal()->setDate(QDate(2000, 9, 27)); // Wednesday, 27 September 2000
-    for (const char* names : {"Usearabiannames", "Useenglishnames"}) {
+    for (const char* names : {"Usearabiannames", "Useenglishnames", "Usearabicscriptnames"}) {
         prayer->findChild<QAction*>(QString::fromLatin1(names))->trigger();
         EXPECT_EQ(cut(prayer), "") << names;
     }
 }
 
-TEST_F(TextFit, TheSmallWindows) {
+TEST_P(TextFit, TheSmallWindows) {
     TCalendarForm* calendar = &core->calendar_form();
     calendar->show();
     calendar->ShowLeapYear(2023);
@@ -127,5 +128,11 @@ TEST_F(TextFit, TheSmallWindows) {
     core->intro_form().hide();
     EXPECT_EQ(cut(&core->info_form()), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
+                         ::testing::Values(TLanguage::english, TLanguage::french, TLanguage::arabic),
+                         [](const ::testing::TestParamInfo<TLanguage>& param) {
+                             return language_code(param.param).toStdString();
+                         });
 
 } // namespace

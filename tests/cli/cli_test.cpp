@@ -370,6 +370,15 @@ TEST(Cli, PrayerScheduleInEveryFormat) {
         text.out.find("Longitude: 3\u00b0 3' 0\" East\nLocal Time: UT+01:00\n\nDate: 2024-03-15\nEl Fedjr: "),
         std::string::npos);
 
+    // The names in Arabic script in the text and the calendar; the keys of JSON and CSV stay.
+    const Result script = run(place + " --names arabic-script");
+    EXPECT_NE(script.out.find("\nالفجر: "), std::string::npos) << script.out;
+    EXPECT_NE(script.out.find("\nالمغرب: "), std::string::npos) << script.out;
+    EXPECT_NE(run(place + " --names arabic-script --format ics").out.find("SUMMARY:العشاء"),
+              std::string::npos);
+    EXPECT_EQ(run(place + " --names arabic-script --json").doc()["days"][0].count("fedjr"), 1u);
+    EXPECT_EQ(run(place + " --names arabic-script-x").status, 2);
+
     const Result csv = run(place + " --format csv");
     EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "date,fedjr,shourouk,dhohr,asr,ghouroub,ishaa,error");
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 31);

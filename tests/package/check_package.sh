@@ -31,6 +31,8 @@ for f in ./usr/bin/almadex ./usr/bin/almadex-cli \
     ./usr/share/applications/org.almadex.Almadex.desktop \
     ./usr/share/metainfo/org.almadex.Almadex.metainfo.xml \
     ./usr/share/almadex/help/index.html \
+    ./usr/share/almadex/help/index.fr.html \
+    ./usr/share/almadex/help/index.ar.html \
     ./usr/share/almadex/help/images/main_window.png \
     ./usr/share/doc/almadex/copyright; do
     printf '%s\n' "$files" | grep -qx "$f" || fail "missing $f"
@@ -48,7 +50,7 @@ desktop-file-validate "$root/usr/share/applications/org.almadex.Almadex.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.almadex.Almadex.metainfo.xml"
 # Every picture of the user's guide is in the package.
 help="$root/usr/share/almadex/help"
-for img in $(grep -o 'src="[^"]*"' "$help/index.html" | sed 's/^src="//; s/"$//'); do
+for img in $(cat "$help"/index*.html | grep -o 'src="[^"]*"' | sed 's/^src="//; s/"$//'); do
     [ -f "$help/$img" ] || fail "the user's guide shows $img, which is not installed"
 done
 # The packaged command-line tool runs.

@@ -1,0 +1,1594 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Chinese animal</name>
+    <message>
+        <source>Rat</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Buffle</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation>Lièvre</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragon</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cheval</translation>
+    </message>
+    <message>
+        <source>Goat</source>
+        <translation>Chèvre</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Singe</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Coq</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cochon</translation>
+    </message>
+</context>
+<context>
+    <name>Chinese stem</name>
+    <message>
+        <source>Jia</source>
+        <translation>Jia</translation>
+    </message>
+    <message>
+        <source>Yi</source>
+        <translation>Yi</translation>
+    </message>
+    <message>
+        <source>Bing</source>
+        <translation>Bing</translation>
+    </message>
+    <message>
+        <source>Ding</source>
+        <translation>Ding</translation>
+    </message>
+    <message>
+        <source>Wu</source>
+        <translation>Wu</translation>
+    </message>
+    <message>
+        <source>Ji</source>
+        <translation>Ji</translation>
+    </message>
+    <message>
+        <source>Geng</source>
+        <translation>Geng</translation>
+    </message>
+    <message>
+        <source>Xin</source>
+        <translation>Xin</translation>
+    </message>
+    <message>
+        <source>Ren</source>
+        <translation>Ren</translation>
+    </message>
+    <message>
+        <source>Gui</source>
+        <translation>Gui</translation>
+    </message>
+</context>
+<context>
+    <name>Eclipse</name>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Partielle</translation>
+    </message>
+    <message>
+        <source>Non Central</source>
+        <translation>Non centrale</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Annulaire</translation>
+    </message>
+    <message>
+        <source>Circular Total</source>
+        <translation>Annulaire-totale</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Half Shadow</source>
+        <translation>Pénombrale</translation>
+    </message>
+</context>
+<context>
+    <name>Hebrew month</name>
+    <message>
+        <source>Nisan</source>
+        <translation>Nissan</translation>
+    </message>
+    <message>
+        <source>Iyar</source>
+        <translation>Iyar</translation>
+    </message>
+    <message>
+        <source>Sivan</source>
+        <translation>Sivan</translation>
+    </message>
+    <message>
+        <source>Tammuz</source>
+        <translation>Tamouz</translation>
+    </message>
+    <message>
+        <source>Av</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>Elul</source>
+        <translation>Eloul</translation>
+    </message>
+    <message>
+        <source>Tishri</source>
+        <translation>Tichri</translation>
+    </message>
+    <message>
+        <source>Heshvan</source>
+        <translation>Hechvan</translation>
+    </message>
+    <message>
+        <source>Kislev</source>
+        <translation>Kislev</translation>
+    </message>
+    <message>
+        <source>Tevet</source>
+        <translation>Tevet</translation>
+    </message>
+    <message>
+        <source>Shevat</source>
+        <translation>Chevat</translation>
+    </message>
+    <message>
+        <source>Adar</source>
+        <translation>Adar</translation>
+    </message>
+    <message>
+        <source>Adar 2</source>
+        <translation>Adar II</translation>
+    </message>
+</context>
+<context>
+    <name>Islamic calendar</name>
+    <message>
+        <source>By the Moon</source>
+        <translation>Selon la Lune</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>Civil (tabular)</source>
+        <translation>Civil (tabulaire)</translation>
+    </message>
+</context>
+<context>
+    <name>Islamic month</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Mouharram</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabi'a I</source>
+        <translation>Rabia al-awal</translation>
+    </message>
+    <message>
+        <source>Rabi'a II</source>
+        <translation>Rabia ath-thani</translation>
+    </message>
+    <message>
+        <source>Jumada I</source>
+        <translation>Joumada al-oula</translation>
+    </message>
+    <message>
+        <source>Jumada II</source>
+        <translation>Joumada ath-thania</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rajab</translation>
+    </message>
+    <message>
+        <source>Sha'ban</source>
+        <translation>Chaabane</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Chawwal</translation>
+    </message>
+    <message>
+        <source>Dhu al-Q'adah</source>
+        <translation>Dhou al-qi’da</translation>
+    </message>
+    <message>
+        <source>Dhu al-Hijjah</source>
+        <translation>Dhou al-hijja</translation>
+    </message>
+</context>
+<context>
+    <name>Prayer</name>
+    <message>
+        <source>Dawn</source>
+        <translation>Aube</translation>
+    </message>
+    <message>
+        <source>Sun rise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation>Zénith</translation>
+    </message>
+    <message>
+        <source>Mid day</source>
+        <translation>Après-midi</translation>
+    </message>
+    <message>
+        <source>Sun set</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+</context>
+<context>
+    <name>Prayer method</name>
+    <message>
+        <source>Almadex (day-arc fractions)</source>
+        <translation>Almadex (fractions de l’arc diurne)</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>Ligue islamique mondiale</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>Société islamique d’Amérique du Nord (ISNA)</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Autorité générale égyptienne d’arpentage</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>Umm al-Qura, La Mecque</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>Université des sciences islamiques, Karachi</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>Institut de géophysique, université de Téhéran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna Ashari, Leva Institute, Qum</source>
+        <translation>Chiite duodécimain, institut Leva, Qom</translation>
+    </message>
+    <message>
+        <source>Gulf region</source>
+        <translation>Région du Golfe</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation>Koweït</translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation>Qatar</translation>
+    </message>
+    <message>
+        <source>Singapore, Malaysia, Indonesia</source>
+        <translation>Singapour, Malaisie, Indonésie</translation>
+    </message>
+    <message>
+        <source>France (UOIF)</source>
+        <translation>France (UOIF)</translation>
+    </message>
+    <message>
+        <source>Turkey (Diyanet)</source>
+        <translation>Turquie (Diyanet)</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translation>Dubaï</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Comité mondial d’observation du croissant</translation>
+    </message>
+    <message>
+        <source>Algeria (Ministry of Religious Affairs)</source>
+        <translation>Algérie (ministère des Affaires religieuses)</translation>
+    </message>
+    <message>
+        <source>Tunisia (Ministry of Religious Affairs)</source>
+        <translation>Tunisie (ministère des Affaires religieuses)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Shafi'i, Maliki, Hanbali (shadow 1)</source>
+        <translation>Chafiite, malikite, hanbalite (ombre 1)</translation>
+    </message>
+    <message>
+        <source>Hanafi (shadow 2)</source>
+        <translation>Hanafite (ombre 2)</translation>
+    </message>
+    <message>
+        <source>Recommended for the latitude</source>
+        <translation>Recommandée pour la latitude</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Middle of the night</source>
+        <translation>Milieu de la nuit</translation>
+    </message>
+    <message>
+        <source>One-seventh of the night</source>
+        <translation>Un septième de la nuit</translation>
+    </message>
+    <message>
+        <source>Twilight angle / 60 of the night</source>
+        <translation>Angle du crépuscule / 60 de la nuit</translation>
+    </message>
+    <message>
+        <source>Nearest day with sunrise and sunset</source>
+        <translation>Jour le plus proche avec lever et coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Nearest latitude with sunrise and sunset</source>
+        <translation>Latitude la plus proche avec lever et coucher du soleil</translation>
+    </message>
+</context>
+<context>
+    <name>TBetweenForm</name>
+    <message>
+        <source>In Between dates</source>
+        <translation>Entre deux dates</translation>
+    </message>
+    <message>
+        <source>Select dates : </source>
+        <translation>Choisissez les dates : </translation>
+    </message>
+</context>
+<context>
+    <name>TCalendarForm</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the calendar</source>
+        <translation>Fermer le calendrier</translation>
+    </message>
+    <message>
+        <source>0000 is not a leap year</source>
+        <translation>0000 n’est pas une année bissextile</translation>
+    </message>
+</context>
+<context>
+    <name>TInfoForm</name>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Visit the Almadex home page</source>
+        <translation>Visiter le site d’Almadex</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Écrivez-nous</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TLunarForm</name>
+    <message>
+        <source>Moon/Seasons...</source>
+        <translation>Lune/Saisons…</translation>
+    </message>
+    <message>
+        <source>Time : </source>
+        <translation>Heure : </translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt; Paste current time</source>
+        <translation>&lt;&lt;&lt; Coller l’heure actuelle</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Update astronomical data</source>
+        <translation>Actualiser les données astronomiques</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Moon : </source>
+        <translation>Lune : </translation>
+    </message>
+    <message>
+        <source>Moon phase viewer: click to change location</source>
+        <translation>Phase de la Lune : cliquez pour changer de lieu</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>percentage of the moon surface illuminated</source>
+        <translation>pourcentage de la surface de la Lune éclairée</translation>
+    </message>
+    <message>
+        <source>Moon's age</source>
+        <translation>Âge de la Lune</translation>
+    </message>
+    <message>
+        <source>in days</source>
+        <translation>en jours</translation>
+    </message>
+    <message>
+        <source>Lunation n°</source>
+        <translation>Lunaison n°</translation>
+    </message>
+    <message>
+        <source>count of the new moons since January 1st, 1923</source>
+        <translation>nombre de nouvelles lunes depuis le 1er janvier 1923</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>in angular seconds (1/3600 degrees)</source>
+        <translation>en secondes d’arc (1/3600 de degré)</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>in kilometers</source>
+        <translation>en kilomètres</translation>
+    </message>
+    <message>
+        <source>Next eclipse </source>
+        <translation>Prochaine éclipse </translation>
+    </message>
+    <message>
+        <source>date and time of the next lunar eclipse</source>
+        <translation>date et heure de la prochaine éclipse de Lune</translation>
+    </message>
+    <message>
+        <source>Blue moon </source>
+        <translation>Lune bleue </translation>
+    </message>
+    <message>
+        <source>the second full moon in one month</source>
+        <translation>la deuxième pleine lune d’un même mois</translation>
+    </message>
+    <message>
+        <source>Seasons : </source>
+        <translation>Saisons : </translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Starting dates</source>
+        <translation>Dates de début</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Printemps</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>Automne</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source> Gregorian: </source>
+        <translation> Grégorien : </translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>between 999 and 2399</source>
+        <translation>entre 999 et 2399</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Convert this Gregorian date</source>
+        <translation>Convertir cette date grégorienne</translation>
+    </message>
+    <message>
+        <source> Islamic: </source>
+        <translation> Hégirien : </translation>
+    </message>
+    <message>
+        <source>between 389 and 1833</source>
+        <translation>entre 389 et 1833</translation>
+    </message>
+    <message>
+        <source>Month name</source>
+        <translation>Nom du mois</translation>
+    </message>
+    <message>
+        <source>Convert this Islamic date</source>
+        <translation>Convertir cette date hégirienne</translation>
+    </message>
+    <message>
+        <source> Chinese: </source>
+        <translation> Chinois : </translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>between 1 and 60</source>
+        <translation>entre 1 et 60</translation>
+    </message>
+    <message>
+        <source>between 61 and 84</source>
+        <translation>entre 61 et 84</translation>
+    </message>
+    <message>
+        <source>Stem: </source>
+        <translation>Tige : </translation>
+    </message>
+    <message>
+        <source>Zodiac: </source>
+        <translation>Zodiaque : </translation>
+    </message>
+    <message>
+        <source>Is a leap month ?</source>
+        <translation>Mois intercalaire ?</translation>
+    </message>
+    <message>
+        <source>Convert this Chinese date</source>
+        <translation>Convertir cette date chinoise</translation>
+    </message>
+    <message>
+        <source> Hebrew: </source>
+        <translation> Hébraïque : </translation>
+    </message>
+    <message>
+        <source>between 4759 and 6160</source>
+        <translation>entre 4759 et 6160</translation>
+    </message>
+    <message>
+        <source>Convert this Hebrew date</source>
+        <translation>Convertir cette date hébraïque</translation>
+    </message>
+    <message>
+        <source> Julian: </source>
+        <translation> Julien : </translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation>Jours :</translation>
+    </message>
+    <message>
+        <source>number of day elapsed since January 1st, 4712 b.c.</source>
+        <translation>nombre de jours écoulés depuis le 1er janvier 4712 av. J.-C.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Fill in...</source>
+        <translation>&amp;Remplir…</translation>
+    </message>
+    <message>
+        <source>&amp;Gregorian calendar</source>
+        <translation>Calendrier &amp;grégorien</translation>
+    </message>
+    <message>
+        <source>Islamic calendar</source>
+        <translation>Calendrier hégirien</translation>
+    </message>
+    <message>
+        <source>&amp;Hebrew calendar</source>
+        <translation>Calendrier &amp;hébraïque</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>O&amp;utils</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>&amp;Print calendars...</source>
+        <translation>&amp;Imprimer les calendriers…</translation>
+    </message>
+    <message>
+        <source>Print calendars...</source>
+        <translation>Imprimer les calendriers…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Con&amp;figuration de l’impression…</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Configuration de l’impression…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit Almadex</source>
+        <translation>Quitter Almadex</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y all calendars</source>
+        <translation>Copier &amp;tous les calendriers</translation>
+    </message>
+    <message>
+        <source>Copy all calendars dates</source>
+        <translation>Copier les dates de tous les calendriers</translation>
+    </message>
+    <message>
+        <source>Current &amp;date</source>
+        <translation>&amp;Date du jour</translation>
+    </message>
+    <message>
+        <source>Current date</source>
+        <translation>Date du jour</translation>
+    </message>
+    <message>
+        <source>New &amp;Year</source>
+        <translation>&amp;Nouvel An</translation>
+    </message>
+    <message>
+        <source>Christian New Year</source>
+        <translation>Nouvel An chrétien</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message>
+        <source>&amp;Easter date</source>
+        <translation>Date de &amp;Pâques</translation>
+    </message>
+    <message>
+        <source>Easter date</source>
+        <translation>Date de Pâques</translation>
+    </message>
+    <message>
+        <source>Palm Sunday</source>
+        <translation>Rameaux</translation>
+    </message>
+    <message>
+        <source>Whitsun</source>
+        <translation>Pentecôte</translation>
+    </message>
+    <message>
+        <source>All Saints' Day</source>
+        <translation>Toussaint</translation>
+    </message>
+    <message>
+        <source>Christ&amp;mas</source>
+        <translation>&amp;Noël</translation>
+    </message>
+    <message>
+        <source>Xmas</source>
+        <translation>Noël</translation>
+    </message>
+    <message>
+        <source>Muslims' New Year</source>
+        <translation>Nouvel An musulman</translation>
+    </message>
+    <message>
+        <source>Achoura</source>
+        <translation>Achoura</translation>
+    </message>
+    <message>
+        <source>Fasting month</source>
+        <translation>Mois du jeûne</translation>
+    </message>
+    <message>
+        <source>Minor fair</source>
+        <translation>Aïd el-Fitr</translation>
+    </message>
+    <message>
+        <source>Major fair</source>
+        <translation>Aïd el-Kébir</translation>
+    </message>
+    <message>
+        <source>El Maoulid</source>
+        <translation>El Mawlid</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Year</source>
+        <translation>No&amp;uvel An</translation>
+    </message>
+    <message>
+        <source>Jewish New Year</source>
+        <translation>Nouvel An juif</translation>
+    </message>
+    <message>
+        <source>&amp;Pesach date</source>
+        <translation>Date de &amp;Pessa’h</translation>
+    </message>
+    <message>
+        <source>Pesach date</source>
+        <translation>Date de Pessa’h</translation>
+    </message>
+    <message>
+        <source>Cale&amp;ndar...</source>
+        <translation>Ca&amp;lendrier…</translation>
+    </message>
+    <message>
+        <source>View the calendar</source>
+        <translation>Afficher le calendrier</translation>
+    </message>
+    <message>
+        <source>Moon/Seasons...</source>
+        <translation>Lune/Saisons…</translation>
+    </message>
+    <message>
+        <source>Moon/Seasons info</source>
+        <translation>Lune et saisons</translation>
+    </message>
+    <message>
+        <source>View/Hide the calendar</source>
+        <translation>Afficher/masquer le calendrier</translation>
+    </message>
+    <message>
+        <source>Muslim Prayer</source>
+        <translation>Prière musulmane</translation>
+    </message>
+    <message>
+        <source>In between dates</source>
+        <translation>Entre deux dates</translation>
+    </message>
+    <message>
+        <source>Dates Repository</source>
+        <translation>Dates mémorisées</translation>
+    </message>
+    <message>
+        <source>Auto Run</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Con&amp;tents...</source>
+        <translation>&amp;Sommaire…</translation>
+    </message>
+    <message>
+        <source>Contents...</source>
+        <translation>Sommaire…</translation>
+    </message>
+    <message>
+        <source>Tips...</source>
+        <translation>Astuces…</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos…</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos…</translation>
+    </message>
+    <message>
+        <source>Almadex &amp;home page...</source>
+        <translation>&amp;Site d’Almadex…</translation>
+    </message>
+    <message>
+        <source>Almadex home page...</source>
+        <translation>Site d’Almadex…</translation>
+    </message>
+</context>
+<context>
+    <name>TMonthForm</name>
+    <message>
+        <source>Prayers Schedule</source>
+        <translation>Horaires des prières</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print the current report</source>
+        <translation>Imprimer ce rapport</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Enregistrer dans un fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close report</source>
+        <translation>Fermer le rapport</translation>
+    </message>
+</context>
+<context>
+    <name>TPrayerForm</name>
+    <message>
+        <source>Muslim Prayer</source>
+        <translation>Prière musulmane</translation>
+    </message>
+    <message>
+        <source>I am here: </source>
+        <translation>Je suis ici : </translation>
+    </message>
+    <message>
+        <source>Latitude :</source>
+        <translation>Latitude :</translation>
+    </message>
+    <message>
+        <source>in degrees</source>
+        <translation>en degrés</translation>
+    </message>
+    <message>
+        <source>in angular minutes</source>
+        <translation>en minutes d’arc</translation>
+    </message>
+    <message>
+        <source>in angular seconds</source>
+        <translation>en secondes d’arc</translation>
+    </message>
+    <message>
+        <source>N/S hemisphere</source>
+        <translation>Hémisphère N/S</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>Longitude :</source>
+        <translation>Longitude :</translation>
+    </message>
+    <message>
+        <source>W/E of Greenwich</source>
+        <translation>O/E de Greenwich</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>Time zone :</source>
+        <translation>Fuseau :</translation>
+    </message>
+    <message>
+        <source>Prayers time for :</source>
+        <translation>Prières du :</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Prière</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <translation>&amp;Calcul</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Current date</source>
+        <translation>Date du jour</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Next month...</source>
+        <translation>Mois suivant…</translation>
+    </message>
+    <message>
+        <source>include sun rise</source>
+        <translation>inclure le lever du soleil</translation>
+    </message>
+    <message>
+        <source>Use arabian names</source>
+        <translation>Noms arabes transcrits</translation>
+    </message>
+    <message>
+        <source>Use english names</source>
+        <translation>Noms usuels</translation>
+    </message>
+    <message>
+        <source>Use names in Arabic script</source>
+        <translation>Noms en écriture arabe</translation>
+    </message>
+</context>
+<context>
+    <name>TRepositoryForm</name>
+    <message>
+        <source>Dates Repository</source>
+        <translation>Dates mémorisées</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>New date : </source>
+        <translation>Nouvelle date : </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_TipOfTheDay</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous…</translation>
+    </message>
+    <message>
+        <source>&amp;Show tips at startup</source>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Sorry, the list of tips is empty...</source>
+        <translation>Désolé, la liste des astuces est vide…</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TAutoRun</name>
+    <message>
+        <source>The registry value %1 cannot be written.</source>
+        <translation>La valeur de registre %1 ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>The registry value %1 cannot be removed.</source>
+        <translation>La valeur de registre %1 ne peut pas être supprimée.</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TBetweenForm</name>
+    <message>
+        <source>Please, select two dates...</source>
+        <translation>Choisissez deux dates…</translation>
+    </message>
+    <message>
+        <source>%1 Day(s)</source>
+        <translation>%1 jour(s)</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TCalendarForm</name>
+    <message>
+        <source>%1 is a leap year</source>
+        <translation>%1 est une année bissextile</translation>
+    </message>
+    <message>
+        <source>%1 is not a leap year</source>
+        <translation>%1 n’est pas une année bissextile</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TDataFiles</name>
+    <message>
+        <source>%1 could not be read (%2); it will be left as it is.</source>
+        <translation>%1 n’a pas pu être lu (%2) ; il restera tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2. What could be read of it was read.</source>
+        <translation>%1 est endommagé : %2. Ce qui pouvait en être lu l’a été.</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Impossible d’enregistrer %1 :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TGuard</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TInfoForm</name>
+    <message>
+        <source>The link</source>
+        <translation>Le lien</translation>
+    </message>
+    <message>
+        <source>%1 version %2
+A desktop almanac</source>
+        <translation>%1 version %2
+Un almanach de bureau</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TIntroForm</name>
+    <message>
+        <source>%1 version %2
+A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.</source>
+        <translation>%1 version %2
+Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heures de prière.</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TLanguage</name>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TLunarForm</name>
+    <message>
+        <source>Wrong date !</source>
+        <translation>Date erronée !</translation>
+    </message>
+    <message>
+        <source>Please, note that %1 is an invalid date.</source>
+        <translation>Attention, %1 n’est pas une date valide.</translation>
+    </message>
+    <message>
+        <source>Moon as seen on the northern hemisphere</source>
+        <translation>La Lune vue de l’hémisphère nord</translation>
+    </message>
+    <message>
+        <source>Moon as seen near the equator</source>
+        <translation>La Lune vue près de l’équateur</translation>
+    </message>
+    <message>
+        <source>Moon as seen on the southern hemisphere</source>
+        <translation>La Lune vue de l’hémisphère sud</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TMainForm</name>
+    <message>
+        <source>Umm al-Qura off its table</source>
+        <translation>Umm al-Qura hors de sa table</translation>
+    </message>
+    <message>
+        <source>civil</source>
+        <translation>civil</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous…</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Show tips at startup</source>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;Islamic calendar</source>
+        <translation>Calendrier &amp;hégirien</translation>
+    </message>
+    <message>
+        <source>Islamic date &amp;adjustment</source>
+        <translation>&amp;Ajustement de la date hégirienne</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Arabic-Indic &amp;digits (٠١٢٣)</source>
+        <translation>&amp;Chiffres arabes orientaux (٠١٢٣)</translation>
+    </message>
+    <message>
+        <source>Wrong date !</source>
+        <translation>Date erronée !</translation>
+    </message>
+    <message>
+        <source>Please, check this out.</source>
+        <translation>Veuillez vérifier.</translation>
+    </message>
+    <message>
+        <source> Islamic%1: </source>
+        <translation> Hégirien%1 : </translation>
+    </message>
+    <message>
+        <source>ICU tabulates Umm al-Qura for %1 to %2 AH; %3 AH is computed by its own arithmetic, the civil calendar.</source>
+        <translation>ICU donne Umm al-Qura en table de %1 à %2 de l’hégire ; l’an %3 est calculé par sa propre arithmétique, celle du calendrier civil.</translation>
+    </message>
+    <message>
+        <source>Please, note that Gregorian date is invalid.</source>
+        <translation>Attention, cette date grégorienne n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Please, note this Hebrew date is invalid.</source>
+        <translation>Attention, cette date hébraïque n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Please, note this Chinese date is invalid.</source>
+        <translation>Attention, cette date chinoise n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Please, note this Islamic date is invalid.</source>
+        <translation>Attention, cette date hégirienne n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The user's guide</source>
+        <translation>Le guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>The help file cannot be found: %1</source>
+        <translation>Le fichier d’aide est introuvable : %1</translation>
+    </message>
+    <message>
+        <source>The home page</source>
+        <translation>Le site</translation>
+    </message>
+    <message>
+        <source>Almadex cannot be set to start when you log on.</source>
+        <translation>Almadex ne peut pas être réglé pour démarrer à l’ouverture de session.</translation>
+    </message>
+    <message>
+        <source>Almadex cannot be kept from starting when you log on.</source>
+        <translation>Almadex ne peut pas être empêché de démarrer à l’ouverture de session.</translation>
+    </message>
+    <message>
+        <source>Auto Run</source>
+        <translation>Démarrage automatique</translation>
+    </message>
+    <message>
+        <source>Gregorian: Day:%1 Month:%2 Year:%3</source>
+        <translation>Grégorien : jour : %1 mois : %2 année : %3</translation>
+    </message>
+    <message>
+        <source>Islamic: Day:%1 Month: %2 Year:%3</source>
+        <translation>Hégirien : jour : %1 mois : %2 année : %3</translation>
+    </message>
+    <message>
+        <source>Chinese: Day:%1 Month:%2 Year:%3</source>
+        <translation>Chinois : jour : %1 mois : %2 année : %3</translation>
+    </message>
+    <message>
+        <source>   Cycle:%1 Stem: %2 Zodiac: %3</source>
+        <translation>   Cycle : %1 Tige : %2 Zodiaque : %3</translation>
+    </message>
+    <message>
+        <source>Hebrew: Day:%1 Month: %2 Year:%3</source>
+        <translation>Hébraïque : jour : %1 mois : %2 année : %3</translation>
+    </message>
+    <message>
+        <source>Julian: %1 days.</source>
+        <translation>Julien : %1 jours.</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Heure : %1</translation>
+    </message>
+    <message>
+        <source>Printer's trouble?</source>
+        <translation>Problème d’imprimante ?</translation>
+    </message>
+    <message>
+        <source>Printing cannot proceed, please check the printer out !</source>
+        <translation>L’impression ne peut pas se faire, veuillez vérifier l’imprimante !</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TMonthForm</name>
+    <message>
+        <source>Prayers time for location: </source>
+        <translation>Heures des prières pour le lieu : </translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitude : %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitude : %1</translation>
+    </message>
+    <message>
+        <source>Local Time: %1</source>
+        <translation>Heure locale : %1</translation>
+    </message>
+    <message>
+        <source>Local Time: UT%1</source>
+        <translation>Heure locale : TU%1</translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>Méthode : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>UT offset: %1</source>
+        <translation>Décalage TU : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Rich text (*.rtf)</source>
+        <translation>Texte enrichi (*.rtf)</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>The schedule could not be printed.</source>
+        <translation>Les horaires n’ont pas pu être imprimés.</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Impossible d’enregistrer %1 :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TPrayerForm</name>
+    <message>
+        <source>%1: not a day in %2: its clocks skipped it</source>
+        <translation>%1 : pas un jour à %2 : ses horloges l’ont sauté</translation>
+    </message>
+    <message>
+        <source>&amp;Method</source>
+        <translation>&amp;Méthode</translation>
+    </message>
+    <message>
+        <source>&amp;Asr</source>
+        <translation>&amp;Asr</translation>
+    </message>
+    <message>
+        <source>&amp;High latitudes</source>
+        <translation>&amp;Hautes latitudes</translation>
+    </message>
+    <message>
+        <source>Days without sunrise or sunset</source>
+        <translation>Jours sans lever ni coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Round to the minute</source>
+        <translation>Arrondir à la minute</translation>
+    </message>
+    <message>
+        <source>Adjustments...</source>
+        <translation>Ajustements…</translation>
+    </message>
+    <message>
+        <source>Zone...</source>
+        <translation>Fuseau…</translation>
+    </message>
+    <message>
+        <source>Time zone with daylight saving time</source>
+        <translation>Fuseau horaire avec heure d’été</translation>
+    </message>
+    <message>
+        <source>%1: UT%2 on this day</source>
+        <translation>%1 : TU%2 ce jour-là</translation>
+    </message>
+    <message>
+        <source>Qibla %1°</source>
+        <translation>Qibla %1°</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km to the Kaaba</source>
+        <translation>Qibla : %1° depuis le nord géographique, %2 km jusqu’à la Kaaba</translation>
+    </message>
+    <message>
+        <source>not a day in %1: its clocks skipped it</source>
+        <translation>pas un jour à %1 : ses horloges l’ont sauté</translation>
+    </message>
+    <message>
+        <source>Today's prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
+        <translation>Les heures de prière du jour ne peuvent pas être calculées pour le lieu enregistré dans la fenêtre des prières (%1, %2) : %3</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TPrayerMethodDialog</name>
+    <message>
+        <source>Fajr:</source>
+        <translation>Fajr :</translation>
+    </message>
+    <message>
+        <source>Sunrise:</source>
+        <translation>Lever du soleil :</translation>
+    </message>
+    <message>
+        <source>Dhuhr:</source>
+        <translation>Dhohr :</translation>
+    </message>
+    <message>
+        <source>Asr:</source>
+        <translation>Asr :</translation>
+    </message>
+    <message>
+        <source>Maghrib:</source>
+        <translation>Maghrib :</translation>
+    </message>
+    <message>
+        <source>Isha:</source>
+        <translation>Icha :</translation>
+    </message>
+    <message>
+        <source>Prayer adjustments</source>
+        <translation>Ajustements des prières</translation>
+    </message>
+    <message>
+        <source>Minutes added to each time</source>
+        <translation>Minutes ajoutées à chaque heure</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Dhuhr after the transit:</source>
+        <translation>Dhohr après le passage au méridien :</translation>
+    </message>
+    <message>
+        <source>Custom method</source>
+        <translation>Méthode personnalisée</translation>
+    </message>
+    <message>
+        <source>Fajr angle:</source>
+        <translation>Angle du Fajr :</translation>
+    </message>
+    <message>
+        <source>Isha angle:</source>
+        <translation>Angle de l’Icha :</translation>
+    </message>
+    <message>
+        <source>Isha after Maghrib (0: by the angle):</source>
+        <translation>Icha après le Maghrib (0 : selon l’angle) :</translation>
+    </message>
+    <message>
+        <source>Maghrib angle (0: sunset):</source>
+        <translation>Angle du Maghrib (0 : coucher du soleil) :</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TRepositoryForm</name>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TSeams</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l’impression</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TShellOpen</name>
+    <message>
+        <source>%1 cannot be opened: this desktop has no program set up to open it.
+Open it by hand:
+%2</source>
+        <translation>%1 ne peut pas être ouvert : aucun programme de ce bureau n’est prévu pour l’ouvrir.
+Ouvrez-le vous-même :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TZoneDialog</name>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Search by city, region or offset (such as Paris, America or +5:30):</source>
+        <translation>Chercher par ville, région ou décalage (par exemple Paris, America ou +5:30) :</translation>
+    </message>
+    <message>
+        <source>Fixed offset (the fields beside the zone)</source>
+        <translation>Décalage fixe (les champs à côté du fuseau)</translation>
+    </message>
+</context>
+</TS>
