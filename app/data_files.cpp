@@ -74,7 +74,8 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
                            const std::function<void()>& before_rename) {
     const QFileInfo info(file_behind(path));
     if (!QDir().mkpath(info.absolutePath())) {
-        error = QStringLiteral("cannot create the folder %1").arg(info.absolutePath());
+        error = QCoreApplication::translate("almadex::TDataFiles", "cannot create the folder %1")
+                    .arg(info.absolutePath());
         return false;
     }
     QTemporaryFile temp(info.absoluteFilePath() + QStringLiteral(".XXXXXX"));
@@ -88,7 +89,7 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
                             ? (old.st_mode & 07777)
                             : (0666 & ~current_umask());
     if (::fchmod(temp.handle(), mode) != 0) {
-        error = QStringLiteral("cannot set the permissions of the file");
+        error = QCoreApplication::translate("almadex::TDataFiles", "cannot set the permissions of the file");
         return false;
     }
     if (temp.write(content) != content.size() || !temp.flush()) {
@@ -97,7 +98,7 @@ bool write_file_atomically(const QString& path, const QByteArray& content, QStri
     }
     // The bytes must be on disk before the rename makes them the file.
     if (!temp.QFile::handle() || ::fsync(temp.handle()) != 0) {
-        error = QStringLiteral("cannot flush the file to disk");
+        error = QCoreApplication::translate("almadex::TDataFiles", "cannot flush the file to disk");
         return false;
     }
     temp.close();

@@ -29,15 +29,30 @@ QString row_text(const almanac::TCity& city) {
 
 } // namespace
 
-TPlaceFinder::TPlaceFinder(TAppCore& core, QWidget* parent) : QWidget(parent), core_(core) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 4, 4, 0);
-    auto* label = new QLabel(tr("&Find a city:"), this);
-    field_ = new QLineEdit(this);
-    field_->setObjectName(QStringLiteral("PlaceSearch"));
+void TPlaceFinder::translate() {
+    label_->setText(tr("&Find a city:"));
+    if (!field_->isEnabled()) {
+        field_->setPlaceholderText(tr("Cities cannot be found by name: their data cannot be loaded"));
+        return;
+    }
     field_->setPlaceholderText(tr("Oran, Alger, \u0648\u0647\u0631\u0627\u0646..."));
     field_->setToolTip(
         tr("A city's name, in any case, with or without its accents; its French or Arabic name"));
+}
+
+void TPlaceFinder::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) translate();
+}
+
+TPlaceFinder::TPlaceFinder(TAppCore& core, QWidget* parent) : QWidget(parent), core_(core) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 4, 4, 0);
+    label_ = new QLabel(this);
+    auto* label = label_;
+    field_ = new QLineEdit(this);
+    field_->setObjectName(QStringLiteral("PlaceSearch"));
+    translate();
     field_->setMaxLength(static_cast<int>(almanac::place_query_limit) + 1); // one more: the list says why
     label->setBuddy(field_);
     row->addWidget(label);

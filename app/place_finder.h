@@ -45,8 +45,15 @@ public:
 signals:
     void city_chosen(const almanac::TCity& city);
 
+protected:
+    /// Its texts in the language spoken.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void translate();
+
     TAppCore& core_;
+    QLabel* label_ = nullptr;
     QLineEdit* field_ = nullptr;
     QCompleter* completer_ = nullptr;
     QStandardItemModel* model_ = nullptr;

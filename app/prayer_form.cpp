@@ -199,7 +199,11 @@ void TPrayerForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange) return;
     ui->retranslateUi(this);
+    title_ = windowTitle();
+    show_title();
     translate_method_menu();
+    if (auto* alerts = menuBar()->findChild<QAction*>(QStringLiteral("Alerts1")))
+        alerts->setText(tr("&Alerts..."));
     show_zone_name();
     // The times again, with their names and dates in the language spoken; a failure stays with the window.
     run_guarded(this, [this] {

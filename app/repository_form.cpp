@@ -245,7 +245,7 @@ bool TRepositoryForm::save_repository() {
     const almanac::TFileRead current = almanac::read_data_file(QFile::encodeName(source).toStdString());
     QString error;
     if (current.state == almanac::TFileRead::TState::unreadable) {
-        error = QStringLiteral("the file could not be read again (%1)").arg(from_utf8(current.reason));
+        error = tr("the file could not be read again (%1)").arg(from_utf8(current.reason));
     } else if (current.bytes != known_bytes_) {
         error = tr("another program changed it since Almadex read it; it was left as it is");
     } else {

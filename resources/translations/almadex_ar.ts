@@ -434,10 +434,6 @@
         <translation>زيارة موقع Almadex</translation>
     </message>
     <message>
-        <source>Write to us</source>
-        <translation>راسلنا</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
@@ -1101,6 +1097,104 @@
     </message>
 </context>
 <context>
+    <name>almadex::TAlertsDialog</name>
+    <message>
+        <source>Alerts</source>
+        <translation>التنبيهات</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>الصلاة</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>التنبيه</translation>
+    </message>
+    <message>
+        <source>Reminder before</source>
+        <translation>تذكير قبل</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>معطّل</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>إشعار</translation>
+    </message>
+    <message>
+        <source>Notification and sound</source>
+        <translation>إشعار وصوت</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> د</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بدون</translation>
+    </message>
+    <message>
+        <source>Skipped on %1: %2</source>
+        <translation>أُغفل في %1: %2</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>الصوت:</translation>
+    </message>
+    <message>
+        <source>The default chime</source>
+        <translation>النغمة الافتراضية</translation>
+    </message>
+    <message>
+        <source>Dawn prayer's sound:</source>
+        <translation>صوت صلاة الفجر:</translation>
+    </message>
+    <message>
+        <source>The same sound</source>
+        <translation>الصوت نفسه</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>اختيار…</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>Audio files (*.wav *.ogg *.oga *.mp3)</source>
+        <translation>ملفات صوتية (*.wav *.ogg *.oga *.mp3)</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>مستوى الصوت:</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Mute today</source>
+        <translation>كتم اليوم</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TAppCore</name>
+    <message>
+        <source>%1 holds values that cannot be read: %2. The prayer window shows its defaults in their place, which are saved when the program ends.</source>
+        <translation>يحوي %1 قيمًا تتعذّر قراءتها: %2. تعرض نافذة الصلاة مكانها القيم الافتراضية، وتُحفظ عند انتهاء البرنامج.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+</context>
+<context>
     <name>almadex::TAutoRun</name>
     <message>
         <source>The registry value %1 cannot be written.</source>
@@ -1134,6 +1228,81 @@
     </message>
 </context>
 <context>
+    <name>almadex::TCompanion</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 د</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 س %2 د</translation>
+    </message>
+    <message>
+        <source>The prayer times cannot be planned</source>
+        <translation>تتعذّر جدولة مواقيت الصلاة</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>غ</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>ق</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3</source>
+        <translation>%1 %2 - %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 - in %3</source>
+        <translation>%1 %2 - بعد %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The sound file %1 cannot be read: the chime plays instead.</source>
+        <translation>تتعذّر قراءة الملف الصوتي %1: تُشغَّل النغمة بدلًا منه.</translation>
+    </message>
+    <message>
+        <source>To change the alerts: Alerts... in the tray's menu or in the prayer window.</source>
+        <translation>لتغيير التنبيهات: التنبيهات… في قائمة منطقة الإشعارات أو في نافذة الصلاة.</translation>
+    </message>
+    <message>
+        <source>No prayer time in the next days</source>
+        <translation>لا مواقيت صلاة في الأيام القادمة</translation>
+    </message>
+    <message>
+        <source>Open Almadex</source>
+        <translation>فتح Almadex</translation>
+    </message>
+    <message>
+        <source>Mute today</source>
+        <translation>كتم اليوم</translation>
+    </message>
+    <message>
+        <source>Alerts...</source>
+        <translation>التنبيهات…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Almadex keeps running in the tray to alert at the prayer times. Quit in its menu ends it; Options &gt; Keep running in the tray changes this.</source>
+        <translation>يبقى Almadex عاملًا في منطقة الإشعارات لينبّه عند مواقيت الصلاة. «إنهاء» في قائمته يوقفه؛ و«خيارات &gt; البقاء في منطقة الإشعارات» يغيّر ذلك.</translation>
+    </message>
+</context>
+<context>
     <name>almadex::TDataFiles</name>
     <message>
         <source>%1 could not be read (%2); it will be left as it is.</source>
@@ -1148,6 +1317,18 @@
 %2</source>
         <translation>تعذّر حفظ %1:
 %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>يتعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of the file</source>
+        <translation>يتعذّر ضبط صلاحيات الملف</translation>
+    </message>
+    <message>
+        <source>cannot flush the file to disk</source>
+        <translation>تتعذّر كتابة الملف على القرص</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1349,26 @@
 A desktop almanac</source>
         <translation>%1 الإصدار %2
 تقويم مكتبي</translation>
+    </message>
+    <message>
+        <source>The user's guide</source>
+        <translation>دليل المستخدم</translation>
+    </message>
+    <message>
+        <source>The help file cannot be found: %1</source>
+        <translation>ملف المساعدة غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>Open the user's guide</source>
+        <translation>فتح دليل المستخدم</translation>
+    </message>
+    <message>
+        <source>Places by name: the cities of &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames), licensed under the &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;Creative Commons Attribution 4.0&lt;/a&gt; licence.</source>
+        <translation>الأماكن بأسمائها: مدن &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames)، بترخيص &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;المشاع الإبداعي، النسبة 4.0&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>الشكر</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1408,15 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
     <message>
         <source>Moon as seen on the southern hemisphere</source>
         <translation>القمر كما يُرى من نصف الكرة الجنوبي</translation>
+    </message>
+    <message>
+        <source>%1″</source>
+        <comment>angular seconds</comment>
+        <translation>%1″</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 كم</translation>
     </message>
 </context>
 <context>
@@ -1312,10 +1522,6 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>ملف المساعدة غير موجود: %1</translation>
     </message>
     <message>
-        <source>The home page</source>
-        <translation>الموقع</translation>
-    </message>
-    <message>
         <source>Almadex cannot be set to start when you log on.</source>
         <translation>تعذّر ضبط Almadex ليبدأ عند تسجيل الدخول.</translation>
     </message>
@@ -1362,6 +1568,10 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
     <message>
         <source>Printing cannot proceed, please check the printer out !</source>
         <translation>تتعذّر الطباعة، يرجى التحقق من الطابعة!</translation>
+    </message>
+    <message>
+        <source>Keep running in the &amp;tray</source>
+        <translation>البقاء في منطقة الإ&amp;شعارات</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1632,36 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
     </message>
 </context>
 <context>
+    <name>almadex::TNotifier</name>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TPlaceFinder</name>
+    <message>
+        <source>&amp;Find a city:</source>
+        <translation>&amp;ابحث عن مدينة:</translation>
+    </message>
+    <message>
+        <source>Oran, Alger, وهران...</source>
+        <translation>وهران، الجزائر، Oran…</translation>
+    </message>
+    <message>
+        <source>A city's name, in any case, with or without its accents; its French or Arabic name</source>
+        <translation>اسم مدينة، بأي حالة أحرف، بعلامات أو بدونها؛ أو اسمها الفرنسي أو العربي</translation>
+    </message>
+    <message>
+        <source>Cities cannot be found by name: their data cannot be loaded</source>
+        <translation>يتعذّر البحث عن المدن بأسمائها: تتعذّر قراءة بياناتها</translation>
+    </message>
+    <message>
+        <source>No city's name begins so</source>
+        <translation>لا اسم مدينة يبدأ هكذا</translation>
+    </message>
+</context>
+<context>
     <name>almadex::TPrayerForm</name>
     <message>
         <source>%1: not a day in %2: its clocks skipped it</source>
@@ -1478,6 +1718,67 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
     <message>
         <source>Today's prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
         <translation>يتعذّر حساب مواقيت صلاة اليوم للموقع المحفوظ في نافذة الصلاة (%1، %2): %3</translation>
+    </message>
+    <message>
+        <source>&amp;Alerts...</source>
+        <translation>&amp;التنبيهات…</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>the window's title, the place's name</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The Muslim World League's, for a country without a known practice</source>
+        <translation>طريقة رابطة العالم الإسلامي، لبلد لا يُعرف له عمل</translation>
+    </message>
+    <message>
+        <source>Usual in %1: %2</source>
+        <translation>المعمول بها في %1: %2</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>استعمالها</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>الإبقاء على طريقتي</translation>
+    </message>
+    <message>
+        <source>Where are you? Type your latitude and longitude, or click the map.</source>
+        <translation>أين أنت؟ اكتب خط عرضك وخط طولك، أو انقر الخريطة.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Where are you? Type your city above, or choose:</source>
+        <translation>أين أنت؟ اكتب مدينتك أعلاه، أو اختر:</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>لاحقًا</translation>
+    </message>
+    <message>
+        <source>Where are you? Type the name of your city above.</source>
+        <translation>أين أنت؟ اكتب اسم مدينتك أعلاه.</translation>
+    </message>
+    <message>
+        <source>Kaaba</source>
+        <translation>الكعبة</translation>
+    </message>
+    <message>
+        <source>This place is the Kaaba</source>
+        <translation>هذا المكان هو الكعبة</translation>
+    </message>
+    <message>
+        <source>(rules for such days: %1)</source>
+        <translation>(قواعد مثل هذه الأيام: %1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -1542,12 +1843,60 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <source>Maghrib angle (0: sunset):</source>
         <translation>زاوية المغرب (0: الغروب):</translation>
     </message>
+    <message>
+        <source>Added to the time the method gives, whatever the method.</source>
+        <translation>تُضاف إلى الوقت الذي تعطيه الطريقة، أيًّا كانت.</translation>
+    </message>
+    <message>
+        <source>Dhuhr's rule</source>
+        <translation>قاعدة الظهر</translation>
+    </message>
+    <message>
+        <source>Dhuhr falls this long after the Sun's transit, before the minutes added above</source>
+        <translation>يقع الظهر بعد زوال الشمس بهذه المدة، قبل الدقائق المضافة أعلاه</translation>
+    </message>
+    <message>
+        <source>Used when the method chosen is Custom.</source>
+        <translation>يُستعمل حين تكون الطريقة المختارة مخصّصة.</translation>
+    </message>
+    <message>
+        <source>A Fajr angle of %1° puts dawn after sunrise: give more than 0.8°.</source>
+        <translation>زاوية فجر قدرها %1° تجعل الفجر بعد الشروق: أدخل أكثر من 0,8°.</translation>
+    </message>
+    <message>
+        <source>An Isha angle of %1° puts the night before sunset: give more than 0.8°, or minutes after Maghrib.</source>
+        <translation>زاوية عشاء قدرها %1° تجعل الليل قبل الغروب: أدخل أكثر من 0,8°، أو دقائق بعد المغرب.</translation>
+    </message>
+    <message>
+        <source>The angles and interval of the Custom method.</source>
+        <translation>زوايا الطريقة المخصّصة وفترتها.</translation>
+    </message>
+    <message>
+        <source>Used when the method chosen is Custom (Method menu).</source>
+        <translation>تُستعمل حين تكون الطريقة المختارة مخصّصة (قائمة طريقة الحساب).</translation>
+    </message>
 </context>
 <context>
     <name>almadex::TRepositoryForm</name>
     <message>
         <source>Remove</source>
         <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Undo remove</source>
+        <translation>التراجع عن الحذف</translation>
+    </message>
+    <message>
+        <source>another program changed it since Almadex read it; it was left as it is</source>
+        <translation>غيّره برنامج آخر منذ قرأه Almadex؛ فتُرك كما هو</translation>
+    </message>
+    <message>
+        <source>Please, type a description for this date.</source>
+        <translation>يرجى كتابة وصف لهذا التاريخ.</translation>
+    </message>
+    <message>
+        <source>the file could not be read again (%1)</source>
+        <translation>تعذّرت إعادة قراءة الملف (%1)</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1938,25 @@ Open it by hand:
     <message>
         <source>Fixed offset (the fields beside the zone)</source>
         <translation>فارق ثابت (الحقول المجاورة للمنطقة)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop almanac: calendars, feasts, the Moon and seasons, Muslim prayer times.</source>
+        <translation>تقويم مكتبي: التقاويم والأعياد والقمر والفصول ومواقيت الصلاة.</translation>
+    </message>
+    <message>
+        <source>Start in the system tray, no window shown.</source>
+        <translation>البدء في منطقة الإشعارات دون عرض أي نافذة.</translation>
+    </message>
+    <message>
+        <source>Print how long making the windows takes, then end.</source>
+        <translation>طباعة المدة التي يستغرقها إنشاء النوافذ، ثم الانتهاء.</translation>
+    </message>
+    <message>
+        <source>Try 'almadex --help'.</source>
+        <translation>جرّب «almadex --help».</translation>
     </message>
 </context>
 </TS>

@@ -434,10 +434,6 @@
         <translation>Visiter le site d’Almadex</translation>
     </message>
     <message>
-        <source>Write to us</source>
-        <translation>Écrivez-nous</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1101,6 +1097,104 @@
     </message>
 </context>
 <context>
+    <name>almadex::TAlertsDialog</name>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>Prayer</source>
+        <translation>Prière</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alerte</translation>
+    </message>
+    <message>
+        <source>Reminder before</source>
+        <translation>Rappel avant</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>Notification</translation>
+    </message>
+    <message>
+        <source>Notification and sound</source>
+        <translation>Notification et son</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Skipped on %1: %2</source>
+        <translation>Omise le %1 : %2</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Son :</translation>
+    </message>
+    <message>
+        <source>The default chime</source>
+        <translation>Le carillon par défaut</translation>
+    </message>
+    <message>
+        <source>Dawn prayer's sound:</source>
+        <translation>Son de la prière de l’aube :</translation>
+    </message>
+    <message>
+        <source>The same sound</source>
+        <translation>Le même son</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Audio files (*.wav *.ogg *.oga *.mp3)</source>
+        <translation>Fichiers audio (*.wav *.ogg *.oga *.mp3)</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume :</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Mute today</source>
+        <translation>Silence aujourd’hui</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TAppCore</name>
+    <message>
+        <source>%1 holds values that cannot be read: %2. The prayer window shows its defaults in their place, which are saved when the program ends.</source>
+        <translation>%1 contient des valeurs illisibles : %2. La fenêtre des prières montre à leur place ses valeurs par défaut, qui seront enregistrées à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>almadex::TAutoRun</name>
     <message>
         <source>The registry value %1 cannot be written.</source>
@@ -1134,6 +1228,81 @@
     </message>
 </context>
 <context>
+    <name>almadex::TCompanion</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>The prayer times cannot be planned</source>
+        <translation>Les heures de prière ne peuvent pas être prévues</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3</source>
+        <translation>%1 %2 - %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 - in %3</source>
+        <translation>%1 %2 - dans %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The sound file %1 cannot be read: the chime plays instead.</source>
+        <translation>Le fichier son %1 ne peut pas être lu : le carillon sonne à sa place.</translation>
+    </message>
+    <message>
+        <source>To change the alerts: Alerts... in the tray's menu or in the prayer window.</source>
+        <translation>Pour changer les alertes : Alertes… dans le menu de la zone de notification ou dans la fenêtre des prières.</translation>
+    </message>
+    <message>
+        <source>No prayer time in the next days</source>
+        <translation>Aucune heure de prière dans les prochains jours</translation>
+    </message>
+    <message>
+        <source>Open Almadex</source>
+        <translation>Ouvrir Almadex</translation>
+    </message>
+    <message>
+        <source>Mute today</source>
+        <translation>Silence aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Alerts...</source>
+        <translation>Alertes…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Almadex keeps running in the tray to alert at the prayer times. Quit in its menu ends it; Options &gt; Keep running in the tray changes this.</source>
+        <translation>Almadex reste actif dans la zone de notification pour alerter aux heures de prière. Quitter, dans son menu, l’arrête ; Options &gt; Rester dans la zone de notification change ce réglage.</translation>
+    </message>
+</context>
+<context>
     <name>almadex::TDataFiles</name>
     <message>
         <source>%1 could not be read (%2); it will be left as it is.</source>
@@ -1148,6 +1317,18 @@
 %2</source>
         <translation>Impossible d’enregistrer %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of the file</source>
+        <translation>impossible de régler les droits du fichier</translation>
+    </message>
+    <message>
+        <source>cannot flush the file to disk</source>
+        <translation>impossible d’écrire le fichier sur le disque</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1349,26 @@
 A desktop almanac</source>
         <translation>%1 version %2
 Un almanach de bureau</translation>
+    </message>
+    <message>
+        <source>The user's guide</source>
+        <translation>Le guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>The help file cannot be found: %1</source>
+        <translation>Le fichier d’aide est introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Open the user's guide</source>
+        <translation>Ouvrir le guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>Places by name: the cities of &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames), licensed under the &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;Creative Commons Attribution 4.0&lt;/a&gt; licence.</source>
+        <translation>Lieux par leur nom : les villes de &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames), sous licence &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;Creative Commons Attribution 4.0&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1408,15 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     <message>
         <source>Moon as seen on the southern hemisphere</source>
         <translation>La Lune vue de l’hémisphère sud</translation>
+    </message>
+    <message>
+        <source>%1″</source>
+        <comment>angular seconds</comment>
+        <translation>%1″</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
     </message>
 </context>
 <context>
@@ -1312,10 +1522,6 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
         <translation>Le fichier d’aide est introuvable : %1</translation>
     </message>
     <message>
-        <source>The home page</source>
-        <translation>Le site</translation>
-    </message>
-    <message>
         <source>Almadex cannot be set to start when you log on.</source>
         <translation>Almadex ne peut pas être réglé pour démarrer à l’ouverture de session.</translation>
     </message>
@@ -1362,6 +1568,10 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     <message>
         <source>Printing cannot proceed, please check the printer out !</source>
         <translation>L’impression ne peut pas se faire, veuillez vérifier l’imprimante !</translation>
+    </message>
+    <message>
+        <source>Keep running in the &amp;tray</source>
+        <translation>Rester dans la &amp;zone de notification</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1632,36 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
 </context>
 <context>
+    <name>almadex::TNotifier</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TPlaceFinder</name>
+    <message>
+        <source>&amp;Find a city:</source>
+        <translation>&amp;Chercher une ville :</translation>
+    </message>
+    <message>
+        <source>Oran, Alger, وهران...</source>
+        <translation>Oran, Alger, وهران…</translation>
+    </message>
+    <message>
+        <source>A city's name, in any case, with or without its accents; its French or Arabic name</source>
+        <translation>Le nom d’une ville, en majuscules ou minuscules, avec ou sans accents ; son nom français ou arabe</translation>
+    </message>
+    <message>
+        <source>Cities cannot be found by name: their data cannot be loaded</source>
+        <translation>Les villes ne peuvent pas être cherchées par leur nom : leurs données ne peuvent pas être chargées</translation>
+    </message>
+    <message>
+        <source>No city's name begins so</source>
+        <translation>Aucun nom de ville ne commence ainsi</translation>
+    </message>
+</context>
+<context>
     <name>almadex::TPrayerForm</name>
     <message>
         <source>%1: not a day in %2: its clocks skipped it</source>
@@ -1478,6 +1718,67 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     <message>
         <source>Today's prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
         <translation>Les heures de prière du jour ne peuvent pas être calculées pour le lieu enregistré dans la fenêtre des prières (%1, %2) : %3</translation>
+    </message>
+    <message>
+        <source>&amp;Alerts...</source>
+        <translation>&amp;Alertes…</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>the window's title, the place's name</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The Muslim World League's, for a country without a known practice</source>
+        <translation>Celle de la Ligue islamique mondiale, pour un pays sans usage connu</translation>
+    </message>
+    <message>
+        <source>Usual in %1: %2</source>
+        <translation>Usuelle en %1 : %2</translation>
+    </message>
+    <message>
+        <source>Use it</source>
+        <translation>L’utiliser</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <source>Where are you? Type your latitude and longitude, or click the map.</source>
+        <translation>Où êtes-vous ? Tapez votre latitude et votre longitude, ou cliquez sur la carte.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Where are you? Type your city above, or choose:</source>
+        <translation>Où êtes-vous ? Tapez votre ville ci-dessus, ou choisissez :</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Where are you? Type the name of your city above.</source>
+        <translation>Où êtes-vous ? Tapez le nom de votre ville ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Kaaba</source>
+        <translation>Kaaba</translation>
+    </message>
+    <message>
+        <source>This place is the Kaaba</source>
+        <translation>Ce lieu est la Kaaba</translation>
+    </message>
+    <message>
+        <source>(rules for such days: %1)</source>
+        <translation>(règles pour ces jours : %1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1542,12 +1843,60 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
         <source>Maghrib angle (0: sunset):</source>
         <translation>Angle du Maghrib (0 : coucher du soleil) :</translation>
     </message>
+    <message>
+        <source>Added to the time the method gives, whatever the method.</source>
+        <translation>Ajoutées à l’heure que donne la méthode, quelle qu’elle soit.</translation>
+    </message>
+    <message>
+        <source>Dhuhr's rule</source>
+        <translation>Règle du Dhohr</translation>
+    </message>
+    <message>
+        <source>Dhuhr falls this long after the Sun's transit, before the minutes added above</source>
+        <translation>Le Dhohr tombe ce temps après le passage du Soleil au méridien, avant les minutes ajoutées ci-dessus</translation>
+    </message>
+    <message>
+        <source>Used when the method chosen is Custom.</source>
+        <translation>Utilisé quand la méthode choisie est Personnalisée.</translation>
+    </message>
+    <message>
+        <source>A Fajr angle of %1° puts dawn after sunrise: give more than 0.8°.</source>
+        <translation>Un angle du Fajr de %1° place l’aube après le lever du soleil : donnez plus de 0,8°.</translation>
+    </message>
+    <message>
+        <source>An Isha angle of %1° puts the night before sunset: give more than 0.8°, or minutes after Maghrib.</source>
+        <translation>Un angle de l’Icha de %1° place la nuit avant le coucher du soleil : donnez plus de 0,8°, ou des minutes après le Maghrib.</translation>
+    </message>
+    <message>
+        <source>The angles and interval of the Custom method.</source>
+        <translation>Les angles et l’intervalle de la méthode personnalisée.</translation>
+    </message>
+    <message>
+        <source>Used when the method chosen is Custom (Method menu).</source>
+        <translation>Utilisés quand la méthode choisie est Personnalisée (menu Méthode).</translation>
+    </message>
 </context>
 <context>
     <name>almadex::TRepositoryForm</name>
     <message>
         <source>Remove</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Undo remove</source>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>another program changed it since Almadex read it; it was left as it is</source>
+        <translation>un autre programme l’a modifié depuis qu’Almadex l’a lu ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>Please, type a description for this date.</source>
+        <translation>Veuillez taper une description pour cette date.</translation>
+    </message>
+    <message>
+        <source>the file could not be read again (%1)</source>
+        <translation>le fichier n’a pas pu être relu (%1)</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1938,25 @@ Ouvrez-le vous-même :
     <message>
         <source>Fixed offset (the fields beside the zone)</source>
         <translation>Décalage fixe (les champs à côté du fuseau)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A desktop almanac: calendars, feasts, the Moon and seasons, Muslim prayer times.</source>
+        <translation>Un almanach de bureau : calendriers, fêtes, la Lune et les saisons, heures de prière.</translation>
+    </message>
+    <message>
+        <source>Start in the system tray, no window shown.</source>
+        <translation>Démarrer dans la zone de notification, sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>Print how long making the windows takes, then end.</source>
+        <translation>Afficher le temps de création des fenêtres, puis finir.</translation>
+    </message>
+    <message>
+        <source>Try 'almadex --help'.</source>
+        <translation>Essayez « almadex --help ».</translation>
     </message>
 </context>
 </TS>
