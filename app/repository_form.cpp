@@ -67,7 +67,11 @@ std::optional<TGregorianFields> parse_entry_date(const QString& text, const TFor
 QString shown_entry_date(const QString& stored) {
     static const QRegularExpression fixed(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}( \\d\\d:\\d\\d:\\d\\d)?$"));
     if (fixed.match(stored).hasMatch()) return shown_digits(stored);
-    if (const auto day = parse_entry_date(stored, day_first())) return shown_digits(stored_date_text(*day));
+    if (const auto day = parse_entry_date(stored, day_first()))
+        return shown_digits(QStringLiteral("%1/%2/%3")
+                                .arg(day->day, 2, 10, QLatin1Char('0'))
+                                .arg(day->month, 2, 10, QLatin1Char('0'))
+                                .arg(day->year, 4, 10, QLatin1Char('0')));
     return stored;
 }
 

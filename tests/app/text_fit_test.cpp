@@ -73,7 +73,10 @@ TEST_P(TextFit, TheMoonWindowForTheEclipsesOfThreeYears) {
     }
     // The values that have units show them, whole.
     EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DiameterEdit"))->text().endsWith(u'\u2033'));
-    EXPECT_TRUE(lunar->findChild<QLineEdit*>(QStringLiteral("DistanceEdit"))->text().endsWith(u" km"));
+    EXPECT_TRUE(
+        lunar->findChild<QLineEdit*>(QStringLiteral("DistanceEdit"))
+            ->text()
+            .endsWith(GetParam() == TLanguage::arabic ? QStringLiteral(" كم") : QStringLiteral(" km")));
 }
 
 TEST_P(TextFit, ThePrayerWindowWithTheWidestPlaceAndNames) {
@@ -115,12 +118,16 @@ TEST_P(TextFit, TheSmallWindows) {
 
     // The tips, spelled and shown whole on the white of a text field.
     TTipDialog* tips = main->TipsDialog();
-    EXPECT_TRUE(tips->Tips().join(u' ').contains(QStringLiteral("astronomy")));
+    const QString astronomy[] = {QStringLiteral("astronomy"), QStringLiteral("astronomiques"),
+                                 QStringLiteral("الفلكية")};
+    EXPECT_TRUE(tips->Tips().join(u' ').contains(astronomy[static_cast<int>(GetParam()) - 1]));
     EXPECT_EQ(tips->BackColor(), main->palette().color(QPalette::Base));
 
     // The schedule's title whole in its frame's title bar, beside three frame buttons of up to 32 pixels.
     TMonthForm* month = &core->month_form();
-    EXPECT_EQ(month->windowTitle(), QStringLiteral("Prayers Schedule"));
+    const QString titles[] = {QStringLiteral("Prayers Schedule"), QStringLiteral("Horaires des prières"),
+                              QStringLiteral("جدول مواقيت الصلاة")};
+    EXPECT_EQ(month->windowTitle(), titles[static_cast<int>(GetParam()) - 1]);
     EXPECT_GE(month->width(), month->fontMetrics().horizontalAdvance(month->windowTitle()) + 3 * 32);
 
     core->intro_form().show();
