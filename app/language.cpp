@@ -9,26 +9,6 @@
 
 namespace almadex {
 
-QString language_code(TLanguage language) {
-    switch (language) {
-    case TLanguage::english:
-        return QStringLiteral("en");
-    case TLanguage::french:
-        return QStringLiteral("fr");
-    case TLanguage::arabic:
-        return QStringLiteral("ar");
-    case TLanguage::system:
-        break;
-    }
-    return QStringLiteral("system");
-}
-
-std::optional<TLanguage> find_language(QStringView code) {
-    for (const TLanguage language : languages)
-        if (code == language_code(language)) return language;
-    return std::nullopt;
-}
-
 QString language_title(TLanguage language) {
     switch (language) {
     case TLanguage::english:

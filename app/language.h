@@ -27,9 +27,25 @@ struct TLanguageChoice {
 };
 
 /// The name in the settings: "system", "en", "fr", "ar".
-QString language_code(TLanguage language);
+inline QString language_code(TLanguage language) {
+    switch (language) {
+    case TLanguage::english:
+        return QStringLiteral("en");
+    case TLanguage::french:
+        return QStringLiteral("fr");
+    case TLanguage::arabic:
+        return QStringLiteral("ar");
+    case TLanguage::system:
+        break;
+    }
+    return QStringLiteral("system");
+}
 /// The language of a settings name, or nothing.
-std::optional<TLanguage> find_language(QStringView code);
+inline std::optional<TLanguage> find_language(QStringView code) {
+    for (const TLanguage language : languages)
+        if (code == language_code(language)) return language;
+    return std::nullopt;
+}
 /// How the Language menu names it: each language in itself ("Français", "العربية"), the system's choice in
 /// the interface's language.
 QString language_title(TLanguage language);
