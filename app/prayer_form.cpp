@@ -6,6 +6,7 @@
 #include "app/companion.h"
 #include "app/core.h"
 #include "app/date_formats.h"
+#include "app/extra_times_menu.h"
 #include "app/guard.h"
 #include "app/messages.h"
 #include "app/place_finder.h"
@@ -127,6 +128,8 @@ TPrayerForm::TPrayerForm(TAppCore& core, QWidget* parent)
     ui->Map->setFixedSize(kMapWidth, kMapHeight);
     ui->Map->installEventFilter(this);
 
+    extra_menu_ = new TExtraTimesMenu(ui->Options1);
+    connect(extra_menu_, &TExtraTimesMenu::changed, this, guarded(this, &TPrayerForm::ExtraTimesClick));
     build_method_menu();
     build_zone_and_qibla();
     build_place_search();
@@ -359,6 +362,14 @@ void TPrayerForm::check_method(const almanac::TMethodChoice& choice) {
     check("polar_", static_cast<std::size_t>(choice.polar));
     if (auto* round = method_menu_->findChild<QAction*>(QStringLiteral("round_minute")))
         round->setChecked(choice.round_to_minute);
+    extra_menu_->show(choice.extra);
+}
+
+void TPrayerForm::ExtraTimesClick() {
+    almanac::TMethodChoice c = method_choice();
+    c.extra = extra_menu_->chosen();
+    choose_method(c);
+    refresh_prayer_times();
 }
 
 QString TPrayerForm::zone_name() const {
@@ -634,23 +645,20 @@ QString TPrayerForm::day_error_text(const std::string& error) const {
 }
 
 QString TPrayerForm::show_prayer_times(double date) {
-    const almanac::TPlace where = core_.prayer_place();
     show_qibla();
     core_.date_format().ShortTimeFormat = QStringLiteral("hh:mm");
-    const almanac::TPrayerOptions options =
-        core_.prayer_options(); // an invalid zone stops here, before any row
-    const almanac::TPrayerDay day = almanac::prayer_schedule(where, date, 1, options).front();
+    // An invalid zone stops here, before any row.
+    const almanac::TPrayerRequest request = core_.prayer_request(date, 1);
+    const almanac::TPrayerDay day = almanac::prayer_schedule(request).front();
     // The offset in force on the day, daylight saving time included.
     show_zone(day.utc_offset_seconds);
     if (day.skipped) {
-        set_time(date_to_str(day.date, core_.date_format()),
-                 tr("not a day in %1: its clocks skipped it").arg(zone_name()));
+        set_time(date_to_str(day.date, core_.date_format()), skipped_day_note(zone_name()));
         return {};
     }
-    const bool arabic = core_.prayer_choice().arabic_names;
     for (const almanac::TPrayerTime& time : day.times)
-        set_time(prayer_title(time.prayer, arabic),
-                 prayer_time_text(day, time, core_.date_format(), options.method.round_to_minute));
+        set_time(prayer_title(time, request.arabic),
+                 prayer_time_text(day, time, core_.date_format(), request.options.method.round_to_minute));
     // A time that could not be computed ends the list after the rows before it, with the reason.
     if (day.error.empty()) return {};
     const QString error = day_error_text(day.error);
@@ -772,21 +780,12 @@ bool TPrayerForm::eventFilter(QObject* watched, QEvent* event) {
 void TPrayerForm::Nextmonth1Click() {
     const TBusyCursor busy;
 
-    const double first_day = from_qdate(ui->Cal->date());
-    TSchedule schedule;
-    schedule.latitude = dms_text(ui->LatEdit1, ui->LatEdit2, ui->LatEdit3, ui->LatEdit4);
-    schedule.longitude = dms_text(ui->LonEdit1, ui->LonEdit2, ui->LonEdit3, ui->LonEdit4);
-    schedule.time_zone = ui->TZSign->currentText() + ui->TZValue->text();
-    schedule.place = core_.prayer_place();
     core_.date_format().ShortTimeFormat = QStringLiteral("hh:mm");
-    const almanac::TPrayerOptions options =
-        core_.prayer_options(); // an invalid zone stops here, before any line
-    schedule.arabic = core_.prayer_choice().arabic_names;
-    schedule.options = options;
-    schedule.days = almanac::prayer_schedule(schedule.place, first_day, 30, options);
+    // An invalid zone stops here, before any line.
+    const almanac::TPrayerRequest request = core_.prayer_request(from_qdate(ui->Cal->date()), 30);
 
     // A day that could not be computed ends the report there; the window then stays as it was.
-    const QString error = core_.show_schedule(std::move(schedule));
+    const QString error = core_.show_schedule(request, almanac::prayer_schedule(request));
     if (!error.isEmpty()) throw astro::Exception(error.toStdString());
 }
 

@@ -1,32 +1,40 @@
 #include "app/schedule.h"
 
-#include "almanac/time_zone.h"
-
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QStringList>
 #include <cstring>
 
 namespace almadex {
+namespace {
+
+// A time of day in the long time format, or the locale's time without its seconds (and the separator before
+// them).
+QString time_text(const almanac::TDateTimeParts& local, bool whole_minutes) {
+    if (!whole_minutes) return time_to_str(local);
+    QString pattern = long_time_pattern();
+    pattern.remove(QRegularExpression(QStringLiteral("[^Hhmap\\s]?s{1,2}(\\.z+)?")));
+    return QLocale().toString(to_qtime(local), pattern);
+}
+
+} // namespace
+
+almanac::TReportStyle report_style(const TFormatSettings& fs, const QString& zone, bool whole_minutes) {
+    almanac::TReportStyle style;
+    style.date = [&fs](double date) { return date_to_str(date, fs).toStdString(); };
+    style.time = [whole_minutes](const almanac::TDateTimeParts& p) {
+        return time_text(p, whole_minutes).toStdString();
+    };
+    style.next_day = QCoreApplication::translate("TPrayerForm", "next day").toStdString();
+    style.skipped_day = [&fs, zone](const almanac::TPrayerDay& day) {
+        return (date_to_str(day.date, fs) + QStringLiteral(": ") + skipped_day_note(zone)).toStdString();
+    };
+    return style;
+}
 
 QString prayer_time_text(const almanac::TPrayerDay& day, const almanac::TPrayerTime& time,
                          const TFormatSettings& fs, bool whole_minutes) {
-    const almanac::TDateTimeParts local = day.local(time);
-    QStringList notes;
-    if (const double date = almanac::datetime_from_parts(local.year, local.month, local.day);
-        date != day.date)
-        notes << date_to_str(date, fs);
-    if (day.shows_offset(time))
-        notes << QString::fromStdString(almanac::offset_text(time.utc_offset_seconds));
-    QString text = time_to_str(local);
-    if (whole_minutes) {
-        // The locale's time without its seconds (and the separator before them).
-        QString pattern = long_time_pattern();
-        pattern.remove(QRegularExpression(QStringLiteral("[^Hhmap\\s]?s{1,2}(\\.z+)?")));
-        text = QLocale().toString(to_qtime(local), pattern);
-    }
-    return notes.isEmpty() ? text : text + QStringLiteral(" (") + notes.join(QLatin1Char(' ')) + u')';
+    return QString::fromStdString(almanac::shown_time(day, time, report_style(fs, QString(), whole_minutes)));
 }
 
 QString prayer_message(const std::string& message, bool arabic) {
@@ -43,9 +51,8 @@ QString prayer_message(const std::string& message, bool arabic) {
     return text;
 }
 
-QString skipped_day_text(const almanac::TPrayerDay& day, const QString& zone, const TFormatSettings& fs) {
-    return date_to_str(day.date, fs) + QStringLiteral(": ") +
-           QCoreApplication::translate("TPrayerForm", "not a day in %1: its clocks skipped it").arg(zone);
+QString skipped_day_note(const QString& zone) {
+    return QCoreApplication::translate("TPrayerForm", "not a day in %1: its clocks skipped it").arg(zone);
 }
 
 } // namespace almadex

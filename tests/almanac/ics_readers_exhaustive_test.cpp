@@ -21,6 +21,16 @@ using namespace almanac;
 
 namespace {
 
+// The calendar of a schedule at `place`, asked for with these names and options.
+std::string ics_of(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic, double stamp,
+                   const TPrayerOptions& options = {}) {
+    TPrayerRequest request;
+    request.place = place;
+    request.arabic = arabic;
+    request.options = options;
+    return prayer_ics(request, days, stamp);
+}
+
 struct CalendarDeleter {
     void operator()(icalcomponent* c) const { icalcomponent_free(c); }
 };
@@ -73,7 +83,7 @@ TEST(IcsReaders, CalendarsReadBackFromTheirOwnZoneDefinitionGiveTheUtcInstants) 
             for (const TPrayerDay& day : days)
                 for (const TPrayerTime& t : day.times)
                     zoned.insert({std::string(prayer_name(t.prayer, false)), unix_second(t.ut)});
-            std::string text = prayer_ics(place, days, false, first, options);
+            std::string text = ics_of(place, days, false, first, options);
             EXPECT_EQ(text.find("X-TZINFO"), std::string::npos);
             const std::string renamed = "almadex-test-" + std::to_string(++file);
             for (const std::string from : {":", "="})

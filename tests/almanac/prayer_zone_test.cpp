@@ -18,6 +18,16 @@ using namespace almanac;
 
 namespace {
 
+// The calendar of a schedule at `place`, asked for with these names and options.
+std::string ics_of(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic, double stamp,
+                   const TPrayerOptions& options = {}) {
+    TPrayerRequest request;
+    request.place = place;
+    request.arabic = arabic;
+    request.options = options;
+    return prayer_ics(request, days, stamp);
+}
+
 const TPlace kParis{48.8566, -2.3522};
 
 struct CalendarDeleter {
@@ -104,8 +114,7 @@ TEST(TimeZone, ParisCalendarImportsWithTheRightUtcInstants) {
     options.zone = "Europe/Paris";
     options.method.method = TMethodId::france;
     const auto days = prayer_schedule(kParis, datetime_from_parts(2026, 3, 15), 30, options);
-    const std::string text =
-        prayer_ics(kParis, days, false, datetime_from_parts(2026, 3, 1, 12, 0, 0), options);
+    const std::string text = ics_of(kParis, days, false, datetime_from_parts(2026, 3, 1, 12, 0, 0), options);
     EXPECT_NE(text.find("DTSTART;TZID=Europe/Paris:20260315T"), std::string::npos);
     EXPECT_NE(text.find("Method: France (UOIF). Local time: Europe/Paris."), std::string::npos);
     std::unique_ptr<icalcomponent, CalendarDeleter> calendar(icalparser_parse_string(text.c_str()));
