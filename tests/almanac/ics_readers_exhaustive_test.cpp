@@ -4,6 +4,7 @@
 #include "almanac/datetime_parts.h"
 #include "almanac/ics.h"
 #include "almanac/prayer_schedule.h"
+#include "tests/support/ics_calendar.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,20 +21,6 @@
 using namespace almanac;
 
 namespace {
-
-// The calendar of a schedule at `place`, asked for with these names and options.
-std::string ics_of(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic, double stamp,
-                   const TPrayerOptions& options = {}) {
-    TPrayerRequest request;
-    request.place = place;
-    request.arabic = arabic;
-    request.options = options;
-    return prayer_ics(request, days, stamp);
-}
-
-struct CalendarDeleter {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
 
 /// Seconds since 1970 of the second a clock shows for the instant.
 long long unix_second(double ut) {

@@ -3,6 +3,7 @@
 // times a failed day has.
 #include "almanac/datetime_parts.h"
 #include "almanac/ics.h"
+#include "tests/support/ics_calendar.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -14,16 +15,6 @@
 using namespace almanac;
 
 namespace {
-
-// The calendar of a schedule at `place`, asked for with these names and options.
-std::string ics_of(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic, double stamp,
-                   const TPrayerOptions& options = {}) {
-    TPrayerRequest request;
-    request.place = place;
-    request.arabic = arabic;
-    request.options = options;
-    return prayer_ics(request, days, stamp);
-}
 
 struct CalendarDeleter {
     void operator()(icalcomponent* c) const { icalcomponent_free(c); }

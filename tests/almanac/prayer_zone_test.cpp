@@ -5,6 +5,7 @@
 #include "almanac/ics.h"
 #include "almanac/prayer_schedule.h"
 #include "almanac/time_zone.h"
+#include "tests/support/ics_calendar.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -18,21 +19,7 @@ using namespace almanac;
 
 namespace {
 
-// The calendar of a schedule at `place`, asked for with these names and options.
-std::string ics_of(const TPlace& place, const std::vector<TPrayerDay>& days, bool arabic, double stamp,
-                   const TPrayerOptions& options = {}) {
-    TPrayerRequest request;
-    request.place = place;
-    request.arabic = arabic;
-    request.options = options;
-    return prayer_ics(request, days, stamp);
-}
-
 const TPlace kParis{48.8566, -2.3522};
-
-struct CalendarDeleter {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
 
 /// The clocks of the zone that TZ names, read by the C library at an instant (UT date-time value).
 std::tm system_clock_at(double ut) {
