@@ -99,8 +99,10 @@ std::string coordinate(double v) {
 
 } // namespace
 
-std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days, TPrayerNames names,
-                       astro::TDateTime stamp, const TPrayerOptions& options, std::string_view program) {
+std::string prayer_ics(const TPrayerRequest& request, const std::vector<TPrayerDay>& days,
+                       astro::TDateTime stamp, std::string_view program) {
+    const TPlace& place = request.place;
+    const TPrayerOptions& options = request.options;
     const std::string product = "-//Almadex//" + std::string(program) + " " ALMADEX_VERSION "//EN";
     std::unique_ptr<icalcomponent, ComponentDeleter> calendar(icalcomponent_vanew(
         ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"), icalproperty_new_prodid(product.c_str()),
@@ -112,6 +114,8 @@ std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days,
     const std::string where = coordinate(latitude) + "_" + coordinate(longitude_east);
     const std::string description =
         "Method: " + method_title(options.method) + ". Local time: " + zone_title(options) + ".";
+    const std::string night_description =
+        description + " Night: " + std::string(night_title(options.method.extra.night_end)) + ".";
     std::optional<TTimeZone> zone;
     if (!options.zone.empty()) zone.emplace(options.zone);
     constexpr double minute = 60 / seconds_per_day;
@@ -134,15 +138,19 @@ std::string prayer_ics(const TPlace& place, const std::vector<TPrayerDay>& days,
         for (const TPrayerTime& time : day.times) {
             const std::string uid =
                 std::string(ymd) + "-" + std::string(prayer_key(time.prayer)) + "-" + where + "@almadex";
-            const std::string summary(prayer_name(time.prayer, names));
+            const std::string summary(time_name(time, request.names));
             const double start = shown_second(time.ut);
             icalcomponent* event = icalcomponent_vanew(
                 ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid.c_str()), icalproperty_new_dtstamp(dtstamp),
                 event_time(icalproperty_new_dtstart, start, rules),
                 event_time(icalproperty_new_dtend, start + minute, rules),
-                icalproperty_new_summary(summary.c_str()), icalproperty_new_description(description.c_str()),
+                icalproperty_new_summary(summary.c_str()),
+                icalproperty_new_description(
+                    (night_time(time.prayer) ? night_description : description).c_str()),
                 icalproperty_new_geo(icalgeotype{latitude, longitude_east}),
                 icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), static_cast<void*>(nullptr));
+            if (!request.place_name.empty())
+                icalcomponent_add_property(event, icalproperty_new_location(request.place_name.c_str()));
             icalcomponent_add_component(calendar.get(), event);
         }
     }

@@ -21,6 +21,29 @@ std::size_t at(TPrayer prayer) {
     return static_cast<std::size_t>(prayer);
 }
 
+/// The options of the six prayers: no extra time, the sunset and Maghrib as the method has them.
+TPrayerOptions six_prayers(TPrayerOptions options) {
+    options.method.extra = {};
+    return options;
+}
+
+/// The schedule of the six prayers: where Maghrib has a row of its own after the sunset, it is the fifth
+/// prayer, in the sunset's place.
+std::vector<TPrayerDay> prayer_days(const TPlace& place, astro::TDateTime first, int count,
+                                    const TPrayerOptions& options) {
+    std::vector<TPrayerDay> days = prayer_schedule(place, first, count, six_prayers(options));
+    const auto is = [](TPrayer prayer) {
+        return [prayer](const TPrayerTime& t) { return t.prayer == prayer; };
+    };
+    if (maghrib_is_sunset(options.method)) return days;
+    for (TPrayerDay& day : days) {
+        std::erase_if(day.times, is(TPrayer::ghouroub));
+        for (TPrayerTime& t : day.times)
+            if (t.prayer == TPrayer::maghreb) t.prayer = TPrayer::ghouroub;
+    }
+    return days;
+}
+
 /// The alerts of `days`, in time order, without the muted ones.
 std::vector<TAlert> alerts_of(const std::vector<TPrayerDay>& days, const TAlertSettings& settings) {
     std::vector<TAlert> alerts;
@@ -71,7 +94,7 @@ TAlertPlan plan_alerts(const TPlace& place, const TPrayerOptions& options, const
     std::vector<TPrayerDay> days;
     for (int ahead : {2, days_ahead}) {
         const int count = static_cast<int>(local_day(all, latest) - first_day) + 1 + ahead;
-        days = prayer_schedule(place, first_day, count, all);
+        days = prayer_days(place, first_day, count, all);
         plan = {};
         for (const TAlert& alert : alerts_of(days, settings)) {
             if (alert.ut > latest) {
@@ -101,7 +124,7 @@ TAlertPlan plan_alerts(const TPlace& place, const TPrayerOptions& options, const
 std::optional<TNextPrayer> next_prayer(const TPlace& place, const TPrayerOptions& options,
                                        astro::TDateTime now) {
     const astro::TDateTime first = local_day(options, now) - 1;
-    for (const TPrayerDay& day : prayer_schedule(place, first, days_ahead + 2, options))
+    for (const TPrayerDay& day : prayer_days(place, first, days_ahead + 2, options))
         for (const TPrayerTime& time : day.times)
             if (time.ut > now) return TNextPrayer{time, time.utc_offset_seconds};
     return std::nullopt;

@@ -95,6 +95,17 @@ TPrayerFileChoice parse_prayer_choice(std::string_view text) {
     c.custom_isha_angle = value(ini, "IshaAngle", 0, 30, c.custom_isha_angle);
     c.custom_isha_minutes = value(ini, "IshaMinutes", 0, 300, c.custom_isha_minutes);
     c.custom_maghrib_angle = value(ini, "MaghribAngle", 0, 30, c.custom_maghrib_angle);
+    // The times listed besides the six: flags, Imsak's minutes and where the night ends.
+    TExtraTimes& x = c.extra;
+    for (const auto& [key, flag] : {std::pair{"Imsak", &x.imsak},
+                                    {"Midnight", &x.midnight},
+                                    {"LastThird", &x.last_third},
+                                    {"Sunset", &x.sunset},
+                                    {"Jumuah", &x.jumuah}})
+        *flag = value(ini, key, 0, 1, 0) == 1;
+    const double imsak = value(ini, "ImsakMinutes", 0, 60, x.imsak_minutes);
+    if (imsak == static_cast<int>(imsak)) x.imsak_minutes = static_cast<int>(imsak);
+    x.night_end = static_cast<TNightEnd>(key_index(ini, "Night", night_end_names));
     const char* zone = ini.GetValue(kZone, "Name", "");
     if (is_time_zone(zone)) r.zone = zone;
     r.place.name = one_line(ini.GetValue(kPlace, "Name", ""));
@@ -157,6 +168,15 @@ std::string format_prayer_choice(const TPrayerFileChoice& choice) {
         line("IshaAngle", decimal(c.custom_isha_angle));
         line("IshaMinutes", decimal(c.custom_isha_minutes));
         line("MaghribAngle", decimal(c.custom_maghrib_angle));
+        const TExtraTimes& x = c.extra;
+        for (const auto& [key, flag] : {std::pair{"Imsak", x.imsak},
+                                        {"Midnight", x.midnight},
+                                        {"LastThird", x.last_third},
+                                        {"Sunset", x.sunset},
+                                        {"Jumuah", x.jumuah}})
+            line(key, flag ? "1" : "0");
+        line("ImsakMinutes", std::to_string(x.imsak_minutes));
+        line("Night", night_end_names.at(static_cast<std::size_t>(x.night_end)).key);
     }
     if (!choice.zone.empty()) out += "\n[Prayer zone]\nName=" + choice.zone + "\n";
     const std::string name = one_line(choice.place.name);

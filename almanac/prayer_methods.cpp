@@ -114,6 +114,12 @@ std::array<int, 6> offset_minutes(const TMethodChoice& choice) {
     return minutes;
 }
 
+bool maghrib_is_sunset(const TMethodChoice& choice) {
+    const double angle = choice.method == TMethodId::custom ? choice.custom_maghrib_angle
+                                                            : prayer_method(choice.method).maghrib_angle;
+    return !(angle > 0) && offset_minutes(choice)[4] == 0;
+}
+
 void check_method_choice(const TMethodChoice& choice) {
     if (static_cast<std::size_t>(choice.method) >= prayer_methods.size())
         throw std::invalid_argument("Unknown calculation method");
@@ -128,6 +134,8 @@ void check_method_choice(const TMethodChoice& choice) {
             throw std::invalid_argument("An adjustment must lie between -120 and +120 minutes");
     if (choice.dhuhr_minutes < -120 || choice.dhuhr_minutes > 120)
         throw std::invalid_argument("The minutes of Dhuhr must lie between -120 and +120");
+    if (choice.extra.imsak_minutes < 0 || choice.extra.imsak_minutes > 60)
+        throw std::invalid_argument("The minutes of Imsak before Fajr must lie between 0 and 60");
     check_hijri_adjust(choice.islamic.adjust_days);
 }
 

@@ -190,6 +190,25 @@ inline constexpr std::array<TChoiceName, 3> polar_names{{
     {"nearest-latitude", ALMADEX_NAME("Prayer method", "Nearest latitude with sunrise and sunset")},
 }};
 
+/// Where the night that midnight and its last third divide ends: at the next day's dawn (Fajr) or sunrise.
+enum class TNightEnd : std::uint8_t { dawn, sunrise };
+inline constexpr std::array<TChoiceName, 2> night_end_names{{
+    {"dawn", "Sunset to dawn"},
+    {"sunrise", "Sunset to sunrise"},
+}};
+
+/// The times listed besides the six, each off by default.
+struct TExtraTimes {
+    bool imsak = false;      ///< Imsak, imsak_minutes before Fajr
+    int imsak_minutes = 10;  ///< 0..60
+    bool midnight = false;   ///< the middle of the night that begins at the day's sunset
+    bool last_third = false; ///< the start of the last third of that night
+    bool sunset = false;     ///< the Sun's setting in a row of its own where Maghrib is at sunset too
+    bool jumuah = false;     ///< Friday's noon prayer named Jumu'ah
+    TNightEnd night_end = TNightEnd::dawn;
+    friend bool operator==(const TExtraTimes&, const TExtraTimes&) = default;
+};
+
 /// Everything that decides how a day's times are computed and shown, besides the place and the zone.
 struct TMethodChoice {
     TMethodId method = TMethodId::almadex;
@@ -205,6 +224,7 @@ struct TMethodChoice {
     double custom_isha_minutes = 0;
     double custom_maghrib_angle = 0;
     TIslamicChoice islamic; ///< the calendar that says when it is Ramadan
+    TExtraTimes extra;
     friend bool operator==(const TMethodChoice&, const TMethodChoice&) = default;
 };
 
@@ -226,8 +246,12 @@ astro::TAngleMethod angle_method(const TMethodChoice& choice, double latitude, a
 /// The minutes added to each prayer: the method's offsets, Dhuhr's minutes and the user's adjustments.
 std::array<int, 6> offset_minutes(const TMethodChoice& choice);
 
+/// Whether Maghrib is the Sun's setting itself: no Maghrib angle and no minutes added to it. Where it is not,
+/// the sunset and Maghrib are two rows.
+bool maghrib_is_sunset(const TMethodChoice& choice);
+
 /// Checks the choice's numbers: angles 0..30 degrees, intervals 0..300 minutes, adjustments and Dhuhr's
-/// minutes -120..120; std::invalid_argument with the message to show otherwise.
+/// minutes -120..120, Imsak's minutes 0..60; std::invalid_argument with the message to show otherwise.
 void check_method_choice(const TMethodChoice& choice);
 
 } // namespace almanac

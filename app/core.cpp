@@ -15,7 +15,6 @@
 #include "app/prayer_form.h"
 #include "app/product.h"
 #include "app/repository_form.h"
-#include "app/schedule.h"
 #include "app/settings.h"
 #include "app/shell_open.h"
 #include "app/window_place.h"
@@ -51,15 +50,15 @@ struct TShowing {
 };
 
 constexpr std::array<TShowing, window_count> showings{{
-    {TPlaced::by_itself, true, true, false},      // main: where it was left, kept reachable
-    {TPlaced::by_itself, false, false, true},     // intro: centred on its screen
-    {TPlaced::by_itself, false, false, true},     // info
-    {TPlaced::each_showing, false, false, false}, // lunar
-    {TPlaced::each_showing, true, true, false},   // calendar
-    {TPlaced::when_made, true, true, false},      // prayer
-    {TPlaced::when_made, true, false, false},     // month
-    {TPlaced::each_showing, true, true, false},   // between
-    {TPlaced::each_showing, true, true, false},   // repository
+    {TPlaced::by_itself, true, true, false},     // main: where it was left, kept reachable
+    {TPlaced::by_itself, false, false, true},    // intro: centred on its screen
+    {TPlaced::by_itself, false, false, true},    // info
+    {TPlaced::each_showing, true, false, false}, // lunar
+    {TPlaced::each_showing, true, true, false},  // calendar
+    {TPlaced::when_made, true, true, false},     // prayer
+    {TPlaced::when_made, true, false, false},    // month
+    {TPlaced::each_showing, true, true, false},  // between
+    {TPlaced::each_showing, true, true, false},  // repository
 }};
 
 std::size_t index(TWindow window) {
@@ -143,9 +142,7 @@ void TAppCore::set_language(const TLanguageChoice& choice) {
 // --- the converter's day and the Islamic calendar ---
 
 void TAppCore::set_moment(double moment) {
-    if (moment == moment_) return;
     moment_ = moment;
-    emit day_changed(moment_);
 }
 
 void TAppCore::send_to_converter(int day, int month, int year) {
@@ -251,6 +248,19 @@ almanac::TPrayerOptions TAppCore::prayer_options() const {
     options.method = prayer_choice_.method;
     options.method.islamic = islamic_choice_;
     return options;
+}
+
+almanac::TPrayerRequest TAppCore::prayer_request(double first_day, int days) const {
+    almanac::TPrayerRequest request;
+    request.place = prayer_place();
+    request.options = prayer_options();
+    const almanac::TLocationFile& l = prayer_choice_.location;
+    request.tz_text = (l.sig == 0 ? "+" : "-") + l.dec;
+    request.first_day = first_day;
+    request.days = days;
+    request.names = prayer_choice_.names;
+    request.place_name = prayer_choice_.place.name; // the city chosen by its name, named in the schedule
+    return request;
 }
 
 // --- the prayer companion ---
@@ -406,8 +416,9 @@ QWidget* TAppCore::dialog_parent() const {
     return existing_window(TWindow::main);
 }
 
-QString TAppCore::show_schedule(TSchedule schedule) {
-    const QString error = month_form().set_schedule(std::move(schedule));
+QString TAppCore::show_schedule(const almanac::TPrayerRequest& request,
+                                std::vector<almanac::TPrayerDay> days) {
+    const QString error = month_form().set_schedule(request, std::move(days));
     if (error.isEmpty()) show_window(TWindow::month);
     return error;
 }

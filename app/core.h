@@ -11,7 +11,7 @@
 #include "almanac/data_files.h"
 #include "almanac/islamic.h"
 #include "almanac/prayer_file.h"
-#include "almanac/prayer_schedule.h"
+#include "almanac/prayer_report.h"
 #include "app/data_files.h"
 #include "app/date_formats.h"
 #include "app/language.h"
@@ -43,7 +43,6 @@ class TMonthForm;
 class TBetweenForm;
 class TRepositoryForm;
 class TCompanion;
-struct TSchedule;
 
 /// The program's windows, in start-up order.
 enum class TWindow : std::uint8_t { main, intro, info, lunar, calendar, prayer, month, between, repository };
@@ -113,7 +112,6 @@ public:
     // --- the converter's day ---
     /// The moment the converter shows (its FDate): 12:00 of a converted day, the current moment at start.
     double moment() const { return moment_; }
-    /// Emits day_changed when the moment changes.
     void set_moment(double moment);
     /// The converter's Gregorian fields as they stand (today's date until a converter reports them).
     const TGregorianFields& gregorian_fields() const { return gregorian_fields_; }
@@ -158,6 +156,9 @@ public:
     /// The options of the prayer times: the sunrise row, the fixed offset, the zone and the method, with the
     /// Islamic calendar followed (for Ramadan). Raises EConvertError when the offset is not a time of day.
     almanac::TPrayerOptions prayer_options() const;
+    /// The schedule of `days` local dates from `first_day` at the prayer place, with its options and names
+    /// (prayer_options' errors).
+    almanac::TPrayerRequest prayer_request(double first_day, int days) const;
 
     // --- the prayer companion (app/companion.h): alerts and the tray, without windows ---
     /// Made when first asked for; it plans nothing until started.
@@ -188,7 +189,7 @@ public:
     QWidget* dialog_parent() const;
     /// Writes `schedule` into the report window and shows it; returns the message of the day that failed, in
     /// which case the report ends with that day and the window is not shown.
-    QString show_schedule(TSchedule schedule);
+    QString show_schedule(const almanac::TPrayerRequest& request, std::vector<almanac::TPrayerDay> days);
 
     // --- the program's start ---
     /// Holds a message of the start (a window's first computation failed while it was made) until the
@@ -207,7 +208,6 @@ public:
     void start_up_window_closed();
 
 signals:
-    void day_changed(double moment);
     /// The interface speaks another language, or shows other digits; the windows have retranslated.
     void language_changed(const TLanguageChoice& choice);
     void islamic_choice_changed(const almanac::TIslamicChoice& choice);

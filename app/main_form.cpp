@@ -272,10 +272,9 @@ void TMainForm::convert_gregorian(int day, int month, int year) {
 }
 
 void TMainForm::window_shown(TWindow window, bool shown) {
-    // The calendar's toggle shows the window's state however it was opened; the Moon's is released when the
-    // window is hidden.
+    // The toolbar toggles of the calendar and Moon windows show their state however they were opened.
     if (window == TWindow::calendar) ui->CalBtn->setChecked(shown);
-    if (window == TWindow::lunar && !shown) ui->AstroBtn->setChecked(false);
+    if (window == TWindow::lunar) ui->AstroBtn->setChecked(shown);
 }
 
 void TMainForm::add_islamic_options() {

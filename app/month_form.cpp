@@ -55,7 +55,7 @@ void TMonthForm::changeEvent(QEvent* event) {
     ui->retranslateUi(this);
     setFixedSize(std::max(195, fontMetrics().horizontalAdvance(windowTitle()) + kTitleMargin), 305);
     // The report again in the language spoken, when there is one.
-    if (line_count_ > 0) run_guarded(this, [this] { set_schedule(schedule_); });
+    if (line_count_ > 0) run_guarded(this, [this] { set_schedule(request_, days_); });
 }
 
 QTextEdit* TMonthForm::MemoMonth() const {
@@ -85,51 +85,23 @@ QStringList TMonthForm::report_lines() const {
     return lines;
 }
 
-QString TMonthForm::set_schedule(TSchedule schedule) {
+QString TMonthForm::set_schedule(const almanac::TPrayerRequest& request,
+                                 std::vector<almanac::TPrayerDay> days) {
     clear_report();
-    add_line(tr("Prayers time for location: "));
-    add_line(tr("Latitude: %1").arg(schedule.latitude));
-    add_line(tr("Longitude: %1").arg(schedule.longitude));
-    const bool zone = !schedule.options.zone.empty();
-    add_line(zone ? tr("Local Time: %1").arg(QString::fromStdString(schedule.options.zone))
-                  : tr("Local Time: UT%1").arg(schedule.time_zone));
-    // The day-arc method keeps the report's first lines as they always were; another method is named.
-    if (schedule.options.method.method != almanac::TMethodId::almadex)
-        add_line(tr("Method: %1")
-                     .arg(schedule.options.method.method == almanac::TMethodId::custom
-                              ? QString::fromStdString(almanac::method_title(schedule.options.method))
-                              : shown_name("Prayer method",
-                                           almanac::prayer_method(schedule.options.method.method).title)));
-    QString error;
-    std::size_t written = 0;
-    const almanac::TPrayerDay* previous = nullptr;
-    for (const almanac::TPrayerDay& day : schedule.days) {
-        add_line(QString());
-        ++written;
-        // A date the zone's clocks skipped is said in place of its times.
-        if (day.skipped) {
-            add_line(skipped_day_text(day, QString::fromStdString(schedule.options.zone), kReportDates));
-            continue;
-        }
-        // One fixed form, whatever date conventions the windows set meanwhile: the report, its print and
-        // its files read alike.
-        add_line(tr("Date: %1").arg(format_date_time(u"dd/mm/yyyy", day.date, kReportDates)));
-        // With a zone, the offset of the first day and of each day where it changes.
-        if (zone && (!previous || previous->utc_offset_seconds != day.utc_offset_seconds))
-            add_line(tr("UT offset: %1")
-                         .arg(QString::fromStdString(almanac::offset_text(day.utc_offset_seconds))));
-        previous = &day;
-        for (const almanac::TPrayerTime& time : day.times)
-            add_line(tr("%1: %2").arg(
-                prayer_title(time.prayer, schedule.names),
-                prayer_time_text(day, time, kReportDates, schedule.options.method.round_to_minute)));
-        if (!day.error.empty()) {
-            error = prayer_message(day.error, schedule.names);
-            break;
-        }
-    }
-    schedule.days.resize(written);
-    schedule_ = std::move(schedule);
+    // The report ends with the first day that failed, whose message the caller shows.
+    const auto failed =
+        std::find_if(days.begin(), days.end(), [](const auto& d) { return !d.error.empty(); });
+    const QString error = failed == days.end() ? QString() : prayer_message(failed->error, request.names);
+    if (failed != days.end()) days.erase(failed + 1, days.end());
+    // One fixed form of dates, whatever date conventions the windows set meanwhile: the report, its print and
+    // its files read alike.
+    almanac::TReportStyle style = report_style(kReportDates, QString::fromStdString(request.options.zone),
+                                               request.options.method.round_to_minute);
+    style.stop_at_failure = true;
+    for (const std::string& line : almanac::schedule_report(request, days, style))
+        add_line(QString::fromStdString(line));
+    request_ = request;
+    days_ = std::move(days);
     // The report opens at its first line (the box's cursor followed the lines as they were added).
     ui->MemoMonth->moveCursor(QTextCursor::Start);
     ui->MemoMonth->ensureCursorVisible();
@@ -187,8 +159,7 @@ bool TMonthForm::print_report(QPrinter& printer) {
 QByteArray TMonthForm::icalendar_text() const {
     // Every event carries the moment the calendar is made, in UTC.
     const double stamp = from_qdatetime(to_qdatetime(core_.now()).toUTC());
-    return QByteArray::fromStdString(almanac::prayer_ics(schedule_.place, schedule_.days, schedule_.names,
-                                                         stamp, schedule_.options, "Almadex"));
+    return QByteArray::fromStdString(almanac::prayer_ics(request_, days_, stamp, "Almadex"));
 }
 
 bool TMonthForm::save_report(const QString& path, bool icalendar) {

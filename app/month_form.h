@@ -41,12 +41,13 @@ public:
     void add_line(const QString& line);
     /// The lines of MemoMonth.
     QStringList report_lines() const;
-    /// Writes the report of `schedule` into MemoMonth: the place and the zone, then each day's date and
-    /// times, up to and including the first day that failed (with the times it has). Keeps the days written,
-    /// which a saved calendar holds. Returns that day's message, or "" when every day was computed.
-    QString set_schedule(TSchedule schedule);
-    /// The schedule of the report.
-    const TSchedule& schedule() const { return schedule_; }
+    /// Writes the report of `request`'s schedule `days` into MemoMonth (almanac::schedule_report in the date
+    /// conventions in force), up to and including the first day that failed (with the times it has). Keeps
+    /// the request and the days written, which a saved calendar holds. Returns that day's message, or "" when
+    /// every day was computed.
+    QString set_schedule(const almanac::TPrayerRequest& request, std::vector<almanac::TPrayerDay> days);
+    /// The days of the report.
+    const std::vector<almanac::TPrayerDay>& days() const { return days_; }
 
     // --- handlers ---
     /// Print: the printer dialog, then the print job.
@@ -74,7 +75,8 @@ protected:
 private:
     TAppCore& core_;
     std::unique_ptr<Ui::TMonthForm> ui;
-    TSchedule schedule_;
+    almanac::TPrayerRequest request_;
+    std::vector<almanac::TPrayerDay> days_;
     int line_count_ = 0;
 };
 

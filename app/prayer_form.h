@@ -30,6 +30,8 @@ class TPrayerForm;
 
 namespace almadex {
 
+class TExtraTimesMenu;
+
 class TAppCore;
 class TMessageStrip;
 class TPlaceFinder;
@@ -106,6 +108,8 @@ public:
     void MethodClick();
     /// "Adjustments...": the dialog, then refresh when accepted.
     void Adjustments1Click();
+    /// An item of the extra times in the Options menu: the choice with the items' times, then the list.
+    void ExtraTimesClick();
     /// A zone chosen: the offset fields show the offset in force on the shown day and are read-only, the
     /// zone's name stands beside them; the fixed offset makes them editable again.
     void TZZoneChange();
@@ -167,6 +171,7 @@ private:
     QMenu* asr_menu_ = nullptr;
     QMenu* high_latitude_menu_ = nullptr;
     QMenu* polar_menu_ = nullptr;
+    TExtraTimesMenu* extra_menu_ = nullptr;
     QPushButton* zone_box_ = nullptr;
     QLabel* qibla_compass_ = nullptr;
     QLabel* qibla_text_ = nullptr;

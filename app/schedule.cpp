@@ -1,39 +1,61 @@
 #include "app/schedule.h"
 
-#include "almanac/time_zone.h"
 #include "app/language.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QStringList>
 #include <cstring>
 
 namespace almadex {
+namespace {
+
+// A time of day in the long time format, or the locale's time without its seconds (and the separator before
+// them).
+QString time_text(const almanac::TDateTimeParts& local, bool whole_minutes) {
+    if (!whole_minutes) return time_to_str(local);
+    QString pattern = long_time_pattern();
+    pattern.remove(QRegularExpression(QStringLiteral("[^Hhmap\\s]?s{1,2}(\\.z+)?")));
+    return shown_digits(QLocale().toString(to_qtime(local), pattern));
+}
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+almanac::TReportStyle report_style(const TFormatSettings& fs, const QString& zone, bool whole_minutes) {
+    almanac::TReportStyle style;
+    style.date = [&fs](double date) { return date_to_str(date, fs).toStdString(); };
+    style.time = [whole_minutes](const almanac::TDateTimeParts& p) {
+        return time_text(p, whole_minutes).toStdString();
+    };
+    style.next_day = QCoreApplication::translate("almadex::TPrayerForm", "next day").toStdString();
+    style.skipped_day = [&fs, zone](const almanac::TPrayerDay& day) {
+        return QCoreApplication::translate("almadex::TPrayerForm", "%1: %2")
+            .arg(date_to_str(day.date, fs), skipped_day_note(zone))
+            .toStdString();
+    };
+    style.translate = [](std::string_view context, std::string_view text) {
+        return shown_name(std::string(context).c_str(), text).toStdString();
+    };
+    return style;
+}
 
 QString prayer_title(almanac::TPrayer prayer, almanac::TPrayerNames names) {
     const std::string_view name = almanac::prayer_name(prayer, names);
-    if (names == almanac::TPrayerNames::english) return shown_name("Prayer", name);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return names == almanac::TPrayerNames::english ? shown_name("Prayer", name) : utf8(name);
+}
+
+QString prayer_title(const almanac::TPrayerTime& time, almanac::TPrayerNames names) {
+    const std::string_view name = almanac::time_name(time, names);
+    return names == almanac::TPrayerNames::english ? shown_name("Prayer", name) : utf8(name);
 }
 
 QString prayer_time_text(const almanac::TPrayerDay& day, const almanac::TPrayerTime& time,
                          const TFormatSettings& fs, bool whole_minutes) {
-    const almanac::TDateTimeParts local = day.local(time);
-    QStringList notes;
-    if (const double date = almanac::datetime_from_parts(local.year, local.month, local.day);
-        date != day.date)
-        notes << date_to_str(date, fs);
-    if (day.shows_offset(time))
-        notes << QString::fromStdString(almanac::offset_text(time.utc_offset_seconds));
-    QString text = time_to_str(local);
-    if (whole_minutes) {
-        // The locale's time without its seconds (and the separator before them).
-        QString pattern = long_time_pattern();
-        pattern.remove(QRegularExpression(QStringLiteral("[^Hhmap\\s]?s{1,2}(\\.z+)?")));
-        text = shown_digits(QLocale().toString(to_qtime(local), pattern));
-    }
-    return notes.isEmpty() ? text : text + QStringLiteral(" (") + notes.join(QLatin1Char(' ')) + u')';
+    return QString::fromStdString(almanac::shown_time(day, time, report_style(fs, QString(), whole_minutes)));
 }
 
 QString prayer_message(const std::string& message, almanac::TPrayerNames names) {
@@ -50,9 +72,9 @@ QString prayer_message(const std::string& message, almanac::TPrayerNames names) 
     return text;
 }
 
-QString skipped_day_text(const almanac::TPrayerDay& day, const QString& zone, const TFormatSettings& fs) {
-    return QCoreApplication::translate("almadex::TPrayerForm", "%1: not a day in %2: its clocks skipped it")
-        .arg(date_to_str(day.date, fs), zone);
+QString skipped_day_note(const QString& zone) {
+    return QCoreApplication::translate("almadex::TPrayerForm", "not a day in %1: its clocks skipped it")
+        .arg(zone);
 }
 
 } // namespace almadex

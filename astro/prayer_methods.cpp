@@ -348,6 +348,10 @@ TMethodTimes times_of(const TPlaceDay& p, TDateTime day, double latitude, const 
         fajr_angle_message, no_sunrise_message,    no_sunrise_message,
         asr_shadow_message, maghrib_angle_message, isha_angle_message};
     const bool polar = std::isnan(rise) || std::isnan(set);
+    if (std::isnan(set))
+        r.sunset_error = no_sunrise_message;
+    else
+        r.sunset = day + set;
     for (int i = 0; i < prayer_count; ++i) {
         const double t = day + f[i];
         if (std::isnan(t)) {
@@ -459,6 +463,7 @@ bool nearest_day(TDateTime day, double transit, double latitude, double longitud
         if (!complete(t)) continue;
         const double shift = transit - t.time[prTransit];
         for (double& time : t.time) time += shift;
+        t.sunset += shift;
         t.by_rule.fill(TTimeRule::nearest_day);
         t.by_rule[prTransit] = TTimeRule::sun;
         out = t;
@@ -476,6 +481,7 @@ TMethodTimes method_prayer_times(TDateTime date, double latitude, double longitu
     if (!std::isfinite(date) || !std::isfinite(latitude) || !std::isfinite(longitude) ||
         std::fabs(latitude) > 90) {
         r.error.fill(no_sunrise_message);
+        r.sunset_error = no_sunrise_message;
         return r;
     }
     const TDateTime day = rise_set_day(date);

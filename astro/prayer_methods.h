@@ -80,6 +80,10 @@ enum class TTimeRule : std::uint8_t {
 /// E_OutOfAlgorithmRange "Out of range of the algorithm".
 struct TMethodTimes : TPrayerTimes {
     std::array<TTimeRule, prayer_count> by_rule{};
+    /// The Sun's own setting (its standard altitude), which time[prSunset] is unless Maghrib is at an angle;
+    /// 0 with its message in sunset_error where it cannot be computed. Placed as the sunrise is (by_rule).
+    TDateTime sunset = 0;
+    const char* sunset_error = nullptr;
 };
 TMethodTimes method_prayer_times(TDateTime date, double latitude, double longitude,
                                  const TAngleMethod& method);

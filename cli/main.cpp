@@ -290,13 +290,6 @@ void add_riseset(CLI::App& app, TOutput& out) {
     });
 }
 
-/// The prayer-name set of a --names value ("english", "arabic", "arabic-script").
-almanac::TPrayerNames prayer_names_of(const std::string& name) {
-    for (const auto& [key, set] : almanac::prayer_name_sets)
-        if (name == key) return set;
-    return almanac::TPrayerNames::english;
-}
-
 // The keys of a table of names, for CLI11's checks.
 template <class Table>
 std::vector<std::string> keys_of(const Table& table) {
@@ -305,106 +298,97 @@ std::vector<std::string> keys_of(const Table& table) {
     return keys;
 }
 
-/// The prayer command's place, zone and method options, shared by the commands that compute prayer times.
+/// The prayer command's place, zone and method options, shared by the commands that compute prayer times;
+/// the request is built from them by cli/prayer.h.
 struct TPrayerChoiceOptions {
-    TPlaceOptions place;
-    std::string city, tz, names = "english";
-    std::string method = "almadex", asr = "standard", high_lat = "auto", polar = "none", adjust,
-                round = "second";
-    std::optional<double> fajr_angle, isha_angle, isha_minutes, maghrib_angle;
-    int dhuhr = 0;
-    bool no_sunrise = false;
+    cli::TPrayerArgs args;
     TIslamicOptions islamic;
 
     void add_options(CLI::App* sub) {
-        place.add_options(sub, false); // checked by the command (not with --list-methods, --city or --saved)
+        // Not required: checked by the command (not with --list-methods, --city or --saved).
+        sub->add_option("--lat", args.lat, "Latitude: decimal degrees (north positive) or D:M:S with N/S");
+        sub->add_option("--lon", args.lon, "Longitude: decimal degrees (EAST positive) or D:M:S with E/W");
         sub->add_option(
-               "--city", city,
+               "--city", args.city,
                "The place by its name instead of --lat and --lon, with its zone unless --tz is given:\n"
                "a city of the GeoNames data, such as Oran, or Tripoli, LY where a name fits several")
             ->excludes("--lat")
             ->excludes("--lon");
         sub->add_option(
-            "--tz", tz,
+            "--tz", args.tz,
             "Local time: an offset from UT, [+|-]HH:MM, or a zone of the system's tz database such\n"
             "as Europe/Paris, each time at its own instant's offset (required)");
         sub->add_option(
-               "--names", names,
+               "--names", args.names,
                "english (default), arabic (the Maghreb's transliteration, El Fedjr ...) or arabic-script")
             ->check(CLI::IsMember({"english", "arabic", "arabic-script"}));
-        sub->add_flag("--no-sunrise", no_sunrise, "Leave out the sunrise (Shourouk)");
-        sub->add_option("--method", method,
+        sub->add_flag("--no-sunrise", args.no_sunrise, "Leave out the sunrise (Shourouk)");
+        sub->add_option("--method", args.method,
                         "Calculation method (default almadex, the day-arc fractions); see --list-methods")
             ->check(CLI::IsMember(keys_of(almanac::prayer_methods)));
-        sub->add_option("--asr", asr,
+        sub->add_option("--asr", args.asr,
                         "Asr school: standard (Shafi'i, Maliki, Hanbali; shadow 1) or hanafi (shadow 2)")
             ->check(CLI::IsMember(keys_of(almanac::asr_school_names)));
-        sub->add_option("--high-lat", high_lat,
+        sub->add_option("--high-lat", args.high_lat,
                         "Rule where twilight does not end or the night is short: auto (recommended for the\n"
                         "latitude: none below 45 degrees, else angle), none, middle (of the night), seventh\n"
                         "(of the night) or angle (twilight angle / 60 of the night)")
             ->check(CLI::IsMember(keys_of(almanac::high_latitude_names)));
         sub->add_option(
-               "--polar", polar,
+               "--polar", args.polar,
                "Days without sunrise or sunset: none (not calculable), nearest-day or nearest-latitude")
             ->check(CLI::IsMember(keys_of(almanac::polar_names)));
-        sub->add_option("--adjust", adjust, "Minutes added per prayer, such as fajr=+2,isha=-1");
-        sub->add_option("--dhuhr", dhuhr, "Dhuhr this many minutes after the transit (default 0)")
+        sub->add_option("--adjust", args.adjust, "Minutes added per prayer, such as fajr=+2,isha=-1");
+        sub->add_option("--dhuhr", args.dhuhr, "Dhuhr this many minutes after the transit (default 0)")
             ->check(decimal_integer);
-        sub->add_option("--round", round, "Round the times to the second (default) or to the minute")
+        sub->add_option("--round", args.round, "Round the times to the second (default) or to the minute")
             ->check(CLI::IsMember({"second", "minute"}));
-        sub->add_option("--fajr-angle", fajr_angle, "Custom method: Fajr's angle, degrees")->check(decimal);
-        sub->add_option("--isha-angle", isha_angle, "Custom method: Isha's angle, degrees")->check(decimal);
-        sub->add_option("--isha-minutes", isha_minutes, "Custom method: Isha this many minutes after Maghrib")
+        sub->add_option("--fajr-angle", args.fajr_angle, "Custom method: Fajr's angle, degrees")
             ->check(decimal);
-        sub->add_option("--maghrib-angle", maghrib_angle, "Custom method: Maghrib's angle (default: sunset)")
+        sub->add_option("--isha-angle", args.isha_angle, "Custom method: Isha's angle, degrees")
+            ->check(decimal);
+        sub->add_option("--isha-minutes", args.isha_minutes,
+                        "Custom method: Isha this many minutes after Maghrib")
+            ->check(decimal);
+        sub->add_option("--maghrib-angle", args.maghrib_angle,
+                        "Custom method: Maghrib's angle (default: sunset)")
             ->check(decimal);
         islamic.add_options(sub);
     }
 
-    /// The method as the options choose it; TInputError for numbers outside their bounds.
-    almanac::TMethodChoice method_choice() const {
-        almanac::TMethodChoice m;
-        m.method = almanac::find_prayer_method(method)->id;
-        m.asr = static_cast<almanac::TAsrSchool>(almanac::row_of_key(almanac::asr_school_names, asr));
-        m.high_latitude = static_cast<almanac::THighLatitudeChoice>(
-            almanac::row_of_key(almanac::high_latitude_names, high_lat));
-        m.polar = static_cast<astro::TPolarRule>(almanac::row_of_key(almanac::polar_names, polar));
-        if (!adjust.empty()) m.adjust = cli::parse_adjustments(adjust);
-        m.dhuhr_minutes = dhuhr;
-        m.round_to_minute = round == "minute";
-        if (fajr_angle) m.custom_fajr_angle = *fajr_angle;
-        if (isha_angle) m.custom_isha_angle = *isha_angle;
-        if (isha_minutes) m.custom_isha_minutes = *isha_minutes;
-        if (maghrib_angle) m.custom_maghrib_angle = *maghrib_angle;
-        if ((fajr_angle || isha_angle || isha_minutes || maghrib_angle) &&
-            m.method != almanac::TMethodId::custom)
-            throw cli::TInputError(
-                "--fajr-angle, --isha-angle, --isha-minutes and --maghrib-angle need --method custom");
-        m.islamic = islamic.choice();
-        try {
-            almanac::check_method_choice(m);
-        } catch (const std::invalid_argument& e) {
-            throw cli::TInputError(e.what());
-        }
-        return m;
+    /// The times besides the six (the prayer command's).
+    void add_extra_options(CLI::App* sub) {
+        sub->add_option(
+            "--extra", args.extra,
+            "More times, separated by commas: imsak (before Fajr, see --imsak-minutes), midnight,\n"
+            "last-third (of the night, see --night), sunset (the Sun's setting in its own row where\n"
+            "Maghrib is at sunset too; where it is not, the row is always there), jumuah (Friday's\n"
+            "noon prayer named Jumu'ah)");
+        sub->add_option("--imsak-minutes", args.imsak_minutes,
+                        "Imsak this many minutes before Fajr (default 10)")
+            ->check(decimal_integer)
+            ->check(CLI::Range(0, 60));
+        sub->add_option(
+               "--night", args.night,
+               "The night that midnight and the last third divide: dawn (default: sunset to the next\n"
+               "dawn) or sunrise (sunset to the next sunrise)")
+            ->check(CLI::IsMember(keys_of(almanac::night_end_names)));
     }
 
-    /// The request of the place, zone and method given on the command line.
-    cli::TPrayerRequest request() const {
-        cli::TPrayerRequest request;
-        if (city.empty()) {
-            place.check_given();
-            if (tz.empty()) throw CLI::RequiredError("--tz");
-            request.place.latitude = cli::parse_latitude(place.lat);
-            request.place.longitude_west = cli::parse_longitude_west(place.lon);
-        }
-        if (!tz.empty()) cli::parse_prayer_zone(tz, request);
-        if (!city.empty()) cli::set_city(city, !tz.empty(), request);
-        request.options.sunrise = !no_sunrise;
-        request.options.method = method_choice();
-        request.names = prayer_names_of(names);
-        return request;
+    /// The method as the options choose it; TInputError for numbers outside their bounds.
+    almanac::TMethodChoice method_choice() {
+        args.islamic = islamic.choice();
+        return cli::method_choice(args);
+    }
+
+    /// The request of the place, zone and method given on the command line (RequiredError for a missing
+    /// place or zone).
+    cli::TPrayerRequest request() {
+        for (const auto& [given, option] :
+             {std::pair{args.lat, "--lat"}, {args.lon, "--lon"}, {args.tz, "--tz"}})
+            if (args.city.empty() && given.empty()) throw CLI::RequiredError(option);
+        args.islamic = islamic.choice();
+        return cli::prayer_request(args, now_utc());
     }
 };
 
@@ -412,54 +396,33 @@ void add_prayer(CLI::App& app, TOutput& out) {
     auto* sub = app.add_subcommand("prayer", "Daily Muslim prayer times for a place, in local time");
     struct TValues {
         TPrayerChoiceOptions choice;
-        std::string date, format = "text";
-        int days = 1;
-        bool qibla = false, list_methods = false;
+        bool list_methods = false;
     };
     auto v = std::make_shared<TValues>();
+    cli::TPrayerArgs& args = v->choice.args;
     v->choice.add_options(sub);
-    sub->add_option("--date", v->date, "First local date (default: today in the zone)");
-    sub->add_option("--days", v->days, "Number of days (default 1; the schedule window makes 30)")
+    sub->add_option("--date", args.date, "First local date (default: today in the zone)");
+    sub->add_option("--days", args.days, "Number of days (default 1; the schedule window makes 30)")
         ->check(decimal_integer);
-    sub->add_flag("--qibla", v->qibla, "Add the direction of the Kaaba from true north and its distance");
+    v->choice.add_extra_options(sub);
+    sub->add_flag("--qibla", args.qibla, "Add the direction of the Kaaba from true north and its distance");
     sub->add_flag("--list-methods", v->list_methods, "List the methods with their parameters and sources");
-    sub->add_option("--format", v->format,
+    sub->add_option("--format", args.format,
                     "text (the schedule's layout), json, csv or ics (RFC 5545: UTC, or the zone's local\n"
                     "times with its VTIMEZONE)")
         ->check(CLI::IsMember({"text", "json", "csv", "ics"}));
     out.add_json_flag(sub);
     sub->final_callback([&out, v] {
+        const std::string format = out.as_json() ? "json" : v->choice.args.format;
         if (v->list_methods) {
-            write_output(out.as_json() || v->format == "json" ? cli::method_list_json().dump(2) + "\n"
-                                                              : cli::method_list_text());
+            write_output(format == "json" ? cli::method_list_json().dump(2) + "\n" : cli::method_list_text());
             return;
         }
-        cli::TPrayerRequest request = v->choice.request();
-        request.qibla = v->qibla;
-        request.date = v->date.empty() ? cli::local_today(request, now_utc()) : cli::parse_date(v->date);
-        request.days = v->days;
+        const cli::TPrayerRequest request = v->choice.request();
         const auto schedule = cli::prayer_days(request);
-        if (out.as_json() || v->format == "json") {
-            write_output(cli::prayer_json(request, schedule).dump(2) + "\n");
-        } else if (v->format == "csv") {
-            // Neither has a place for a date the zone skipped: it is said on stderr.
-            for (const std::string& line : cli::skipped_days(request, schedule))
-                std::cerr << "almadex-cli: " << line << "\n";
-            write_output(cli::prayer_csv(request, schedule));
-        } else if (v->format == "ics") {
-            for (const std::string& line : cli::skipped_days(request, schedule))
-                std::cerr << "almadex-cli: " << line << "\n";
-            // A calendar has no place for a day's error: the days left out are said on stderr, and a
-            // calendar without a single time is no result.
-            const cli::TLeftOut left_out = cli::left_out_of_calendar(request, schedule);
-            for (const std::string& line : left_out.lines) std::cerr << "almadex-cli: " << line << "\n";
-            if (left_out.nothing_computed)
-                throw cli::TInputError("No prayer time could be computed for these days");
-            write_output(almanac::prayer_ics(request.place, schedule, request.names, now_utc(),
-                                             request.options, "almadex-cli"));
-        } else {
-            write_output(cli::prayer_text(request, schedule));
-        }
+        for (const std::string& line : cli::prayer_notes(request, schedule, format))
+            std::cerr << "almadex-cli: " << line << "\n";
+        write_output(cli::prayer_output(request, schedule, format, now_utc()));
     });
 }
 
@@ -518,8 +481,8 @@ void add_next(CLI::App& app, TOutput& out) {
                 program_folder(), "gl.dat", almanac::folder_is_writable(program_folder()),
                 almanac::user_data_folder());
             request = cli::saved_request(file.read_path, v->choice.method_choice().islamic);
-            request.options.sunrise = !v->choice.no_sunrise;
-            request.names = prayer_names_of(v->choice.names);
+            request.options.sunrise = !v->choice.args.no_sunrise;
+            request.names = cli::prayer_names_of(v->choice.args.names);
         } else {
             request = v->choice.request();
         }

@@ -87,6 +87,7 @@ void set_city(std::string_view name, bool zone_given, TPrayerRequest& request) {
     }
     const almanac::TCity& city = found.cities.front();
     request.place = city.place;
+    request.place_name = city.name;
     if (!zone_given) parse_prayer_zone(city.zone, request);
 }
 

@@ -2,10 +2,13 @@
 
 #include "almanac/data_files.h"
 #include "almanac/datetime_parts.h"
+#include "almanac/ics.h"
 #include "almanac/prayer_alerts.h"
 #include "almanac/prayer_file.h"
 #include "almanac/time_zone.h"
 #include "astro/qibla.h"
+#include "cli/input.h"
+#include "cli/places.h"
 
 #include <cmath>
 #include <cstdio>
@@ -21,47 +24,15 @@ std::string local_time(const almanac::TPrayerDay& day, const almanac::TPrayerTim
     return almanac::iso_time(day.local(time));
 }
 
-// The time as text and CSV show it, with what its day does not tell after it: its date when it falls on
-// another, its own offset where the day's is not its clock's or where its local time occurs twice
-// ("03:15:19 (+02:00)", "00:15:19 (2026-03-29)").
-std::string shown_time(const almanac::TPrayerDay& day, const almanac::TPrayerTime& time) {
-    const almanac::TDateTimeParts local = day.local(time);
-    std::string note;
-    if (const std::string date = almanac::iso_date(local); date != iso_date(day.date)) note = date;
-    if (day.shows_offset(time))
-        note += (note.empty() ? "" : " ") + almanac::offset_text(time.utc_offset_seconds);
-    return almanac::iso_time(local) + (note.empty() ? "" : " (" + note + ")");
-}
-
 double longitude_east(const TPrayerRequest& r) {
     return 0.0 - r.place.longitude_west;
 }
 
-// Degrees, minutes and seconds of |angle|, rounded to the second.
-std::string dms_text(double angle) {
-    const long long s = std::llround(std::fabs(angle) * 3600);
-    return std::to_string(s / 3600) + "\u00b0 " + std::to_string(s / 60 % 60) + "' " +
-           std::to_string(s % 60) + "\"";
-}
-
-bool listed(const TPrayerRequest& r, const almanac::TPrayerName& p) {
-    return r.options.sunrise || p.prayer != almanac::TPrayer::shourouk;
-}
-
-std::string number(double v, const char* format) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, v);
-    return buf;
-}
-
-std::string qibla_text(const TPrayerRequest& r) {
-    const astro::TQibla q = astro::qibla(r.place.latitude, r.place.longitude_west);
-    return "Qibla: " + number(q.direction, "%.1f") + "\u00b0 from true north, " +
-           number(q.distance_km, "%.0f") + " km to the Kaaba\n";
-}
-
 // The second names of the prayers on the command line.
 constexpr std::array<std::string_view, 6> plain_keys{"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
+
+// The names --extra takes.
+constexpr std::array<std::string_view, 5> extra_keys{"imsak", "midnight", "last-third", "sunset", "jumuah"};
 
 } // namespace
 
@@ -73,9 +44,9 @@ double local_today(const TPrayerRequest& r, double now) {
 
 std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& r) {
     if (r.days < 1 || r.days > 3660) throw TInputError("The number of days must lie between 1 and 3660");
-    for (const double day : {r.date, r.date + r.days - 1})
+    for (const double day : {r.first_day, r.first_day + r.days - 1})
         check_year(almanac::date_parts(day).year, almanac::gregorian_years, "Gregorian");
-    return almanac::prayer_schedule(r.place, r.date, r.days, r.options);
+    return almanac::prayer_schedule(r);
 }
 
 void parse_prayer_zone(std::string_view text, TPrayerRequest& request) {
@@ -142,10 +113,6 @@ std::string method_list_text() {
     return out;
 }
 
-std::string skipped_day_text(const TPrayerRequest& r, const almanac::TPrayerDay& day) {
-    return iso_date(day.date) + " is not a day in " + r.options.zone + ": its clocks skipped it";
-}
-
 json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
     json list = json::array();
     json skipped = json::array();
@@ -156,30 +123,31 @@ json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>
         }
         json day{{"date", iso_date(d.date)}, {"utc_offset", almanac::offset_text(d.utc_offset_seconds)}};
         if (!d.error.empty()) day["error"] = d.error;
-        json offsets = json::object(), dates = json::object();
+        json offsets = json::object(), dates = json::object(), rule = json::object();
         for (const auto& t : d.times) {
             const std::string key(almanac::prayer_key(t.prayer));
             day[key] = local_time(d, t);
             if (d.shows_offset(t)) offsets[key] = almanac::offset_text(t.utc_offset_seconds);
             const std::string date = almanac::iso_date(d.local(t));
             if (date != day["date"]) dates[key] = date;
+            // The times a rule placed, by the rule's name.
+            if (t.rule != astro::TTimeRule::sun) rule[key] = almanac::time_rule_key(t.rule);
+            if (t.jumuah) day["jumuah"] = true;
         }
         if (!offsets.empty()) day["utc_offsets"] = std::move(offsets);
         if (!dates.empty()) day["dates"] = std::move(dates);
-        // The times a rule placed, by the rule's name.
-        json rule = json::object();
-        for (const auto& t : d.times)
-            if (t.rule != astro::TTimeRule::sun)
-                rule[std::string(almanac::prayer_key(t.prayer))] = almanac::time_rule_key(t.rule);
         if (!rule.empty()) day["rule"] = std::move(rule);
         list.push_back(std::move(day));
     }
-    json doc{{"latitude", r.place.latitude},
-             {"longitude", longitude_east(r)},
-             {"tz", r.tz_text},
-             {"method", almanac::prayer_method(r.options.method.method).key},
-             {"method_title", almanac::method_title(r.options.method)},
-             {"zone", r.options.zone.empty() ? json(nullptr) : json(r.options.zone)}};
+    json doc{{"latitude", r.place.latitude}, {"longitude", longitude_east(r)}};
+    if (!r.place_name.empty()) doc["place"] = r.place_name;
+    doc.update({{"tz", r.tz_text},
+                {"method", almanac::prayer_method(r.options.method.method).key},
+                {"method_title", almanac::method_title(r.options.method)},
+                {"zone", r.options.zone.empty() ? json(nullptr) : json(r.options.zone)}});
+    const almanac::TExtraTimes& extra = r.options.method.extra;
+    if (extra.midnight || extra.last_third)
+        doc["night"] = almanac::night_end_names[static_cast<std::size_t>(extra.night_end)].key;
     if (r.qibla) {
         const astro::TQibla q = astro::qibla(r.place.latitude, r.place.longitude_west);
         doc["qibla"] = {{"direction", q.direction}, {"distance_km", q.distance_km}};
@@ -190,48 +158,27 @@ json prayer_json(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>
 }
 
 std::string prayer_text(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
-    const double east = longitude_east(r);
-    std::string out = "Prayers time for location: \n";
-    out +=
-        "Latitude: " + dms_text(r.place.latitude) + " " + (r.place.latitude < 0 ? "South" : "North") + "\n";
-    out += "Longitude: " + dms_text(east) + " " + (east <= 0 ? "West" : "East") + "\n";
-    out +=
-        r.options.zone.empty() ? "Local Time: UT" + r.tz_text + "\n" : "Local Time: " + r.options.zone + "\n";
-    if (r.options.method.method != almanac::TMethodId::almadex)
-        out += "Method: " + almanac::method_title(r.options.method) + "\n";
-    if (r.qibla) out += qibla_text(r);
-    const almanac::TPrayerDay* previous = nullptr;
-    for (const auto& d : days) {
-        if (d.skipped) {
-            out += "\n" + skipped_day_text(r, d) + "\n";
-            continue;
-        }
-        out += "\nDate: " + iso_date(d.date) + "\n";
-        if (!r.options.zone.empty() && (!previous || previous->utc_offset_seconds != d.utc_offset_seconds))
-            out += "UT offset: " + almanac::offset_text(d.utc_offset_seconds) + "\n";
-        previous = &d;
-        for (const auto& t : d.times)
-            out += std::string(almanac::prayer_name(t.prayer, r.names)) + ": " + shown_time(d, t) + "\n";
-        if (!d.error.empty()) out += d.error + "\n";
-    }
+    std::string out;
+    for (const std::string& line : almanac::schedule_report(r, days, almanac::iso_report_style(r)))
+        out += line + "\n";
     return out;
 }
 
 std::string prayer_csv(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
+    almanac::TReportStyle style = almanac::iso_report_style(r);
+    style.next_day_note = false; // each time with its own date
+    const std::vector<almanac::TPrayer> rows = almanac::listed_prayers(r.options);
     std::string out = "date";
-    for (const auto& p : almanac::prayer_names)
-        if (listed(r, p)) out += "," + std::string(p.key);
+    for (const almanac::TPrayer p : rows) out += "," + std::string(almanac::prayer_key(p));
     out += ",error\n";
     for (const auto& d : days) {
         if (d.skipped) continue;
         out += iso_date(d.date);
-        std::size_t column = 0;
-        for (const auto& p : almanac::prayer_names) {
-            if (!listed(r, p)) continue;
+        for (const almanac::TPrayer p : rows) {
             out += ",";
-            // A failed day has the times before its failure; the other columns stay empty.
-            if (column < d.times.size() && d.times[column].prayer == p.prayer)
-                out += shown_time(d, d.times[column++]);
+            // A failed day lacks some times; their columns stay empty.
+            for (const auto& t : d.times)
+                if (t.prayer == p) out += almanac::shown_time(d, t, style);
         }
         // Messages contain no comma or quote; quote them anyway, as CSV readers expect.
         out += d.error.empty() ? ",\n" : ",\"" + d.error + "\"\n";
@@ -240,15 +187,17 @@ std::string prayer_csv(const TPrayerRequest& r, const std::vector<almanac::TPray
 }
 
 std::vector<std::string> skipped_days(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
+    const almanac::TReportStyle style = almanac::iso_report_style(r);
     std::vector<std::string> lines;
     for (const auto& d : days)
-        if (d.skipped) lines.push_back(skipped_day_text(r, d));
+        if (d.skipped) lines.push_back(style.skipped_day(d));
     return lines;
 }
 
 TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days) {
     TLeftOut out;
     out.nothing_computed = true;
+    const std::vector<almanac::TPrayer> rows = almanac::listed_prayers(r.options);
     for (const auto& d : days) {
         if (!d.times.empty()) out.nothing_computed = false;
         if (d.error.empty()) continue;
@@ -258,15 +207,14 @@ TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac
             // lists every time it can compute, also before it ("without ..., ...").
             std::vector<std::string_view> missing;
             bool gap = false, after_last = false;
-            for (const auto& p : almanac::prayer_names) {
-                if (!listed(r, p)) continue;
+            for (const almanac::TPrayer p : rows) {
                 bool has = false;
-                for (const auto& t : d.times) has = has || t.prayer == p.prayer;
+                for (const auto& t : d.times) has = has || t.prayer == p;
                 if (!has) {
-                    missing.push_back(almanac::prayer_name(p.prayer, r.names));
+                    missing.push_back(almanac::prayer_name(p, r.names));
                     if (!after_last) gap = true;
                 }
-                after_last = after_last || p.prayer == d.times.back().prayer;
+                after_last = after_last || p == d.times.back().prayer;
             }
             if (!gap && !missing.empty()) {
                 line += " from " + std::string(missing.front()) + " on";
@@ -279,6 +227,100 @@ TLeftOut left_out_of_calendar(const TPrayerRequest& r, const std::vector<almanac
         out.lines.push_back(line + ": " + d.error);
     }
     return out;
+}
+
+void parse_extra_times(std::string_view text, almanac::TExtraTimes& extra) {
+    for (const std::string_view item : split(text, ',')) {
+        std::size_t i = 0;
+        while (i < extra_keys.size() && item != extra_keys[i]) ++i;
+        if (i == extra_keys.size())
+            throw TInputError(
+                "Invalid extra time " + quoted(item) +
+                " (expected imsak, midnight, last-third, sunset or jumuah, separated by commas)");
+        bool* const flags[] = {&extra.imsak, &extra.midnight, &extra.last_third, &extra.sunset,
+                               &extra.jumuah};
+        *flags[i] = true;
+    }
+}
+
+almanac::TMethodChoice method_choice(const TPrayerArgs& v) {
+    almanac::TMethodChoice m;
+    m.method = almanac::find_prayer_method(v.method)->id;
+    m.asr = static_cast<almanac::TAsrSchool>(almanac::row_of_key(almanac::asr_school_names, v.asr));
+    m.high_latitude = static_cast<almanac::THighLatitudeChoice>(
+        almanac::row_of_key(almanac::high_latitude_names, v.high_lat));
+    m.polar = static_cast<astro::TPolarRule>(almanac::row_of_key(almanac::polar_names, v.polar));
+    if (!v.adjust.empty()) m.adjust = parse_adjustments(v.adjust);
+    m.dhuhr_minutes = v.dhuhr;
+    m.round_to_minute = v.round == "minute";
+    if (v.fajr_angle) m.custom_fajr_angle = *v.fajr_angle;
+    if (v.isha_angle) m.custom_isha_angle = *v.isha_angle;
+    if (v.isha_minutes) m.custom_isha_minutes = *v.isha_minutes;
+    if (v.maghrib_angle) m.custom_maghrib_angle = *v.maghrib_angle;
+    if ((v.fajr_angle || v.isha_angle || v.isha_minutes || v.maghrib_angle) &&
+        m.method != almanac::TMethodId::custom)
+        throw TInputError(
+            "--fajr-angle, --isha-angle, --isha-minutes and --maghrib-angle need --method custom");
+    m.islamic = v.islamic;
+    if (!v.extra.empty()) parse_extra_times(v.extra, m.extra);
+    m.extra.imsak_minutes = v.imsak_minutes;
+    m.extra.night_end =
+        static_cast<almanac::TNightEnd>(almanac::row_of_key(almanac::night_end_names, v.night));
+    try {
+        almanac::check_method_choice(m);
+    } catch (const std::invalid_argument& e) {
+        throw TInputError(e.what());
+    }
+    return m;
+}
+
+almanac::TPrayerNames prayer_names_of(std::string_view name) {
+    for (const auto& [key, set] : almanac::prayer_name_sets)
+        if (name == key) return set;
+    return almanac::TPrayerNames::english;
+}
+
+TPrayerRequest prayer_request(const TPrayerArgs& v, double now) {
+    TPrayerRequest request;
+    if (v.city.empty()) {
+        if (v.lat.empty()) throw TInputError("--lat is required (or --city)");
+        if (v.lon.empty()) throw TInputError("--lon is required (or --city)");
+        if (v.tz.empty()) throw TInputError("--tz is required (or --city)");
+        request.place.latitude = parse_latitude(v.lat);
+        request.place.longitude_west = parse_longitude_west(v.lon);
+    }
+    if (!v.tz.empty()) parse_prayer_zone(v.tz, request);
+    if (!v.city.empty()) set_city(v.city, !v.tz.empty(), request);
+    request.options.sunrise = !v.no_sunrise;
+    request.options.method = method_choice(v);
+    request.qibla = v.qibla;
+    request.first_day = v.date.empty() ? local_today(request, now) : parse_date(v.date);
+    request.days = v.days;
+    request.names = prayer_names_of(v.names);
+    return request;
+}
+
+std::vector<std::string> prayer_notes(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days,
+                                      std::string_view format) {
+    if (format != "csv" && format != "ics") return {};
+    // Neither CSV nor a calendar has a place for a date the zone skipped, nor a calendar for a day's error.
+    std::vector<std::string> notes = skipped_days(r, days);
+    if (format == "ics") {
+        const TLeftOut left_out = left_out_of_calendar(r, days);
+        notes.insert(notes.end(), left_out.lines.begin(), left_out.lines.end());
+    }
+    return notes;
+}
+
+std::string prayer_output(const TPrayerRequest& r, const std::vector<almanac::TPrayerDay>& days,
+                          std::string_view format, double now) {
+    if (format == "json") return prayer_json(r, days).dump(2) + "\n";
+    if (format == "csv") return prayer_csv(r, days);
+    if (format == "text") return prayer_text(r, days);
+    // A calendar without a single time is no result.
+    if (left_out_of_calendar(r, days).nothing_computed)
+        throw TInputError("No prayer time could be computed for these days");
+    return almanac::prayer_ics(r, days, now, "almadex-cli");
 }
 
 TPrayerRequest saved_request(const std::string& path, const almanac::TIslamicChoice& islamic) {
@@ -321,7 +363,7 @@ json next_json(const TPrayerRequest& r, double now) {
         times.push_back({{"prayer", almanac::prayer_key(t.prayer)},
                          {"name", almanac::prayer_name(t.prayer, r.names)},
                          {"time", local_time(day.front(), t)},
-                         {"next", t.prayer == next->time.prayer}});
+                         {"next", t.ut == next->time.ut}});
     json doc{{"prayer", almanac::prayer_key(next->time.prayer)},
              {"name", almanac::prayer_name(next->time.prayer, r.names)},
              {"time", minute},

@@ -3,25 +3,50 @@
 #pragma once
 
 #include "almanac/islamic.h"
-#include "almanac/prayer_schedule.h"
+#include "almanac/prayer_report.h"
 #include "cli/commands.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace almadex::cli {
 
-struct TPrayerRequest {
-    almanac::TPlace place; ///< longitude WEST positive, converted once from the user's east-positive input
-    almanac::TPrayerOptions options;
-    std::string tz_text = "+00:00"; ///< the offset as given, "+HH:MM", or the zone's name
-    double date = 0;                ///< the first day
-    int days = 1;
-    almanac::TPrayerNames names = almanac::TPrayerNames::english;
-    bool qibla = false; ///< add the direction of the Kaaba and its distance
+using almanac::TPrayerRequest;
+
+/// The options of `almadex-cli prayer` as given (CLI11 fills them; empty or unset where not given).
+struct TPrayerArgs {
+    std::string lat, lon, city, tz, date, names = "english", format = "text";
+    std::string method = "almadex", asr = "standard", high_lat = "auto", polar = "none", adjust,
+                round = "second", extra, night = "dawn";
+    std::optional<double> fajr_angle, isha_angle, isha_minutes, maghrib_angle;
+    int days = 1, dhuhr = 0, imsak_minutes = 10;
+    bool no_sunrise = false, qibla = false;
+    almanac::TIslamicChoice islamic;
 };
+
+/// The method, its options and the extra times of the arguments; raises TInputError for custom angles
+/// without the custom method and for the choice's bounds (almanac::check_method_choice).
+almanac::TMethodChoice method_choice(const TPrayerArgs& args);
+/// The prayer-name set of a --names value ("english", "arabic", "arabic-script"); English for another.
+almanac::TPrayerNames prayer_names_of(std::string_view name);
+/// The request of the arguments, its first day today in its zone by default (`now` UT); raises TInputError
+/// for a missing place or zone, a bad value, custom angles without the custom method and the method
+/// choice's bounds (almanac::check_method_choice).
+TPrayerRequest prayer_request(const TPrayerArgs& args, double now);
+/// --extra "imsak,midnight,last-third,sunset,jumuah" into the choice; raises TInputError "Invalid extra time
+/// ..." for another name.
+void parse_extra_times(std::string_view text, almanac::TExtraTimes& extra);
+/// What goes to stderr before the schedule in `format`: the dates the zone skipped (csv and ics) and the
+/// days a calendar leaves out (ics).
+std::vector<std::string> prayer_notes(const TPrayerRequest& request,
+                                      const std::vector<almanac::TPrayerDay>& days, std::string_view format);
+/// The schedule in `format`: text, json, csv or ics (`now` the calendar's stamp, UT); raises TInputError for
+/// a calendar without a single time.
+std::string prayer_output(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days,
+                          std::string_view format, double now);
 
 /// --tz: an offset "[+|-]HH:MM" (its canonical text in tz_text) or an IANA zone name (options.zone); raises
 /// TInputError "Invalid time zone ..." for anything else.
@@ -41,24 +66,21 @@ double local_today(const TPrayerRequest& request, double now);
 /// years 999..2399.
 std::vector<almanac::TPrayerDay> prayer_days(const TPrayerRequest& request);
 
-/// {"latitude", "longitude" (east positive, as the user writes it), "tz", "method", "method_title", "zone"
-/// (the IANA name or null), "qibla" (with --qibla: "direction" degrees from true north, "distance_km"),
+/// {"latitude", "longitude" (east positive, as the user writes it), "place" (its name, with --city), "tz",
+/// "method", "method_title", "zone" (the IANA name or null), "night" ("dawn" or "sunrise": where the night
+/// of midnight and the last third ends, when they are listed), "qibla" (with --qibla: "direction" degrees
+/// from true north, "distance_km"),
 /// "days": [{"date", "utc_offset" "+HH:MM" (at the date's local noon), the local times "HH:MM:SS" by key,
 /// "utc_offsets" (by key, the offset of each time whose instant has another or whose local time occurs
 /// twice; only when there is one), "dates" (by key, the local date of a time that falls on another date;
-/// only when there is one), "error", and "rule": the times a rule placed, by
-/// key, with the rule's name (almanac::time_rule_key)}], "skipped_dates" (the dates the zone's clocks
-/// skipped, left out of "days"; only when there is one)}.
+/// only when there is one), "jumuah" (true on a Friday whose Dhuhr is named Jumu'ah), "error", and "rule":
+/// the times a rule placed, by key, with the rule's name (almanac::time_rule_key)}], "skipped_dates" (the
+/// dates the zone's clocks skipped, left out of "days"; only when there is one)}.
 json prayer_json(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
-/// The schedule window's layout: the place, the zone, then per day "Date: YYYY-MM-DD" and "Name: HH:MM:SS"
-/// lines (a failed day adds its message after the times it has). A method other than the day-arc fractions
-/// adds its line "Method: ..." after the zone, --qibla a line "Qibla: ...", and with a zone each day whose
-/// offset differs from the day before (and the first) says "UT offset: +HH:MM" after its date. A time whose
-/// instant has another offset than its day, or whose local time occurs twice, has its offset after it
-/// ("03:15:19 (+02:00)"), one on another local date its date ("00:15:19 (2026-03-29)"); a date the zone's
-/// clocks skipped is said in place of its day.
+/// The schedule window's report (almanac::schedule_report) in ISO 8601 dates and times, a line each.
 std::string prayer_text(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
-/// date, one column per prayer (a time with its offset as in the text), error; no row for a skipped date.
+/// date, one column per listed time (a time with its offset, and its date where it falls on another), error;
+/// no row for a skipped date.
 std::string prayer_csv(const TPrayerRequest& request, const std::vector<almanac::TPrayerDay>& days);
 /// "2011-12-30 is not a day in Pacific/Apia: its clocks skipped it", for each date the zone skipped.
 std::vector<std::string> skipped_days(const TPrayerRequest& request,

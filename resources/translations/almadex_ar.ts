@@ -207,11 +207,11 @@
         <translation>صفر</translation>
     </message>
     <message>
-        <source>Rabi'a I</source>
+        <source>Rabi&apos;a I</source>
         <translation>ربيع الأول</translation>
     </message>
     <message>
-        <source>Rabi'a II</source>
+        <source>Rabi&apos;a II</source>
         <translation>ربيع الثاني</translation>
     </message>
     <message>
@@ -227,7 +227,7 @@
         <translation>رجب</translation>
     </message>
     <message>
-        <source>Sha'ban</source>
+        <source>Sha&apos;ban</source>
         <translation>شعبان</translation>
     </message>
     <message>
@@ -239,7 +239,7 @@
         <translation>شوال</translation>
     </message>
     <message>
-        <source>Dhu al-Q'adah</source>
+        <source>Dhu al-Q&apos;adah</source>
         <translation>ذو القعدة</translation>
     </message>
     <message>
@@ -272,6 +272,26 @@
     <message>
         <source>Night</source>
         <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>الإمساك</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>الثلث الأخير من الليل</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah</source>
+        <translation>الجمعة</translation>
     </message>
 </context>
 <context>
@@ -353,7 +373,7 @@
         <translation>مخصّصة</translation>
     </message>
     <message>
-        <source>Shafi'i, Maliki, Hanbali (shadow 1)</source>
+        <source>Shafi&apos;i, Maliki, Hanbali (shadow 1)</source>
         <translation>الشافعي والمالكي والحنبلي (الظل مثل)</translation>
     </message>
     <message>
@@ -387,6 +407,77 @@
     <message>
         <source>Nearest latitude with sunrise and sunset</source>
         <translation>أقرب خط عرض فيه شروق وغروب</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Qibla: %1° from true north, %2 km to the Kaaba</source>
+        <translation>القبلة: %1° من الشمال الجغرافي، %2 كم إلى الكعبة</translation>
+    </message>
+    <message>
+        <source>sunset to dawn</source>
+        <translation>من الغروب إلى الفجر</translation>
+    </message>
+    <message>
+        <source>sunset to sunrise</source>
+        <translation>من الغروب إلى الشروق</translation>
+    </message>
+    <message>
+        <source>Prayers time for location: </source>
+        <translation>مواقيت الصلاة للموقع: </translation>
+    </message>
+    <message>
+        <source>Latitude: </source>
+        <translation>خط العرض: </translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>جنوبًا</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>شمالًا</translation>
+    </message>
+    <message>
+        <source>Longitude: </source>
+        <translation>خط الطول: </translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غربًا</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرقًا</translation>
+    </message>
+    <message>
+        <source>Local Time: </source>
+        <translation>التوقيت المحلي: </translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>ت.ع</translation>
+    </message>
+    <message>
+        <source>Method: </source>
+        <translation>طريقة الحساب: </translation>
+    </message>
+    <message>
+        <source>Night length: </source>
+        <translation>طول الليل: </translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>التاريخ: </translation>
+    </message>
+    <message>
+        <source>UT offset: </source>
+        <translation>الفارق عن ت.ع: </translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>: </translation>
     </message>
 </context>
 <context>
@@ -481,7 +572,7 @@
         <translation>النسبة المئوية المضاءة من سطح القمر</translation>
     </message>
     <message>
-        <source>Moon's age</source>
+        <source>Moon&apos;s age</source>
         <translation>عمر القمر</translation>
     </message>
     <message>
@@ -788,7 +879,7 @@
         <translation>عيد العنصرة</translation>
     </message>
     <message>
-        <source>All Saints' Day</source>
+        <source>All Saints&apos; Day</source>
         <translation>عيد جميع القديسين</translation>
     </message>
     <message>
@@ -800,7 +891,7 @@
         <translation>عيد الميلاد</translation>
     </message>
     <message>
-        <source>Muslims' New Year</source>
+        <source>Muslims&apos; New Year</source>
         <translation>رأس السنة الهجرية</translation>
     </message>
     <message>
@@ -1147,7 +1238,7 @@
         <translation>النغمة الافتراضية</translation>
     </message>
     <message>
-        <source>Dawn prayer's sound:</source>
+        <source>Dawn prayer&apos;s sound:</source>
         <translation>صوت صلاة الفجر:</translation>
     </message>
     <message>
@@ -1274,7 +1365,7 @@
         <translation>تتعذّر قراءة الملف الصوتي %1: تُشغَّل النغمة بدلًا منه.</translation>
     </message>
     <message>
-        <source>To change the alerts: Alerts... in the tray's menu or in the prayer window.</source>
+        <source>To change the alerts: Alerts... in the tray&apos;s menu or in the prayer window.</source>
         <translation>لتغيير التنبيهات: التنبيهات… في قائمة منطقة الإشعارات أو في نافذة الصلاة.</translation>
     </message>
     <message>
@@ -1332,6 +1423,56 @@
     </message>
 </context>
 <context>
+    <name>almadex::TExtraTimesMenu</name>
+    <message>
+        <source>&amp;Imsak</source>
+        <translation>&amp;الإمساك</translation>
+    </message>
+    <message>
+        <source>Imsak &amp;before dawn</source>
+        <translation>الإمساك &amp;قبل الفجر</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Midnight</source>
+        <translation>&amp;منتصف الليل</translation>
+    </message>
+    <message>
+        <source>&amp;Last third of the night</source>
+        <translation>ال&amp;ثلث الأخير من الليل</translation>
+    </message>
+    <message>
+        <source>&amp;Night of midnight</source>
+        <translation>&amp;الليل الذي يُنصَّف</translation>
+    </message>
+    <message>
+        <source>Sunset to &amp;dawn</source>
+        <translation>من الغروب إلى &amp;الفجر</translation>
+    </message>
+    <message>
+        <source>Sunset to &amp;sunrise</source>
+        <translation>من الغروب إلى ال&amp;شروق</translation>
+    </message>
+    <message>
+        <source>&amp;Sunset in its own row</source>
+        <translation>ال&amp;غروب في سطر مستقل</translation>
+    </message>
+    <message>
+        <source>&amp;Jumu&apos;ah on Fridays</source>
+        <translation>صلاة &amp;الجمعة يوم الجمعة</translation>
+    </message>
+</context>
+<context>
     <name>almadex::TGuard</name>
     <message>
         <source>Unknown error</source>
@@ -1351,7 +1492,7 @@ A desktop almanac</source>
 تقويم مكتبي</translation>
     </message>
     <message>
-        <source>The user's guide</source>
+        <source>The user&apos;s guide</source>
         <translation>دليل المستخدم</translation>
     </message>
     <message>
@@ -1359,12 +1500,12 @@ A desktop almanac</source>
         <translation>ملف المساعدة غير موجود: %1</translation>
     </message>
     <message>
-        <source>Open the user's guide</source>
+        <source>Open the user&apos;s guide</source>
         <translation>فتح دليل المستخدم</translation>
     </message>
     <message>
-        <source>Places by name: the cities of &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames), licensed under the &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;Creative Commons Attribution 4.0&lt;/a&gt; licence.</source>
-        <translation>الأماكن بأسمائها: مدن &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames)، بترخيص &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;المشاع الإبداعي، النسبة 4.0&lt;/a&gt;.</translation>
+        <source>Places by name: the cities of &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (© GeoNames), licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/4.0/&quot;&gt;Creative Commons Attribution 4.0&lt;/a&gt; licence.</source>
+        <translation>الأماكن بأسمائها: مدن &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (© GeoNames)، بترخيص &lt;a href=&quot;https://creativecommons.org/licenses/by/4.0/&quot;&gt;المشاع الإبداعي، النسبة 4.0&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Credits</source>
@@ -1514,7 +1655,7 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>تنبيه: هذا التاريخ الهجري غير صالح.</translation>
     </message>
     <message>
-        <source>The user's guide</source>
+        <source>The user&apos;s guide</source>
         <translation>دليل المستخدم</translation>
     </message>
     <message>
@@ -1562,7 +1703,7 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>الوقت: %1</translation>
     </message>
     <message>
-        <source>Printer's trouble?</source>
+        <source>Printer&apos;s trouble?</source>
         <translation>مشكلة في الطابعة؟</translation>
     </message>
     <message>
@@ -1576,42 +1717,6 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
 </context>
 <context>
     <name>almadex::TMonthForm</name>
-    <message>
-        <source>Prayers time for location: </source>
-        <translation>مواقيت الصلاة للموقع: </translation>
-    </message>
-    <message>
-        <source>Latitude: %1</source>
-        <translation>خط العرض: %1</translation>
-    </message>
-    <message>
-        <source>Longitude: %1</source>
-        <translation>خط الطول: %1</translation>
-    </message>
-    <message>
-        <source>Local Time: %1</source>
-        <translation>التوقيت المحلي: %1</translation>
-    </message>
-    <message>
-        <source>Local Time: UT%1</source>
-        <translation>التوقيت المحلي: ت.ع%1</translation>
-    </message>
-    <message>
-        <source>Method: %1</source>
-        <translation>طريقة الحساب: %1</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>التاريخ: %1</translation>
-    </message>
-    <message>
-        <source>UT offset: %1</source>
-        <translation>الفارق عن ت.ع: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
     <message>
         <source>Rich text (*.rtf)</source>
         <translation>نص منسق (*.rtf)</translation>
@@ -1649,7 +1754,7 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>وهران، الجزائر، Oran…</translation>
     </message>
     <message>
-        <source>A city's name, in any case, with or without its accents; its French or Arabic name</source>
+        <source>A city&apos;s name, in any case, with or without its accents; its French or Arabic name</source>
         <translation>اسم مدينة، بأي حالة أحرف، بعلامات أو بدونها؛ أو اسمها الفرنسي أو العربي</translation>
     </message>
     <message>
@@ -1657,16 +1762,12 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>يتعذّر البحث عن المدن بأسمائها: تتعذّر قراءة بياناتها</translation>
     </message>
     <message>
-        <source>No city's name begins so</source>
+        <source>No city&apos;s name begins so</source>
         <translation>لا اسم مدينة يبدأ هكذا</translation>
     </message>
 </context>
 <context>
     <name>almadex::TPrayerForm</name>
-    <message>
-        <source>%1: not a day in %2: its clocks skipped it</source>
-        <translation>%1: ليس يومًا في %2: قفزت ساعاته عنه</translation>
-    </message>
     <message>
         <source>&amp;Method</source>
         <translation>&amp;طريقة الحساب</translation>
@@ -1716,7 +1817,7 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>ليس يومًا في %1: قفزت ساعاته عنه</translation>
     </message>
     <message>
-        <source>Today's prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
+        <source>Today&apos;s prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
         <translation>يتعذّر حساب مواقيت صلاة اليوم للموقع المحفوظ في نافذة الصلاة (%1، %2): %3</translation>
     </message>
     <message>
@@ -1725,11 +1826,11 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
     </message>
     <message>
         <source>%1 - %2</source>
-        <comment>the window's title, the place's name</comment>
+        <comment>the window&apos;s title, the place&apos;s name</comment>
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>The Muslim World League's, for a country without a known practice</source>
+        <source>The Muslim World League&apos;s, for a country without a known practice</source>
         <translation>طريقة رابطة العالم الإسلامي، لبلد لا يُعرف له عمل</translation>
     </message>
     <message>
@@ -1779,6 +1880,14 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
     <message>
         <source>, </source>
         <translation>، </translation>
+    </message>
+    <message>
+        <source>next day</source>
+        <translation>اليوم التالي</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1848,11 +1957,11 @@ A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.
         <translation>تُضاف إلى الوقت الذي تعطيه الطريقة، أيًّا كانت.</translation>
     </message>
     <message>
-        <source>Dhuhr's rule</source>
+        <source>Dhuhr&apos;s rule</source>
         <translation>قاعدة الظهر</translation>
     </message>
     <message>
-        <source>Dhuhr falls this long after the Sun's transit, before the minutes added above</source>
+        <source>Dhuhr falls this long after the Sun&apos;s transit, before the minutes added above</source>
         <translation>يقع الظهر بعد زوال الشمس بهذه المدة، قبل الدقائق المضافة أعلاه</translation>
     </message>
     <message>
@@ -1955,7 +2064,7 @@ Open it by hand:
         <translation>طباعة المدة التي يستغرقها إنشاء النوافذ، ثم الانتهاء.</translation>
     </message>
     <message>
-        <source>Try 'almadex --help'.</source>
+        <source>Try &apos;almadex --help&apos;.</source>
         <translation>جرّب «almadex --help».</translation>
     </message>
 </context>

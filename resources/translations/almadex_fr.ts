@@ -207,11 +207,11 @@
         <translation>Safar</translation>
     </message>
     <message>
-        <source>Rabi'a I</source>
+        <source>Rabi&apos;a I</source>
         <translation>Rabia al-awal</translation>
     </message>
     <message>
-        <source>Rabi'a II</source>
+        <source>Rabi&apos;a II</source>
         <translation>Rabia ath-thani</translation>
     </message>
     <message>
@@ -227,7 +227,7 @@
         <translation>Rajab</translation>
     </message>
     <message>
-        <source>Sha'ban</source>
+        <source>Sha&apos;ban</source>
         <translation>Chaabane</translation>
     </message>
     <message>
@@ -239,7 +239,7 @@
         <translation>Chawwal</translation>
     </message>
     <message>
-        <source>Dhu al-Q'adah</source>
+        <source>Dhu al-Q&apos;adah</source>
         <translation>Dhou al-qi’da</translation>
     </message>
     <message>
@@ -272,6 +272,26 @@
     <message>
         <source>Night</source>
         <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>Imsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghreb</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Minuit</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>Dernier tiers de la nuit</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah</source>
+        <translation>Joumou’a</translation>
     </message>
 </context>
 <context>
@@ -353,7 +373,7 @@
         <translation>Personnalisée</translation>
     </message>
     <message>
-        <source>Shafi'i, Maliki, Hanbali (shadow 1)</source>
+        <source>Shafi&apos;i, Maliki, Hanbali (shadow 1)</source>
         <translation>Chafiite, malikite, hanbalite (ombre 1)</translation>
     </message>
     <message>
@@ -390,6 +410,77 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Qibla: %1° from true north, %2 km to the Kaaba</source>
+        <translation>Qibla&#xa0;: %1° depuis le nord géographique, %2 km jusqu’à la Kaaba</translation>
+    </message>
+    <message>
+        <source>sunset to dawn</source>
+        <translation>du coucher du soleil à l’aube</translation>
+    </message>
+    <message>
+        <source>sunset to sunrise</source>
+        <translation>du coucher au lever du soleil</translation>
+    </message>
+    <message>
+        <source>Prayers time for location: </source>
+        <translation>Heures des prières pour le lieu&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Latitude: </source>
+        <translation>Latitude&#xa0;: </translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>Longitude: </source>
+        <translation>Longitude&#xa0;: </translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>Local Time: </source>
+        <translation>Heure locale&#xa0;: </translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>TU</translation>
+    </message>
+    <message>
+        <source>Method: </source>
+        <translation>Méthode&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Night length: </source>
+        <translation>Durée de la nuit&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Date&#xa0;: </translation>
+    </message>
+    <message>
+        <source>UT offset: </source>
+        <translation>Décalage TU&#xa0;: </translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>&#xa0;: </translation>
+    </message>
+</context>
+<context>
     <name>TBetweenForm</name>
     <message>
         <source>In Between dates</source>
@@ -397,7 +488,7 @@
     </message>
     <message>
         <source>Select dates : </source>
-        <translation>Choisissez les dates : </translation>
+        <translation>Choisissez les dates&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -446,7 +537,7 @@
     </message>
     <message>
         <source>Time : </source>
-        <translation>Heure : </translation>
+        <translation>Heure&#xa0;: </translation>
     </message>
     <message>
         <source>&lt;&lt;&lt; Paste current time</source>
@@ -466,11 +557,11 @@
     </message>
     <message>
         <source>Moon : </source>
-        <translation>Lune : </translation>
+        <translation>Lune&#xa0;: </translation>
     </message>
     <message>
         <source>Moon phase viewer: click to change location</source>
-        <translation>Phase de la Lune : cliquez pour changer de lieu</translation>
+        <translation>Phase de la Lune&#xa0;: cliquez pour changer de lieu</translation>
     </message>
     <message>
         <source>Phase</source>
@@ -481,7 +572,7 @@
         <translation>pourcentage de la surface de la Lune éclairée</translation>
     </message>
     <message>
-        <source>Moon's age</source>
+        <source>Moon&apos;s age</source>
         <translation>Âge de la Lune</translation>
     </message>
     <message>
@@ -530,7 +621,7 @@
     </message>
     <message>
         <source>Seasons : </source>
-        <translation>Saisons : </translation>
+        <translation>Saisons&#xa0;: </translation>
     </message>
     <message>
         <source>Winter</source>
@@ -557,7 +648,7 @@
     <name>TMainForm</name>
     <message>
         <source> Gregorian: </source>
-        <translation> Grégorien : </translation>
+        <translation> Grégorien&#xa0;: </translation>
     </message>
     <message>
         <source>Day</source>
@@ -585,7 +676,7 @@
     </message>
     <message>
         <source> Islamic: </source>
-        <translation> Hégirien : </translation>
+        <translation> Hégirien&#xa0;: </translation>
     </message>
     <message>
         <source>between 389 and 1833</source>
@@ -601,7 +692,7 @@
     </message>
     <message>
         <source> Chinese: </source>
-        <translation> Chinois : </translation>
+        <translation> Chinois&#xa0;: </translation>
     </message>
     <message>
         <source>Cycle</source>
@@ -617,15 +708,15 @@
     </message>
     <message>
         <source>Stem: </source>
-        <translation>Tige : </translation>
+        <translation>Tige&#xa0;: </translation>
     </message>
     <message>
         <source>Zodiac: </source>
-        <translation>Zodiaque : </translation>
+        <translation>Zodiaque&#xa0;: </translation>
     </message>
     <message>
         <source>Is a leap month ?</source>
-        <translation>Mois intercalaire ?</translation>
+        <translation>Mois intercalaire&#xa0;?</translation>
     </message>
     <message>
         <source>Convert this Chinese date</source>
@@ -633,7 +724,7 @@
     </message>
     <message>
         <source> Hebrew: </source>
-        <translation> Hébraïque : </translation>
+        <translation> Hébraïque&#xa0;: </translation>
     </message>
     <message>
         <source>between 4759 and 6160</source>
@@ -645,11 +736,11 @@
     </message>
     <message>
         <source> Julian: </source>
-        <translation> Julien : </translation>
+        <translation> Julien&#xa0;: </translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation>Jours :</translation>
+        <translation>Jours&#xa0;:</translation>
     </message>
     <message>
         <source>number of day elapsed since January 1st, 4712 b.c.</source>
@@ -788,7 +879,7 @@
         <translation>Pentecôte</translation>
     </message>
     <message>
-        <source>All Saints' Day</source>
+        <source>All Saints&apos; Day</source>
         <translation>Toussaint</translation>
     </message>
     <message>
@@ -800,7 +891,7 @@
         <translation>Noël</translation>
     </message>
     <message>
-        <source>Muslims' New Year</source>
+        <source>Muslims&apos; New Year</source>
         <translation>Nouvel An musulman</translation>
     </message>
     <message>
@@ -943,11 +1034,11 @@
     </message>
     <message>
         <source>I am here: </source>
-        <translation>Je suis ici : </translation>
+        <translation>Je suis ici&#xa0;: </translation>
     </message>
     <message>
         <source>Latitude :</source>
-        <translation>Latitude :</translation>
+        <translation>Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>in degrees</source>
@@ -975,7 +1066,7 @@
     </message>
     <message>
         <source>Longitude :</source>
-        <translation>Longitude :</translation>
+        <translation>Longitude&#xa0;:</translation>
     </message>
     <message>
         <source>W/E of Greenwich</source>
@@ -991,11 +1082,11 @@
     </message>
     <message>
         <source>Time zone :</source>
-        <translation>Fuseau :</translation>
+        <translation>Fuseau&#xa0;:</translation>
     </message>
     <message>
         <source>Prayers time for :</source>
-        <translation>Prières du :</translation>
+        <translation>Prières du&#xa0;:</translation>
     </message>
     <message>
         <source>Prayer</source>
@@ -1062,7 +1153,7 @@
     </message>
     <message>
         <source>New date : </source>
-        <translation>Nouvelle date : </translation>
+        <translation>Nouvelle date&#xa0;: </translation>
     </message>
     <message>
         <source>Add</source>
@@ -1136,19 +1227,19 @@
     </message>
     <message>
         <source>Skipped on %1: %2</source>
-        <translation>Omise le %1 : %2</translation>
+        <translation>Omise le %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Sound:</source>
-        <translation>Son :</translation>
+        <translation>Son&#xa0;:</translation>
     </message>
     <message>
         <source>The default chime</source>
         <translation>Le carillon par défaut</translation>
     </message>
     <message>
-        <source>Dawn prayer's sound:</source>
-        <translation>Son de la prière de l’aube :</translation>
+        <source>Dawn prayer&apos;s sound:</source>
+        <translation>Son de la prière de l’aube&#xa0;:</translation>
     </message>
     <message>
         <source>The same sound</source>
@@ -1172,7 +1263,7 @@
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume&#xa0;:</translation>
     </message>
     <message>
         <source>Play</source>
@@ -1187,7 +1278,7 @@
     <name>almadex::TAppCore</name>
     <message>
         <source>%1 holds values that cannot be read: %2. The prayer window shows its defaults in their place, which are saved when the program ends.</source>
-        <translation>%1 contient des valeurs illisibles : %2. La fenêtre des prières montre à leur place ses valeurs par défaut, qui seront enregistrées à la fin du programme.</translation>
+        <translation>%1 contient des valeurs illisibles&#xa0;: %2. La fenêtre des prières montre à leur place ses valeurs par défaut, qui seront enregistrées à la fin du programme.</translation>
     </message>
     <message>
         <source>, </source>
@@ -1271,11 +1362,11 @@
     </message>
     <message>
         <source>The sound file %1 cannot be read: the chime plays instead.</source>
-        <translation>Le fichier son %1 ne peut pas être lu : le carillon sonne à sa place.</translation>
+        <translation>Le fichier son %1 ne peut pas être lu&#xa0;: le carillon sonne à sa place.</translation>
     </message>
     <message>
-        <source>To change the alerts: Alerts... in the tray's menu or in the prayer window.</source>
-        <translation>Pour changer les alertes : Alertes… dans le menu de la zone de notification ou dans la fenêtre des prières.</translation>
+        <source>To change the alerts: Alerts... in the tray&apos;s menu or in the prayer window.</source>
+        <translation>Pour changer les alertes&#xa0;: Alertes… dans le menu de la zone de notification ou dans la fenêtre des prières.</translation>
     </message>
     <message>
         <source>No prayer time in the next days</source>
@@ -1299,23 +1390,23 @@
     </message>
     <message>
         <source>Almadex keeps running in the tray to alert at the prayer times. Quit in its menu ends it; Options &gt; Keep running in the tray changes this.</source>
-        <translation>Almadex reste actif dans la zone de notification pour alerter aux heures de prière. Quitter, dans son menu, l’arrête ; Options &gt; Rester dans la zone de notification change ce réglage.</translation>
+        <translation>Almadex reste actif dans la zone de notification pour alerter aux heures de prière. Quitter, dans son menu, l’arrête&#xa0;; Options &gt; Rester dans la zone de notification change ce réglage.</translation>
     </message>
 </context>
 <context>
     <name>almadex::TDataFiles</name>
     <message>
         <source>%1 could not be read (%2); it will be left as it is.</source>
-        <translation>%1 n’a pas pu être lu (%2) ; il restera tel quel.</translation>
+        <translation>%1 n’a pas pu être lu (%2)&#xa0;; il restera tel quel.</translation>
     </message>
     <message>
         <source>%1 is damaged: %2. What could be read of it was read.</source>
-        <translation>%1 est endommagé : %2. Ce qui pouvait en être lu l’a été.</translation>
+        <translation>%1 est endommagé&#xa0;: %2. Ce qui pouvait en être lu l’a été.</translation>
     </message>
     <message>
         <source>Could not save %1:
 %2</source>
-        <translation>Impossible d’enregistrer %1 :
+        <translation>Impossible d’enregistrer %1&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -1329,6 +1420,52 @@
     <message>
         <source>cannot flush the file to disk</source>
         <translation>impossible d’écrire le fichier sur le disque</translation>
+    </message>
+</context>
+<context>
+    <name>almadex::TExtraTimesMenu</name>
+    <message>
+        <source>&amp;Imsak</source>
+        <translation>&amp;Imsak</translation>
+    </message>
+    <message>
+        <source>Imsak &amp;before dawn</source>
+        <translation>Imsak &amp;avant l’aube</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Midnight</source>
+        <translation>&amp;Minuit</translation>
+    </message>
+    <message>
+        <source>&amp;Last third of the night</source>
+        <translation>&amp;Dernier tiers de la nuit</translation>
+    </message>
+    <message>
+        <source>&amp;Night of midnight</source>
+        <translation>&amp;Nuit partagée par minuit</translation>
+    </message>
+    <message>
+        <source>Sunset to &amp;dawn</source>
+        <translation>Du coucher du soleil à l’&amp;aube</translation>
+    </message>
+    <message>
+        <source>Sunset to &amp;sunrise</source>
+        <translation>Du coucher au &amp;lever du soleil</translation>
+    </message>
+    <message>
+        <source>&amp;Sunset in its own row</source>
+        <translation>&amp;Coucher du soleil sur sa propre ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Jumu&apos;ah on Fridays</source>
+        <translation>&amp;Joumou’a le vendredi</translation>
     </message>
 </context>
 <context>
@@ -1351,20 +1488,20 @@ A desktop almanac</source>
 Un almanach de bureau</translation>
     </message>
     <message>
-        <source>The user's guide</source>
+        <source>The user&apos;s guide</source>
         <translation>Le guide de l’utilisateur</translation>
     </message>
     <message>
         <source>The help file cannot be found: %1</source>
-        <translation>Le fichier d’aide est introuvable : %1</translation>
+        <translation>Le fichier d’aide est introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Open the user's guide</source>
+        <source>Open the user&apos;s guide</source>
         <translation>Ouvrir le guide de l’utilisateur</translation>
     </message>
     <message>
-        <source>Places by name: the cities of &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames), licensed under the &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;Creative Commons Attribution 4.0&lt;/a&gt; licence.</source>
-        <translation>Lieux par leur nom : les villes de &lt;a href="https://www.geonames.org/"&gt;GeoNames&lt;/a&gt; (© GeoNames), sous licence &lt;a href="https://creativecommons.org/licenses/by/4.0/"&gt;Creative Commons Attribution 4.0&lt;/a&gt;.</translation>
+        <source>Places by name: the cities of &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (© GeoNames), licensed under the &lt;a href=&quot;https://creativecommons.org/licenses/by/4.0/&quot;&gt;Creative Commons Attribution 4.0&lt;/a&gt; licence.</source>
+        <translation>Lieux par leur nom&#xa0;: les villes de &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (© GeoNames), sous licence &lt;a href=&quot;https://creativecommons.org/licenses/by/4.0/&quot;&gt;Creative Commons Attribution 4.0&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Credits</source>
@@ -1377,7 +1514,7 @@ Un almanach de bureau</translation>
         <source>%1 version %2
 A desktop almanac: calendars and feasts, the Moon and the seasons, prayer times.</source>
         <translation>%1 version %2
-Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heures de prière.</translation>
+Un almanach de bureau&#xa0;: calendriers et fêtes, la Lune et les saisons, les heures de prière.</translation>
     </message>
 </context>
 <context>
@@ -1391,7 +1528,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     <name>almadex::TLunarForm</name>
     <message>
         <source>Wrong date !</source>
-        <translation>Date erronée !</translation>
+        <translation>Date erronée&#xa0;!</translation>
     </message>
     <message>
         <source>Please, note that %1 is an invalid date.</source>
@@ -1483,7 +1620,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Wrong date !</source>
-        <translation>Date erronée !</translation>
+        <translation>Date erronée&#xa0;!</translation>
     </message>
     <message>
         <source>Please, check this out.</source>
@@ -1491,11 +1628,11 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source> Islamic%1: </source>
-        <translation> Hégirien%1 : </translation>
+        <translation> Hégirien%1&#xa0;: </translation>
     </message>
     <message>
         <source>ICU tabulates Umm al-Qura for %1 to %2 AH; %3 AH is computed by its own arithmetic, the civil calendar.</source>
-        <translation>ICU donne Umm al-Qura en table de %1 à %2 de l’hégire ; l’an %3 est calculé par sa propre arithmétique, celle du calendrier civil.</translation>
+        <translation>ICU donne Umm al-Qura en table de %1 à %2 de l’hégire&#xa0;; l’an %3 est calculé par sa propre arithmétique, celle du calendrier civil.</translation>
     </message>
     <message>
         <source>Please, note that Gregorian date is invalid.</source>
@@ -1514,12 +1651,12 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
         <translation>Attention, cette date hégirienne n’est pas valide.</translation>
     </message>
     <message>
-        <source>The user's guide</source>
+        <source>The user&apos;s guide</source>
         <translation>Le guide de l’utilisateur</translation>
     </message>
     <message>
         <source>The help file cannot be found: %1</source>
-        <translation>Le fichier d’aide est introuvable : %1</translation>
+        <translation>Le fichier d’aide est introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Almadex cannot be set to start when you log on.</source>
@@ -1535,39 +1672,39 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Gregorian: Day:%1 Month:%2 Year:%3</source>
-        <translation>Grégorien : jour : %1 mois : %2 année : %3</translation>
+        <translation>Grégorien&#xa0;: jour&#xa0;: %1 mois&#xa0;: %2 année&#xa0;: %3</translation>
     </message>
     <message>
         <source>Islamic: Day:%1 Month: %2 Year:%3</source>
-        <translation>Hégirien : jour : %1 mois : %2 année : %3</translation>
+        <translation>Hégirien&#xa0;: jour&#xa0;: %1 mois&#xa0;: %2 année&#xa0;: %3</translation>
     </message>
     <message>
         <source>Chinese: Day:%1 Month:%2 Year:%3</source>
-        <translation>Chinois : jour : %1 mois : %2 année : %3</translation>
+        <translation>Chinois&#xa0;: jour&#xa0;: %1 mois&#xa0;: %2 année&#xa0;: %3</translation>
     </message>
     <message>
         <source>   Cycle:%1 Stem: %2 Zodiac: %3</source>
-        <translation>   Cycle : %1 Tige : %2 Zodiaque : %3</translation>
+        <translation>   Cycle&#xa0;: %1 Tige&#xa0;: %2 Zodiaque&#xa0;: %3</translation>
     </message>
     <message>
         <source>Hebrew: Day:%1 Month: %2 Year:%3</source>
-        <translation>Hébraïque : jour : %1 mois : %2 année : %3</translation>
+        <translation>Hébraïque&#xa0;: jour&#xa0;: %1 mois&#xa0;: %2 année&#xa0;: %3</translation>
     </message>
     <message>
         <source>Julian: %1 days.</source>
-        <translation>Julien : %1 jours.</translation>
+        <translation>Julien&#xa0;: %1 jours.</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation>Heure : %1</translation>
+        <translation>Heure&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Printer's trouble?</source>
-        <translation>Problème d’imprimante ?</translation>
+        <source>Printer&apos;s trouble?</source>
+        <translation>Problème d’imprimante&#xa0;?</translation>
     </message>
     <message>
         <source>Printing cannot proceed, please check the printer out !</source>
-        <translation>L’impression ne peut pas se faire, veuillez vérifier l’imprimante !</translation>
+        <translation>L’impression ne peut pas se faire, veuillez vérifier l’imprimante&#xa0;!</translation>
     </message>
     <message>
         <source>Keep running in the &amp;tray</source>
@@ -1576,42 +1713,6 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
 </context>
 <context>
     <name>almadex::TMonthForm</name>
-    <message>
-        <source>Prayers time for location: </source>
-        <translation>Heures des prières pour le lieu : </translation>
-    </message>
-    <message>
-        <source>Latitude: %1</source>
-        <translation>Latitude : %1</translation>
-    </message>
-    <message>
-        <source>Longitude: %1</source>
-        <translation>Longitude : %1</translation>
-    </message>
-    <message>
-        <source>Local Time: %1</source>
-        <translation>Heure locale : %1</translation>
-    </message>
-    <message>
-        <source>Local Time: UT%1</source>
-        <translation>Heure locale : TU%1</translation>
-    </message>
-    <message>
-        <source>Method: %1</source>
-        <translation>Méthode : %1</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Date : %1</translation>
-    </message>
-    <message>
-        <source>UT offset: %1</source>
-        <translation>Décalage TU : %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
     <message>
         <source>Rich text (*.rtf)</source>
         <translation>Texte enrichi (*.rtf)</translation>
@@ -1627,7 +1728,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     <message>
         <source>Could not save %1:
 %2</source>
-        <translation>Impossible d’enregistrer %1 :
+        <translation>Impossible d’enregistrer %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -1642,31 +1743,27 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     <name>almadex::TPlaceFinder</name>
     <message>
         <source>&amp;Find a city:</source>
-        <translation>&amp;Chercher une ville :</translation>
+        <translation>&amp;Chercher une ville&#xa0;:</translation>
     </message>
     <message>
         <source>Oran, Alger, وهران...</source>
         <translation>Oran, Alger, وهران…</translation>
     </message>
     <message>
-        <source>A city's name, in any case, with or without its accents; its French or Arabic name</source>
-        <translation>Le nom d’une ville, en majuscules ou minuscules, avec ou sans accents ; son nom français ou arabe</translation>
+        <source>A city&apos;s name, in any case, with or without its accents; its French or Arabic name</source>
+        <translation>Le nom d’une ville, en majuscules ou minuscules, avec ou sans accents&#xa0;; son nom français ou arabe</translation>
     </message>
     <message>
         <source>Cities cannot be found by name: their data cannot be loaded</source>
-        <translation>Les villes ne peuvent pas être cherchées par leur nom : leurs données ne peuvent pas être chargées</translation>
+        <translation>Les villes ne peuvent pas être cherchées par leur nom&#xa0;: leurs données ne peuvent pas être chargées</translation>
     </message>
     <message>
-        <source>No city's name begins so</source>
+        <source>No city&apos;s name begins so</source>
         <translation>Aucun nom de ville ne commence ainsi</translation>
     </message>
 </context>
 <context>
     <name>almadex::TPrayerForm</name>
-    <message>
-        <source>%1: not a day in %2: its clocks skipped it</source>
-        <translation>%1 : pas un jour à %2 : ses horloges l’ont sauté</translation>
-    </message>
     <message>
         <source>&amp;Method</source>
         <translation>&amp;Méthode</translation>
@@ -1701,7 +1798,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>%1: UT%2 on this day</source>
-        <translation>%1 : TU%2 ce jour-là</translation>
+        <translation>%1&#xa0;: TU%2 ce jour-là</translation>
     </message>
     <message>
         <source>Qibla %1°</source>
@@ -1709,15 +1806,15 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km to the Kaaba</source>
-        <translation>Qibla : %1° depuis le nord géographique, %2 km jusqu’à la Kaaba</translation>
+        <translation>Qibla&#xa0;: %1° depuis le nord géographique, %2 km jusqu’à la Kaaba</translation>
     </message>
     <message>
         <source>not a day in %1: its clocks skipped it</source>
-        <translation>pas un jour à %1 : ses horloges l’ont sauté</translation>
+        <translation>pas un jour à %1&#xa0;: ses horloges l’ont sauté</translation>
     </message>
     <message>
-        <source>Today's prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
-        <translation>Les heures de prière du jour ne peuvent pas être calculées pour le lieu enregistré dans la fenêtre des prières (%1, %2) : %3</translation>
+        <source>Today&apos;s prayer times cannot be computed for the place saved in the prayer window (%1, %2): %3</source>
+        <translation>Les heures de prière du jour ne peuvent pas être calculées pour le lieu enregistré dans la fenêtre des prières (%1, %2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>&amp;Alerts...</source>
@@ -1725,16 +1822,16 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>%1 - %2</source>
-        <comment>the window's title, the place's name</comment>
+        <comment>the window&apos;s title, the place&apos;s name</comment>
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>The Muslim World League's, for a country without a known practice</source>
+        <source>The Muslim World League&apos;s, for a country without a known practice</source>
         <translation>Celle de la Ligue islamique mondiale, pour un pays sans usage connu</translation>
     </message>
     <message>
         <source>Usual in %1: %2</source>
-        <translation>Usuelle en %1 : %2</translation>
+        <translation>Usuelle en %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Use it</source>
@@ -1746,7 +1843,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Where are you? Type your latitude and longitude, or click the map.</source>
-        <translation>Où êtes-vous ? Tapez votre latitude et votre longitude, ou cliquez sur la carte.</translation>
+        <translation>Où êtes-vous&#xa0;? Tapez votre latitude et votre longitude, ou cliquez sur la carte.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1754,7 +1851,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Where are you? Type your city above, or choose:</source>
-        <translation>Où êtes-vous ? Tapez votre ville ci-dessus, ou choisissez :</translation>
+        <translation>Où êtes-vous&#xa0;? Tapez votre ville ci-dessus, ou choisissez&#xa0;:</translation>
     </message>
     <message>
         <source>Later</source>
@@ -1762,7 +1859,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Where are you? Type the name of your city above.</source>
-        <translation>Où êtes-vous ? Tapez le nom de votre ville ci-dessus.</translation>
+        <translation>Où êtes-vous&#xa0;? Tapez le nom de votre ville ci-dessus.</translation>
     </message>
     <message>
         <source>Kaaba</source>
@@ -1774,38 +1871,46 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>(rules for such days: %1)</source>
-        <translation>(règles pour ces jours : %1)</translation>
+        <translation>(règles pour ces jours&#xa0;: %1)</translation>
     </message>
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>next day</source>
+        <translation>lendemain</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>almadex::TPrayerMethodDialog</name>
     <message>
         <source>Fajr:</source>
-        <translation>Fajr :</translation>
+        <translation>Fajr&#xa0;:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation>Lever du soleil :</translation>
+        <translation>Lever du soleil&#xa0;:</translation>
     </message>
     <message>
         <source>Dhuhr:</source>
-        <translation>Dhohr :</translation>
+        <translation>Dhohr&#xa0;:</translation>
     </message>
     <message>
         <source>Asr:</source>
-        <translation>Asr :</translation>
+        <translation>Asr&#xa0;:</translation>
     </message>
     <message>
         <source>Maghrib:</source>
-        <translation>Maghrib :</translation>
+        <translation>Maghrib&#xa0;:</translation>
     </message>
     <message>
         <source>Isha:</source>
-        <translation>Icha :</translation>
+        <translation>Icha&#xa0;:</translation>
     </message>
     <message>
         <source>Prayer adjustments</source>
@@ -1821,7 +1926,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Dhuhr after the transit:</source>
-        <translation>Dhohr après le passage au méridien :</translation>
+        <translation>Dhohr après le passage au méridien&#xa0;:</translation>
     </message>
     <message>
         <source>Custom method</source>
@@ -1829,30 +1934,30 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>Fajr angle:</source>
-        <translation>Angle du Fajr :</translation>
+        <translation>Angle du Fajr&#xa0;:</translation>
     </message>
     <message>
         <source>Isha angle:</source>
-        <translation>Angle de l’Icha :</translation>
+        <translation>Angle de l’Icha&#xa0;:</translation>
     </message>
     <message>
         <source>Isha after Maghrib (0: by the angle):</source>
-        <translation>Icha après le Maghrib (0 : selon l’angle) :</translation>
+        <translation>Icha après le Maghrib (0&#xa0;: selon l’angle)&#xa0;:</translation>
     </message>
     <message>
         <source>Maghrib angle (0: sunset):</source>
-        <translation>Angle du Maghrib (0 : coucher du soleil) :</translation>
+        <translation>Angle du Maghrib (0&#xa0;: coucher du soleil)&#xa0;:</translation>
     </message>
     <message>
         <source>Added to the time the method gives, whatever the method.</source>
         <translation>Ajoutées à l’heure que donne la méthode, quelle qu’elle soit.</translation>
     </message>
     <message>
-        <source>Dhuhr's rule</source>
+        <source>Dhuhr&apos;s rule</source>
         <translation>Règle du Dhohr</translation>
     </message>
     <message>
-        <source>Dhuhr falls this long after the Sun's transit, before the minutes added above</source>
+        <source>Dhuhr falls this long after the Sun&apos;s transit, before the minutes added above</source>
         <translation>Le Dhohr tombe ce temps après le passage du Soleil au méridien, avant les minutes ajoutées ci-dessus</translation>
     </message>
     <message>
@@ -1861,11 +1966,11 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>A Fajr angle of %1° puts dawn after sunrise: give more than 0.8°.</source>
-        <translation>Un angle du Fajr de %1° place l’aube après le lever du soleil : donnez plus de 0,8°.</translation>
+        <translation>Un angle du Fajr de %1° place l’aube après le lever du soleil&#xa0;: donnez plus de 0,8°.</translation>
     </message>
     <message>
         <source>An Isha angle of %1° puts the night before sunset: give more than 0.8°, or minutes after Maghrib.</source>
-        <translation>Un angle de l’Icha de %1° place la nuit avant le coucher du soleil : donnez plus de 0,8°, ou des minutes après le Maghrib.</translation>
+        <translation>Un angle de l’Icha de %1° place la nuit avant le coucher du soleil&#xa0;: donnez plus de 0,8°, ou des minutes après le Maghrib.</translation>
     </message>
     <message>
         <source>The angles and interval of the Custom method.</source>
@@ -1888,7 +1993,7 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
     </message>
     <message>
         <source>another program changed it since Almadex read it; it was left as it is</source>
-        <translation>un autre programme l’a modifié depuis qu’Almadex l’a lu ; il a été laissé tel quel</translation>
+        <translation>un autre programme l’a modifié depuis qu’Almadex l’a lu&#xa0;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>Please, type a description for this date.</source>
@@ -1920,8 +2025,8 @@ Un almanach de bureau : calendriers et fêtes, la Lune et les saisons, les heur
         <source>%1 cannot be opened: this desktop has no program set up to open it.
 Open it by hand:
 %2</source>
-        <translation>%1 ne peut pas être ouvert : aucun programme de ce bureau n’est prévu pour l’ouvrir.
-Ouvrez-le vous-même :
+        <translation>%1 ne peut pas être ouvert&#xa0;: aucun programme de ce bureau n’est prévu pour l’ouvrir.
+Ouvrez-le vous-même&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -1933,7 +2038,7 @@ Ouvrez-le vous-même :
     </message>
     <message>
         <source>Search by city, region or offset (such as Paris, America or +5:30):</source>
-        <translation>Chercher par ville, région ou décalage (par exemple Paris, America ou +5:30) :</translation>
+        <translation>Chercher par ville, région ou décalage (par exemple Paris, America ou +5:30)&#xa0;:</translation>
     </message>
     <message>
         <source>Fixed offset (the fields beside the zone)</source>
@@ -1944,7 +2049,7 @@ Ouvrez-le vous-même :
     <name>main</name>
     <message>
         <source>A desktop almanac: calendars, feasts, the Moon and seasons, Muslim prayer times.</source>
-        <translation>Un almanach de bureau : calendriers, fêtes, la Lune et les saisons, heures de prière.</translation>
+        <translation>Un almanach de bureau&#xa0;: calendriers, fêtes, la Lune et les saisons, heures de prière.</translation>
     </message>
     <message>
         <source>Start in the system tray, no window shown.</source>
@@ -1955,8 +2060,8 @@ Ouvrez-le vous-même :
         <translation>Afficher le temps de création des fenêtres, puis finir.</translation>
     </message>
     <message>
-        <source>Try 'almadex --help'.</source>
-        <translation>Essayez « almadex --help ».</translation>
+        <source>Try &apos;almadex --help&apos;.</source>
+        <translation>Essayez «&#xa0;almadex --help&#xa0;».</translation>
     </message>
 </context>
 </TS>

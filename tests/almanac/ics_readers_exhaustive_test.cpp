@@ -4,6 +4,7 @@
 #include "almanac/datetime_parts.h"
 #include "almanac/ics.h"
 #include "almanac/prayer_schedule.h"
+#include "tests/support/ics_calendar.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,10 +21,6 @@
 using namespace almanac;
 
 namespace {
-
-struct CalendarDeleter {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
 
 /// Seconds since 1970 of the second a clock shows for the instant.
 long long unix_second(double ut) {
@@ -67,13 +64,15 @@ TEST(IcsReaders, CalendarsReadBackFromTheirOwnZoneDefinitionGiveTheUtcInstants) 
             options.zone = "UTC";
             for (const TPrayerDay& day : prayer_schedule(place, first - 2, 34, options))
                 for (const TPrayerTime& t : day.times)
-                    utc.insert({std::string(prayer_name(t.prayer, false)), unix_second(t.ut)});
+                    utc.insert(
+                        {std::string(prayer_name(t.prayer, TPrayerNames::english)), unix_second(t.ut)});
             options.zone = name;
             const auto days = prayer_schedule(place, first, 30, options);
             for (const TPrayerDay& day : days)
                 for (const TPrayerTime& t : day.times)
-                    zoned.insert({std::string(prayer_name(t.prayer, false)), unix_second(t.ut)});
-            std::string text = prayer_ics(place, days, TPrayerNames::english, first, options);
+                    zoned.insert(
+                        {std::string(prayer_name(t.prayer, TPrayerNames::english)), unix_second(t.ut)});
+            std::string text = ics_of(place, days, TPrayerNames::english, first, options);
             EXPECT_EQ(text.find("X-TZINFO"), std::string::npos);
             const std::string renamed = "almadex-test-" + std::to_string(++file);
             for (const std::string from : {":", "="})

@@ -3,6 +3,7 @@
 // times a failed day has.
 #include "almanac/datetime_parts.h"
 #include "almanac/ics.h"
+#include "tests/support/ics_calendar.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ TEST(Ics, OneEventPerTimeStartingAtItsSecondInUtc) {
     TPrayerOptions options;
     options.utc_offset_seconds = 3600;
     const auto days = prayer_schedule({36.75, -3.05}, datetime_from_parts(2024, 3, 15), 30, options);
-    const std::string text = prayer_ics({36.75, -3.05}, days, TPrayerNames::english, kStamp);
+    const std::string text = ics_of({36.75, -3.05}, days, TPrayerNames::english, kStamp);
     const Calendar calendar = parse(text);
     ASSERT_NE(calendar, nullptr);
     icalrestriction_check(calendar.get());
@@ -51,7 +52,7 @@ TEST(Ics, OneEventPerTimeStartingAtItsSecondInUtc) {
         const TPrayerTime& time = days[i].times[k];
         EXPECT_TRUE(icaltime_is_utc(icalcomponent_get_dtstart(e)));
         EXPECT_EQ(start_text(e), iso_instant(time.ut));
-        EXPECT_EQ(std::string(icalcomponent_get_summary(e)), prayer_name(time.prayer, false));
+        EXPECT_EQ(std::string(icalcomponent_get_summary(e)), prayer_name(time.prayer, TPrayerNames::english));
         uids.insert(icalcomponent_get_uid(e));
         if (++k == days[i].times.size()) ++i, k = 0;
     }
@@ -67,12 +68,12 @@ TEST(Ics, TheSecondIsTheClocksAsInEveryOtherRendering) {
     day.date = datetime_from_parts(2024, 3, 15);
     day.times = {{TPrayer::dhohr, day.date + (12 * 3600 + 56 * 60 + 33.9) / 86400.0},
                  {TPrayer::asr, day.date + (15 * 3600 + 59 * 60 + 59.9996) / 86400.0}};
-    const std::string text = prayer_ics({0, 0}, {day}, TPrayerNames::transliterated, kStamp);
+    const std::string text = ics_of({0, 0}, {day}, TPrayerNames::transliterated, kStamp);
     EXPECT_NE(text.find("DTSTART:20240315T125633Z\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("DTSTART:20240315T160000Z\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("SUMMARY:El Dhohr\r\n"), std::string::npos);
     // Latitude and longitude 0 are written without a minus sign, also when they come as -0.
-    const std::string zero = prayer_ics({-0.0, -0.0}, {day}, TPrayerNames::transliterated, kStamp);
+    const std::string zero = ics_of({-0.0, -0.0}, {day}, TPrayerNames::transliterated, kStamp);
     EXPECT_NE(zero.find("UID:20240315-dhohr-0.0000_0.0000@almadex\r\n"), std::string::npos) << zero;
     EXPECT_NE(zero.find("GEO:0.000000;0.000000\r\n"), std::string::npos) << zero;
 }
@@ -80,9 +81,9 @@ TEST(Ics, TheSecondIsTheClocksAsInEveryOtherRendering) {
 TEST(Ics, AFailedDayKeepsTheTimesItHasAndAnEmptyScheduleIsAnEmptyCalendar) {
     const auto days = prayer_schedule({67.5, 0}, datetime_from_parts(2024, 12, 6), 1, {});
     ASSERT_EQ(days.front().times.size(), 2u);
-    const Calendar calendar = parse(prayer_ics({67.5, 0}, days, TPrayerNames::english, kStamp));
+    const Calendar calendar = parse(ics_of({67.5, 0}, days, TPrayerNames::english, kStamp));
     EXPECT_EQ(icalcomponent_count_components(calendar.get(), ICAL_VEVENT_COMPONENT), 2);
-    const Calendar empty = parse(prayer_ics({67.5, 0}, {}, TPrayerNames::english, kStamp));
+    const Calendar empty = parse(ics_of({67.5, 0}, {}, TPrayerNames::english, kStamp));
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(icalcomponent_count_components(empty.get(), ICAL_VEVENT_COMPONENT), 0);
 }

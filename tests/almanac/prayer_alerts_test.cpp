@@ -262,4 +262,33 @@ TEST(PrayerAlerts, NextPrayerAndTimeLeft) {
     for (const Left& l : lefts) EXPECT_EQ(time_left_text(100, 100 + l.minutes / 1440), l.text) << l.minutes;
 }
 
+// The alerts are the prayers': the extra times chosen for the lists alert for nothing, and where Maghrib has
+// a row of its own after the sunset it is the fifth prayer's alert, at Maghrib's time (Algeria: 3 minutes
+// after sunset), for the alerts and for the next prayer.
+TEST(PrayerAlerts, MaghribAlertsAtItsOwnTimeAndTheExtraTimesNever) {
+    const TPlace algiers{36.7538, -3.0588};
+    TPrayerOptions options = options_of("Africa/Algiers", TMethodId::algeria);
+    options.method.extra = {true, 10, true, true, true, true, TNightEnd::dawn};
+    const TAlertSettings all{{TAlertMode::notification, TAlertMode::notification, TAlertMode::notification,
+                              TAlertMode::notification, TAlertMode::notification, TAlertMode::notification}};
+    const double from = at(2026, 6, 18, 0, 0, 1), to = at(2026, 6, 18, 23, 59, 1);
+    const std::vector<std::string> fired = walk(algiers, options, all, from, to);
+    ASSERT_EQ(fired.size(), 6u);
+    const TPrayerDay day = prayer_schedule(algiers, datetime_from_parts(2026, 6, 18), 1, options)[0];
+    double sunset = 0, maghrib = 0;
+    for (const TPrayerTime& t : day.times) {
+        if (t.prayer == TPrayer::ghouroub) sunset = t.ut;
+        if (t.prayer == TPrayer::maghreb) maghrib = t.ut;
+    }
+    ASSERT_NEAR((maghrib - sunset) * 1440, 3, 1e-6);
+    const TDateTimeParts m = datetime_parts(maghrib, 3600);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "2026-06-18 ghouroub %02d:%02d", m.hour, m.minute);
+    EXPECT_EQ(fired[4], expected);
+    const auto next = next_prayer(algiers, options, sunset + 1.0 / 1440);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(next->time.ut, maghrib);
+    EXPECT_EQ(next->time.prayer, TPrayer::ghouroub);
+}
+
 } // namespace

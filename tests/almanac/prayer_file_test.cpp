@@ -27,12 +27,14 @@ TEST(PrayerFile, EveryFieldSurvivesARoundTripAfterThePlace) {
     c.method.custom_isha_angle = 15;
     c.method.custom_isha_minutes = 80;
     c.method.custom_maghrib_angle = 4.5;
+    c.method.extra = {true, 15, false, true, true, false, TNightEnd::sunrise};
     c.zone = "Europe/Paris";
     const std::string text = kPlace + format_prayer_choice(c);
     EXPECT_EQ(text.substr(kPlace.size()),
               "\n[Prayer method]\nMethod=custom\nAsr=hanafi\nHighLatitude=seventh\n"
               "Polar=nearest-latitude\nDhuhr=-3\nAdjust=2,0,-1,4,7,-120\nRound=1\n"
               "FajrAngle=16.5\nIshaAngle=15\nIshaMinutes=80\nMaghribAngle=4.5\n"
+              "Imsak=1\nMidnight=0\nLastThird=1\nSunset=1\nJumuah=0\nImsakMinutes=15\nNight=sunrise\n"
               "\n[Prayer zone]\nName=Europe/Paris\n");
     EXPECT_EQ(parse_prayer_choice(text), c);
 }
@@ -73,6 +75,10 @@ TEST(PrayerFile, DamagedValuesReadAsTheirDefaults) {
         {"Round=2", "a flag beyond 1"},
         {"FajrAngle=95", "an angle beyond 30"},
         {"IshaMinutes=-5", "a negative interval"},
+        {"ImsakMinutes=61", "Imsak beyond an hour before dawn"},
+        {"ImsakMinutes=7.5", "a fraction of a minute before dawn"},
+        {"Midnight=2", "an extra time's flag beyond 1"},
+        {"Night=dusk", "an unknown end of the night"},
     };
     for (const Row& r : rows) {
         const TPrayerFileChoice c = parse_prayer_choice(kPlace + "\n[Prayer method]\n" + r.lines + "\n");

@@ -4,6 +4,7 @@
 // Isha in Ramadan, the high-latitude rules and the direction of the Kaaba.
 #include "almanac/datetime_parts.h"
 #include "almanac/prayer_schedule.h"
+#include "astro/errors.h"
 #include "astro/prayer_methods.h"
 #include "astro/qibla.h"
 
@@ -138,11 +139,12 @@ int days_since_solstice(double t, double lat) {
 }
 
 // The six UT instants of a case by the independent computation.
-std::array<double, 6> expected_times(const TCase& c) {
+// The six times, then the Sun's own sunset.
+std::array<double, 7> expected_times(const TCase& c) {
     const double day = c.date;
     const double lat = c.latitude, lon = c.longitude_east;
     const double noon = transit(day, lon);
-    std::array<double, 6> t{};
+    std::array<double, 7> t{};
     const double sunrise = crossing(noon, -0.8333, true, lat, lon);
     const double sunset = crossing(noon, -0.8333, false, lat, lon);
     t[0] = crossing(noon, -c.fajr_angle, true, lat, lon);
@@ -162,6 +164,7 @@ std::array<double, 6> expected_times(const TCase& c) {
         t[5] = std::min(t[5], sunset + shaukat(kShaukatIsha, lat, days) * kMinute);
     }
     for (int i = 0; i < 6; ++i) t[i] += c.offsets[i] * kMinute;
+    t[6] = sunset;
     return t;
 }
 
@@ -187,14 +190,21 @@ void expect_agreement(const TCase& c, double& largest) {
     const auto days = prayer_schedule({c.latitude, -c.longitude_east}, c.date, 1, options);
     ASSERT_EQ(days.size(), 1u);
     ASSERT_TRUE(days[0].error.empty()) << c.city << ": " << days[0].error;
-    ASSERT_EQ(days[0].times.size(), 6u);
-    const auto expected = expected_times(c);
-    for (std::size_t i = 0; i < 6; ++i) {
-        const double error = std::fabs(days[0].times[i].ut - expected[i]) / kMinute;
+    // Where Maghrib is not the sunset, the sunset has a row of its own before it.
+    const bool split = c.maghrib != "sunset" || c.offsets[4] != 0;
+    ASSERT_EQ(days[0].times.size(), split ? 7u : 6u);
+    const auto expected_by_slot = expected_times(c);
+    for (std::size_t i = 0; i < days[0].times.size(); ++i) {
+        const TPrayer p = days[0].times[i].prayer;
+        const std::size_t slot = p == TPrayer::maghreb             ? 4
+                                 : p == TPrayer::ghouroub && split ? 6
+                                                                   : static_cast<std::size_t>(p);
+        const double expected = expected_by_slot[slot];
+        const double error = std::fabs(days[0].times[i].ut - expected) / kMinute;
         largest = std::max(largest, error);
         EXPECT_LT(error, 1.0) << c.method << " " << c.city << " " << prayer_key(days[0].times[i].prayer)
                               << ": " << iso_instant(days[0].times[i].ut) << " expected "
-                              << iso_instant(expected[i]);
+                              << iso_instant(expected);
     }
 }
 
@@ -231,10 +241,13 @@ TEST(PrayerMethods, AlgeriaAndTunisiaAgreeWithAnIndependentComputationAllYear) {
             TPrayerOptions options;
             options.method = choice;
             const auto days = prayer_schedule({c.latitude, lon_west}, c.date, 1, options);
-            ASSERT_EQ(days[0].times.size(), 6u);
-            EXPECT_NEAR((days[0].times[4].ut - sun.time[astro::prSunset]) / kMinute,
-                        c.method == "algeria" ? 3 : 0, 1e-6)
+            // Algeria's Maghrib has a row of its own after the sunset's.
+            const bool algeria = c.method == "algeria";
+            ASSERT_EQ(days[0].times.size(), algeria ? 7u : 6u);
+            EXPECT_NEAR((days[0].times[algeria ? 5 : 4].ut - sun.time[astro::prSunset]) / kMinute,
+                        algeria ? 3 : 0, 1e-6)
                 << c.city << " " << iso_instant(c.date);
+            EXPECT_EQ(days[0].times[4].ut, sun.sunset) << c.city << " " << iso_instant(c.date);
         }
     }
     EXPECT_EQ(cities, 4); // Algiers, Oran, Tamanrasset, Tunis
@@ -291,7 +304,8 @@ TEST(PrayerMethods, ShaukatSeasonalIntervalsAtTwoLatitudes) {
     EXPECT_NEAR((days[0].times[1].ut - days[0].times[0].ut) / kMinute, shaukat(kShaukatFajr, 50, since),
                 1e-6);
     // Isha against Maghrib, which carries the method's 3 minutes.
-    EXPECT_NEAR((days[0].times[5].ut - days[0].times[4].ut) / kMinute, shaukat(kShaukatIsha, 50, since) - 3,
+    ASSERT_EQ(days[0].times[5].prayer, TPrayer::maghreb);
+    EXPECT_NEAR((days[0].times[6].ut - days[0].times[5].ut) / kMinute, shaukat(kShaukatIsha, 50, since) - 3,
                 1e-6);
 }
 
@@ -450,6 +464,220 @@ TEST(Qibla, DirectionAndDistanceFromCities) {
         EXPECT_NEAR(q.distance_km, km, 1.0) << r.city;
     }
     EXPECT_NEAR(astro::qibla(21.4225, -39.8262).distance_km, 0, 1e-6);
+}
+
+// --- the times of the night ---
+
+// The Sun's instants (UT) of the local date `date` at a place, by the independent computation: its sunset,
+// and the next date's dawn at `fajr_angle` and sunrise.
+struct TNight {
+    double sunset, next_dawn, next_sunrise;
+};
+TNight independent_night(double date, double lat, double lon_east, double fajr_angle) {
+    const double noon = transit(date, lon_east), next_noon = transit(date + 1, lon_east);
+    return {crossing(noon, -0.8333, false, lat, lon_east),
+            crossing(next_noon, -fajr_angle, true, lat, lon_east),
+            crossing(next_noon, -0.8333, true, lat, lon_east)};
+}
+
+const TPrayerTime* time_of(const TPrayerDay& day, TPrayer prayer) {
+    for (const TPrayerTime& t : day.times)
+        if (t.prayer == prayer) return &t;
+    return nullptr;
+}
+
+// Midnight and the last third of the night from the day's sunset to the next day's dawn or sunrise, and
+// Imsak ten minutes before dawn, against the independent computation within a minute, at Algiers in both
+// seasons, at Paris across the change of its clocks on 29 March 2026 and at Tromso before its midnight sun;
+// each on the local date the clock shows, the day after the row's date only when past 00:00.
+TEST(PrayerNight, MidnightAndTheLastThirdAgreeWithAnIndependentComputation) {
+    const struct Row {
+        const char* place;
+        double lat, lon_east;
+        const char* zone;
+        TMethodId method;
+        double fajr_angle;
+        int year, month, day, days;
+    } rows[] = {
+        {"Algiers", 36.7538, 3.0588, "Africa/Algiers", TMethodId::algeria, 18, 2026, 6, 18, 4},
+        {"Algiers", 36.7538, 3.0588, "Africa/Algiers", TMethodId::algeria, 18, 2026, 12, 19, 4},
+        {"Paris", 48.8566, 2.3522, "Europe/Paris", TMethodId::france, 12, 2026, 3, 26, 6},
+        {"Tromso", 69.6492, 18.9553, "Europe/Oslo", TMethodId::mwl, 18, 2026, 3, 1, 4},
+    };
+    int next_days = 0, same_days = 0;
+    for (const Row& r : rows)
+        for (const TNightEnd end : {TNightEnd::dawn, TNightEnd::sunrise}) {
+            TPrayerOptions options;
+            options.zone = r.zone;
+            options.method.method = r.method;
+            options.method.high_latitude = THighLatitudeChoice::none;
+            options.method.extra = {true, 10, true, true, false, false, end};
+            const double first = datetime_from_parts(r.year, r.month, r.day);
+            const auto days = prayer_schedule({r.lat, -r.lon_east}, first, r.days, options);
+            for (const TPrayerDay& day : days) {
+                const std::string where = std::string(r.place) + " " + iso_instant(day.date);
+                ASSERT_TRUE(day.error.empty()) << where << ": " << day.error;
+                const TNight n = independent_night(day.date, r.lat, r.lon_east, r.fajr_angle);
+                const double night_end = end == TNightEnd::dawn ? n.next_dawn : n.next_sunrise;
+                const TPrayerTime* imsak = time_of(day, TPrayer::imsak);
+                const TPrayerTime* fajr = time_of(day, TPrayer::fedjr);
+                ASSERT_TRUE(imsak && fajr) << where;
+                EXPECT_NEAR((fajr->ut - imsak->ut) / kMinute, 10, 1e-6) << where;
+                for (const auto& [prayer, fraction] :
+                     {std::pair{TPrayer::midnight, 0.5}, {TPrayer::last_third, 2.0 / 3}}) {
+                    const TPrayerTime* t = time_of(day, prayer);
+                    ASSERT_NE(t, nullptr) << where;
+                    const double expected = n.sunset + fraction * (night_end - n.sunset);
+                    EXPECT_LT(std::fabs(t->ut - expected) / kMinute, 1.0)
+                        << where << " " << prayer_key(prayer) << ": " << iso_instant(t->ut) << " expected "
+                        << iso_instant(expected);
+                    // Its local date: the row's, or the next one past 00:00.
+                    const TDateTimeParts local = day.local(*t);
+                    const double date = datetime_from_parts(local.year, local.month, local.day);
+                    EXPECT_TRUE(date == day.date || date == day.date + 1) << where;
+                    EXPECT_EQ(day.next_day(*t), date == day.date + 1) << where;
+                    (date == day.date ? same_days : next_days) += 1;
+                }
+            }
+        }
+    // Both sides of 00:00 were met.
+    EXPECT_GT(same_days, 8);
+    EXPECT_GT(next_days, 8);
+}
+
+// Across the night of 28 to 29 March 2026 Paris's clocks go from +01:00 to +02:00 at 01:00 UT: the night is
+// counted in universal time, and each time is shown at its own instant's offset.
+TEST(PrayerNight, ParisNightAcrossTheChangeOfTheClocks) {
+    TPrayerOptions options;
+    options.zone = "Europe/Paris";
+    options.method.method = TMethodId::france;
+    options.method.extra.midnight = options.method.extra.last_third = true;
+    options.method.extra.night_end = TNightEnd::sunrise;
+    const auto days = prayer_schedule({48.8566, -2.3522}, datetime_from_parts(2026, 3, 28), 1, options);
+    ASSERT_TRUE(days[0].error.empty()) << days[0].error;
+    const TPrayerTime* sunset = time_of(days[0], TPrayer::ghouroub);
+    const TPrayerTime* midnight = time_of(days[0], TPrayer::midnight);
+    const TPrayerTime* third = time_of(days[0], TPrayer::last_third);
+    const auto next = prayer_schedule({48.8566, -2.3522}, datetime_from_parts(2026, 3, 29), 1, options);
+    const TPrayerTime* sunrise = time_of(next[0], TPrayer::shourouk);
+    ASSERT_TRUE(sunset && midnight && third && sunrise);
+    // 11 h 19 min between them: the clocks' 12 h 19 min less the hour they skipped.
+    EXPECT_NEAR((sunrise->ut - sunset->ut) * 24, 11.3242, 0.01);
+    EXPECT_EQ(iso_time(days[0].local(*midnight)).substr(0, 5), "00:55");
+    EXPECT_EQ(midnight->utc_offset_seconds, 3600);
+    EXPECT_EQ(iso_time(days[0].local(*third)).substr(0, 5), "03:48");
+    EXPECT_EQ(third->utc_offset_seconds, 7200);
+    EXPECT_TRUE(days[0].shows_offset(*third));
+}
+
+// Where the Sun does not reach the dawn's angle, or neither rises nor sets, the times of the night say why;
+// with a polar rule every time is there, the night's in order after the sunset and before the next dawn.
+TEST(PrayerNight, TromsoWithoutDawnSaysWhyAndThePolarRulesGiveEveryTime) {
+    const TPlace tromso{69.6492, -18.9553};
+    TPrayerOptions options;
+    options.zone = "Europe/Oslo";
+    options.method.method = TMethodId::mwl;
+    options.method.high_latitude = THighLatitudeChoice::none;
+    options.method.extra = {true, 10, true, true, false, false, TNightEnd::dawn};
+    // April: the Sun sets, but twilight never reaches 18 degrees.
+    const auto april = prayer_schedule(tromso, datetime_from_parts(2026, 4, 20), 1, options)[0];
+    EXPECT_EQ(time_of(april, TPrayer::imsak), nullptr);
+    EXPECT_EQ(time_of(april, TPrayer::midnight), nullptr);
+    EXPECT_NE(time_of(april, TPrayer::ghouroub), nullptr);
+    EXPECT_NE(april.error.find(astro::fajr_angle_message), std::string::npos) << april.error;
+    EXPECT_NE(april.error.find("the night ends at dawn the next day"), std::string::npos) << april.error;
+    // By the sunrise, the same night has its middle.
+    options.method.extra.night_end = TNightEnd::sunrise;
+    EXPECT_NE(
+        time_of(prayer_schedule(tromso, datetime_from_parts(2026, 4, 20), 1, options)[0], TPrayer::midnight),
+        nullptr);
+    // December: no sunset, no night.
+    const auto december = prayer_schedule(tromso, datetime_from_parts(2026, 12, 10), 1, options)[0];
+    EXPECT_EQ(time_of(december, TPrayer::midnight), nullptr);
+    EXPECT_NE(december.error.find(astro::no_sunrise_message), std::string::npos) << december.error;
+    // Each polar rule: every time on each of 30 days, the night in order.
+    options.method.extra.night_end = TNightEnd::dawn;
+    for (const astro::TPolarRule rule :
+         {astro::TPolarRule::nearest_day, astro::TPolarRule::nearest_latitude}) {
+        options.method.polar = rule;
+        const auto days = prayer_schedule(tromso, datetime_from_parts(2026, 12, 1), 31, options);
+        for (std::size_t i = 0; i + 1 < days.size(); ++i) {
+            const std::string where = iso_instant(days[i].date);
+            ASSERT_TRUE(days[i].error.empty()) << where << ": " << days[i].error;
+            ASSERT_EQ(days[i].times.size(), 9u) << where;
+            const double sunset = time_of(days[i], TPrayer::ghouroub)->ut;
+            const double midnight = time_of(days[i], TPrayer::midnight)->ut;
+            const double third = time_of(days[i], TPrayer::last_third)->ut;
+            const double dawn = time_of(days[i + 1], TPrayer::fedjr)->ut;
+            EXPECT_TRUE(sunset < midnight && midnight < third && third < dawn) << where;
+            EXPECT_NEAR(midnight - sunset, dawn - midnight, 1.0 / 86400) << where;
+            EXPECT_NE(time_of(days[i], TPrayer::midnight)->rule, astro::TTimeRule::sun) << where;
+        }
+    }
+}
+
+// The rows a choice lists, in their order, and Friday's noon prayer named Jumu'ah.
+TEST(PrayerNight, TheRowsOfAChoiceAndJumuahOnFridays) {
+    const auto keys = [](const TPrayerOptions& o) {
+        std::string out;
+        for (const TPrayer p : listed_prayers(o)) out += std::string(prayer_key(p)) + " ";
+        return out;
+    };
+    TPrayerOptions o;
+    EXPECT_EQ(keys(o), "fedjr shourouk dhohr asr ghouroub ishaa ");
+    o.method.extra.sunset = true;
+    EXPECT_EQ(keys(o), "fedjr shourouk dhohr asr ghouroub maghreb ishaa ");
+    o.method.extra = {true, 10, true, true, false, false, TNightEnd::dawn};
+    o.sunrise = false;
+    EXPECT_EQ(keys(o), "imsak fedjr dhohr asr ghouroub ishaa midnight last_third ");
+    o = {};
+    for (const TMethodId m : {TMethodId::tehran, TMethodId::jafari, TMethodId::algeria}) {
+        o.method.method = m;
+        EXPECT_EQ(keys(o), "fedjr shourouk dhohr asr ghouroub maghreb ishaa ") << prayer_method(m).key;
+    }
+    o.method.method = TMethodId::mwl;
+    o.method.adjust[4] = 2; // a Maghrib moved by the user is not the sunset either
+    EXPECT_EQ(keys(o), "fedjr shourouk dhohr asr ghouroub maghreb ishaa ");
+
+    TPrayerOptions friday;
+    friday.method.extra.jumuah = true;
+    // 10 to 12 December 2026: Thursday, Friday, Saturday.
+    const auto days = prayer_schedule({36.75, -3.05}, datetime_from_parts(2026, 12, 10), 3, friday);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const TPrayerTime* dhohr = time_of(days[i], TPrayer::dhohr);
+        ASSERT_NE(dhohr, nullptr);
+        EXPECT_EQ(dhohr->jumuah, i == 1);
+        EXPECT_EQ(time_name(*dhohr, TPrayerNames::transliterated), i == 1 ? "El Djoumouaa" : "El Dhohr");
+        EXPECT_EQ(time_name(*dhohr, TPrayerNames::english), i == 1 ? "Jumu'ah" : "Zenith");
+        EXPECT_EQ(time_name(*dhohr, TPrayerNames::arabic_script), i == 1 ? "الجمعة" : "الظهر");
+    }
+}
+
+// In Arabic script the sunset is Maghrib's name while it is Maghrib, and the sunset's own beside a later one.
+TEST(PrayerNight, TheSunsetIsNamedApartFromMaghribWhereEachHasItsRow) {
+    const struct {
+        TMethodId method;
+        bool sunset_row;
+        const char *sunset, *maghrib; // "" where Maghrib has no row of its own
+    } rows[] = {
+        {TMethodId::mwl, false, "المغرب", ""},
+        {TMethodId::mwl, true, "الغروب", "المغرب"},
+        {TMethodId::tehran, false, "الغروب", "المغرب"},
+    };
+    for (const auto& r : rows) {
+        TPrayerOptions o;
+        o.method.method = r.method;
+        o.method.extra.sunset = r.sunset_row;
+        const auto days = prayer_schedule({36.75, -3.05}, datetime_from_parts(2026, 12, 10), 1, o);
+        const std::string where = std::string(prayer_method(r.method).key) + (r.sunset_row ? " +sunset" : "");
+        const TPrayerTime* sunset = time_of(days.front(), TPrayer::ghouroub);
+        const TPrayerTime* maghrib = time_of(days.front(), TPrayer::maghreb);
+        ASSERT_NE(sunset, nullptr) << where;
+        EXPECT_EQ(time_name(*sunset, TPrayerNames::arabic_script), r.sunset) << where;
+        EXPECT_EQ(time_name(*sunset, TPrayerNames::english), "Sun set") << where;
+        EXPECT_EQ(maghrib ? std::string(time_name(*maghrib, TPrayerNames::arabic_script)) : "", r.maghrib)
+            << where;
+    }
 }
 
 } // namespace

@@ -112,12 +112,15 @@ TEST(PrayerSchedule, EachSetNamesEachPrayer) {
         {TPrayer::asr, "Mid day", "El Asr", "العصر"},
         {TPrayer::ghouroub, "Sun set", "El Ghouroub", "المغرب"},
         {TPrayer::ishaa, "Night", "El Ishaa", "العشاء"},
+        {TPrayer::imsak, "Imsak", "El Imsak", "الإمساك"},
+        {TPrayer::maghreb, "Maghrib", "El Maghreb", "المغرب"},
+        {TPrayer::midnight, "Midnight", "Nisf el leil", "منتصف الليل"},
+        {TPrayer::last_third, "Last third of the night", "Eth thoulth el akhir", "الثلث الأخير من الليل"},
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(prayer_name(c.prayer, TPrayerNames::english), c.english);
         EXPECT_EQ(prayer_name(c.prayer, TPrayerNames::transliterated), c.transliterated);
         EXPECT_EQ(prayer_name(c.prayer, TPrayerNames::arabic_script), c.arabic_script);
-        EXPECT_EQ(prayer_name(c.prayer, true), c.transliterated); // the older form of the choice
     }
 }
 

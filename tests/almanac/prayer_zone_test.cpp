@@ -5,6 +5,7 @@
 #include "almanac/ics.h"
 #include "almanac/prayer_schedule.h"
 #include "almanac/time_zone.h"
+#include "tests/support/ics_calendar.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -19,10 +20,6 @@ using namespace almanac;
 namespace {
 
 const TPlace kParis{48.8566, -2.3522};
-
-struct CalendarDeleter {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
 
 /// The clocks of the zone that TZ names, read by the C library at an instant (UT date-time value).
 std::tm system_clock_at(double ut) {
@@ -105,7 +102,7 @@ TEST(TimeZone, ParisCalendarImportsWithTheRightUtcInstants) {
     options.method.method = TMethodId::france;
     const auto days = prayer_schedule(kParis, datetime_from_parts(2026, 3, 15), 30, options);
     const std::string text =
-        prayer_ics(kParis, days, TPrayerNames::english, datetime_from_parts(2026, 3, 1, 12, 0, 0), options);
+        ics_of(kParis, days, TPrayerNames::english, datetime_from_parts(2026, 3, 1, 12, 0, 0), options);
     EXPECT_NE(text.find("DTSTART;TZID=Europe/Paris:20260315T"), std::string::npos);
     EXPECT_NE(text.find("Method: France (UOIF). Local time: Europe/Paris."), std::string::npos);
     std::unique_ptr<icalcomponent, CalendarDeleter> calendar(icalparser_parse_string(text.c_str()));

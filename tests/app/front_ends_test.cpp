@@ -6,7 +6,9 @@
 #include "almanac/datetime_parts.h"
 #include "almanac/feasts.h"
 #include "app/companion.h"
+#include "app/month_form.h"
 #include "app/prayer_form.h"
+#include "app/schedule.h"
 #include "cli/commands.h"
 #include "cli/prayer.h"
 #include "controls/spin_edit.h"
@@ -22,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <string>
+#include <vector>
 
 using namespace almadex;
 using almadex::testing::find_child;
@@ -242,7 +245,7 @@ TEST_F(FrontEnds, ThePrayerWindowAndTheCommandLineGiveTheSameTimes) {
             const QTableWidget* list = prayer->TimeEditor();
             for (int r = 0; r < list->rowCount(); ++r) window << list->item(r, 1)->text();
 
-            request.date = cli::parse_date(day);
+            request.first_day = cli::parse_date(day);
             const json printed = cli::prayer_json(request, cli::prayer_days(request))["days"][0];
             QStringList tool;
             for (const char* key : {"fedjr", "shourouk", "dhohr", "asr", "ghouroub", "ishaa"}) {
@@ -290,6 +293,77 @@ TEST_F(FrontEnds, TheTrayAndTheStatusBarNameTheSameNextPrayer) {
         EXPECT_EQ(companion.next_prayer_text().toStdString(), bar["text"].get<std::string>()) << instant;
     }
     EXPECT_TRUE(messages.empty());
+}
+
+// The schedule window's report and almadex-cli's text are one report: given the window's formatter, the
+// request the command line builds from its arguments prints the window's lines, for a fixed offset and for a
+// zone across a change of its clocks, with the method and the extra times chosen in each.
+TEST_F(FrontEnds, TheScheduleWindowAndTheCommandLinePrintTheSameReport) {
+    prayer = &core->prayer_form();
+    const struct {
+        int lat[3], lon[3];
+        const char* zone; // the window's offset, or a zone name
+        const char* method;
+        std::vector<const char*> extra;               // the window's Options items
+        const char *lat_text, *lon_text, *extra_text; // as almadex-cli takes them
+    } rows[] = {
+        {{36, 45, 0}, {3, 3, 0}, "+01:00", "almadex", {}, "36:45N", "3:03E", ""},
+        {{48, 51, 24},
+         {2, 21, 8},
+         "Europe/Paris",
+         "france",
+         {"extra_imsak", "extra_midnight", "extra_last_third", "extra_jumuah", "extra_sunset"},
+         "48:51:24N",
+         "2:21:08E",
+         "imsak,midnight,last-third,jumuah,sunset"},
+        {{35, 41, 57},
+         {0, 38, 9},
+         "+01:00",
+         "algeria",
+         {"extra_midnight"},
+         "35:41:57N",
+         "0:38:09E",
+         "midnight"},
+    };
+    for (const auto& r : rows) {
+        for (int i = 0; i < 3; ++i) {
+            prayer->LatEdit(i + 1)->setValue(r.lat[i]);
+            prayer->LonEdit(i + 1)->setValue(r.lon[i]);
+        }
+        prayer->LatEdit4()->setCurrentIndex(0);
+        prayer->LonEdit4()->setCurrentIndex(1);
+        const QString zone = QString::fromLatin1(r.zone);
+        if (zone.startsWith(u'+')) {
+            prayer->set_zone_name(QString());
+            prayer->TZSign()->setCurrentIndex(0);
+            prayer->TZValue()->setText(zone.mid(1));
+        } else {
+            prayer->set_zone_name(zone);
+        }
+        find_child<QAction>(prayer, (std::string("method_") + r.method).c_str())->trigger();
+        for (const char* item : r.extra) find_child<QAction>(prayer, item)->trigger();
+        prayer->Cal()->setDate(QDate(2026, 3, 20));
+        find_child<QAction>(prayer, "Nextmonth1")->trigger();
+        ASSERT_TRUE(messages.empty()) << r.method;
+        const QStringList window = core->month_form().report_lines();
+        for (const char* item : r.extra) find_child<QAction>(prayer, item)->trigger(); // off again
+
+        cli::TPrayerArgs args;
+        args.lat = r.lat_text;
+        args.lon = r.lon_text;
+        args.tz = r.zone;
+        args.method = r.method;
+        args.extra = r.extra_text;
+        args.date = "2026-03-20";
+        args.days = 30;
+        const cli::TPrayerRequest request = cli::prayer_request(args, 0);
+        QStringList printed;
+        for (const std::string& line : almanac::schedule_report(request, cli::prayer_days(request),
+                                                                report_style(TFormatSettings{}, zone)))
+            printed << QString::fromStdString(line);
+        EXPECT_EQ(window, printed) << r.method;
+        EXPECT_GE(window.size(), 4 + 30 * 8) << r.method;
+    }
 }
 
 } // namespace

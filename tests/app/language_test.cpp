@@ -14,6 +14,7 @@
 #include "controls/spin_edit.h"
 #include "tests/support/app_test.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -310,6 +311,39 @@ TEST_F(Language, QtsOwnDialogsSpeakItToo) {
     EXPECT_EQ(cancel[0], QStringLiteral("Cancel"));
     EXPECT_EQ(cancel[1], QStringLiteral("Annuler"));
     EXPECT_NE(cancel[2], cancel[0]);
+}
+
+// The schedule's report is written again in the language spoken while its window stays open.
+TEST_F(Language, TheScheduleReportSpeaksTheLanguageSpoken) {
+    create_main();
+    TPrayerForm& prayer = core->prayer_form();
+    find_child<QAction>(&prayer, "extra_midnight")->trigger();
+    prayer.Cal()->setDate(QDate(2026, 12, 10));
+    find_child<QAction>(&prayer, "Nextmonth1")->trigger();
+    const struct {
+        const char *english, *french, *arabic; // the start of a line of the report
+    } lines[] = {
+        {"Prayers time for location: ", "Heures des prières pour le lieu : ", "مواقيت الصلاة للموقع: "},
+        {"Local Time: UT+", "Heure locale : TU+", "التوقيت المحلي: ت.ع+"},
+        {"Night length: sunset to dawn", "Durée de la nuit : du coucher du soleil à l’aube",
+         "طول الليل: من الغروب إلى الفجر"},
+        {"Date: 10/12/2026", "Date : 10/12/2026", "التاريخ: 10/12/2026"},
+        {"Dawn: ", "Aube : ", "الفجر: "},
+        {"Midnight: ", "Minuit : ", "منتصف الليل: "},
+    };
+    const auto has_line = [this](const char* start) {
+        for (const QString& line : core->month_form().report_lines())
+            if (line.startsWith(QString::fromUtf8(start))) return true;
+        return false;
+    };
+    for (const auto& l : lines) EXPECT_TRUE(has_line(l.english)) << l.english;
+    speak(TLanguage::french);
+    for (const auto& l : lines) EXPECT_TRUE(has_line(l.french)) << l.french;
+    speak(TLanguage::arabic);
+    for (const auto& l : lines) EXPECT_TRUE(has_line(l.arabic)) << l.arabic;
+    speak(TLanguage::english);
+    for (const auto& l : lines) EXPECT_TRUE(has_line(l.english)) << l.english;
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(Language, PrayerNamesInEachSetAndLanguage) {

@@ -378,6 +378,7 @@ TEST_F(LunarForm, MoonCommandUpdatesAndShowsTheWindow) {
     edit("TimeEdit")->setText(QStringLiteral("12:00"));
     tool_moon->trigger();
     EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(main->AstroBtn()->isChecked()); // the toolbar's toggle shows it open
     EXPECT_EQ(text("BlueMoonEdit"), QStringLiteral("Jan 31 2018 13:27"));
     form->close(); // hidden, not destroyed: the values stay
     EXPECT_FALSE(form->isVisible());

@@ -339,7 +339,7 @@ TEST_F(MonthForm, TextRichTextAndCalendarShowTheSameSecond) {
     // The schedule has times in the second half of a second, where a rendering that rounds (as the calendar
     // once did) would show a second more than one that cuts the fraction off.
     int upper_halves = 0;
-    for (const almanac::TPrayerDay& day : month->schedule().days)
+    for (const almanac::TPrayerDay& day : month->days())
         for (const almanac::TPrayerTime& t : day.times) {
             const double seconds = t.ut * 86400;
             upper_halves += seconds - std::floor(seconds) >= 0.5;

@@ -570,6 +570,49 @@ TEST_F(PrayerForm, AnInvalidOffsetIsNeverSaved) {
     EXPECT_EQ(form->TZValue()->text(), QStringLiteral("06:00"));
 }
 
+// The Options menu's extra times: each adds its row where it belongs, the night's past 00:00 saying so, the
+// sunset beside Maghrib where the method's Maghrib is later; the file keeps the choice.
+TEST_F(PrayerForm, TheExtraTimesOfTheOptionsMenuAddTheirRowsAndTheFileKeepsThem) {
+    create();
+    set_place(36, 45, true, 3, 3, false, 0, "01:00");
+    set_day(QDate(2026, 12, 18)); // a Friday
+    const struct {
+        const char* item;
+        const char* names; // the rows' names, | between them
+    } steps[] = {
+        {"extra_imsak", "Imsak|Dawn|Sun rise|Zenith|Mid day|Sun set|Night"},
+        {"extra_jumuah", "Imsak|Dawn|Sun rise|Jumu'ah|Mid day|Sun set|Night"},
+        {"night_sunrise", "Imsak|Dawn|Sun rise|Jumu'ah|Mid day|Sun set|Night"},
+        {"extra_midnight", "Imsak|Dawn|Sun rise|Jumu'ah|Mid day|Sun set|Night|Midnight"},
+        {"method_algeria", "Imsak|Dawn|Sun rise|Jumu'ah|Mid day|Sun set|Maghrib|Night|Midnight"},
+        {"imsak_minutes_20", "Imsak|Dawn|Sun rise|Jumu'ah|Mid day|Sun set|Maghrib|Night|Midnight"},
+    };
+    for (const auto& step : steps) {
+        action(step.item)->trigger();
+        EXPECT_EQ(names().join(u'|'), QString::fromUtf8(step.names)) << step.item;
+    }
+    EXPECT_TRUE(messages.empty());
+    const QStringList t = times();
+    EXPECT_EQ(
+        QTime::fromString(t[0], long_time_pattern()).secsTo(QTime::fromString(t[1], long_time_pattern())),
+        20 * 60);
+    // Sunset to the next sunrise at Algiers in December: past 00:00.
+    EXPECT_TRUE(t.last().endsWith(QStringLiteral(" (next day)"))) << t.last().toStdString();
+    EXPECT_TRUE(action("extra_midnight")->isChecked());
+    close();
+    const QString file = read_text(gl());
+    EXPECT_NE(file.indexOf(QStringLiteral("Imsak=1\nMidnight=1\nLastThird=0\nSunset=0\nJumuah=1\n"
+                                          "ImsakMinutes=20\nNight=sunrise\n")),
+              -1)
+        << file.toStdString();
+    create();
+    EXPECT_EQ(names().size(), 9);
+    for (const char* item :
+         {"extra_imsak", "extra_midnight", "extra_jumuah", "night_sunrise", "imsak_minutes_20"})
+        EXPECT_TRUE(action(item)->isChecked()) << item;
+    EXPECT_FALSE(action("extra_last_third")->isChecked());
+}
+
 TEST_F(PrayerForm, UnknownOrOutOfRangeMethodValuesReadAsTheDefaults) {
     write_gl("[Prayer method]\nMethod=astrology\nAsr=hanafi\nAdjust=1,2,3\nDhuhr=500\nFajrAngle=95\n"
              "[Prayer zone]\nName=Mars/Olympus\n");

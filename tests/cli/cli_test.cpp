@@ -528,7 +528,12 @@ TEST(Cli, PlacesByNameAndPrayerTimesByCity) {
         const Result city = run("prayer --city Oran" + days + format);
         const Result place = run("prayer --lat 35.69906 --lon -0.63588 --tz Africa/Algiers" + days + format);
         ASSERT_EQ(city.status, 0) << city.err;
-        EXPECT_EQ(city.out, place.out) << format;
+        // The same times; the city's run names the place.
+        std::string named = place.out;
+        if (std::string(format) == " --json")
+            named.insert(named.find("\n  \"tz\""), "\n  \"place\": \"Oran\",");
+        if (std::string(format).empty()) named.insert(named.find('\n'), "Oran");
+        EXPECT_EQ(city.out, named) << format;
     }
     // Another zone than the city's.
     EXPECT_EQ(run("prayer --city Oran --tz +01:00 --json").doc()["tz"], "+01:00");
@@ -634,6 +639,48 @@ TEST(Cli, EachTimeOnItsLocalDateWithTheOffsetOfItsInstant) {
         EXPECT_NE(r.out.find(std::string(format) == "csv" ? "2011-12-31," : "UID:20111231"),
                   std::string::npos);
     }
+}
+
+// The times besides the six in every format: the night's end named, the night's times carrying their own
+// date (JSON, CSV) or "(next day)" (text), Friday's noon prayer named Jumu'ah, the place's name as the
+// calendar's LOCATION; a name --extra does not know is refused.
+TEST(Cli, ExtraTimesInEveryFormat) {
+    const std::string algiers =
+        "prayer --lat 36.7538 --lon 3.0588 --tz Africa/Algiers --date 2026-12-18 "
+        "--days 2 --method algeria --night sunrise --extra imsak,midnight,last-third,jumuah";
+    const json doc = run(algiers + " --json").doc();
+    EXPECT_EQ(doc["night"], "sunrise");
+    const json& friday = doc["days"][0];
+    EXPECT_EQ(friday["jumuah"], true);
+    EXPECT_FALSE(doc["days"][1].contains("jumuah"));
+    EXPECT_EQ(friday["dates"], (json{{"midnight", "2026-12-19"}, {"last_third", "2026-12-19"}}));
+    for (const char* key : {"imsak", "ghouroub", "maghreb", "midnight", "last_third"})
+        EXPECT_TRUE(friday.contains(key)) << key;
+
+    const std::string text = run(algiers).out;
+    for (const std::string line :
+         {"\nNight length: sunset to sunrise\n", "\nJumu'ah: 12:44:20\n", "\nZenith: 12:44:49\n",
+          "\nMidnight: 00:44:36 (next day)\n", "\nEl Imsak", "\nMaghrib: 17:36:47\n"})
+        EXPECT_EQ(text.find(line) != std::string::npos, line != "\nEl Imsak") << line << text;
+    EXPECT_EQ(run(algiers + " --names arabic").out.find("\nEl Djoumouaa: 12:44:20\n") != std::string::npos,
+              true);
+
+    const std::string csv = run(algiers + " --format csv").out;
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "date,imsak,fedjr,shourouk,dhohr,asr,ghouroub,maghreb,ishaa,midnight,last_third,error");
+    EXPECT_NE(csv.find(",00:44:36 (2026-12-19),"), std::string::npos) << csv;
+
+    const std::string ics =
+        run("prayer --city Oran --date 2026-12-18 --extra jumuah,midnight --format ics").out;
+    EXPECT_NE(ics.find("SUMMARY:Jumu'ah\r\n"), std::string::npos);
+    EXPECT_NE(ics.find("LOCATION:Oran\r\n"), std::string::npos);
+    EXPECT_NE(ics.find("UID:20261218-midnight-"), std::string::npos);
+    EXPECT_NE(ics.find("Night: sunset to dawn."), std::string::npos);
+
+    const Result unknown = run(algiers + ",dusk");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("Invalid extra time 'dusk'"), std::string::npos) << unknown.err;
+    EXPECT_EQ(run(algiers + " --imsak-minutes 61").status, 2);
 }
 
 TEST(Cli, BetweenCountsWholeDaysEitherWay) {
