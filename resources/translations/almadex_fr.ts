@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Maghrib</source>
-        <translation>Maghreb</translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Midnight</source>
