@@ -11,6 +11,7 @@ packages=(
     # the table generators and their check, the hostile-input run
     python3
     # the desktop program: Qt 6 Widgets with its platform plugins (offscreen for the GUI tests) and a font
+    # (DejaVu Sans, which covers Arabic too)
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     # the tray's notifications over D-Bus and the alerts' sound (Qt Multimedia through GStreamer, whose base
     # plugins decode the default chime of sound-theme-freedesktop, an Ogg Vorbis file, and the user's files)
