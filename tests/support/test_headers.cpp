@@ -1,0 +1,1 @@
+// The unit that the tests' precompiled headers are built with.
