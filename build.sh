@@ -13,10 +13,13 @@ jobs=$(nproc 2>/dev/null || echo 2)
 started=$SECONDS
 step() { printf '\n== %s (at %d s)\n' "$*" $((SECONDS - started)); }
 
-# Configures build/ and builds the targets named (all of them when none is named).
+# Configures build/ and builds the targets named (all of them when none is named). A CI run, which builds a
+# fresh clone once and keeps nothing, leaves out the debug information (a tenth of the build's time).
 build_default() {
     step "configure and build (build/${1:+, $*})"
-    cmake --preset default >/dev/null
+    local flags=()
+    if [ "${CI:-}" = true ]; then flags=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG"); fi
+    cmake --preset default "${flags[@]}" >/dev/null
     cmake --build --preset default -j "$jobs" ${1:+--target "$@"}
 }
 
