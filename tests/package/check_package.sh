@@ -33,6 +33,7 @@ for f in ./usr/bin/almadex ./usr/bin/almadex-cli \
     ./usr/share/almadex/help/index.html \
     ./usr/share/almadex/help/index.fr.html \
     ./usr/share/almadex/help/index.ar.html \
+    ./usr/share/almadex/help/guide.css \
     ./usr/share/almadex/help/images/main_window.png \
     ./usr/share/doc/almadex/copyright; do
     printf '%s\n' "$files" | grep -qx "$f" || fail "missing $f"
@@ -48,9 +49,9 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/org.almadex.Almadex.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.almadex.Almadex.metainfo.xml"
-# Every picture of the user's guide is in the package.
+# Every picture and the style sheet of the user's guide are in the package.
 help="$root/usr/share/almadex/help"
-for img in $(cat "$help"/index*.html | grep -o 'src="[^"]*"' | sed 's/^src="//; s/"$//'); do
+for img in $(cat "$help"/index*.html | grep -oE '(src|href)="[^":#]*"' | sed 's/^[a-z]*="//; s/"$//'); do
     [ -f "$help/$img" ] || fail "the user's guide shows $img, which is not installed"
 done
 # The packaged command-line tool runs.
